@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "app/commode.h"
+#include "app/mainwindow.h"
+#include "app/messages.h"
+#include "app/windows.h"
+
+int main(int argc, char** argv) {
+  QApplication a(argc, argv);
+  app::adoptLocaleSeparator();
+  app::installLibraryHandlers();
+  app::createWindows();
+  app::windows().Form1->show();
+  const int rc = a.exec();
+  app::destroyWindows();
+  return rc;
+}

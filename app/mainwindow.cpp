@@ -1,0 +1,3 @@
+#include "app/mainwindow.h"
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) { setWindowTitle(QStringLiteral("Entrograf")); }

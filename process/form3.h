@@ -1,0 +1,10 @@
+#pragma once
+// The results table of the ideal processes.
+
+#include <QWidget>
+
+class TForm3 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm3(QWidget* parent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "process/form4.h"
+
+TForm4::TForm4(QWidget* parent) : QWidget(parent) { setWindowTitle(QStringLiteral("Form4")); }

@@ -1,0 +1,25 @@
+#pragma once
+// Ideal-gas functions and the caloric properties of a real state.
+
+#include "real.h"
+
+namespace tfs {
+
+struct IdealGasResult {
+  Real h0 = 0;   // kJ/kg
+  Real s0 = 0;   // kJ/(kg K), ideal gas at 0.101325 MPa
+  Real cp0 = 0;  // kJ/(kg K)
+  Real cv0 = 0;  // kJ/(kg K)
+};
+
+IdealGasResult IdealGas(int subst, Real T);
+
+struct CaloricResult {
+  Real h = 0;   // kJ/kg
+  Real s = 0;   // kJ/(kg K)
+  Real cp = 0;  // kJ/(kg K)
+};
+
+CaloricResult CaloricDT(int subst, Real T, Real rho);
+
+}  // namespace tfs

@@ -1,0 +1,29 @@
+#pragma once
+// Density from temperature and pressure.
+
+#include "real.h"
+
+namespace tfs {
+
+struct CubicRoots {
+  Real root1 = 0;  // vapour-like (or the only) root
+  Real root2 = 0;  // liquid-like root, 0 with one real root
+  int kind = 1;    // 1: one real root, 2: three real roots, 3: p = 0
+};
+
+CubicRoots densRKS(int subst, Real T, Real P);
+
+// Limited Newton step; dP = P(rho) - P wanted.
+Real DampedStep(Real dP, Real dPdrho, Real d2P);
+
+// Density at (T, P) reached from the estimate rho0, which picks the phase.
+Real DensPT(int subst, Real T, Real P, Real rho0);
+
+// Helium's damped iteration stops after this many passes at most.
+inline constexpr int kHeliumDensityPasses = 5000;
+
+// Start values of the saturated vapour and liquid densities; both outputs
+// are left untouched when T > Tcr.
+void SatDensGuess(int subst, Real T, Real P, Real& rhoV0, Real& rhoL0);
+
+}  // namespace tfs
