@@ -12,3 +12,5 @@ ProcStore& procStore() {
 TTSvid::TTSvid(QWidget* parent) : QWidget(parent) { setWindowTitle(QStringLiteral(" TS диаграмма")); }
 
 void TTSvid::setLogScale(bool) {}
+
+void TTSvid::showDiagram() { show(); raise(); }
