@@ -3,7 +3,9 @@
 
 #include <string_view>
 
+#include "checks.h"
 #include "real.h"
+#include "substances.h"
 
 namespace tfs {
 
@@ -20,5 +22,37 @@ SatStates dhs2(std::string_view name, Real P, Real T, int mode);
 
 // Bound of the Newton loop in Tsat.
 inline constexpr int kTsatPasses = 200;
+
+// Saturation temperatures of the dew line (row = substance index) and, for
+// air, of the bubble line (row 12) at P, without the range check and without
+// the zeroing below the triple point. Tl = Tv for a pure substance; air's
+// bubble temperature is capped at Tkp.
+void satTemperatures(int subst, Real P, Real& Tv, Real& Tl);
+
+// Triple-point pressure of the saturation line: the dew-side value at Ttr,
+// or, with bubbleSide set, air's bubble-side value (equal for pure fluids).
+Real triplePressure(int subst, bool bubbleSide = false);
+
+// Single-phase state or air band state at (P, T), the core of dhs_PT.
+struct PointState {
+  Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+};
+PointState statePT(int subst, Real P, Real T);
+
+// State at (T, d), the core of Phs_Td; sat may hold the saturated states at
+// T (T < Tcr) when the caller already has them.
+struct PhsResult {
+  Real P = 0, h = 0, s = 0, Cp = 0, x = 0;
+};
+PhsResult stateTd(int subst, Real T, Real d, const SatStates* sat);
+
+// The range checks, called only where they fail (they build their message
+// before testing).
+inline void checkTRange(int code, int subst, Real T) {
+  if (!(T >= Ttr[subst] && T <= Tcr[subst])) CheckT(code, subst, T);
+}
+inline void checkPRange(int code, int subst, Real P) {
+  if (!(P <= Pcr[subst])) CheckP(code, subst, P);
+}
 
 }  // namespace tfs

@@ -1,1 +1,127 @@
-// state
+// State points from (P, T) and from (T, d).
+
+#include <cmath>
+
+#include "caloric.h"
+#include "checks.h"
+#include "density.h"
+#include "eos.h"
+#include "saturation.h"
+#include "substances.h"
+#include "tfs.h"
+
+namespace tfs {
+namespace {
+
+constexpr int kAir = 11;
+constexpr Real kTwoPhaseCp = 1000000;
+
+PointState single(int k, Real T, Real d, Real x) {
+  const CaloricResult c = CaloricDT(k, T, d);
+  return {d, c.h, c.s, c.cp, x};
+}
+
+}  // namespace
+
+PointState statePT(int k, Real P, Real T) {
+  // Air's saturation line ends at Tkp = 132.55 K, its equation of state at
+  // Tcr = 132.52 K: between them the fluid is supercritical.
+  if (T < Tkp[k] && T <= Tcr[k]) {
+    checkTRange(kCallerPsat, k, T);
+    const Real Pv = std::exp(lnPsat(k, T));
+    Real Pl = Pv;
+    if (k == kAir) {
+      Pl = std::exp(lnPsat(12, T));
+      if (Pl > Pkp[kAir]) Pl = 3.774L;
+    }
+    Real dV0 = Rocr[k], dL0 = Rocr[k];
+    if (P > Pl) {  // compressed liquid
+      SatDensGuess(k, T, Pl, dV0, dL0);
+      return single(k, T, DensPT(k, T, P, dL0), 1);
+    }
+    // A pure fluid exactly on its saturation pressure is the saturated vapour.
+    if (P < Pv || k != kAir) {  // superheated vapour
+      SatDensGuess(k, T, Pv, dV0, dL0);
+      return single(k, T, DensPT(k, T, P, dV0 * P / Pv), 0);
+    }
+    // Air between its dew and bubble lines: the band at constant P. The line
+    // temperatures come from the correlations as they stand (the bubble line
+    // continued below Ttr, both lines up to Pkp), so a legal (P, T) never
+    // ends the program here.
+    Real Tv = 0, Tl = 0;
+    satTemperatures(k, P, Tv, Tl);
+    if (!(Tv > Tl)) {  // degenerate band: the dew state
+      SatDensGuess(k, T, Pv, dV0, dL0);
+      return single(k, T, DensPT(k, T, P, dV0 * P / Pv), 0);
+    }
+    Real gv = Rocr[k], gl = Rocr[k], unused = 0;
+    SatDensGuess(k, Tv, P, gv, unused);
+    const Real dv = DensPT(k, Tv, P, gv);
+    const CaloricResult cv = CaloricDT(k, Tv, dv);
+    unused = 0;
+    SatDensGuess(k, Tl, P, unused, gl);
+    const Real dl = DensPT(k, Tl, P, gl);
+    const CaloricResult cl = CaloricDT(k, Tl, dl);
+    const Real w = (T - Tl) / (Tv - Tl);
+    PointState r;
+    r.d = dl + w * (dv - dl);
+    r.h = cl.h + w * (cv.h - cl.h);
+    r.s = cl.s + w * (cv.s - cl.s);
+    r.Cp = (cv.h - cl.h) / (Tv - Tl);
+    r.x = 1 - w;  // w weights the dew (vapour) state
+    return r;
+  }
+  const CubicRoots roots = densRKS(k, T, P);
+  return single(k, T, DensPT(k, T, P, roots.root1), 0);
+}
+
+void dhs_PT(std::string_view name, Real P, Real T, Real& d, Real& h, Real& s, Real& Cp, Real& x) {
+  const PointState r = statePT(SubstIndex(name), P, T);
+  d = r.d, h = r.h, s = r.s, Cp = r.Cp, x = r.x;
+}
+
+PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
+  PhsResult r;
+  if (T < Tcr[k]) {
+    SatStates local;
+    if (!sat) {
+      local = dhs2(SubstName[k], 0, T, 2);
+      sat = &local;
+    }
+    const SatStates& q = *sat;
+    if (q.dv < q.dl) {
+      const Real x = (d - q.dv) / (q.dl - q.dv);
+      if (x > 0 && x < 1) {
+        r.P = q.Pv + x * (q.Pl - q.Pv);
+        r.h = q.hv + x * (q.hl - q.hv);
+        r.s = q.sv + x * (q.sl - q.sv);
+        r.Cp = kTwoPhaseCp;
+        r.x = x;
+        return r;
+      }
+      // Outside the dome the lever tells the side.
+      r.x = x >= 1 ? 1 : 0;
+    } else {
+      // The two roots met near Tcr: decide by the critical density.
+      r.x = d > Rocr[k] ? 1 : 0;
+    }
+  } else {
+    r.x = 0;
+  }
+  const IdealGasResult ig = IdealGas(k, T);
+  const EosResult e = Eos(k, EosMode::Full, T, d);
+  r.P = e.P;
+  r.h = ig.h0 + e.hR;
+  r.s = ig.s0 - Rgas[k] * std::log(e.P / 0.101325L) + e.sR;
+  r.Cp = ig.cv0 + e.cvR + e.cpcv;
+  return r;
+}
+
+void Phs_Td(std::string_view name, Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x) {
+  const int k = SubstIndex(name);
+  if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  const PhsResult r = stateTd(k, T, d, nullptr);
+  P = r.P, h = r.h, s = r.s, Cp = r.Cp, x = r.x;
+}
+
+}  // namespace tfs
