@@ -156,8 +156,11 @@ void SatDensGuess(int subst, Real T, Real P, Real& rhoV0, Real& rhoL0) {
   const Real Zc = Pcr[subst] / (R * Rocr[subst] * Tcr[subst]);
   const Real pr = P / Pcr[subst];
   const Real tau = 1 - T / Tcr[subst];
+  // Near Tcr the saturation pressure may pass Pcr: the power's base is
+  // clamped at 0 (its value there is 0 either way).
+  const Real base = pr < 1 ? 1 - pr : 0;
   rhoV0 = P / (R * T * (1 - k.o * Zc * pr)) +
-          pr * (Rocr[subst] - Pcr[subst] / (R * Tcr[subst] * (1 - k.o * Zc))) * (1 - XpowY(1 - pr, k.r));
+          pr * (Rocr[subst] - Pcr[subst] / (R * Tcr[subst] * (1 - k.o * Zc))) * (1 - XpowY(base, k.r));
   rhoL0 = Rocr[subst] + k.k03 * Rocr[subst] * XpowY(tau, 0.3L) + k.klin * Rocr[subst] * tau;
 }
 
