@@ -1,3 +1,392 @@
 #include "app/mainwindow.h"
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) { setWindowTitle(QStringLiteral("Entrograf")); }
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+#include <memory>
+
+#include "app/commode.h"
+#include "app/libguard.h"
+#include "app/linegen.h"
+#include "app/messages.h"
+#include "app/windows.h"
+#include "diagram/procstore.h"
+#include "diagram/tsvid.h"
+#include "process/form2.h"
+#include "thermo/substances.h"
+
+namespace {
+
+using app::Real;
+
+constexpr int kClientW = 790, kClientH = 523;
+
+// Names used in the diagram title, by substance index.
+const char* const kSubstNameGen[tfs::kSubstCount + 1] = {"",
+                                                        "ГЕЛИЯ",
+                                                        "НОРМАЛЬНОГО ВОДОРОДА",
+                                                        "ПАРАВОДОРОДА",
+                                                        "НЕОНА",
+                                                        "АЗОТА",
+                                                        "АРГОНА",
+                                                        "КИСЛОРОДА",
+                                                        "ДИОКСИДА УГЛЕРОДА",
+                                                        "МЕТАНА",
+                                                        "ФРЕОНА 14",
+                                                        "ВОЗДУХА"};
+
+QString rus(int subst) { return QString::fromUtf8(tfs::SubstNameRus[subst]); }
+
+// Lowest admissible diagram temperature: just above the triple point.
+Real lowestTmin(int subst) { return tfs::Ttr[subst] + Real(0.0001); }
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
+                  const QFont* font = nullptr) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  if (font) l->setFont(*font);
+  l->setGeometry(x, y, w, h);
+  // Sized to the text like a self-sizing label, never narrower than its box.
+  const QSize hint = l->sizeHint();
+  l->resize(std::max(w, hint.width()), std::max(h, hint.height()));
+  return l;
+}
+
+QGroupBox* makeRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
+                          int x, int y, int w, int h, QButtonGroup*& group) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(x, y, w, h);
+  group = new QButtonGroup(box);
+  const int top = 18, avail = h - top - 4;
+  const int rowH = avail / int(items.size());
+  for (int i = 0; i < items.size(); ++i) {
+    auto* b = new QRadioButton(items[i], box);
+    b->setObjectName(QString::fromLatin1(name) + QString::number(i));
+    b->setGeometry(8, top + i * rowH + (rowH - 20) / 2, w - 12, 20);
+    group->addButton(b, i);
+  }
+  group->button(0)->setChecked(true);
+  return box;
+}
+
+}  // namespace
+
+QString app::SubstNameGen(int subst) {
+  return subst >= 1 && subst <= tfs::kSubstCount ? QString::fromUtf8(kSubstNameGen[subst]) : QString();
+}
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Entrograf"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  QFont base = font();
+  base.setPixelSize(11);
+  setFont(base);
+
+  MainMenu1 = new QMenuBar(this);
+  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  Files = MainMenu1->addAction(QStringLiteral(" Файл   "));
+  Points = MainMenu1->addAction(QStringLiteral("  Точки   "));
+  IdProc = MainMenu1->addAction(QStringLiteral("  Идеальн. процессы "));
+  RealProc = MainMenu1->addAction(QStringLiteral("  Реальн. процессы"));
+  Diagr = MainMenu1->addAction(QStringLiteral("  ТS диаграмма"));
+  AllEnd = MainMenu1->addAction(QStringLiteral("  Выход"));
+  Files->setObjectName(QStringLiteral("Files"));
+  Points->setObjectName(QStringLiteral("Points"));
+  IdProc->setObjectName(QStringLiteral("IdProc"));
+  RealProc->setObjectName(QStringLiteral("RealProc"));
+  Diagr->setObjectName(QStringLiteral("Diagr"));
+  AllEnd->setObjectName(QStringLiteral("AllEnd"));
+  const int menuH = MainMenu1->sizeHint().height();
+  MainMenu1->setGeometry(0, 0, kClientW, menuH);
+
+  Client = new QWidget(this);
+  Client->setObjectName(QStringLiteral("Client"));
+  Client->setGeometry(0, menuH, kClientW, kClientH);
+  setFixedSize(kClientW, kClientH + menuH);
+  QWidget* c = Client;
+
+  QFont big = base;
+  big.setPixelSize(18);
+  big.setBold(true);
+  Label1 = makeLabel(c, "Label1", QStringLiteral("Учебная программа"), 112, 24, 179, 24, &big);
+  Label1->setStyleSheet(QStringLiteral("color: blue"));
+  QFont title = base;
+  title.setPixelSize(20);
+  title.setBold(true);
+  Label2 = makeLabel(c, "Label2", QStringLiteral("\" Entrograf \""), 32, 56, 480, 24, &title);
+  Label2->setStyleSheet(QStringLiteral("color: red"));
+  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  QFont bold = base;
+  bold.setBold(true);
+  Label4 = makeLabel(c, "Label4", QStringLiteral("Выбор вешества"), 56, 96, 123, 16, &bold);
+  Label3 = makeLabel(c, "Label3", QString(), 280, 96, 48, 16, &bold);
+
+  BboList = new QListWidget(c);
+  BboList->setObjectName(QStringLiteral("BboList"));
+  BboList->setGeometry(32, 120, 169, 137);
+
+  Label9 = new QLabel(c);
+  Label9->setObjectName(QStringLiteral("Label9"));
+  Label9->setGeometry(216, 128, 249, 121);
+  Label9->setWordWrap(true);
+  Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  UnitsGr = makeRadioGroup(c, "UnitsGr", QStringLiteral("  Размерности выводимых величин "),
+                           {QStringLiteral("Удельные [ кг/м3,   кДж/кг,    кДж/(кг.К) ]"),
+                            QStringLiteral("Мольные  [ моль/л, Дж/моль, Дж/(моль.К) ]")},
+                           488, 120, 297, 121, UnitsGrItems);
+  Label10 = makeLabel(c, "Label10", QStringLiteral("Параметры TS диаграммы"), 240, 288, 195, 16, &bold);
+  Label11 = makeLabel(c, "Label11", QStringLiteral("Пределы температуры"), 136, 320, 136, 13, &bold);
+  TScale = makeRadioGroup(c, "TScale", QStringLiteral("   Шкала температур диаграммы "),
+                          {QStringLiteral("Логарифмическая шкала"), QStringLiteral("Линейная шкала")}, 488, 320,
+                          297, 89, TScaleItems);
+
+  Label5 = makeLabel(c, "Label5", QStringLiteral("Максимальная т-ра, К"), 88, 352, 113, 13);
+  ETma = new QLineEdit(QStringLiteral("300"), c);
+  ETma->setObjectName(QStringLiteral("ETma"));
+  ETma->setGeometry(232, 344, 57, 21);
+  Label6 = makeLabel(c, "Label6", QStringLiteral("Минимальная т-ра, К "), 88, 392, 110, 13);
+  ETmi = new QLineEdit(c);
+  ETmi->setObjectName(QStringLiteral("ETmi"));
+  ETmi->setGeometry(232, 384, 57, 21);
+
+  Button1 = new QPushButton(QStringLiteral("Пересчет"), c);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(344, 360, 75, 25);
+  Label8 = makeLabel(c, "Label8", QStringLiteral("Выполнение вспомогательных операций"), 304, 448, 208, 13);
+  Button2 = new QPushButton(QStringLiteral("Выход"), c);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button2->setGeometry(40, 472, 89, 25);
+  ProcBar = new QProgressBar(c);
+  ProcBar->setObjectName(QStringLiteral("ProcBar"));
+  ProcBar->setGeometry(232, 472, 400, 25);
+  ProcBar->setRange(0, 100);
+  ProcBar->setValue(0);
+  ProcBar->setTextVisible(false);
+
+  connect(BboList, &QListWidget::itemClicked, this, [this] { BboListClick(); });
+  connect(BboList, &QListWidget::itemActivated, this, [this] { BboListClick(); });
+  connect(TScaleItems, &QButtonGroup::idClicked, this, &TForm1::TScaleClick);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(AllEnd, &QAction::triggered, this, &TForm1::Button2Click);
+  connect(Diagr, &QAction::triggered, this, &TForm1::DiagrClick);
+  connect(IdProc, &QAction::triggered, this, &TForm1::IdProcClick);
+  ETma->installEventFilter(this);
+  ETmi->installEventFilter(this);
+
+  FormCreate();
+}
+
+void TForm1::FormCreate() {
+  if (QScreen* s = screen()) {
+    const QRect g = s->geometry();
+    move(g.x() + int(std::nearbyint((g.width() - 800) / 2.0)), g.y() + int(std::nearbyint((g.height() - 600) / 2.0)));
+  }
+  app::AppState& st = app::state();
+  st.subst = 4;
+  st.name = tfs::SubstName[4];
+  for (int i = 1; i <= tfs::kSubstCount; ++i) BboList->addItem(rus(i));
+  BboList->setCurrentRow(3);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Leaving a limit field for another control of this window (not a switch
+  // to another window) is its exit event.
+  if (event->type() == QEvent::FocusOut && (watched == ETma || watched == ETmi)) {
+    const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
+    auto* field = static_cast<QLineEdit*>(watched);
+    // Leaving a field that was not edited changes no limit.
+    if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && field->isModified()) {
+      field->setModified(false);
+      if (field == ETmi)
+        ETmiExit();
+      else
+        ETmaExit();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) FormDeactivate();
+  QWidget::changeEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  // Closing the main window ends the program, whatever else is open.
+  QCoreApplication::quit();
+}
+
+bool TForm1::recompute(const app::AppState& candidate) {
+  app::LineInputs in;
+  in.name = candidate.name;
+  in.subst = candidate.subst;
+  in.Tmin = candidate.Tmin;
+  in.Tmax = candidate.Tmax;
+  in.lnTmin = candidate.lnTmin;
+  in.lnTmax = candidate.lnTmax;
+  in.firstIsobar = candidate.firstIsobar;
+  in.lastIsobar = candidate.lastIsobar;
+
+  auto fresh = std::make_unique<app::DiagramStore>();
+  const bool ok = app::libraryGuarded([&] { app::ComputeAll(*fresh, in, [this](int p) { ProcBar->setValue(p); }); });
+  if (!ok) {
+    ProcBar->setValue(0);
+    app::messages().show(QStringLiteral("Диаграмма при этих условиях не рассчитывается !\n"
+                                        "Остаются прежние значения !"));
+    return false;
+  }
+  app::diagramStore() = *fresh;
+  app::state() = candidate;
+  app::state().chosen = true;
+  return true;
+}
+
+void TForm1::buildInfo() {
+  const int n = app::state().subst;
+  QStringList lines;
+  lines << QStringLiteral(" Вещество = ") + rus(n) + QStringLiteral("  ( ") + QString::fromLatin1(tfs::SubstName[n]) +
+               QStringLiteral(" )");
+  lines << QStringLiteral(" Его молекулярная масса  = ") + app::fmt("%7.3f", tfs::MolMass[n]);
+  lines << QStringLiteral(" Критическая температура      = ") + app::fmt("%7.3f K", tfs::Tcr[n]);
+  lines << QStringLiteral(" Критическое давление       = ") + app::fmt("%7.3f", tfs::Pcr[n]) +
+               QStringLiteral(" МПа");
+  lines << QStringLiteral(" Температура кипения при 0,1 МПа = ") + app::fmt("%7.3f K", tfs::Tboil[n]);
+  lines << QStringLiteral(" Температура тройной точки       = ") + app::fmt("%7.3f K", tfs::Ttr[n]);
+  info_ = lines.join(QStringLiteral("\r\n"));
+  Label9->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TForm1::BboListClick() {
+  const int row = BboList->currentRow();
+  if (row < 0 || row >= tfs::kSubstCount) return;
+  const app::AppState previous = app::state();
+
+  app::AppState c = previous;
+  c.subst = row + 1;
+  c.name = tfs::SubstName[c.subst];
+  c.Tmax = 350;
+  c.Tmin = lowestTmin(c.subst);
+  c.lnTmax = std::log(c.Tmax);
+  c.lnTmin = std::log(c.Tmin);
+  c.firstIsobar = 0;
+  c.lastIsobar = 10;
+  if (c.name == "He") c.lastIsobar = 7;
+  if (c.name == "Ar") c.firstIsobar = 1;
+  if (c.name == "CO2") c.firstIsobar = 4;
+
+  if (!recompute(c)) {
+    if (previous.chosen) BboList->setCurrentRow(previous.subst - 1);
+    return;
+  }
+  const QString name = rus(c.subst);
+  Label3->setText(QStringLiteral(" ") + name + QStringLiteral(" "));
+  Label3->adjustSize();
+  if (auto* f2 = app::windows().Form2) f2->setSubstanceCaption(QStringLiteral(" Рабочее вещество - ") + name + QStringLiteral(" "));
+  ETmi->setText(app::fmt("%5.2f ", c.Tmin));
+  ETma->setText(app::fmt("%5.2f ", c.Tmax));
+  buildInfo();
+  diagram::procStore().resetCounters();
+  diagram::procStore().clearLines();
+  if (auto* d = app::windows().TSvid) d->showDiagram();
+}
+
+void TForm1::ETmiExit() {
+  // No limits exist before a substance is chosen.
+  if (!app::state().chosen) return;
+  const app::AppState& cur = app::state();
+  app::AppState c = cur;
+  app::EditToNumber(ETmi->text(), c.Tmin, warn_);
+  if (c.Tmin < lowestTmin(c.subst)) {
+    app::messages().show(QStringLiteral("T мин < Т затвердевания !\nT мин будет скорректировано !"));
+    c.Tmin = lowestTmin(c.subst);
+    ETmi->setText(app::fmt(" %4.2f", c.Tmin));
+  }
+  if (c.Tmin >= c.Tmax) {
+    app::messages().show(QStringLiteral("T мин >= T макс !\nT мин не будет изменено !"));
+    ETmi->setText(app::fmt("%5.2f ", cur.Tmin));
+    return;
+  }
+  c.lnTmax = std::log(c.Tmax);
+  c.lnTmin = std::log(c.Tmin);
+  if (!recompute(c)) {
+    ETmi->setText(app::fmt("%5.2f ", app::state().Tmin));
+    return;
+  }
+  diagram::procStore().resetCounters();
+}
+
+void TForm1::ETmaExit() {
+  if (!app::state().chosen) return;
+  const app::AppState& cur = app::state();
+  app::AppState c = cur;
+  app::EditToNumber(ETma->text(), c.Tmax, warn_);
+  if (c.Tmax > 500) {
+    app::messages().show(QStringLiteral("Зачем Вам такая высокая температура?"));
+    ETma->setText(app::fmt("%5.2f ", cur.Tmax));
+    // Back into the field once the focus change under way has finished.
+    QTimer::singleShot(0, ETma, [this] { ETma->setFocus(Qt::OtherFocusReason); });
+    return;
+  }
+  QString refusal;
+  if (c.Tmax < lowestTmin(c.subst))
+    refusal = QStringLiteral("T макс < Т затвердевания !\nT макс не будет изменено !");
+  else if (c.Tmax <= c.Tmin)
+    refusal = QStringLiteral("T макс <= T мин !\nT макс не будет изменено !");
+  if (!refusal.isEmpty()) {
+    app::messages().show(refusal);
+    ETma->setText(app::fmt("%5.2f ", cur.Tmax));
+    return;
+  }
+  c.lnTmax = std::log(c.Tmax);
+  c.lnTmin = std::log(c.Tmin);
+  if (!recompute(c)) {
+    ETma->setText(app::fmt("%5.2f ", app::state().Tmax));
+    return;
+  }
+  diagram::procStore().resetCounters();
+}
+
+void TForm1::TScaleClick(int index) {
+  app::state().scaleKind = index;
+  if (auto* d = app::windows().TSvid) d->setLogScale(index == 0);
+}
+
+void TForm1::FormDeactivate() { ProcBar->setValue(0); }
+
+void TForm1::Button2Click() { close(); }
+
+void TForm1::DiagrClick() {
+  if (!app::state().chosen) {
+    // Nothing computed yet: take the preselected substance as if clicked.
+    BboList->setCurrentRow(app::state().subst - 1);
+    BboListClick();
+    return;
+  }
+  if (auto* d = app::windows().TSvid) d->showDiagram();
+}
+
+void TForm1::IdProcClick() {
+  if (auto* f2 = app::windows().Form2) {
+    f2->show();
+    f2->raise();
+    f2->activateWindow();
+  }
+}

@@ -245,6 +245,32 @@ TEST(StoreReuse, EarlierContentsNeverLeak) {
   }
 }
 
+// Argon's melting temperature at 0.05 MPa lies below its triple point: taken
+// as a regular isobar, that line has no start point, yet its points are
+// spaced from the state at Tmin and not from whatever the slot held.
+TEST(StoreReuse, IsobarWithoutStartPointIsSpacedFromTmin) {
+  LineInputs in = inputs(6);
+  in.firstIsobar = 0;
+  ASSERT_LE(tfs::Tmelt(in.name, app::IsobarP[0]), tfs::Ttr[6]);
+  for (Real stale : {Real(0), Real(12345), Real(-50)}) {
+    auto st = std::make_unique<DiagramStore>();
+    app::ComputeDome(*st, in, {});
+    for (auto& row : st->IsoS)
+      for (auto& v : row) v = stale;
+    app::ComputeIsobars(*st, in, {});
+    EXPECT_EQ(st->IsoT[0][0], 0);
+    Real d, h, s, Cp, x = 0;
+    tfs::dhs_PT(in.name, app::IsobarP[0], in.Tmin, d, h, s, Cp, x);
+    EXPECT_EQ(st->IsoS[0][0], s);
+    EXPECT_NEAR(double(st->IsoS[0][1] - st->IsoS[0][0]), double((st->IsoS[0][20] - s) / 20), 1e-12);
+    for (int k = 1; k < 20; ++k) {
+      EXPECT_GE(st->IsoT[0][k], in.Tmin - 1e-6L) << k;
+      EXPECT_LE(st->IsoT[0][k], in.Tmax + 1e-6L) << k;
+    }
+    EXPECT_LE(st->Smin, s);
+  }
+}
+
 TEST(StoreReuse, TminAboveCriticalLeavesNoDomeOfAnEarlierRun) {
   const int n = 5;  // N2
   auto st = std::make_unique<DiagramStore>();

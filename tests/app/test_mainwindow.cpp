@@ -1,0 +1,319 @@
+// The main window as a student uses it: substance choice, fact sheet, limit
+// fields and their refusals, menu.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+#include "app/appstate.h"
+#include "app/commode.h"
+#include "app/linegen.h"
+#include "app/mainwindow.h"
+#include "app/windows.h"
+#include "diagram/procstore.h"
+#include "diagram/tsvid.h"
+#include "tests/gui_test_support.h"
+#include "thermo/report.h"
+#include "thermo/substances.h"
+
+// Readable failures for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+using app::Real;
+
+QString sep() { return QString(QChar(tfs::decimalSeparator())); }
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app::state() = app::AppState{};
+    app::diagramStore() = app::DiagramStore{};
+    diagram::procStore() = diagram::ProcStore{};
+    app::createWindows();
+    f = app::windows().Form1;
+    testing_support::recorder().texts.clear();
+  }
+  void TearDown() override {
+    app::destroyWindows();
+    testing_support::recorder().texts.clear();
+  }
+
+  QStringList takeMessages() {
+    QStringList t = testing_support::recorder().texts;
+    testing_support::recorder().texts.clear();
+    return t;
+  }
+
+  // Clicks the list item of a substance as the student does.
+  void choose(int subst) {
+    QListWidgetItem* item = f->BboList->item(subst - 1);
+    f->BboList->scrollToItem(item);
+    const QRect r = f->BboList->visualItemRect(item);
+    QTest::mouseClick(f->BboList->viewport(), Qt::LeftButton, {}, r.center());
+  }
+
+  void activate() {
+    f->show();
+    f->raise();
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+  }
+
+  // Types text into a limit field and leaves it for the other one.
+  void typeAndLeave(QLineEdit* field, const QString& text) {
+    field->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    field->selectAll();
+    if (text.isEmpty())
+      QTest::keyClick(field, Qt::Key_Delete);
+    else
+      QTest::keyClicks(field, text);
+    EXPECT_EQ(field->text(), text);
+    QLineEdit* other = field == f->ETma ? f->ETmi : f->ETma;
+    other->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+  }
+
+  TForm1* f = nullptr;
+};
+
+struct StoreSnapshot {
+  explicit StoreSnapshot(const app::DiagramStore& s) : st(std::make_unique<app::DiagramStore>(s)) {}
+  bool sameAs(const app::DiagramStore& o) const {
+    for (int i = 0; i <= 10; ++i)
+      for (int k = 0; k <= 20; ++k)
+        if (st->IsoT[i][k] != o.IsoT[i][k] || st->IsoS[i][k] != o.IsoS[i][k]) return false;
+    for (int i = 0; i <= 10; ++i)
+      if (st->DomeT[i] != o.DomeT[i]) return false;
+    return st->Smin == o.Smin && st->Smax == o.Smax && st->HCount == o.HCount && st->HStep == o.HStep;
+  }
+  std::unique_ptr<app::DiagramStore> st;
+};
+
+TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
+  EXPECT_EQ(f->windowTitle(), QStringLiteral("Entrograf"));
+  EXPECT_EQ(f->Client->size(), QSize(790, 523));
+  ASSERT_EQ(f->BboList->count(), 11);
+  for (int i = 1; i <= 11; ++i) EXPECT_EQ(f->BboList->item(i - 1)->text(), QString::fromUtf8(tfs::SubstNameRus[i]));
+  EXPECT_EQ(f->BboList->currentRow(), 3);  // "Неон" preselected
+  QStringList menu;
+  for (QAction* a : f->MainMenu1->actions()) menu << a->text();
+  EXPECT_EQ(menu, (QStringList{QStringLiteral(" Файл   "), QStringLiteral("  Точки   "), QStringLiteral("  Идеальн. процессы "),
+                               QStringLiteral("  Реальн. процессы"), QStringLiteral("  ТS диаграмма"), QStringLiteral("  Выход")}));
+  EXPECT_EQ(f->findChild<QLineEdit*>(QStringLiteral("ETma"))->text(), QStringLiteral("300"));
+  EXPECT_TRUE(f->findChild<QProgressBar*>(QStringLiteral("ProcBar")));
+  EXPECT_TRUE(f->findChild<QGroupBox*>(QStringLiteral("TScale")));
+  EXPECT_EQ(f->TScaleItems->checkedId(), 0);
+  EXPECT_EQ(f->UnitsGrItems->checkedId(), 0);
+
+  // Fill the fact sheet with the longest substance name, then look for
+  // texts wider or taller than their controls.
+  choose(2);
+  const QRect client(QPoint(0, 0), f->Client->size());
+  for (QLabel* l : f->Client->findChildren<QLabel*>()) {
+    SCOPED_TRACE(l->objectName().toStdString());
+    EXPECT_TRUE(client.contains(l->geometry()));
+    if (l->wordWrap()) {
+      EXPECT_LE(l->heightForWidth(l->width()), l->height());
+    } else {
+      EXPECT_LE(l->sizeHint().width(), l->width());
+    }
+  }
+  for (QRadioButton* b : f->Client->findChildren<QRadioButton*>()) {
+    SCOPED_TRACE(b->text().toStdString());
+    EXPECT_LE(b->sizeHint().width(), b->width());
+    EXPECT_TRUE(QRect(QPoint(0, 0), b->parentWidget()->size()).contains(b->geometry()));
+  }
+  for (QPushButton* b : f->Client->findChildren<QPushButton*>()) EXPECT_LE(b->sizeHint().width(), b->width() + 10);
+}
+
+TEST_F(MainWindow, ChoosingAirFillsFactSheetAndLimits) {
+  diagram::procStore().ProcT[3][5] = 120;
+  diagram::procStore().ProcIndex = 3;
+  diagram::procStore().ProcCount = 3;
+  choose(11);
+  const app::AppState& st = app::state();
+  EXPECT_TRUE(st.chosen);
+  EXPECT_EQ(st.subst, 11);
+  EXPECT_EQ(st.name, "Air");
+  EXPECT_EQ(st.Tmin, tfs::Ttr[11] + Real(0.0001));
+  EXPECT_EQ(st.Tmax, 350);
+  EXPECT_EQ(st.lnTmin, std::log(st.Tmin));
+  const QStringList lines = f->infoText().split(QStringLiteral("\r\n"));
+  ASSERT_EQ(lines.size(), 6);
+  EXPECT_EQ(lines[0], QStringLiteral(" Вещество = Воздух  ( Air )"));
+  EXPECT_EQ(lines[2], QStringLiteral(" Критическая температура      = 132") + sep() + QStringLiteral("520 K"));
+  EXPECT_EQ(lines[3], QStringLiteral(" Критическое давление       =   3") + sep() + QStringLiteral("768 МПа"));
+  EXPECT_EQ(lines[4], QStringLiteral(" Температура кипения при 0,1 МПа =  78") + sep() + QStringLiteral("800 K"));
+  EXPECT_EQ(f->Label9->text(), QString(f->infoText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  EXPECT_EQ(f->Label3->text(), QStringLiteral(" Воздух "));
+  EXPECT_EQ(f->ETmi->text(), QStringLiteral("63") + sep() + QStringLiteral("00 "));
+  EXPECT_EQ(f->ETma->text(), QStringLiteral("350") + sep() + QStringLiteral("00 "));
+  // Lines computed for air, process lines and counters cleared.
+  EXPECT_EQ(app::diagramStore().IsoT[0][20], 350);
+  EXPECT_LT(app::diagramStore().Smin, app::diagramStore().Smax);
+  EXPECT_EQ(diagram::procStore().ProcT[3][5], 0);
+  EXPECT_EQ(diagram::procStore().ProcIndex, 0);
+  EXPECT_EQ(diagram::procStore().ProcCount, 0);
+  EXPECT_TRUE(app::windows().TSvid->isVisible());
+  EXPECT_TRUE(takeMessages().filter(QStringLiteral("ичего")).isEmpty());
+}
+
+TEST_F(MainWindow, TminBelowTriplePointIsCorrected) {
+  choose(5);  // N2
+  activate();
+  takeMessages();
+  typeAndLeave(f->ETmi, QStringLiteral("10"));
+  EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("T мин < Т затвердевания !\nT мин будет скорректировано !")});
+  EXPECT_EQ(f->ETmi->text(), QStringLiteral(" 63") + sep() + QStringLiteral("15"));
+  EXPECT_EQ(app::state().Tmin, tfs::Ttr[5] + Real(0.0001));
+}
+
+TEST_F(MainWindow, TmaxAbove500IsRefusedWithFocusBack) {
+  choose(5);
+  activate();
+  diagram::procStore().ProcCount = 2;
+  const StoreSnapshot before(app::diagramStore());
+  typeAndLeave(f->ETma, QStringLiteral("600"));
+  EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Зачем Вам такая высокая температура?")});
+  EXPECT_EQ(QApplication::focusWidget(), f->ETma);
+  EXPECT_EQ(app::state().Tmax, 350);  // not kept for a later recomputation
+  EXPECT_EQ(f->ETma->text(), QStringLiteral("350") + sep() + QStringLiteral("00 "));
+  EXPECT_TRUE(before.sameAs(app::diagramStore()));
+  EXPECT_EQ(diagram::procStore().ProcCount, 2);
+
+  // A later change of Tmin computes with the old Tmax, not with 600.
+  typeAndLeave(f->ETmi, QStringLiteral("70"));
+  EXPECT_EQ(app::diagramStore().IsoT[5][20], 350);
+}
+
+TEST_F(MainWindow, LimitsTheLibraryCannotTakeAreRefused) {
+  choose(5);
+  activate();
+  const StoreSnapshot before(app::diagramStore());
+  const app::AppState kept = app::state();
+  struct Case {
+    QLineEdit* field;
+    const char* text;
+    const char* message;
+  };
+  for (const Case& c : {Case{f->ETma, "50", "T макс < Т затвердевания !\nT макс не будет изменено !"},
+                        Case{f->ETma, "-20", "T макс < Т затвердевания !\nT макс не будет изменено !"},
+                        Case{f->ETmi, "400", "T мин >= T макс !\nT мин не будет изменено !"},
+                        Case{f->ETmi, "350", "T мин >= T макс !\nT мин не будет изменено !"}}) {
+    SCOPED_TRACE(c.text);
+    typeAndLeave(c.field, QString::fromUtf8(c.text));
+    const QStringList m = takeMessages();
+    ASSERT_FALSE(m.isEmpty());
+    EXPECT_EQ(m.last(), QString::fromUtf8(c.message));
+    EXPECT_EQ(app::state().Tmin, kept.Tmin);
+    EXPECT_EQ(app::state().Tmax, kept.Tmax);
+    EXPECT_TRUE(before.sameAs(app::diagramStore()));
+  }
+  // Tmax just above Tmin is taken: Tmin of 100 K, then Tmax below it refused.
+  typeAndLeave(f->ETmi, QStringLiteral("100"));
+  typeAndLeave(f->ETma, QStringLiteral("90"));
+  EXPECT_EQ(takeMessages().last(), QStringLiteral("T макс <= T мин !\nT макс не будет изменено !"));
+  EXPECT_EQ(app::state().Tmax, 350);
+  // An empty Tmax field reads 0: its own message, then the refusal.
+  typeAndLeave(f->ETma, QString());
+  EXPECT_EQ(takeMessages(), (QStringList{QStringLiteral("В окно ничего не введено\rБудет принято нулевое значение!"),
+                                        QStringLiteral("T макс < Т затвердевания !\nT макс не будет изменено !")}));
+  EXPECT_EQ(app::state().Tmax, 350);
+}
+
+TEST_F(MainWindow, AcceptedLimitRecomputesAndResetsCounters) {
+  choose(5);
+  activate();
+  diagram::procStore().ProcT[1][0] = 100;
+  diagram::procStore().ProcIndex = 1;
+  diagram::procStore().ProcCount = 1;
+  typeAndLeave(f->ETma, QStringLiteral("300,5"));
+  // The comma is read, with the warning while the flag is still set.
+  ASSERT_EQ(takeMessages().size(), 1);
+  EXPECT_EQ(app::state().Tmax, 300.5L);
+  EXPECT_EQ(app::state().lnTmax, std::log(300.5L));
+  EXPECT_EQ(app::diagramStore().IsoT[4][20], 300.5L);
+  EXPECT_EQ(diagram::procStore().ProcIndex, 0);
+  EXPECT_EQ(diagram::procStore().ProcCount, 0);
+  EXPECT_EQ(diagram::procStore().ProcT[1][0], 100);  // lines are kept
+  EXPECT_EQ(f->ProcBar->value(), 100);
+
+  // One clean number clears the shared flag: later stray texts are silent.
+  typeAndLeave(f->ETmi, QStringLiteral("70"));
+  typeAndLeave(f->ETma, QStringLiteral("320K"));
+  EXPECT_TRUE(takeMessages().isEmpty());
+  EXPECT_EQ(app::state().Tmin, 70);
+  EXPECT_EQ(app::state().Tmax, 320);
+  EXPECT_EQ(app::diagramStore().DomeT[10], 70);
+}
+
+TEST_F(MainWindow, LeavingAnUneditedFieldChangesNothing) {
+  choose(5);
+  activate();
+  diagram::procStore().ProcCount = 4;
+  // The field shows Tmin rounded below the triple point; passing through it
+  // must not bring the correction message or a recomputation.
+  f->ETmi->setFocus(Qt::MouseFocusReason);
+  QApplication::processEvents();
+  f->ETma->setFocus(Qt::TabFocusReason);
+  f->ETmi->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_TRUE(takeMessages().isEmpty());
+  EXPECT_EQ(diagram::procStore().ProcCount, 4);
+}
+
+TEST_F(MainWindow, LeavingLimitFieldsBeforeAChoiceDoesNothing) {
+  activate();
+  typeAndLeave(f->ETma, QStringLiteral("400"));
+  typeAndLeave(f->ETmi, QString());
+  EXPECT_TRUE(takeMessages().isEmpty());
+  EXPECT_FALSE(app::state().chosen);
+  EXPECT_EQ(app::diagramStore().HCount, -1);
+}
+
+TEST_F(MainWindow, DiagramFromMenuBeforeAChoiceComputesNeon) {
+  f->Diagr->trigger();
+  EXPECT_TRUE(app::state().chosen);
+  EXPECT_EQ(app::state().name, "Ne");
+  EXPECT_EQ(f->Label3->text(), QStringLiteral(" Неон "));
+  EXPECT_GT(app::diagramStore().HCount, 0);
+  EXPECT_TRUE(app::windows().TSvid->isVisible());
+}
+
+TEST_F(MainWindow, ScaleGroupSetsTheSharedScaleKind) {
+  f->TScaleItems->button(1)->click();
+  EXPECT_EQ(app::state().scaleKind, 1);
+  f->TScaleItems->button(0)->click();
+  EXPECT_EQ(app::state().scaleKind, 0);
+}
+
+TEST_F(MainWindow, DeactivationClearsProgressAndExitCloses) {
+  choose(4);
+  EXPECT_EQ(f->ProcBar->value(), 100);
+  activate();
+  app::windows().TSvid->show();
+  app::windows().TSvid->activateWindow();
+  QApplication::setActiveWindow(app::windows().TSvid);
+  QApplication::processEvents();
+  EXPECT_EQ(f->ProcBar->value(), 0);
+  f->Button2->click();
+  EXPECT_FALSE(f->isVisible());
+}
+
+}  // namespace
