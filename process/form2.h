@@ -1,7 +1,20 @@
 #pragma once
 // The ideal-process window.
 
+#include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include "process/solve.h"
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 class TForm2 : public QWidget {
   Q_OBJECT
@@ -9,4 +22,73 @@ class TForm2 : public QWidget {
   explicit TForm2(QWidget* parent = nullptr);
   // The working-substance heading, set by the main window.
   void setSubstanceCaption(const QString& text);
+
+  // Components, named as in the window's layout.
+  QLabel* Label1 = nullptr;
+  QGroupBox* ProBox = nullptr;
+  QRadioButton* ProItem[5] = {};
+  QButtonGroup* ProGroup = nullptr;
+  QFrame *Panel2 = nullptr, *Panel3 = nullptr, *Panel4 = nullptr;
+  QLabel *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr,
+         *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr,
+         *Label12 = nullptr, *Label22 = nullptr;
+  QComboBox *PaNam1 = nullptr, *PaNam2 = nullptr, *PaNam3 = nullptr;
+  QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr,
+            *Edit6 = nullptr, *Edit8 = nullptr, *Edit9 = nullptr, *Edit10 = nullptr;
+  QLineEdit *ETn = nullptr, *EPn = nullptr, *Edn = nullptr, *Ehn = nullptr, *ESn = nullptr;
+  QLineEdit *ETk = nullptr, *EPk = nullptr, *Edk = nullptr, *Ehk = nullptr, *ESk = nullptr;
+  QLineEdit *EQ = nullptr, *EL = nullptr, *Edd = nullptr, *Edh = nullptr, *EdS = nullptr;
+  QPushButton *Calc0 = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn4 = nullptr, *BitBtn5 = nullptr;
+
+  // Window state.
+  int ProcKind = 0;
+  int Kind1 = 0, Kind2 = 1, Kind3 = 0;
+  proc::Real Value1 = 0, Value2 = 0, Value3 = 0;
+  proc::ProcPoint StartPt, EndPt;
+  proc::Real ShownStart[proc::kParamCount] = {}, ShownEnd[proc::kParamCount] = {};
+  proc::Real ProcQ = 0, ProcL = 0, DeltaD = 0, DeltaI = 0, DeltaS = 0;
+  int PairRefused = 0;  // 2 start pair refused, 3 end pair refused
+  bool Carried = false;  // the start state was carried over from the last end
+  int TableCount = 0;    // processes written to the results table
+
+  // Handlers.
+  void FormActivate();
+  void ProBoxClick();
+  void PaNam1Click();
+  void PaNam2Click();
+  void PaNam3Click();
+  void Edit2Exit();
+  void Edit4Exit();
+  void Edit10Exit();
+  void Edit2Change();
+  void Edit4Change();
+  void Edit10Change();
+  void Panel2Exit();
+  // "Вычислить": true when start, end and results were all computed.
+  bool Calc0Click();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn4Click();
+  void BitBtn5Click();
+
+  // The item index of the process radio group.
+  int proBoxIndex() const;
+  void setProBoxIndex(int i);
+
+  static const QStringList& paramItems();
+  static const QStringList& unitLabels();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* obj, QEvent* e) override;
+
+ private:
+  void onFocusChanged(QWidget* old, QWidget* now);
+  void showStart();
+  void showEnd();
+  bool refuseStatus(proc::SolveStatus st);
+  std::string substance() const;
+  struct Snapshot;
+  Snapshot takeSnapshot() const;
+  void restore(const Snapshot& s);
 };

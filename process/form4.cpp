@@ -1,3 +1,18 @@
 #include "process/form4.h"
 
-TForm4::TForm4(QWidget* parent) : QWidget(parent) { setWindowTitle(QStringLiteral("Form4")); }
+#include <QTableWidget>
+
+#include "process/form3.h"
+#include "process/grid.h"
+
+TForm4::TForm4(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(QStringLiteral("Form4"));
+  setGeometry(-2, 107, 801, 375);
+  setFixedSize(801, 375);
+  // The grid's default size: five rows.
+  ProTab = proc::MakeStringGrid(this, 12, 5, QColor(255, 255, 0));
+  ProTab->setGeometry(8, 8, 785, 320);
+  for (int k = 0; k < 12; ++k) proc::SetGridCell(ProTab, k, 0, ResultHeaders()[k]);
+}
+
+QString TForm4::cell(int col, int row) const { return proc::GridCell(ProTab, col, row); }
