@@ -20,6 +20,9 @@ constexpr int kPPasses = 31;
 constexpr int kBisections = 200;
 constexpr Real kTwoPhaseCp = 1000000;
 constexpr int kHelium = 1;
+// A requested value beyond the state at the ceiling.
+const char* const kHTooHigh = "Значение h больше h при T=1000 K !";
+const char* const kSTooHigh = "Значение S больше S при T=1000 K !";
 
 // Air's saturation line ends at Pkp = 3.774 MPa, its range checks at
 // Pcr = 3.768 MPa: pressures between them count as supercritical.
@@ -134,7 +137,7 @@ void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Re
         }
         Tcap = Thi;
         if (rhi < 0) {
-          message("Значение h больше h при T=1000 K !");
+          message(kHTooHigh);
           T = Thi;
           take(st);
           return;
@@ -143,11 +146,16 @@ void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Re
     }
   }
 
+  T = std::min(T, kTCeiling);
   for (int pass = 0; pass < kTPasses; ++pass) {
     const PointState st = statePT(k, P, T);
     take(st);
     const Real r = st.h - h;
     if (std::fabs(r) <= tol) return;
+    if (T >= kTCeiling && r < 0) {
+      message(kHTooHigh);
+      return;
+    }
     const Real Tprev = T;
     if (r < 0 && T > Tlo) Tlo = T, rlo = r;
     if (r >= 0 && T < Thi) Thi = T, rhi = r;
@@ -163,6 +171,7 @@ void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Re
     } else if (outside(T, Tlo, INFINITY)) {
       T = (Tlo + Tprev) / 2;
     }
+    T = std::min(T, kTCeiling);
   }
   // Not converged: the results of the last temperature.
   take(statePT(k, P, T));
@@ -256,7 +265,7 @@ void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Re
         }
         Tcap = TB;
         if (rB > 0) {
-          message("Значение S больше S при T=1000 K !");
+          message(kSTooHigh);
           T = TB;
           take(st);
           return;
@@ -266,11 +275,16 @@ void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Re
     bracket = true;
   }
 
+  T = std::min(T, kTCeiling);
   for (int pass = 0; pass < kTPasses; ++pass) {
     const PointState st = statePT(k, P, T);
     take(st);
     const Real r = s - st.s;
     if (std::fabs(r) <= tol) return;
+    if (T >= kTCeiling && r > 0) {
+      message(kSTooHigh);
+      return;
+    }
     const Real Tprev = T;
     if (r > 0 && T > TA) TA = T, rA = r;
     if (r <= 0 && T < TB) TB = T, rB = r;
@@ -286,6 +300,7 @@ void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Re
     } else if (outside(T, TA, INFINITY)) {
       T = (TA + Tprev) / 2;
     }
+    T = std::min(T, kTCeiling);
   }
   take(statePT(k, P, T));
 }

@@ -274,6 +274,15 @@ TEST(InverseMended, BeyondFiveHundredKelvin) {
   EXPECT_EQ(watch.count("Значение h больше h при T=1000 K !"), 1);
   EXPECT_EQ(r.v, 1000);
   EXPECT_EQ(r.e, hot.s);
+  // The same at a subcritical pressure, where the vapour search is unbracketed.
+  const State warm = PT("O2", 0.1L, 1000);
+  r = ByHP("O2", warm.h + 500, 0.1L);
+  EXPECT_EQ(watch.count("Значение h больше h при T=1000 K !"), 2);
+  EXPECT_EQ(r.v, 1000);
+  EXPECT_EQ(r.e, warm.s);
+  r = BySP("O2", warm.s + 0.5L, 0.1L);
+  EXPECT_EQ(watch.count("Значение S больше S при T=1000 K !"), 2);
+  EXPECT_EQ(r.v, 1000);
 }
 
 // Where the passes run out (entropy below the solidification state above
