@@ -79,28 +79,26 @@ TempFunctions tempFunctions(Real A) {
   t.v[1] = A;
   t.d1[1] = 1;
   const UTerms w = uTerms(A);
-  const Real u = w.u, u2 = u * u, u4 = u2 * u2, u5 = u4 * u, u6 = u5 * u;
+  const Real u = w.u, u2 = u * u, u4 = u2 * u2, u5 = u4 * u;
+
+  // Values exactly as in the pressure-only path.
+  tempValues(A, t.v[2], t.v[3], t.v[4]);
 
   Real p, p1, p2;
   horner(kBPoly, A, p, p1, p2);
   // g(u) = -0.2823762 u + 0.0810073 u^2 - 4.1242084 u^6
-  const Real gB = -0.2823762L * u + 0.0810073L * u2 - 4.1242084L * u6;
   const Real gB1 = -0.2823762L + 2 * 0.0810073L * u - 6 * 4.1242084L * u5;
   const Real gB2 = 2 * 0.0810073L - 30 * 4.1242084L * u4;
-  t.v[2] = p + gB;
   t.d1[2] = p1 + gB1 * w.du;
   t.d2[2] = p2 + gB2 * w.du * w.du + gB1 * w.d2u;
 
   horner(kCPoly, A, p, p1, p2);
-  const Real gC = -0.0505331L * u + 0.0758181L * u2;
   const Real gC1 = -0.0505331L + 2 * 0.0758181L * u;
   const Real gC2 = 2 * 0.0758181L;
-  t.v[3] = p + gC;
   t.d1[3] = p1 + gC1 * w.du;
   t.d2[3] = p2 + gC2 * w.du * w.du + gC1 * w.d2u;
 
   horner(kDPoly, A, p, p1, p2);
-  t.v[4] = p;
   t.d1[4] = p1;
   t.d2[4] = p2;
   return t;
