@@ -140,10 +140,18 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   BboList = new QListWidget(c);
   BboList->setObjectName(QStringLiteral("BboList"));
   BboList->setGeometry(32, 120, 169, 137);
+  QFont listFont = base;
+  listFont.setPixelSize(10);  // all eleven names without scrolling
+  BboList->setFont(listFont);
 
   Label9 = new QLabel(c);
   Label9->setObjectName(QStringLiteral("Label9"));
-  Label9->setGeometry(216, 128, 249, 121);
+  // A little wider than its design box so that no line of the fact sheet
+  // breaks in this font; it still ends before the units group.
+  QFont small = base;
+  small.setPixelSize(10);
+  Label9->setFont(small);
+  Label9->setGeometry(216, 128, 268, 121);
   Label9->setWordWrap(true);
   Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -121,6 +123,11 @@ TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
   EXPECT_EQ(f->TScaleItems->checkedId(), 0);
   EXPECT_EQ(f->UnitsGrItems->checkedId(), 0);
 
+  // All eleven substances are in view without scrolling.
+  f->show();
+  QApplication::processEvents();
+  EXPECT_LE(f->BboList->visualItemRect(f->BboList->item(10)).bottom(), f->BboList->viewport()->height());
+
   // Fill the fact sheet with the longest substance name, then look for
   // texts wider or taller than their controls.
   choose(2);
@@ -130,6 +137,10 @@ TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
     EXPECT_TRUE(client.contains(l->geometry()));
     if (l->wordWrap()) {
       EXPECT_LE(l->heightForWidth(l->width()), l->height());
+      // The fact sheet reads line by line: no line is broken.
+      const QFontMetrics fm(l->font());
+      for (const QString& line : l->text().split(QLatin1Char('\n')))
+        EXPECT_LE(fm.horizontalAdvance(line), l->contentsRect().width()) << line.toStdString();
     } else {
       EXPECT_LE(l->sizeHint().width(), l->width());
     }
@@ -140,6 +151,29 @@ TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
     EXPECT_TRUE(QRect(QPoint(0, 0), b->parentWidget()->size()).contains(b->geometry()));
   }
   for (QPushButton* b : f->Client->findChildren<QPushButton*>()) EXPECT_LE(b->sizeHint().width(), b->width() + 10);
+}
+
+// The window as the student sees it after choosing nitrogen. With
+// ENTROGRAF_SNAPSHOT=<file.png> the picture is also written there.
+TEST_F(MainWindow, NitrogenAsSeen) {
+  activate();
+  choose(5);
+  QApplication::processEvents();
+  const QImage img = f->grab().toImage();
+  ASSERT_EQ(img.size(), f->size());
+  // Text is drawn in the fact sheet and in both limit fields.
+  auto inked = [&](QWidget* w) {
+    const QRect r(w->mapTo(f, QPoint(0, 0)), w->size());
+    int dark = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) dark += qGray(img.pixel(x, y)) < 100;
+    return dark;
+  };
+  EXPECT_GT(inked(f->Label9), 300);
+  EXPECT_GT(inked(f->ETmi), 20);
+  EXPECT_GT(inked(f->ETma), 20);
+  EXPECT_EQ(f->ETmi->text(), QStringLiteral("63") + sep() + QStringLiteral("15 "));
+  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) EXPECT_TRUE(img.save(QString::fromLocal8Bit(out)));
 }
 
 TEST_F(MainWindow, ChoosingAirFillsFactSheetAndLimits) {
