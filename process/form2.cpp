@@ -1,6 +1,7 @@
 #include "process/form2.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -47,11 +48,17 @@ void Paint(QWidget* w, const QColor& c) {
 QLineEdit* Entry(QWidget* parent, int left, int top, int width = 49, int height = 21) {
   auto* e = new QLineEdit(parent);
   e->setGeometry(left, top, width, height);
+  e->setTextMargins(0, 0, 0, 0);
   return e;
 }
 
-QLabel* Caption(QWidget* parent, const QString& text, int left, int top) {
+QLabel* Caption(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
   auto* l = new QLabel(text, parent);
+  if (bold) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+  }
   l->move(left, top);
   l->adjustSize();
   return l;
@@ -103,9 +110,13 @@ const QStringList& TForm2::unitLabels() {
 TForm2::TForm2(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Расчет идеальных термодинамических процессов"));
   setFixedSize(800, 572);
+  // A small font, so that the numbers fit the narrow fields.
+  QFont base = font();
+  base.setPixelSize(11);
+  setFont(base);
 
   Label1 = new QLabel(this);
-  QFont bold = Label1->font();
+  QFont bold = base;
   bold.setBold(true);
   Label1->setFont(bold);
   Label1->setGeometry(280, 16, 55, 20);
@@ -129,9 +140,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent) {
   Panel2->setFrameShape(QFrame::Panel);
   Panel2->setFrameShadow(QFrame::Raised);
   Paint(Panel2, Lime());
-  Label3 = Caption(Panel2, QStringLiteral("Параметры начальной точки процесса"), 24, 12);
-  Label3->setFont(bold);
-  Label22 = Caption(Panel2, QStringLiteral("Предельные значения    мин              мах"), 232, 20);
+  Label3 = Caption(Panel2, QStringLiteral("Параметры начальной точки процесса"), 24, 6, true);
+  Label22 = Caption(Panel2, QStringLiteral("Предельные значения    мин              мах"), 236, 22);
   PaNam1 = ParamList(Panel2, 24, 40);
   PaNam2 = ParamList(Panel2, 24, 72);
   Edit2 = Entry(Panel2, 184, 40);
@@ -159,8 +169,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent) {
   Panel3->setFrameShape(QFrame::Panel);
   Panel3->setFrameShadow(QFrame::Raised);
   Paint(Panel3, Aqua());
-  Label5 = Caption(Panel3, QStringLiteral("Определяющий параметр конечной точки"), 24, 8);
-  Label5->setFont(bold);
+  Label5 = Caption(Panel3, QStringLiteral("Определяющий параметр конечной точки"), 24, 8, true);
   PaNam3 = ParamList(Panel3, 24, 32);
   Edit10 = Entry(Panel3, 184, 32);
   Label6 = Caption(Panel3, QString(), 240, 35);
@@ -182,8 +191,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent) {
   Panel4->setFrameShape(QFrame::Panel);
   Panel4->setFrameShadow(QFrame::Raised);
   Paint(Panel4, Yellow());
-  Label7 = Caption(Panel4, QStringLiteral("Результаты  процесса"), 16, 10);
-  Label7->setFont(bold);
+  Label7 = Caption(Panel4, QStringLiteral("Результаты  процесса"), 16, 10, true);
   Label8 = Caption(Panel4, QStringLiteral("Выделившееся тепло"), 16, 43);
   Label9 = new QLabel(QStringLiteral("Совеошенная газом техническая работа"), Panel4);
   Label9->setWordWrap(true);
@@ -203,6 +211,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent) {
   BitBtn4 = Button(this, QStringLiteral("TS диаграмма"), 112, 400);
   BitBtn2 = Button(this, QStringLiteral("Конец => Начало"), 112, 448);
   BitBtn5 = Button(this, QStringLiteral("Назад"), 16, 400, 75, 25);
+  QFont narrow = base;
+  narrow.setPixelSize(10);
+  BitBtn2->setFont(narrow);
 
   // FormCreate.
   if (QWidget* main = static_cast<QWidget*>(app::windows().Form1)) move(main->pos());
@@ -620,7 +631,7 @@ void TForm2::BitBtn1Click() {
   TForm3* f3 = app::windows().Form3;
   if (!f3) return;
   f3->show();
-  f3->raise();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) f3->raise();
   TableCount += 1;
   const int c = TableCount;
   const int r1 = 2 * c - 1, r2 = 2 * c;

@@ -24,9 +24,12 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Form3"));
   setGeometry(-2, 199, 801, 375);
   setFixedSize(801, 375);
+  QFont base = font();
+  base.setPixelSize(11);
+  setFont(base);
 
   Label1 = new QLabel(QStringLiteral("Таблица резульатов расчета идеальных процессов"), this);
-  QFont bold = Label1->font();
+  QFont bold = base;
   bold.setBold(true);
   Label1->setFont(bold);
   Label1->move(16, 8);

@@ -1,5 +1,6 @@
 #include "process/form4.h"
 
+#include <QFont>
 #include <QTableWidget>
 
 #include "process/form3.h"
@@ -9,6 +10,9 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Form4"));
   setGeometry(-2, 107, 801, 375);
   setFixedSize(801, 375);
+  QFont base = font();
+  base.setPixelSize(11);
+  setFont(base);
   // The grid's default size: five rows.
   ProTab = proc::MakeStringGrid(this, 12, 5, QColor(255, 255, 0));
   ProTab->setGeometry(8, 8, 785, 320);

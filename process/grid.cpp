@@ -28,6 +28,9 @@ void PaintFixed(QTableWidget* grid, int fromRow, const QColor& c) {
 
 QTableWidget* MakeStringGrid(QWidget* parent, int cols, int rows, const QColor& fixedColour) {
   auto* g = new QTableWidget(rows, cols, parent);
+  // Cells clip their text as a string grid does.
+  g->setTextElideMode(Qt::ElideNone);
+  g->setWordWrap(false);
   g->horizontalHeader()->hide();
   g->verticalHeader()->hide();
   g->setEditTriggers(QAbstractItemView::NoEditTriggers);
