@@ -446,8 +446,8 @@ bool TForm2::refuseStatus(proc::SolveStatus st) {
              proc::fmt0("%8.5f", proc::TriplePressure(substance())).trimmed() +
              QStringLiteral(" МПа) насыщенного состояния нет.");
       break;
-    case SolveStatus::BadVolume:
-      text = QStringLiteral("Плотность и удельный объем должны быть больше нуля.");
+    case SolveStatus::NotPositive:
+      text = QStringLiteral("Температура, давление, плотность и удельный объем\nдолжны быть больше нуля.");
       break;
     case SolveStatus::NoState:
       text = QStringLiteral("Состояния с заданными энтальпией и энтропией\nв области расчета нет.");

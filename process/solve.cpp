@@ -205,13 +205,19 @@ bool PressureFromHS(std::string_view name, Real h, Real s, Real& P) {
   return false;
 }
 
+namespace {
+bool MustBePositive(int kind) {
+  return kind == kTemperature || kind == kPressure || kind == kDensity || kind == kVolume;
+}
+}  // namespace
+
 SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real b, ProcPoint& pt) {
+  if ((MustBePositive(first) && !(a > 0)) || (MustBePositive(second) && !(b > 0))) return SolveStatus::NotPositive;
   SolveStatus st = SolveStatus::Solved;
   ProcPoint r = pt;
   if (first == kTemperature && second == kPressure) {
     FromTP(name, a, b, r);
   } else if (first == kTemperature && second == kDensity) {
-    if (!(b > 0)) return SolveStatus::BadVolume;
     FromTd(name, a, b, r);
   } else if (first == kTemperature && second == kDryness) {
     if ((st = CheckDrynessT(name, a)) != SolveStatus::Solved) return st;
@@ -226,11 +232,9 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
     if ((st = CheckDrynessP(name, a)) != SolveStatus::Solved) return st;
     MixtureAtP(name, a, b, r);
   } else if (first == kDensity && second == kTemperature) {
-    if (!(a > 0)) return SolveStatus::BadVolume;
     FromTd(name, b, a, r);
   } else if (first == kVolume && second == kTemperature) {
     // Through the density 1/v.
-    if (!(a > 0)) return SolveStatus::BadVolume;
     FromTd(name, b, 1 / a, r);
   } else if (first == kEnthalpy && second == kPressure) {
     FromHP(name, a, b, r);

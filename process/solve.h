@@ -53,7 +53,7 @@ enum class SolveStatus {
   DrynessColdT,       // dryness with T below the triple point
   DrynessHighP,       // dryness with P at or above the critical pressure
   DrynessLowP,        // dryness with P below the triple-point pressure
-  BadVolume,          // specific volume or density not positive
+  NotPositive,        // a temperature, pressure, density or volume not above 0
   NoState,            // (enthalpy, entropy): no pressure found reliably
 };
 

@@ -127,9 +127,15 @@ TEST(ProcessPairs, RefusedPairsLeaveTheTargetAlone) {
   EXPECT_EQ(SolvePair("N2", kPressure, kDryness, tfs::Pcr[n], 0.5L, p), SolveStatus::DrynessHighP);
   EXPECT_EQ(SolvePair("N2", kDryness, kPressure, 0.5L, 10, p), SolveStatus::DrynessHighP);
   EXPECT_EQ(SolvePair("CO2", kPressure, kDryness, 0.1L, 0.5L, p), SolveStatus::DrynessLowP);
-  EXPECT_EQ(SolvePair("N2", kVolume, kTemperature, 0, 300, p), SolveStatus::BadVolume);
-  EXPECT_EQ(SolvePair("N2", kDensity, kTemperature, -1, 300, p), SolveStatus::BadVolume);
-  EXPECT_EQ(SolvePair("N2", kTemperature, kDensity, 300, 0, p), SolveStatus::BadVolume);
+  // Non-positive temperatures, pressures, densities, volumes (the library
+  // would give infinite or undefined entropies there).
+  EXPECT_EQ(SolvePair("N2", kVolume, kTemperature, 0, 300, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair("N2", kDensity, kTemperature, -1, 300, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair("N2", kTemperature, kDensity, 300, 0, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair("N2", kTemperature, kPressure, 300, 0, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair("N2", kPressure, kEnthalpy, -1, 300, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair("N2", kDryness, kTemperature, 0.5L, 0, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolveEnd("N2", kIsenthalp, kPressure, 0, FromTP("N2", 300, 1), p), SolveStatus::NotPositive);
   EXPECT_EQ(SolvePair("N2", kTemperature, kEnthalpy, 300, 10, p), SolveStatus::NotAdmitted);
   // An entropy far above any state of the isenthalp in the searched range.
   EXPECT_EQ(SolvePair("N2", kEnthalpy, kEntropy, 300, 50, p), SolveStatus::NoState);
