@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -412,4 +413,35 @@ TEST_F(ProcessWindow, ScriptedSession) {
   EXPECT_EQ(f->Edit4->text(), F("%6.3f", 5));
   EXPECT_EQ(f->PaNam1->currentIndex(), 0);
   EXPECT_EQ(f->PaNam2->currentIndex(), 1);
+}
+
+// Leaving an entry echoes it; leaving the start panel solves the start state,
+// except for a start carried over from the last end.
+TEST_F(ProcessWindow, LeavingTheStartPanel) {
+  f->show();
+  QApplication::setActiveWindow(f.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+  Start(0, "300", 1, "1");
+  f->Edit2->setFocus();
+  f->Edit4->setFocus();  // leaves Edit2, stays in the panel
+  EXPECT_EQ(f->ETn->text(), F("%6.2f", 300));
+  EXPECT_TRUE(f->Edn->text().isEmpty());
+  f->Calc0->setFocus();  // leaves Edit4 and the panel
+  EXPECT_EQ(f->Value2, 1);
+  EXPECT_EQ(f->EPn->text(), F("%6.3f", 1));
+  EXPECT_FALSE(f->Edn->text().isEmpty());
+  EXPECT_EQ(f->StartPt.T, 300);
+  EXPECT_EQ(f->ShownStart[2], f->StartPt.d);
+  // Carried: leaving the panel does not solve again from the entries.
+  Process(proc::kIsobar);
+  End(0, "150.4567");
+  ASSERT_TRUE(f->Calc0Click());
+  const proc::ProcPoint end = f->EndPt;
+  f->BitBtn2Click();
+  f->Edit2->setFocus();
+  f->Calc0->setFocus();
+  EXPECT_EQ(f->StartPt.T, end.T);
+  EXPECT_EQ(f->StartPt.s, end.s);
+  EXPECT_EQ(f->Edn->text(), F("%6.2f", end.d));
+  f->hide();
 }
