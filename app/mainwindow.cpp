@@ -26,6 +26,7 @@
 #include "diagram/procstore.h"
 #include "diagram/tsvid.h"
 #include "process/form2.h"
+#include "thermo/report.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -253,8 +254,18 @@ bool TForm1::recompute(const app::AppState& candidate) {
   in.firstIsobar = candidate.firstIsobar;
   in.lastIsobar = candidate.lastIsobar;
 
+  // The library's notes (e.g. an entropy below the solidification line on a
+  // diagram only a fraction of a kelvin high) repeat for every point of a
+  // line: each different text is shown once, after the computation.
+  QStringList notes;
+  tfs::setMessageHandler([&notes](const std::string& text) {
+    const QString q = QString::fromStdString(text);
+    if (!notes.contains(q)) notes << q;
+  });
   auto fresh = std::make_unique<app::DiagramStore>();
   const bool ok = app::libraryGuarded([&] { app::ComputeAll(*fresh, in, [this](int p) { ProcBar->setValue(p); }); });
+  app::installLibraryHandlers();
+  for (const QString& q : notes) app::messages().show(q);
   if (!ok) {
     ProcBar->setValue(0);
     app::messages().show(QStringLiteral("Диаграмма при этих условиях не рассчитывается !\n"

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <cmath>
 #include <memory>
@@ -295,6 +296,20 @@ TEST_F(MainWindow, AcceptedLimitRecomputesAndResetsCounters) {
   EXPECT_EQ(app::state().Tmin, 70);
   EXPECT_EQ(app::state().Tmax, 320);
   EXPECT_EQ(app::diagramStore().DomeT[10], 70);
+}
+
+TEST_F(MainWindow, RepeatedLibraryNotesAreShownOnce) {
+  choose(5);
+  activate();
+  takeMessages();
+  // A diagram a tenth of a kelvin high above the triple point.
+  typeAndLeave(f->ETma, QStringLiteral("63.25"));
+  EXPECT_EQ(app::state().Tmax, 63.25L);
+  const QStringList m = takeMessages();
+  EXPECT_EQ(m.size(), QSet<QString>(m.begin(), m.end()).size()) << m.join(QLatin1Char('|')).toStdString();
+  // The library's own handlers are back afterwards.
+  tfs::message("x<0 in x^y");
+  EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("x<0 in x^y")});
 }
 
 TEST_F(MainWindow, LeavingAnUneditedFieldChangesNothing) {
