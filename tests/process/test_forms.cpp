@@ -9,14 +9,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QtTest/QTest>
 #include <memory>
 
 #include "app/appstate.h"
 #include "app/commode.h"
+#include "app/mainwindow.h"
 #include "app/windows.h"
 #include "diagram/procstore.h"
+#include "diagram/tsvid.h"
 #include "tests/gui_test_support.h"
 #include "process/form2.h"
 #include "process/form3.h"
@@ -444,4 +448,54 @@ TEST_F(ProcessWindow, LeavingTheStartPanel) {
   EXPECT_EQ(f->StartPt.s, end.s);
   EXPECT_EQ(f->Edn->text(), F("%6.2f", end.d));
   f->hide();
+}
+
+// The same session on the program's own windows: nitrogen chosen in the main
+// window, the process window from its menu, the line drawn on the diagram.
+TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
+  TForm1* main = app::windows().Form1;
+  main->BboList->setCurrentRow(4);
+  main->BboListClick();
+  ASSERT_EQ(app::state().name, "N2");
+  main->IdProcClick();
+  TForm2* p = app::windows().Form2;
+  ASSERT_TRUE(p->isVisible());
+  EXPECT_TRUE(p->Label1->text().startsWith(QStringLiteral(" Рабочее вещество - ")));
+  p->setProBoxIndex(proc::kIsotherm);
+  p->ProBoxClick();
+  p->PaNam1->setCurrentIndex(0);
+  p->PaNam1Click();
+  p->PaNam2->setCurrentIndex(1);
+  p->PaNam2Click();
+  p->Edit2->setText("100");
+  p->Edit4->setText("0.1");
+  p->PaNam3->setCurrentIndex(1);
+  p->PaNam3Click();
+  p->Edit10->setText("5");
+  p->Calc0->click();
+  p->BitBtn4->click();
+  p->BitBtn1->click();
+  ASSERT_EQ(diagram::procStore().ProcIndex, 1);
+  TTSvid* tv = app::windows().TSvid;
+  ASSERT_TRUE(tv->isVisible());
+  const Real ss = p->StartPt.s, se = p->EndPt.s;
+  ASSERT_LT(se, ss);
+  // Markers: the start and the end; line 1: the same two points, by entropy.
+  for (int pos : {25, 26}) {
+    QLineSeries* sr = tv->series(pos);
+    ASSERT_EQ(sr->count(), 2) << pos;
+    EXPECT_NEAR(sr->at(0).x(), double(se), 1e-9);
+    EXPECT_NEAR(sr->at(1).x(), double(ss), 1e-9);
+    EXPECT_DOUBLE_EQ(sr->at(0).y(), 100.0);
+    EXPECT_DOUBLE_EQ(sr->at(1).y(), 100.0);
+  }
+  EXPECT_EQ(tv->series(27)->count(), 0);
+  TForm3* t = app::windows().Form3;
+  EXPECT_EQ(t->cell(1, 1), QStringLiteral("N2"));
+  EXPECT_EQ(t->cell(4, 2), F(" %5.2f", 100));
+  p->BitBtn2->click();
+  EXPECT_EQ(p->Edit2->text(), F("%6.3f", 100));
+  EXPECT_EQ(p->Edit4->text(), F("%6.3f", 5));
+  p->hide();
+  tv->hide();
 }
