@@ -319,8 +319,10 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     d = dB, h = b.h, Cp = b.Cp, x = b.x;
   };
 
+  if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  // The saturation line at T serves every pass.
+  const SatLineAtT line = satLineAt(k, T);
   if (T < Tcr[k]) {
-    checkTRange(kCallerDhs2T, k, T);
     const SatStates q = dhs2(name, 0, T, 2);
     if (std::fabs(s - q.sv) < tol) {
       P = q.Pv, d = q.dv, h = q.hv, Cp = q.Cpv, x = 0;
@@ -345,7 +347,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
         P = 0, d = 0, h = 0, Cp = 0, x = 1;
         return;
       }
-      const PointState st = statePT(k, Pm, T);
+      const PointState st = statePT(k, Pm, T, line);
       take(st);
       if (s < st.s) {
         P = 0;
@@ -362,7 +364,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     }
   } else {
     x = 0;
-    const PointState st = statePT(k, Pmax, T);
+    const PointState st = statePT(k, Pmax, T, line);
     take(st);
     if (s < st.s) {
       P = 0;
@@ -379,7 +381,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
     lnP = std::clamp(lnP, std::min(lnPA, lnPB) - 46, lnPmax);
     P = std::exp(lnP);
-    const PointState st = statePT(k, P, T);
+    const PointState st = statePT(k, P, T, line);
     take(st);
     if (std::fabs(s - st.s) < tol) return;
     if (st.s >= s) {
@@ -393,7 +395,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   for (int i = 0; i < kBisections && std::fabs(lnPA - lnPB) > 1e-16L; ++i) {
     const Real lnP = (lnPA + lnPB) / 2;
     P = std::exp(lnP);
-    const PointState st = statePT(k, P, T);
+    const PointState st = statePT(k, P, T, line);
     take(st);
     if (std::fabs(s - st.s) < tol) return;
     if (st.s >= s) {

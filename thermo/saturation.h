@@ -39,6 +39,16 @@ struct PointState {
 };
 PointState statePT(int subst, Real P, Real T);
 
+// What statePT needs of the saturation line at T: whether T is below the
+// line's end, Pv, Pl and the start values of the density (vapour at Pv).
+// A search at fixed T takes it once.
+struct SatLineAtT {
+  bool subcritical = false;
+  Real Pv = 0, Pl = 0, dV0 = 0, dL0 = 0;
+};
+SatLineAtT satLineAt(int subst, Real T);
+PointState statePT(int subst, Real P, Real T, const SatLineAtT& line);
+
 // State at (T, d), the core of Phs_Td; sat may hold the saturated states at
 // T (T < Tcr) when the caller already has them.
 struct PhsResult {

@@ -23,56 +23,58 @@ PointState single(int k, Real T, Real d, Real x) {
 
 }  // namespace
 
-PointState statePT(int k, Real P, Real T) {
+SatLineAtT satLineAt(int k, Real T) {
+  SatLineAtT q;
   // Air's saturation line ends at Tkp = 132.55 K, its equation of state at
   // Tcr = 132.52 K: between them the fluid is supercritical.
-  if (T < Tkp[k] && T <= Tcr[k]) {
-    checkTRange(kCallerPsat, k, T);
-    const Real Pv = std::exp(lnPsat(k, T));
-    Real Pl = Pv;
-    if (k == kAir) {
-      Pl = std::exp(lnPsat(12, T));
-      if (Pl > Pkp[kAir]) Pl = 3.774L;
-    }
-    Real dV0 = Rocr[k], dL0 = Rocr[k];
-    if (P > Pl) {  // compressed liquid
-      SatDensGuess(k, T, Pl, dV0, dL0);
-      return single(k, T, DensPT(k, T, P, dL0), 1);
-    }
-    // A pure fluid exactly on its saturation pressure is the saturated vapour.
-    if (P < Pv || k != kAir) {  // superheated vapour
-      SatDensGuess(k, T, Pv, dV0, dL0);
-      return single(k, T, DensPT(k, T, P, dV0 * P / Pv), 0);
-    }
-    // Air between its dew and bubble lines: the band at constant P. The line
-    // temperatures come from the correlations as they stand (the bubble line
-    // continued below Ttr, both lines up to Pkp), so a legal (P, T) never
-    // ends the program here.
-    Real Tv = 0, Tl = 0;
-    satTemperatures(k, P, Tv, Tl);
-    if (!(Tv > Tl)) {  // degenerate band: the dew state
-      SatDensGuess(k, T, Pv, dV0, dL0);
-      return single(k, T, DensPT(k, T, P, dV0 * P / Pv), 0);
-    }
-    Real gv = Rocr[k], gl = Rocr[k], unused = 0;
-    SatDensGuess(k, Tv, P, gv, unused);
-    const Real dv = DensPT(k, Tv, P, gv);
-    const CaloricResult cv = CaloricDT(k, Tv, dv);
-    unused = 0;
-    SatDensGuess(k, Tl, P, unused, gl);
-    const Real dl = DensPT(k, Tl, P, gl);
-    const CaloricResult cl = CaloricDT(k, Tl, dl);
-    const Real w = (T - Tl) / (Tv - Tl);
-    PointState r;
-    r.d = dl + w * (dv - dl);
-    r.h = cl.h + w * (cv.h - cl.h);
-    r.s = cl.s + w * (cv.s - cl.s);
-    r.Cp = (cv.h - cl.h) / (Tv - Tl);
-    r.x = 1 - w;  // w weights the dew (vapour) state
-    return r;
+  q.subcritical = T < Tkp[k] && T <= Tcr[k];
+  if (!q.subcritical) return q;
+  checkTRange(kCallerPsat, k, T);
+  q.Pv = std::exp(lnPsat(k, T));
+  q.Pl = q.Pv;
+  if (k == kAir) {
+    q.Pl = std::exp(lnPsat(12, T));
+    if (q.Pl > Pkp[kAir]) q.Pl = 3.774L;
   }
-  const CubicRoots roots = densRKS(k, T, P);
-  return single(k, T, DensPT(k, T, P, roots.root1), 0);
+  // The liquid start value does not depend on the pressure.
+  q.dV0 = q.dL0 = Rocr[k];
+  SatDensGuess(k, T, q.Pv, q.dV0, q.dL0);
+  return q;
+}
+
+PointState statePT(int k, Real P, Real T) { return statePT(k, P, T, satLineAt(k, T)); }
+
+PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
+  if (!q.subcritical) {
+    const CubicRoots roots = densRKS(k, T, P);
+    return single(k, T, DensPT(k, T, P, roots.root1), 0);
+  }
+  if (P > q.Pl) return single(k, T, DensPT(k, T, P, q.dL0), 1);  // compressed liquid
+  // A pure fluid exactly on its saturation pressure is the saturated vapour.
+  if (P < q.Pv || k != kAir) return single(k, T, DensPT(k, T, P, q.dV0 * P / q.Pv), 0);
+  // Air between its dew and bubble lines: the band at constant P. The line
+  // temperatures come from the correlations as they stand (the bubble line
+  // continued below Ttr, both lines up to Pkp), so a legal (P, T) never
+  // ends the program here.
+  Real Tv = 0, Tl = 0;
+  satTemperatures(k, P, Tv, Tl);
+  if (!(Tv > Tl)) return single(k, T, DensPT(k, T, P, q.dV0 * P / q.Pv), 0);
+  Real gv = Rocr[k], gl = Rocr[k], unused = 0;
+  SatDensGuess(k, Tv, P, gv, unused);
+  const Real dv = DensPT(k, Tv, P, gv);
+  const CaloricResult cv = CaloricDT(k, Tv, dv);
+  unused = 0;
+  SatDensGuess(k, Tl, P, unused, gl);
+  const Real dl = DensPT(k, Tl, P, gl);
+  const CaloricResult cl = CaloricDT(k, Tl, dl);
+  const Real w = (T - Tl) / (Tv - Tl);
+  PointState r;
+  r.d = dl + w * (dv - dl);
+  r.h = cl.h + w * (cv.h - cl.h);
+  r.s = cl.s + w * (cv.s - cl.s);
+  r.Cp = (cv.h - cl.h) / (Tv - Tl);
+  r.x = 1 - w;  // w weights the dew (vapour) state
+  return r;
 }
 
 void dhs_PT(std::string_view name, Real P, Real T, Real& d, Real& h, Real& s, Real& Cp, Real& x) {
