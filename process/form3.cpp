@@ -22,7 +22,7 @@ const QStringList& ResultHeaders() {
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Form3"));
-  setGeometry(-2, 199, 801, 375);
+  move(-2, 199);
   setFixedSize(801, 375);
   QFont base = font();
   base.setPixelSize(11);

@@ -8,7 +8,7 @@
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Form4"));
-  setGeometry(-2, 107, 801, 375);
+  move(-2, 107);
   setFixedSize(801, 375);
   QFont base = font();
   base.setPixelSize(11);
