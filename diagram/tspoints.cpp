@@ -1,5 +1,88 @@
 #include "diagram/tspoints.h"
 
+#include <QFont>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+constexpr int kCols = 11;
+constexpr int kRows = 100;
+const QColor kFixed(0xF0, 0xF0, 0xF0);
+}  // namespace
+
 TTS_points::TTS_points(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Точки с TS диаграммы"));
+  setWindowFlags(windowFlags() | Qt::Window);
+  resize(802, 382);
+
+  Label1 = new QLabel(QStringLiteral("Параметры точек, снятых с TS диаграммы"), this);
+  QFont bold = Label1->font();
+  bold.setBold(true);
+  Label1->setFont(bold);
+  Label1->setGeometry(16, 8, 600, 21);
+
+  TS_tab = new QTableWidget(kRows, kCols, this);
+  TS_tab->horizontalHeader()->hide();
+  TS_tab->verticalHeader()->hide();
+  TS_tab->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TS_tab->verticalHeader()->setDefaultSectionSize(20);
+  TS_tab->setGeometry(8, 34, 786, 300);
+
+  BitBtn1 = new QPushButton(QStringLiteral("Назад"), this);
+  BitBtn1->setGeometry(360, 342, 75, 25);
+  connect(BitBtn1, &QPushButton::clicked, this, &TTS_points::BitBtn1Click);
+
+  FormCreate();
 }
+
+void TTS_points::FormCreate() {
+  static const char* const headers[kCols] = {"  N",          " Вещество",       " T, K", "  P, МПа", " d, кг/м3",
+                                             "  i, кДж/кг",  " s, кДж/(кг.К)",  " Ср, кДж/(кг.К)", " x, %", "", ""};
+  static const int widths[kCols] = {44, 72, 64, 76, 80, 84, 106, 110, 60, 40, 40};
+  for (int c = 0; c < kCols; ++c) {
+    TS_tab->setColumnWidth(c, widths[c]);
+    TS_tab->setItem(0, c, new QTableWidgetItem(QString::fromUtf8(headers[c])));
+    fixCell(c, 0);
+  }
+  for (int r = 1; r < kRows; ++r) fixCell(0, r);
+}
+
+// The first row and the first column look like the grid's fixed cells.
+void TTS_points::fixCell(int col, int row) {
+  QTableWidgetItem* it = TS_tab->item(row, col);
+  if (!it) {
+    it = new QTableWidgetItem;
+    TS_tab->setItem(row, col, it);
+  }
+  it->setBackground(kFixed);
+  it->setFlags(Qt::ItemIsEnabled);
+}
+
+void TTS_points::writeRow(int r, const QStringList& cells) {
+  if (r < 1) return;
+  if (r >= TS_tab->rowCount()) {
+    const int from = TS_tab->rowCount();
+    TS_tab->setRowCount(r + 1);
+    for (int k = from; k <= r; ++k) fixCell(0, k);
+  }
+  for (int c = 0; c < cells.size() && c < kCols; ++c) {
+    QTableWidgetItem* it = TS_tab->item(r, c);
+    if (!it) {
+      it = new QTableWidgetItem;
+      TS_tab->setItem(r, c, it);
+    }
+    it->setText(cells[c]);
+  }
+  TS_tab->scrollToItem(TS_tab->item(r, 0));
+}
+
+QString TTS_points::cell(int col, int row) const {
+  const QTableWidgetItem* it = TS_tab->item(row, col);
+  return it ? it->text() : QString();
+}
+
+int TTS_points::rowCount() const { return TS_tab->rowCount(); }
+
+void TTS_points::BitBtn1Click() { close(); }

@@ -1,0 +1,16 @@
+#pragma once
+// Where the diagram's axes carry their numbers.
+
+#include <vector>
+
+namespace diagram {
+
+// Round values 1, 1.5, 2, 3, 5, 7 times a power of ten inside [lo, hi]:
+// labels of a logarithmic temperature axis.
+std::vector<double> logTicks(double lo, double hi);
+
+// Multiples of a round step (1, 2 or 5 times a power of ten, at least
+// minStep when minStep > 0) inside [lo, hi], at most maxCount of them.
+std::vector<double> linearTicks(double lo, double hi, int maxCount, double minStep = 0);
+
+}  // namespace diagram

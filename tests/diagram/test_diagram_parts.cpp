@@ -1,0 +1,144 @@
+// The plain parts of the diagram window: sorted points, axis numbers and the
+// cursor mapping with its state.
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <QPointF>
+#include <cmath>
+#include <random>
+
+#include "diagram/cursor.h"
+#include "diagram/series.h"
+#include "diagram/ticks.h"
+#include "thermo/tfs.h"
+
+namespace {
+
+using tfs::Real;
+
+TEST(SortedPoints, InsertKeepsAscendingEntropyWhateverTheOrder) {
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<double> u(-3, 9);
+  QList<QPointF> pts;
+  for (int i = 0; i < 300; ++i) {
+    // Some repeated x, as the dome gets the isobars' saturation points.
+    const double x = i % 10 == 0 && !pts.isEmpty() ? pts[i % pts.size()].x() : u(rng);
+    diagram::insertSorted(pts, QPointF(x, i));
+    ASSERT_TRUE(diagram::sortedByX(pts)) << "after point " << i;
+  }
+  EXPECT_EQ(pts.size(), 300);
+}
+
+TEST(SortedPoints, EqualEntropyGoesAfterTheEarlierPoint) {
+  QList<QPointF> pts;
+  diagram::insertSorted(pts, QPointF(2, 10));
+  diagram::insertSorted(pts, QPointF(1, 5));
+  diagram::insertSorted(pts, QPointF(2, 20));
+  ASSERT_EQ(pts.size(), 3);
+  EXPECT_EQ(pts[0], QPointF(1, 5));
+  EXPECT_EQ(pts[1], QPointF(2, 10));
+  EXPECT_EQ(pts[2], QPointF(2, 20));
+  EXPECT_FALSE(diagram::sortedByX({QPointF(2, 0), QPointF(1, 0)}));
+}
+
+TEST(AxisNumbers, LogarithmicAxisNumbersRoundValuesAcrossTheRange) {
+  EXPECT_EQ(diagram::logTicks(63.1511, 350), (std::vector<double>{70, 100, 150, 200, 300}));
+  EXPECT_EQ(diagram::logTicks(2.1771, 350),
+            (std::vector<double>{3, 5, 7, 10, 15, 20, 30, 50, 70, 100, 150, 200, 300}));
+  // Limits that are themselves round values are numbered.
+  EXPECT_EQ(diagram::logTicks(100, 300), (std::vector<double>{100, 150, 200, 300}));
+  EXPECT_TRUE(diagram::logTicks(0, 300).empty());
+  EXPECT_TRUE(diagram::logTicks(300, 100).empty());
+}
+
+TEST(AxisNumbers, LinearAxisStepsAreRoundAndFew) {
+  const std::vector<double> t = diagram::linearTicks(63.1511, 350, 16, 20);
+  ASSERT_FALSE(t.empty());
+  EXPECT_EQ(t.front(), 80);
+  EXPECT_EQ(t.back(), 340);
+  EXPECT_EQ(t.size(), 14u);
+  // Too many multiples of 20 for 16 numbers: the next round step.
+  const std::vector<double> he = diagram::linearTicks(2.1771, 350, 16, 20);
+  ASSERT_GE(he.size(), 2u);
+  EXPECT_EQ(he[1] - he[0], 50);
+  EXPECT_LE(he.size(), 16u);
+  const std::vector<double> s = diagram::linearTicks(2.41, 7.23, 12);
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_NEAR(s[1] - s[0], 0.5, 1e-12);
+  EXPECT_NEAR(s.front(), 2.5, 1e-12);
+  EXPECT_NEAR(s.back(), 7.0, 1e-12);
+}
+
+diagram::Scale nitrogenScale(bool log) {
+  diagram::Scale sc;
+  sc.log = log;
+  sc.Tmin = Real(63.1511);
+  sc.Tmax = 350;
+  sc.lnTmin = std::log(sc.Tmin);
+  sc.lnTmax = std::log(sc.Tmax);
+  sc.Smin = Real(2.4);
+  sc.Srange = Real(4.8);
+  return sc;
+}
+
+TEST(CursorMapping, PixelsAndStatesMapBothWaysOnBothScales) {
+  const diagram::PlotRect r{60, 30, 1250, 940};
+  for (bool log : {true, false}) {
+    const diagram::Scale sc = nitrogenScale(log);
+    for (Real T : {Real(70), Real(126.2), Real(300)}) {
+      const double y = diagram::pixelY(r, T, sc);
+      Real back = 0;
+      ASSERT_TRUE(diagram::cursorT(r, y, sc, back));
+      EXPECT_NEAR(double(back), double(T), 1e-9) << "log " << log;
+    }
+    for (Real s : {Real(2.5), Real(4.5), Real(7.1)}) {
+      Real back = 0;
+      ASSERT_TRUE(diagram::cursorS(r, diagram::pixelX(r, s, sc), sc, back));
+      EXPECT_NEAR(double(back), double(s), 1e-12);
+    }
+    // The middle of the plot is the geometric mean on the logarithmic scale.
+    Real mid = 0;
+    diagram::cursorT(r, (r.top + r.bottom) / 2, sc, mid);
+    EXPECT_NEAR(double(mid), log ? std::sqrt(63.1511 * 350) : (63.1511 + 350) / 2, 1e-9);
+  }
+}
+
+TEST(CursorMapping, TemperatureIsClampedEntropyIsNot) {
+  const diagram::PlotRect r{60, 30, 1250, 940};
+  const diagram::Scale sc = nitrogenScale(true);
+  Real T = 0, s = 0;
+  diagram::cursorT(r, r.top - 40, sc, T);
+  EXPECT_EQ(T, sc.Tmax);
+  diagram::cursorT(r, r.bottom + 40, sc, T);
+  EXPECT_EQ(T, sc.Tmin);
+  diagram::cursorS(r, r.left - 119, sc, s);
+  EXPECT_LT(s, sc.Smin);
+  // A plot too small to read keeps the previous values.
+  const diagram::PlotRect flat{60, 30, 1250, 40};
+  T = 123;
+  EXPECT_FALSE(diagram::cursorT(flat, 35, sc, T));
+  EXPECT_EQ(T, 123);
+  const diagram::PlotRect narrow{60, 30, 70, 940};
+  s = 4;
+  EXPECT_FALSE(diagram::cursorS(narrow, 65, sc, s));
+  EXPECT_EQ(s, 4);
+}
+
+TEST(CursorState, ComputedOnlyAboveTminAndRightOfSmin) {
+  const diagram::Scale sc = nitrogenScale(true);
+  EXPECT_FALSE(diagram::stateAt("N2", sc.Tmin, 5, sc).computed);
+  EXPECT_FALSE(diagram::stateAt("N2", 200, sc.Smin, sc).computed);
+  const diagram::CursorState st = diagram::stateAt("N2", 200, Real(5.5), sc);
+  ASSERT_TRUE(st.computed);
+  Real P, d, h, Cp, x;
+  tfs::Pdh_Ts("N2", 200, Real(5.5), P, d, h, Cp, x);
+  EXPECT_EQ(st.P, P);
+  EXPECT_EQ(st.d, d);
+  EXPECT_EQ(st.h, h);
+  EXPECT_EQ(st.Cp, Cp);
+  EXPECT_EQ(st.found, P > 0);
+  EXPECT_GT(P, 0);
+}
+
+}  // namespace
