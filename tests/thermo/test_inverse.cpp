@@ -237,6 +237,29 @@ TEST(InverseMended, AirIteratesBetweenItsTwoCriticalTemperatures) {
   }
 }
 
+// Air between its dew-side (0.0058 MPa) and bubble-side (0.0103 MPa)
+// triple-point pressures: the bubble line lies below Ttr, so the search runs
+// from the state at the solidification temperature, through the band.
+TEST(Inverse, AirBetweenItsTwoTriplePointPressures) {
+  LibraryWatch watch;
+  const Real P = 0.008L;
+  Real Tv, Tl;
+  tfs::Tsat("Air", P, Tv, Tl);
+  ASSERT_EQ(Tv, 0);
+  int band = 0;
+  for (Real T : {63.2L, 64.0L, 65.0L, 66.0L, 70.0L, 120.0L}) {
+    const State st = PT("Air", P, T);
+    band += st.x > 0 && st.x < 1;
+    const Result a = ByHP("Air", st.h, P);
+    EXPECT_NEAR(a.v, T, 1.5L * tolH(11) / st.Cp + 1e-6L) << T;
+    EXPECT_NEAR(a.x, st.x, 1e-3L) << T;
+    const Result b = BySP("Air", st.s, P);
+    EXPECT_NEAR(b.v, T, 1.5L * tolS(11) * T / st.Cp + 1e-6L) << T;
+  }
+  EXPECT_GE(band, 2);
+  EXPECT_TRUE(watch.messages.empty());
+}
+
 // The false position in ln P stalls in the liquid, where s barely moves with
 // P (R14 at 92 K): the search must still end on the requested entropy.
 TEST(InverseMended, PdhTsFinishesByBisection) {
