@@ -138,22 +138,10 @@ void FromSP(std::string_view name, Real s, Real P, ProcPoint& pt) {
 
 namespace {
 
-// Pressures the pressure search must not touch: for air the band between
-// the critical pressure and the end of its saturation lines, and the band
-// between its dew- and bubble-side triple-point pressures.
-bool ForbiddenPressure(std::string_view name, Real P) {
-  const int n = tfs::SubstIndex(name);
-  if (P > tfs::Pcr[n] && P <= tfs::Pkp[n]) return true;
-  Real Pv = 0, Pl = 0;
-  tfs::Psat(name, tfs::Ttr[n], Pv, Pl);
-  return P >= std::min(Pv, Pl) && P < std::max(Pv, Pl);
-}
-
 // Entropy of the isenthalp h at P. False where h lies below the state at the
 // solidification temperature (there the inverse routine would complain).
 bool EntropyOnIsenthalp(std::string_view name, Real h, Real P, Real& s) {
   const int n = tfs::SubstIndex(name);
-  if (ForbiddenPressure(name, P)) return false;
   const Real Tm = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
   Real d = 0, hm = 0, sm = 0, Cp = 0, x = 0;
   tfs::dhs_PT(name, P, Tm, d, hm, sm, Cp, x);

@@ -160,6 +160,23 @@ TEST(ProcessPath, IsobarCasesAtoG) {
   }
 }
 
+TEST(ProcessPath, AirIsobarAcrossItsBand) {
+  // Air boils over a band of temperatures: the path climbs from the bubble
+  // point to the dew point.
+  const Sat sat = SatAt("Air", 1);
+  ASSERT_LT(sat.Tl, sat.Tv);
+  const Real w = sat.sv - sat.sl;
+  const Line l = Isobar("Air", 1, sat.sl - 0.3L * w, sat.sv + 0.3L * w);
+  bool liquid = false, vapour = false;
+  for (int j = 1; j <= 14; ++j) {
+    liquid = liquid || (l.S[j] == sat.sl && l.T[j] == sat.Tl);
+    vapour = vapour || (l.S[j] == sat.sv && l.T[j] == sat.Tv);
+  }
+  EXPECT_TRUE(liquid);
+  EXPECT_TRUE(vapour);
+  ExpectCleanLine(l, "air");
+}
+
 TEST(ProcessPath, IsobarAboveCriticalAndBelowTriplePressure) {
   // Supercritical nitrogen: one smooth curve.
   Line l = Isobar("N2", 5, 2.5L, 4.0L);
