@@ -139,13 +139,16 @@ void FromSP(std::string_view name, Real s, Real P, ProcPoint& pt) {
 namespace {
 
 // Entropy of the isenthalp h at P. False where h lies below the state at the
-// solidification temperature (there the inverse routine would complain).
+// solidification temperature or near and above the state at 1000 K, the
+// ends of the inverse routine (it would complain there).
 bool EntropyOnIsenthalp(std::string_view name, Real h, Real P, Real& s) {
   const int n = tfs::SubstIndex(name);
   const Real Tm = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
   Real d = 0, hm = 0, sm = 0, Cp = 0, x = 0;
   tfs::dhs_PT(name, P, Tm, d, hm, sm, Cp, x);
   if (!(h >= hm)) return false;
+  tfs::dhs_PT(name, P, 1000, d, hm, sm, Cp, x);
+  if (!(h < hm - tfs::Rgas[n] / 100)) return false;
   Real T = 0;
   tfs::Tds_hP(name, h, P, T, d, s, Cp, x);
   return std::isfinite(s);

@@ -390,6 +390,14 @@ TEST_F(ProcessWindow, EnthalpyEntropyPairs) {
   Messages().clear();
   EXPECT_FALSE(f->Calc0Click());
   EXPECT_EQ(Messages().size(), 1);
+  // Hotter than the library's 1000 K, colder than solidification: one
+  // message of the window each, none of the library's searches.
+  for (const char* i : {"2000", "-300"}) {
+    Start(4, i, 5, "5");
+    Messages().clear();
+    EXPECT_FALSE(f->Calc0Click()) << i;
+    EXPECT_EQ(Messages().size(), 1) << i;
+  }
 }
 
 // N2, isotherm at 100 K from 0.1 to 5 MPa: compute, draw, tabulate, carry over.
