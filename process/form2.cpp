@@ -215,7 +215,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent) {
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
 
-  // FormCreate.
+  // Initial choices.
   if (QWidget* main = static_cast<QWidget*>(app::windows().Form1)) move(main->pos());
   PaNam1->setCurrentIndex(0);
   Label2->setText(unitLabels()[0]);
@@ -519,7 +519,7 @@ bool TForm2::Calc0Click() {
   const std::string name = substance();
   bool done = false;
   const bool ok = app::libraryGuarded([&] {
-    // 1. The start state, unless it was carried over from the last end.
+    // The start state, unless it was carried over from the last end.
     if (!Carried) {
       Edit2Exit();
       Edit4Exit();
@@ -539,14 +539,14 @@ bool TForm2::Calc0Click() {
       showStart();
     }
     Edit10Exit();
-    // 2, 3. The end pair.
+    // The end pair.
     PairRefused = 0;
     if (!proc::PairAllowed(proc::ConstKind(ProcKind), Kind3)) {
       app::messages().show(kPairMsg);
       PairRefused = 3;
       return;
     }
-    // 4. End state, heat and work.
+    // End state, heat and work.
     proc::ProcPoint e = EndPt;
     const proc::SolveStatus st = proc::SolveEnd(name, ProcKind, Kind3, Value3, StartPt, e);
     if (refuseStatus(st)) return;
@@ -554,7 +554,6 @@ bool TForm2::Calc0Click() {
     const proc::ProcResult r = proc::HeatAndWork(ProcKind, StartPt, EndPt);
     ProcQ = r.Q;
     ProcL = r.L;
-    // 5-7.
     showEnd();
     DeltaD = r.dd;
     DeltaI = r.di;
