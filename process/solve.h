@@ -77,6 +77,12 @@ SolveStatus SolveEnd(std::string_view name, int procKind, int kind3, Real value3
 
 // Heat given off Q and technical work done by the gas L, kJ/kg, with
 // -Q = (i_e - i_s) + L for every process; and the changes of d, i, s.
+//   isotherm   Q = T (s_s - s_e)           L = T (s_e - s_s) - (i_e - i_s)
+//   isobar     Q = i_s - i_e               L = 0
+//   isochore   Q = u_s - u_e               L = (P_s - P_e) v
+//   isenthalp  Q = 0                       L = 0
+//   isentrope  Q = 0                       L = i_s - i_e
+// Only for an ideal gas is the isotherm's heat equal to the work put in.
 struct ProcResult {
   Real Q = 0, L = 0, dd = 0, di = 0, ds = 0;
 };
