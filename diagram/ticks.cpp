@@ -14,6 +14,9 @@ std::vector<double> logTicks(double lo, double hi) {
       const double v = e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
       if (v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12)) out.push_back(v);
     }
+  // A narrow range (carbon dioxide from its triple point) holds too few of
+  // them: round steps instead, still placed logarithmically.
+  if (out.size() < 4) return linearTicks(lo, hi, 8);
   return out;
 }
 

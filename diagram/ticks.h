@@ -6,7 +6,8 @@
 namespace diagram {
 
 // Round values 1, 1.5, 2, 3, 5, 7 times a power of ten inside [lo, hi]:
-// labels of a logarithmic temperature axis.
+// labels of a logarithmic temperature axis. Fewer than four of them in the
+// range: the linear round steps below instead.
 std::vector<double> logTicks(double lo, double hi);
 
 // Multiples of a round step (1, 2 or 5 times a power of ten, at least

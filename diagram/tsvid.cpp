@@ -60,6 +60,7 @@ QLineEdit* box(QWidget* parent, int left, int top, int width) {
   e->setReadOnly(true);
   e->setFocusPolicy(Qt::NoFocus);
   e->setGeometry(left, top, width, 21);
+  e->setProperty("designWidth", width);
   return e;
 }
 
@@ -69,6 +70,13 @@ QLineEdit* label(QWidget* parent, int left, int top, int width, bool frame) {
   // The labels sit on the lines; the mouse goes through them to the chart.
   e->setAttribute(Qt::WA_TransparentForMouseEvents);
   return e;
+}
+
+// A readout field widens to show its whole text, never below its design width.
+void setFitted(QLineEdit* e, const QString& text) {
+  e->setText(text);
+  const int design = e->property("designWidth").toInt();
+  e->resize(std::max(design, e->fontMetrics().horizontalAdvance(text) + 12), e->height());
 }
 
 void clearCategories(QCategoryAxis* a) {
@@ -298,7 +306,13 @@ void TTSvid::FormShow() {
 
   if (diagram::procStore().ProcIndex == 0) {
     setWindowTitle(QStringLiteral(" TS диаграмма для ") + app::SubstNameGen(st.subst) + QStringLiteral(" (в систeме SI)"));
-    for (QLineEdit* e : {Ep, Ed, Eh, ECp}) e->hide();
+    // The readout of the previous diagram belongs to another substance.
+    for (QLineEdit* e : {Ep, Ed, Eh, ECp}) {
+      e->hide();
+      e->clear();
+    }
+    kept_ = diagram::CursorState{};
+    fresh_ = false;
     // A label of the previous diagram would sit on no line of this one.
     for (QLineEdit* e : EhLab) e->hide();
     for (auto& b : buf_) b.clear();
@@ -461,7 +475,10 @@ void TTSvid::placeLabels() {
       }
       e->setText(app::fmt("%5.1f", d.HValue[n]));
       e->resize(std::max(41, e->fontMetrics().horizontalAdvance(e->text()) + 6), e->height());
-      e->move(toView(x, y));
+      QPoint at = toView(x, y);
+      // Kept whole inside the window at the right edge.
+      at.setX(std::min(at.x(), Chart1View->width() - e->width()));
+      e->move(at);
       e->show();
     }
   }
@@ -487,8 +504,11 @@ void TTSvid::Chart1MouseMove(QPoint pos) {
   // The plot moves with every resize and scale switch: read it each time.
   readPlotRect();
   const diagram::Scale sc = scale();
-  if (diagram::cursorT(rect_, c.y(), sc, Tcur_)) Edit1->setText(app::fmt("T=%5.2f K", Tcur_));
-  if (diagram::cursorS(rect_, c.x(), sc, scur_)) Edit2->setText(app::fmt("S=%5.3f ", scur_));
+  if (diagram::cursorT(rect_, c.y(), sc, Tcur_)) {
+    setFitted(Edit1, app::fmt("T=%5.2f K", Tcur_));
+    Edit2->move(std::max(160, Edit1->geometry().right() + 7), Edit2->y());
+  }
+  if (diagram::cursorS(rect_, c.x(), sc, scur_)) setFitted(Edit2, app::fmt("S=%5.3f ", scur_));
   fresh_ = false;
   if (Ep->isHidden() || busy_) return;
   busy_ = true;
@@ -498,10 +518,10 @@ void TTSvid::Chart1MouseMove(QPoint pos) {
   if (ok && s.computed) kept_ = s;
   fresh_ = ok && s.found;
   if (kept_.P > 0) {
-    Ep->setText(app::fmt("P=%4.3f МПа", kept_.P));
-    Ed->setText(app::fmt("d=%4.3f kg/m3", kept_.d));
-    Eh->setText(app::fmt("i=%4.1f kJ/kg", kept_.h));
-    ECp->setText(app::fmt("Cp=%4.2f kJ/kg.K", kept_.Cp));
+    setFitted(Ep, app::fmt("P=%4.3f МПа", kept_.P));
+    setFitted(Ed, app::fmt("d=%4.3f kg/m3", kept_.d));
+    setFitted(Eh, app::fmt("i=%4.1f kJ/kg", kept_.h));
+    setFitted(ECp, app::fmt("Cp=%4.2f kJ/kg.K", kept_.Cp));
   }
   busy_ = false;
 }

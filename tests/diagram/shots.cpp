@@ -1,5 +1,5 @@
 // Pictures of the diagram window for looking at: N2 and He on both scales.
-// Usage: diagram_shots <directory>
+// Usage: diagram_shots <directory> [substance ...]
 
 #include <QApplication>
 #include <QDir>
@@ -8,6 +8,7 @@
 #include "app/commode.h"
 #include "app/messages.h"
 #include "app/windows.h"
+#include "diagram/procstore.h"
 #include "diagram/tsvid.h"
 #include "diagram_support.h"
 
@@ -18,8 +19,11 @@ int main(int argc, char** argv) {
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
   app::createWindows();
   TTSvid* w = app::windows().TSvid;
-  for (const char* name : {"N2", "He"}) {
-    diagram_support::chooseSubstance(name);
+  QStringList names;
+  for (int i = 2; i < argc; ++i) names << QString::fromLocal8Bit(argv[i]);
+  if (names.isEmpty()) names = QStringList{"N2", "He"};
+  for (const QString& name : names) {
+    diagram_support::chooseSubstance(name.toStdString());
     for (bool log : {true, false}) {
       w->hide();
       w->setLogScale(log);
@@ -29,6 +33,20 @@ int main(int argc, char** argv) {
       QApplication::processEvents();
       w->grab().save(QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(name, log ? "log" : "lin")));
     }
+    // A process line along the 1 MPa isobar and the readout in the dome.
+    const app::DiagramStore& d = app::diagramStore();
+    diagram::ProcStore& pr = diagram::procStore();
+    for (int j = 0; j <= 15; ++j) {
+      pr.ProcS[1][j] = d.IsoS[4][j + 4];
+      pr.ProcT[1][j] = d.IsoT[4][j + 4];
+    }
+    pr.ProcIndex = pr.ProcCount = 1;
+    w->showDiagram();
+    const diagram::PlotRect r = w->plotRect();
+    w->Chart1MouseMove(QPoint(int((r.left + r.right) / 3), int(r.bottom - 40)));
+    QApplication::processEvents();
+    w->grab().save(QDir(dir).filePath(QStringLiteral("%1_proc.png").arg(name)));
+    pr.resetCounters();
   }
   app::destroyWindows();
   return 0;

@@ -48,6 +48,8 @@ TEST(AxisNumbers, LogarithmicAxisNumbersRoundValuesAcrossTheRange) {
             (std::vector<double>{3, 5, 7, 10, 15, 20, 30, 50, 70, 100, 150, 200, 300}));
   // Limits that are themselves round values are numbered.
   EXPECT_EQ(diagram::logTicks(100, 300), (std::vector<double>{100, 150, 200, 300}));
+  // Carbon dioxide's range holds only 300 of them: round steps instead.
+  EXPECT_EQ(diagram::logTicks(216.5901, 350), (std::vector<double>{220, 240, 260, 280, 300, 320, 340}));
   EXPECT_TRUE(diagram::logTicks(0, 300).empty());
   EXPECT_TRUE(diagram::logTicks(300, 100).empty());
 }
