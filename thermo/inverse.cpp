@@ -40,8 +40,7 @@ Real supercriticalStart(int k, Real P) {
   return (std::sqrt(P / Pkp[k]) * (0.455L - u) + 0.545L - u) * Tkp[k];
 }
 
-// Newton step that left the known low end while no bracket is held:
-// go halfway back instead.
+// A step that is not finite or has left [lo, hi].
 bool outside(Real T, Real lo, Real hi) { return !std::isfinite(T) || T < lo || T > hi; }
 
 }  // namespace
