@@ -28,16 +28,17 @@ Real XpowY(Real x, Real y) {
 }
 
 void CheckT(int code, int subst, Real T) {
-  std::string text = std::string(" Используемая в программе ") + callerName(code) + " температура " +
-                     formatNumber("%6.2f", T);
+  if (T >= Ttr[subst] && T <= Tcr[subst]) return;
+  const std::string text = std::string(" Используемая в программе ") + callerName(code) + " температура " +
+                           formatNumber("%6.2f", T);
   if (T > Tcr[subst]) fatal(text + " выше критической для данного вещества!");
   if (T < Ttr[subst]) fatal(text + " ниже тройной точки для данного вещества!");
 }
 
 void CheckP(int code, int subst, Real P) {
-  std::string text = std::string(" Используемое в программе ") + callerName(code) + " давление " +
-                     formatNumber("%6.4f", P);
-  if (P > Pcr[subst]) fatal(text + " выше критического для данного вещества!");
+  if (!(P > Pcr[subst])) return;
+  fatal(std::string(" Используемое в программе ") + callerName(code) + " давление " + formatNumber("%6.4f", P) +
+        " выше критического для данного вещества!");
 }
 
 }  // namespace tfs
