@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "app/cliexport.h"
 #include "app/commode.h"
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/windows.h"
 
 int main(int argc, char** argv) {
+  if (app::isExportCall(argc, argv)) return app::exportMain(argc, argv);
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();

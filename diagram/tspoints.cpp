@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "app/tabletext.h"
+
 namespace {
 constexpr int kCols = 11;
 constexpr int kRows = 100;
@@ -33,6 +35,7 @@ TTS_points::TTS_points(QWidget* parent) : QWidget(parent) {
   BitBtn1 = new QPushButton(QStringLiteral("Назад"), this);
   BitBtn1->setGeometry(360, 342, 75, 25);
   connect(BitBtn1, &QPushButton::clicked, this, &TTS_points::BitBtn1Click);
+  app::addTableActions(TS_tab, QStringLiteral("Точки"));
 
   FormCreate();
 }

@@ -22,6 +22,7 @@
 #include "app/linegen.h"
 #include "app/mainwindow.h"
 #include "app/windows.h"
+#include "diagram/diagramexport.h"
 #include "diagram/procstore.h"
 #include "diagram/series.h"
 #include "diagram/ticks.h"
@@ -200,6 +201,7 @@ TTSvid::TTSvid(QWidget* parent) : QWidget(parent) {
   Nazad = new QPushButton(QStringLiteral("Назад"), Chart1View);
   Nazad->setGeometry(80, 152, 75, 25);
   connect(Nazad, &QPushButton::clicked, this, &TTSvid::NazadClick);
+  diagram::addDiagramActions(this);
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);

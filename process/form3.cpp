@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "app/tabletext.h"
 #include "process/grid.h"
 
 namespace {
@@ -42,6 +43,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
     IdTab->setColumnWidth(k, widths[k]);
     setCell(k, 0, ResultHeaders()[k]);
   }
+  app::addTableActions(IdTab, QStringLiteral("Процессы"));
 
   BitBtn1 = new QPushButton(QStringLiteral("Эаписать"), this);
   BitBtn1->setGeometry(240, 336, 97, 25);

@@ -1,0 +1,237 @@
+#include "app/cliexport.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/appstate.h"
+#include "app/commode.h"
+#include "app/libguard.h"
+#include "app/linegen.h"
+#include "app/messages.h"
+#include "diagram/diagramexport.h"
+#include "diagram/procstore.h"
+#include "diagram/tsvid.h"
+#include "thermo/substances.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kWidth = 1200, kHeight = 800;
+const char* const kOption = "--export-diagram";
+
+void printErr(const QString& text) {
+  const QByteArray b = (QStringLiteral("entrograf: ") + text + u'\n').toUtf8();
+  std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+  std::fflush(stderr);
+}
+
+// The library's messages on standard error, each different text once (a
+// note repeats for every point of a line).
+class StderrMessages : public MessageService {
+ public:
+  void show(const QString& text) override {
+    if (seen_.contains(text)) return;
+    seen_ << text;
+    printErr(QString(text).replace(u'\r', u'\n'));
+  }
+
+ private:
+  QStringList seen_;
+};
+
+QString usage() {
+  return QStringLiteral(
+      "запись диаграммы в файл:\n"
+      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+      "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air\n"
+      "  ФАЙЛ: .png, .svg или .pdf");
+}
+
+int substIndexOf(const QString& id) {
+  for (int i = 1; i <= tfs::kSubstCount; ++i)
+    if (id == QLatin1String(tfs::SubstName[i])) return i;
+  return 0;
+}
+
+// A point or a comma as the decimal separator.
+bool readTemperature(const QString& text, tfs::Real& value) {
+  QString t = text.trimmed();
+  t.replace(u',', u'.');
+  tfs::Real v = 0;
+  if (t.isEmpty() || !standardConversion(t, v) || !std::isfinite(double(v))) return false;
+  value = v;
+  return true;
+}
+
+// The substance choice of the main window with the given limits.
+AppState stateFor(const ExportRequest& req) {
+  AppState c;
+  c.subst = req.subst;
+  c.name = req.name;
+  c.Tmin = req.Tmin;
+  c.Tmax = req.Tmax;
+  c.lnTmin = std::log(c.Tmin);
+  c.lnTmax = std::log(c.Tmax);
+  c.firstIsobar = 0;
+  c.lastIsobar = 10;
+  if (c.name == "He") c.lastIsobar = 7;
+  if (c.name == "Ar") c.firstIsobar = 1;
+  if (c.name == "CO2") c.firstIsobar = 4;
+  c.scaleKind = req.log ? 0 : 1;
+  return c;
+}
+
+}  // namespace
+
+bool isExportCall(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], kOption) == 0) return true;
+  return false;
+}
+
+bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error) {
+  const qsizetype at = args.indexOf(QLatin1String(kOption));
+  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u"--")) {
+    error = QStringLiteral("не указаны вещество и файл\n") + usage();
+    return false;
+  }
+  ExportRequest r;
+  const QString id = args[at + 1];
+  r.subst = substIndexOf(id);
+  if (r.subst == 0) {
+    error = QStringLiteral("неизвестное вещество \"") + id +
+            QStringLiteral("\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+    return false;
+  }
+  r.name = tfs::SubstName[r.subst];
+  r.file = args[at + 2];
+
+  QStringList rest = args.mid(0, at) + args.mid(at + 3);
+  bool tminGiven = false, tmaxGiven = false;
+  tfs::Real tmin = 0, tmax = 0;
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    if (opt != u"--tmin" && opt != u"--tmax" && opt != u"--scale") {
+      error = QStringLiteral("непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QStringLiteral("после ") + opt + QStringLiteral(" нет значения");
+      return false;
+    }
+    const QString value = rest[++i];
+    if (opt == u"--scale") {
+      if (value != u"log" && value != u"lin") {
+        error = QStringLiteral("шкала \"") + value + QStringLiteral("\": допустимы log и lin");
+        return false;
+      }
+      r.log = value == u"log";
+      continue;
+    }
+    tfs::Real v = 0;
+    if (!readTemperature(value, v)) {
+      error = opt + QStringLiteral(" \"") + value + QStringLiteral("\" - не число");
+      return false;
+    }
+    (opt == u"--tmin" ? tminGiven : tmaxGiven) = true;
+    (opt == u"--tmin" ? tmin : tmax) = v;
+  }
+
+  // The limits a substance choice sets, and the checks of the limit fields.
+  const tfs::Real ttr = tfs::Ttr[r.subst];
+  const tfs::Real lowest = ttr + tfs::Real(0.0001);
+  r.Tmin = tminGiven ? tmin : lowest;
+  r.Tmax = tmaxGiven ? tmax : 350;
+  if (r.Tmin < ttr) {
+    error = QStringLiteral("T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    return false;
+  }
+  // Between the triple point and a hair above it: the lowest limit, as the
+  // main window corrects it.
+  if (r.Tmin < lowest) r.Tmin = lowest;
+  if (r.Tmax > 500) {
+    error = QStringLiteral("T макс > 500 K !");
+    return false;
+  }
+  if (r.Tmax < lowest) {
+    error = QStringLiteral("T макс < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    return false;
+  }
+  if (r.Tmin >= r.Tmax) {
+    error = QStringLiteral("T мин >= T макс !");
+    return false;
+  }
+  if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
+    error = QStringLiteral("формат файла \"") + r.file + QStringLiteral("\" неизвестен: допустимы .png, .svg, .pdf");
+    return false;
+  }
+  req = r;
+  return true;
+}
+
+int runExport(const ExportRequest& req, QString& error) {
+  const AppState c = stateFor(req);
+  LineInputs in;
+  in.name = c.name;
+  in.subst = c.subst;
+  in.Tmin = c.Tmin;
+  in.Tmax = c.Tmax;
+  in.lnTmin = c.lnTmin;
+  in.lnTmax = c.lnTmax;
+  in.firstIsobar = c.firstIsobar;
+  in.lastIsobar = c.lastIsobar;
+  auto fresh = std::make_unique<DiagramStore>();
+  if (!libraryGuarded([&] { ComputeAll(*fresh, in, {}); })) {
+    error = QStringLiteral("диаграмма при этих условиях не рассчитывается !");
+    return kExportFailed;
+  }
+  diagramStore() = *fresh;
+  state() = c;
+  state().chosen = true;
+  diagram::procStore().clearLines();
+  diagram::procStore().resetCounters();
+
+  // The diagram window as the main window shows it, at a fixed size, its
+  // labels placed at once instead of on the first timer tick.
+  TTSvid w;
+  w.setLogScale(req.log);
+  w.resize(kWidth, kHeight);
+  w.show();
+  QApplication::processEvents();
+  w.Timer1->stop();
+  w.Timer2->stop();
+  w.Timer1Timer();
+  QApplication::processEvents();
+  const bool saved = diagram::saveDiagram(w, req.file);
+  w.hide();
+  if (!saved) {
+    error = QStringLiteral("файл \"") + req.file + QStringLiteral("\" не записан");
+    return kExportFailed;
+  }
+  return 0;
+}
+
+int exportMain(int argc, char** argv) {
+  // No display needed: the offscreen platform unless one is named.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication a(argc, argv);
+  adoptLocaleSeparator();
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  ExportRequest req;
+  int rc = kExportBadArguments;
+  if (parseExportArgs(QApplication::arguments().mid(1), req, error)) rc = runExport(req, error);
+  if (rc != 0) printErr(error);
+  setMessageService(nullptr);
+  return rc;
+}
+
+}  // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+// The diagram written to a file without a window, for teachers preparing
+// material:
+//   entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
+// The format follows the extension (.png, .svg, .pdf). The same code as the
+// window computes and draws the diagram, so the picture equals the screen.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "thermo/real.h"
+
+namespace app {
+
+struct ExportRequest {
+  std::string name;  // substance identifier
+  int subst = 0;     // its index
+  QString file;
+  tfs::Real Tmin = 0, Tmax = 0;
+  bool log = true;
+};
+
+// Exit codes: wrong arguments (usage, substance, limits, extension); the
+// library refused the diagram or the file could not be written.
+inline constexpr int kExportBadArguments = 2;
+inline constexpr int kExportFailed = 1;
+
+// True when the arguments ask for the export.
+bool isExportCall(int argc, char** argv);
+
+// Reads the arguments after the program's name. Defaults as a substance
+// choice in the main window: Tmin just above the triple point, Tmax 350 K,
+// logarithmic scale. false with the reason in error.
+bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error);
+
+// Computes and writes the diagram (needs the application object). Returns
+// the exit code, 0 on success; the reason of a failure in error.
+int runExport(const ExportRequest& req, QString& error);
+
+// The whole headless program: the offscreen platform unless another one is
+// named, the application, the export; messages on standard error.
+int exportMain(int argc, char** argv);
+
+}  // namespace app
