@@ -220,7 +220,9 @@ TEST_F(Diagram, ReadoutShowsWhatPdhTsGivesAtThePixel) {
       EXPECT_EQ(w->Ed->text(), app::fmt("d=%4.3f kg/m3", d));
       EXPECT_EQ(w->Eh->text(), app::fmt("i=%4.1f kJ/kg", h));
       EXPECT_EQ(w->ECp->text(), app::fmt("Cp=%4.2f kJ/kg.K", Cp));
-      if (sT.y() == 90) EXPECT_EQ(Cp, 1000000);
+      if (sT.y() == 90) {
+        EXPECT_EQ(Cp, 1000000);
+      }
     }
   }
 }
