@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "app/appstate.h"
 #include "app/linegen.h"
@@ -220,6 +223,19 @@ TEST_F(Export, OfferedInTheChartsMenuWithShortcuts) {
   EXPECT_TRUE(w->Chart1View->actions().contains(save));
   EXPECT_TRUE(w->Chart1View->actions().contains(print));
   EXPECT_TRUE(w->actions().contains(save));  // the shortcut works anywhere in the window
+
+  // A right click on the plot opens the menu with both.
+  QStringList shown;
+  QTimer::singleShot(0, [&shown] {
+    if (auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* a : m->actions()) shown << a->text();
+      m->close();
+    }
+  });
+  QWidget* vp = w->Chart1View->viewport();
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 300), vp->mapToGlobal(QPoint(300, 300)));
+  QApplication::sendEvent(vp, &click);
+  EXPECT_EQ(shown, (QStringList{save->text(), print->text()}));
 }
 
 }  // namespace

@@ -8,9 +8,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <cmath>
 #include <memory>
@@ -184,8 +187,16 @@ TEST_F(Tables, SelectionOfThePointsTableGoesToTheClipboardWithCtrlC) {
                     QStringLiteral("   3.000"), QStringLiteral("   2.000"), QString()});
   QTableWidget* g = p->TS_tab;
   EXPECT_EQ(g->contextMenuPolicy(), Qt::ActionsContextMenu);
+  // A right click on the cells opens the menu.
   QStringList texts;
-  for (QAction* a : g->actions()) texts << a->text();
+  QTimer::singleShot(0, [&texts] {
+    if (auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* a : m->actions()) texts << a->text();
+      m->close();
+    }
+  });
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 30), g->viewport()->mapToGlobal(QPoint(50, 30)));
+  QApplication::sendEvent(g->viewport(), &click);
   EXPECT_EQ(texts, (QStringList{QStringLiteral("Копировать"), QStringLiteral("Копировать всё"),
                                 QStringLiteral("Сохранить в CSV...")}));
 
