@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/linegen.h"
 #include "thermo/real.h"
 
 namespace app {
@@ -21,5 +22,12 @@ struct AppState {
 };
 
 AppState& state();
+
+// The isobar range of the substance named in st: 0..10, helium up to
+// 10 MPa (7), argon from 0.1 MPa (1), CO2 from 1 MPa (4).
+void setIsobarRange(AppState& st);
+
+// The line generation's inputs for st.
+LineInputs lineInputs(const AppState& st);
 
 }  // namespace app

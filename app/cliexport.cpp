@@ -78,11 +78,7 @@ AppState stateFor(const ExportRequest& req) {
   c.Tmax = req.Tmax;
   c.lnTmin = std::log(c.Tmin);
   c.lnTmax = std::log(c.Tmax);
-  c.firstIsobar = 0;
-  c.lastIsobar = 10;
-  if (c.name == "He") c.lastIsobar = 7;
-  if (c.name == "Ar") c.firstIsobar = 1;
-  if (c.name == "CO2") c.firstIsobar = 4;
+  setIsobarRange(c);
   c.scaleKind = req.log ? 0 : 1;
   return c;
 }
@@ -177,15 +173,7 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
 
 int runExport(const ExportRequest& req, QString& error) {
   const AppState c = stateFor(req);
-  LineInputs in;
-  in.name = c.name;
-  in.subst = c.subst;
-  in.Tmin = c.Tmin;
-  in.Tmax = c.Tmax;
-  in.lnTmin = c.lnTmin;
-  in.lnTmax = c.lnTmax;
-  in.firstIsobar = c.firstIsobar;
-  in.lastIsobar = c.lastIsobar;
+  const LineInputs in = lineInputs(c);
   auto fresh = std::make_unique<DiagramStore>();
   if (!libraryGuarded([&] { ComputeAll(*fresh, in, {}); })) {
     error = QStringLiteral("диаграмма при этих условиях не рассчитывается !");

@@ -244,15 +244,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::recompute(const app::AppState& candidate) {
-  app::LineInputs in;
-  in.name = candidate.name;
-  in.subst = candidate.subst;
-  in.Tmin = candidate.Tmin;
-  in.Tmax = candidate.Tmax;
-  in.lnTmin = candidate.lnTmin;
-  in.lnTmax = candidate.lnTmax;
-  in.firstIsobar = candidate.firstIsobar;
-  in.lastIsobar = candidate.lastIsobar;
+  const app::LineInputs in = app::lineInputs(candidate);
 
   // The library's notes (e.g. an entropy below the solidification line on a
   // diagram only a fraction of a kelvin high) repeat for every point of a
@@ -305,11 +297,7 @@ void TForm1::BboListClick() {
   c.Tmin = lowestTmin(c.subst);
   c.lnTmax = std::log(c.Tmax);
   c.lnTmin = std::log(c.Tmin);
-  c.firstIsobar = 0;
-  c.lastIsobar = 10;
-  if (c.name == "He") c.lastIsobar = 7;
-  if (c.name == "Ar") c.firstIsobar = 1;
-  if (c.name == "CO2") c.firstIsobar = 4;
+  app::setIsobarRange(c);
 
   if (!recompute(c)) {
     if (previous.chosen) BboList->setCurrentRow(previous.subst - 1);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/appstate.h"
 #include "app/linegen.h"
 #include "thermo/substances.h"
 
@@ -13,16 +14,15 @@ namespace {
 
 void BM_LineGeneration(benchmark::State& state) {
   const int n = int(state.range(0));
-  app::LineInputs in;
-  in.subst = n;
-  in.name = tfs::SubstName[n];
-  in.Tmin = tfs::Ttr[n] + app::Real(0.0001);
-  in.Tmax = 350;
-  in.lnTmin = std::log(in.Tmin);
-  in.lnTmax = std::log(in.Tmax);
-  if (in.name == "He") in.lastIsobar = 7;
-  if (in.name == "Ar") in.firstIsobar = 1;
-  if (in.name == "CO2") in.firstIsobar = 4;
+  app::AppState choice;
+  choice.subst = n;
+  choice.name = tfs::SubstName[n];
+  choice.Tmin = tfs::Ttr[n] + app::Real(0.0001);
+  choice.Tmax = 350;
+  choice.lnTmin = std::log(choice.Tmin);
+  choice.lnTmax = std::log(choice.Tmax);
+  app::setIsobarRange(choice);
+  const app::LineInputs in = app::lineInputs(choice);
   auto st = std::make_unique<app::DiagramStore>();
   int last = 0;
   for (auto _ : state) {

@@ -128,10 +128,14 @@ void expectFamilies(const LineRun& r, const LineInputs& in) {
     EXPECT_EQ(q, std::round(q)) << j;
     EXPECT_GT(st.HValue[j], st.hMin);
     EXPECT_LE(st.HValue[j], st.hMax);
-    if (j > 0) EXPECT_EQ(st.HValue[j] - st.HValue[j - 1], st.HStep);
+    if (j > 0) {
+      EXPECT_EQ(st.HValue[j] - st.HValue[j - 1], st.HStep);
+    }
   }
   EXPECT_LE(st.HValue[0] - st.HStep, st.hMin);                   // none missed below
-  if (st.HCount >= 0) EXPECT_GT(st.HValue[st.HCount] + st.HStep, st.hMax);  // nor above
+  if (st.HCount >= 0) {
+    EXPECT_GT(st.HValue[st.HCount] + st.HStep, st.hMax);  // nor above
+  }
   EXPECT_EQ(app::PressureGrid[st.GridFirst], app::IsobarP[in.firstIsobar]);
 
   expectInsideFrame(st, in);

@@ -174,7 +174,9 @@ TEST_F(MainWindow, NitrogenAsSeen) {
   EXPECT_GT(inked(f->ETmi), 20);
   EXPECT_GT(inked(f->ETma), 20);
   EXPECT_EQ(f->ETmi->text(), QStringLiteral("63") + sep() + QStringLiteral("15 "));
-  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) EXPECT_TRUE(img.save(QString::fromLocal8Bit(out)));
+  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) {
+    EXPECT_TRUE(img.save(QString::fromLocal8Bit(out)));
+  }
 }
 
 TEST_F(MainWindow, ChoosingAirFillsFactSheetAndLimits) {

@@ -22,21 +22,8 @@ inline void chooseSubstance(const std::string& name, tfs::Real Tmax = 350) {
   st.Tmax = Tmax;
   st.lnTmin = std::log(st.Tmin);
   st.lnTmax = std::log(st.Tmax);
-  st.firstIsobar = 0;
-  st.lastIsobar = 10;
-  if (name == "He") st.lastIsobar = 7;
-  if (name == "Ar") st.firstIsobar = 1;
-  if (name == "CO2") st.firstIsobar = 4;
-  app::LineInputs in;
-  in.name = name;
-  in.subst = idx;
-  in.Tmin = st.Tmin;
-  in.Tmax = st.Tmax;
-  in.lnTmin = st.lnTmin;
-  in.lnTmax = st.lnTmax;
-  in.firstIsobar = st.firstIsobar;
-  in.lastIsobar = st.lastIsobar;
-  app::ComputeAll(app::diagramStore(), in, {});
+  app::setIsobarRange(st);
+  app::ComputeAll(app::diagramStore(), app::lineInputs(st), {});
   diagram::procStore().clearLines();
   diagram::procStore().resetCounters();
 }
