@@ -23,7 +23,6 @@
 #include "diagram/tsvid.h"
 #include "process/form3.h"
 #include "process/path.h"
-#include "process/numfmt.h"
 #include "thermo/substances.h"
 
 using proc::Real;
@@ -349,14 +348,14 @@ void TForm2::Edit2Exit() {
   if (!ReadEntry(Edit2, v)) return;
   ShownStart[Kind1] = v;
   switch (Kind1) {
-    case proc::kTemperature: ETn->setText(proc::fmt0("%6.2f", v)); break;
-    case proc::kPressure: EPn->setText(proc::fmt0("%6.3f", v)); break;
-    case proc::kDensity: Edn->setText(proc::fmt0("%6.2f", v)); break;
+    case proc::kTemperature: ETn->setText(app::fmt("%6.2f", v)); break;
+    case proc::kPressure: EPn->setText(app::fmt("%6.3f", v)); break;
+    case proc::kDensity: Edn->setText(app::fmt("%6.2f", v)); break;
     case proc::kVolume:
-      if (v != 0) Edn->setText(proc::fmt0("%6.2f", 1 / v));
+      if (v != 0) Edn->setText(app::fmt("%6.2f", 1 / v));
       break;
-    case proc::kEnthalpy: Ehn->setText(proc::fmt0("%6.2f", v)); break;
-    case proc::kEntropy: ESn->setText(proc::fmt0("%6.4f", v)); break;
+    case proc::kEnthalpy: Ehn->setText(app::fmt("%6.2f", v)); break;
+    case proc::kEntropy: ESn->setText(app::fmt("%6.4f", v)); break;
     default: break;
   }
   Value1 = proc::ToInternal(Kind1, v);
@@ -368,7 +367,7 @@ void TForm2::Edit4Exit() {
   ShownStart[Kind2] = v;
   Value2 = proc::ToInternal(Kind2, v);
   QLineEdit* fields[proc::kParamCount] = {ETn, EPn, Edn, nullptr, Ehn, ESn, nullptr};
-  if (QLineEdit* f = fields[Kind2]) f->setText(proc::fmt0("%6.2f", v));
+  if (QLineEdit* f = fields[Kind2]) f->setText(app::fmt("%6.2f", v));
 }
 
 void TForm2::Edit10Exit() {
@@ -377,7 +376,7 @@ void TForm2::Edit10Exit() {
   ShownEnd[Kind3] = v;
   Value3 = proc::ToInternal(Kind3, v);
   QLineEdit* fields[proc::kParamCount] = {ETk, EPk, Edk, nullptr, Ehk, ESk, nullptr};
-  if (QLineEdit* f = fields[Kind3]) f->setText(proc::fmt0("%6.2f", v));
+  if (QLineEdit* f = fields[Kind3]) f->setText(app::fmt("%6.2f", v));
 }
 
 void TForm2::Edit2Change() {
@@ -398,11 +397,11 @@ void TForm2::showStart() {
   ShownStart[3] = p.v;
   ShownStart[4] = p.i;
   ShownStart[5] = p.s;
-  ETn->setText(proc::fmt0("%6.2f", p.T));
-  EPn->setText(proc::fmt0("%6.3f", p.P));
-  Edn->setText(proc::fmt0("%6.2f", p.d));
-  Ehn->setText(proc::fmt0("%6.2f", p.i));
-  ESn->setText(proc::fmt0("%6.4f", p.s));
+  ETn->setText(app::fmt("%6.2f", p.T));
+  EPn->setText(app::fmt("%6.3f", p.P));
+  Edn->setText(app::fmt("%6.2f", p.d));
+  Ehn->setText(app::fmt("%6.2f", p.i));
+  ESn->setText(app::fmt("%6.4f", p.s));
 }
 
 void TForm2::showEnd() {
@@ -413,11 +412,11 @@ void TForm2::showEnd() {
   ShownEnd[3] = p.v;
   ShownEnd[4] = p.i;
   ShownEnd[5] = p.s;
-  ETk->setText(proc::fmt0("%6.2f", p.T));
-  EPk->setText(proc::fmt0("%6.3f", p.P));
-  Edk->setText(proc::fmt0("%6.2f", p.d));
-  Ehk->setText(proc::fmt0("%6.2f", p.i));
-  ESk->setText(proc::fmt0("%6.4f", p.s));
+  ETk->setText(app::fmt("%6.2f", p.T));
+  EPk->setText(app::fmt("%6.3f", p.P));
+  Edk->setText(app::fmt("%6.2f", p.d));
+  Ehk->setText(app::fmt("%6.2f", p.i));
+  ESk->setText(app::fmt("%6.4f", p.s));
 }
 
 // Shows why a pair gave no state; false when there is nothing to show.
@@ -431,19 +430,19 @@ bool TForm2::refuseStatus(proc::SolveStatus st) {
     case SolveStatus::NotAdmitted: text = kPairMsg; break;
     case SolveStatus::DrynessHotT:
       text = dry + QStringLiteral("температура должна быть ниже критической (Ткр = ") +
-             proc::fmt0("%6.2f", tfs::Tcr[n]).trimmed() + QStringLiteral(" K).");
+             app::fmt("%6.2f", tfs::Tcr[n]).trimmed() + QStringLiteral(" K).");
       break;
     case SolveStatus::DrynessColdT:
       text = dry + QStringLiteral("температура должна быть не ниже температуры тройной точки (Ттр = ") +
-             proc::fmt0("%6.2f", tfs::Ttr[n]).trimmed() + QStringLiteral(" K).");
+             app::fmt("%6.2f", tfs::Ttr[n]).trimmed() + QStringLiteral(" K).");
       break;
     case SolveStatus::DrynessHighP:
       text = dry + QStringLiteral("давление должно быть ниже критического (Ркр = ") +
-             proc::fmt0("%6.3f", tfs::Pcr[n]).trimmed() + QStringLiteral(" МПа).");
+             app::fmt("%6.3f", tfs::Pcr[n]).trimmed() + QStringLiteral(" МПа).");
       break;
     case SolveStatus::DrynessLowP:
       text = dry + QStringLiteral("ниже давления тройной точки (Ртр = ") +
-             proc::fmt0("%8.5f", proc::TriplePressure(substance())).trimmed() +
+             app::fmt("%8.5f", proc::TriplePressure(substance())).trimmed() +
              QStringLiteral(" МПа) насыщенного состояния нет.");
       break;
     case SolveStatus::NotPositive:
@@ -558,11 +557,11 @@ bool TForm2::Calc0Click() {
     DeltaD = r.dd;
     DeltaI = r.di;
     DeltaS = r.ds;
-    EQ->setText(proc::fmt0("%6.2f", ProcQ));
-    EL->setText(proc::fmt0("%6.3f", ProcL));
-    Edd->setText(proc::fmt0("%6.2f", DeltaD));
-    Edh->setText(proc::fmt0("%6.2f", DeltaI));
-    EdS->setText(proc::fmt0("%6.4f", DeltaS));
+    EQ->setText(app::fmt("%6.2f", ProcQ));
+    EL->setText(app::fmt("%6.3f", ProcL));
+    Edd->setText(app::fmt("%6.2f", DeltaD));
+    Edh->setText(app::fmt("%6.2f", DeltaI));
+    EdS->setText(app::fmt("%6.4f", DeltaS));
     done = true;
   });
   if (!ok) {
@@ -593,13 +592,13 @@ void TForm2::BitBtn2Click() {
   // The phase goes with the state.
   StartPt.x = EndPt.x;
   for (int k = 0; k < proc::kParamCount; ++k) ShownStart[k] = ShownEnd[k];
-  Edit2->setText(proc::fmt0("%6.3f", StartPt.T));
-  Edit4->setText(proc::fmt0("%6.3f", StartPt.P));
-  ETn->setText(proc::fmt0("%6.3f", ShownStart[0]));
-  EPn->setText(proc::fmt0("%6.3f", ShownStart[1]));
-  Edn->setText(proc::fmt0("%6.2f", ShownStart[2]));
-  Ehn->setText(proc::fmt0("%6.2f", ShownStart[4]));
-  ESn->setText(proc::fmt0("%6.4f", ShownStart[5]));
+  Edit2->setText(app::fmt("%6.3f", StartPt.T));
+  Edit4->setText(app::fmt("%6.3f", StartPt.P));
+  ETn->setText(app::fmt("%6.3f", ShownStart[0]));
+  EPn->setText(app::fmt("%6.3f", ShownStart[1]));
+  Edn->setText(app::fmt("%6.2f", ShownStart[2]));
+  Ehn->setText(app::fmt("%6.2f", ShownStart[4]));
+  ESn->setText(app::fmt("%6.4f", ShownStart[5]));
   for (QLineEdit* e : {ETk, EPk, Edk, Ehk, ESk}) e->clear();
   ProBox->setFocus();
 }
@@ -642,16 +641,16 @@ void TForm2::BitBtn1Click() {
   f3->setCell(3, r1, QStringLiteral("Начальная"));
   f3->setCell(3, r2, QStringLiteral("Конечная"));
   auto row = [&](int r, const Real* shown) {
-    f3->setCell(4, r, proc::fmt0(" %5.2f", shown[0]));
-    f3->setCell(5, r, proc::fmt0(" %5.3f", shown[1]));
-    f3->setCell(6, r, proc::fmt0("%6.3f", shown[2]));
-    f3->setCell(7, r, proc::fmt0("%6.2f", shown[4]));
-    f3->setCell(8, r, proc::fmt0("%6.4f", shown[5]));
+    f3->setCell(4, r, app::fmt(" %5.2f", shown[0]));
+    f3->setCell(5, r, app::fmt(" %5.3f", shown[1]));
+    f3->setCell(6, r, app::fmt("%6.3f", shown[2]));
+    f3->setCell(7, r, app::fmt("%6.2f", shown[4]));
+    f3->setCell(8, r, app::fmt("%6.4f", shown[5]));
   };
   row(r1, ShownStart);
   f3->setCell(9, r1, QString());
-  f3->setCell(10, r1, proc::fmt0("%6.2f", ProcQ));
-  f3->setCell(11, r1, proc::fmt0("%6.2f", ProcL));
+  f3->setCell(10, r1, app::fmt("%6.2f", ProcQ));
+  f3->setCell(11, r1, app::fmt("%6.2f", ProcL));
   row(r2, ShownEnd);
 }
 

@@ -25,7 +25,6 @@
 #include "process/form2.h"
 #include "process/form3.h"
 #include "process/form4.h"
-#include "process/numfmt.h"
 #include "process/path.h"
 #include "thermo/substances.h"
 
@@ -178,9 +177,9 @@ TEST_F(ProcessWindow, IsothermHeatAndWork) {
   ASSERT_TRUE(f->Calc0Click());
   EXPECT_EQ(f->EL->text(), F("%6.3f", 0));
   EXPECT_EQ(f->EQ->text(), F("%6.2f", 0));
-  EXPECT_EQ(proc::fmt0("%6.3f", -0.0L), F("%6.3f", 0));
-  EXPECT_EQ(proc::fmt0("%6.3f", -0.0004L), F("%6.3f", 0));
-  EXPECT_EQ(proc::fmt0("%6.3f", -0.0006L), F("%6.3f", -0.001L));
+  EXPECT_EQ(app::fmt("%6.3f", -0.0L), F("%6.3f", 0));
+  EXPECT_EQ(app::fmt("%6.3f", -0.0004L), F("%6.3f", 0));
+  EXPECT_EQ(app::fmt("%6.3f", -0.0006L), F("%6.3f", -0.001L));
 }
 
 TEST_F(ProcessWindow, RefusedStartPairStopsTheComputation) {
