@@ -5,14 +5,26 @@
 
 #include <QApplication>
 
+#include "app/appstate.h"
 #include "app/commode.h"
+#include "app/linegen.h"
 #include "app/messages.h"
+#include "app/windows.h"
+#include "diagram/procstore.h"
 #include "gui_test_support.h"
 
 namespace testing_support {
 app::MessageRecorder& recorder() {
   static app::MessageRecorder r;
   return r;
+}
+
+void startProgram() {
+  app::state() = app::AppState{};
+  app::diagramStore() = app::DiagramStore{};
+  diagram::procStore() = diagram::ProcStore{};
+  app::createWindows();
+  recorder().texts.clear();
 }
 }  // namespace testing_support
 

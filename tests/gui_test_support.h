@@ -8,4 +8,8 @@ namespace testing_support {
 // The recorder installed for the whole test program.
 app::MessageRecorder& recorder();
 
+// A program as just started: shared state, diagram store and process lines
+// empty, the six windows created anew, no recorded messages.
+void startProgram();
+
 }  // namespace testing_support

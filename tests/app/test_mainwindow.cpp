@@ -43,12 +43,8 @@ QString sep() { return QString(QChar(tfs::decimalSeparator())); }
 class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    app::state() = app::AppState{};
-    app::diagramStore() = app::DiagramStore{};
-    diagram::procStore() = diagram::ProcStore{};
-    app::createWindows();
+    testing_support::startProgram();
     f = app::windows().Form1;
-    testing_support::recorder().texts.clear();
   }
   void TearDown() override {
     app::destroyWindows();

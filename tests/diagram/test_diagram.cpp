@@ -35,13 +35,9 @@ using tfs::Real;
 class Diagram : public ::testing::Test {
  protected:
   void SetUp() override {
-    app::state() = app::AppState{};
-    app::diagramStore() = app::DiagramStore{};
-    diagram::procStore() = diagram::ProcStore{};
-    app::createWindows();
+    testing_support::startProgram();
     w = app::windows().TSvid;
     pts = app::windows().TS_points;
-    testing_support::recorder().texts.clear();
   }
   void TearDown() override {
     app::destroyWindows();

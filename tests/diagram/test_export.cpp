@@ -61,12 +61,8 @@ QByteArray readAll(const QString& path) {
 class Export : public ::testing::Test {
  protected:
   void SetUp() override {
-    app::state() = app::AppState{};
-    app::diagramStore() = app::DiagramStore{};
-    diagram::procStore() = diagram::ProcStore{};
-    app::createWindows();
+    testing_support::startProgram();
     w = app::windows().TSvid;
-    testing_support::recorder().texts.clear();
     ASSERT_TRUE(dir.isValid());
     diagram_support::chooseSubstance("N2");
     w->resize(1200, 900);

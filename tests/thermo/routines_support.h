@@ -11,10 +11,22 @@
 #include "thermo/real.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
+#include "thermo/tfs.h"
 
 namespace routines_test {
 
 using tfs::Real;
+
+// The outputs of dhs_PT; -1 marks an output left unassigned.
+struct State {
+  Real d = -1, h = -1, s = -1, Cp = -1, x = -1;
+};
+
+inline State PT(const char* nm, Real P, Real T) {
+  State r;
+  tfs::dhs_PT(nm, P, T, r.d, r.h, r.s, r.Cp, r.x);
+  return r;
+}
 
 struct FatalError : std::runtime_error {
   using std::runtime_error::runtime_error;

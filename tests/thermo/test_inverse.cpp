@@ -16,15 +16,6 @@ namespace {
 using namespace routines_test;
 using tfs::Real;
 
-struct State {
-  Real d = -1, h = -1, s = -1, Cp = -1, x = -1;
-};
-
-State PT(const char* nm, Real P, Real T) {
-  State r;
-  tfs::dhs_PT(nm, P, T, r.d, r.h, r.s, r.Cp, r.x);
-  return r;
-}
 
 struct Result {  // T or P, then d, h or s, Cp, x
   Real v = -7, d = -7, e = -7, Cp = -7, x = -7;

@@ -14,15 +14,6 @@ namespace {
 using namespace routines_test;
 using tfs::Real;
 
-struct State {
-  Real d = -1, h = -1, s = -1, Cp = -1, x = -1;
-};
-
-State PT(const char* nm, Real P, Real T) {
-  State r;
-  tfs::dhs_PT(nm, P, T, r.d, r.h, r.s, r.Cp, r.x);
-  return r;
-}
 
 TEST(DhsPT, VapourAndLiquidDecisions) {
   LibraryWatch watch;
