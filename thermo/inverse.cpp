@@ -375,8 +375,14 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
 
   const Real lnPmax = std::log(Pmax);
   Real lnPA = std::log(PA), lnPB = std::log(PB);
+  // Residuals of the two ends in the interpolation. When the same end moves
+  // twice in a row the other one's weight is halved (Illinois rule): in the
+  // liquid, s is nearly linear in P, not ln P, and plain false position
+  // would creep towards the root from one side only.
+  Real wA = sA - s, wB = sB - s;
+  int lastSide = 0;
   for (int pass = 0; pass < kPPasses; ++pass) {
-    Real lnP = lnPA + (lnPB - lnPA) * (s - sA) / (sB - sA);
+    Real lnP = lnPA + (lnPB - lnPA) * wA / (wA - wB);
     if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
     lnP = std::clamp(lnP, std::min(lnPA, lnPB) - 46, lnPmax);
     P = std::exp(lnP);
@@ -384,9 +390,13 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     take(st);
     if (std::fabs(s - st.s) < tol) return;
     if (st.s >= s) {
-      PB = P, sB = st.s, lnPB = lnP;
+      PB = P, sB = st.s, lnPB = lnP, wB = sB - s;
+      if (lastSide == 1) wA /= 2;
+      lastSide = 1;
     } else {
-      PA = P, sA = st.s, lnPA = lnP;
+      PA = P, sA = st.s, lnPA = lnP, wA = sA - s;
+      if (lastSide == -1) wB /= 2;
+      lastSide = -1;
     }
   }
   // The false position stalled: bisection in ln P on the bracket it kept.
