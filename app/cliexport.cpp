@@ -1,28 +1,25 @@
 #include "app/cliexport.h"
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QTimer>
+#include <QGuiApplication>
+#include <QSize>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "app/appstate.h"
 #include "app/commode.h"
 #include "app/libguard.h"
 #include "app/linegen.h"
 #include "app/messages.h"
+#include "app/substance.h"
 #include "diagram/diagramexport.h"
-#include "diagram/procstore.h"
-#include "diagram/tsvid.h"
+#include "diagram/picture.h"
 #include "thermo/substances.h"
 
 namespace app {
 
 namespace {
 
-constexpr int kWidth = 1200, kHeight = 800;
 const char* const kOption = "--export-diagram";
 
 void printErr(const QString& text) {
@@ -64,23 +61,9 @@ bool readTemperature(const QString& text, tfs::Real& value) {
   QString t = text.trimmed();
   t.replace(u',', u'.');
   tfs::Real v = 0;
-  if (t.isEmpty() || !standardConversion(t, v) || !std::isfinite(double(v))) return false;
+  if (t.isEmpty() || !standardConversion(t.toStdString(), v) || !std::isfinite(double(v))) return false;
   value = v;
   return true;
-}
-
-// The substance choice of the main window with the given limits.
-AppState stateFor(const ExportRequest& req) {
-  AppState c;
-  c.subst = req.subst;
-  c.name = req.name;
-  c.Tmin = req.Tmin;
-  c.Tmax = req.Tmax;
-  c.lnTmin = std::log(c.Tmin);
-  c.lnTmax = std::log(c.Tmax);
-  setIsobarRange(c);
-  c.scaleKind = req.log ? 0 : 1;
-  return c;
 }
 
 }  // namespace
@@ -109,7 +92,7 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
   r.file = args[at + 2];
 
   QStringList rest = args.mid(0, at) + args.mid(at + 3);
-  bool tminGiven = false, tmaxGiven = false;
+  bool tminGiven = false, tmaxGiven = false, scaleGiven = false;
   tfs::Real tmin = 0, tmax = 0;
   for (qsizetype i = 0; i < rest.size(); ++i) {
     const QString& opt = rest[i];
@@ -121,6 +104,12 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
       error = QStringLiteral("после ") + opt + QStringLiteral(" нет значения");
       return false;
     }
+    bool& given = opt == u"--tmin" ? tminGiven : opt == u"--tmax" ? tmaxGiven : scaleGiven;
+    if (given) {
+      error = opt + QStringLiteral(" указан дважды");
+      return false;
+    }
+    given = true;
     const QString value = rest[++i];
     if (opt == u"--scale") {
       if (value != u"log" && value != u"lin") {
@@ -135,34 +124,34 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
       error = opt + QStringLiteral(" \"") + value + QStringLiteral("\" - не число");
       return false;
     }
-    (opt == u"--tmin" ? tminGiven : tmaxGiven) = true;
     (opt == u"--tmin" ? tmin : tmax) = v;
   }
 
   // The limits a substance choice sets, and the checks of the limit fields.
+  // A Tmin below the triple point is refused here (the window corrects it);
+  // one between the triple point and a hair above it is the lowest limit.
   const tfs::Real ttr = tfs::Ttr[r.subst];
-  const tfs::Real lowest = ttr + tfs::Real(0.0001);
-  r.Tmin = tminGiven ? tmin : lowest;
-  r.Tmax = tmaxGiven ? tmax : 350;
-  if (r.Tmin < ttr) {
-    error = QStringLiteral("T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
-    return false;
-  }
-  // Between the triple point and a hair above it: the lowest limit, as the
-  // main window corrects it.
-  if (r.Tmin < lowest) r.Tmin = lowest;
-  if (r.Tmax > 500) {
+  const AppState chosen = substanceChoice(AppState{}, r.subst);
+  r.Tmax = tmaxGiven ? tmax : chosen.Tmax;
+  const LimitCheck upper = checkTmax(r.subst, 0, r.Tmax);
+  if (upper.fault == LimitFault::TmaxTooHigh) {
     error = QStringLiteral("T макс > 500 K !");
     return false;
   }
-  if (r.Tmax < lowest) {
+  if (upper.fault == LimitFault::TmaxBelowTriple) {
     error = QStringLiteral("T макс < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
     return false;
   }
-  if (r.Tmin >= r.Tmax) {
+  const LimitCheck lower = checkTmin(r.subst, tminGiven ? tmin : chosen.Tmin, r.Tmax);
+  if (tminGiven && tmin < ttr) {
+    error = QStringLiteral("T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    return false;
+  }
+  if (lower.refused()) {
     error = QStringLiteral("T мин >= T макс !");
     return false;
   }
+  r.Tmin = lower.value;
   if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
     error = QStringLiteral("формат файла \"") + r.file + QStringLiteral("\" неизвестен: допустимы .png, .svg, .pdf");
     return false;
@@ -172,33 +161,18 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
 }
 
 int runExport(const ExportRequest& req, QString& error) {
-  const AppState c = stateFor(req);
-  const LineInputs in = lineInputs(c);
-  auto fresh = std::make_unique<DiagramStore>();
-  if (!libraryGuarded([&] { ComputeAll(*fresh, in, {}); })) {
+  // A session of its own: the substance chosen with the given limits.
+  auto session = std::make_unique<Session>();
+  AppState c = withLimits(substanceChoice(AppState{}, req.subst), req.Tmin, req.Tmax);
+  c.scale = req.log ? ScaleKind::Logarithmic : ScaleKind::Linear;
+  c.chosen = true;
+  session->main = c;
+  if (!libraryGuarded([&] { ComputeAll(session->lines, lineInputs(c), {}); })) {
     error = QStringLiteral("диаграмма при этих условиях не рассчитывается !");
     return kExportFailed;
   }
-  diagramStore() = *fresh;
-  state() = c;
-  state().chosen = true;
-  diagram::procStore().clearLines();
-  diagram::procStore().resetCounters();
-
-  // The diagram window as the main window shows it, at a fixed size, its
-  // labels placed at once instead of on the first timer tick.
-  TTSvid w;
-  w.setLogScale(req.log);
-  w.resize(kWidth, kHeight);
-  w.show();
-  QApplication::processEvents();
-  w.Timer1->stop();
-  w.Timer2->stop();
-  w.Timer1Timer();
-  QApplication::processEvents();
-  const bool saved = diagram::saveDiagram(w, req.file);
-  w.hide();
-  if (!saved) {
+  const diagram::Picture picture = diagram::composePicture(*session);
+  if (!diagram::saveDiagram(picture, QSize(kExportWidth, kExportHeight), req.file)) {
     error = QStringLiteral("файл \"") + req.file + QStringLiteral("\" не записан");
     return kExportFailed;
   }
@@ -206,9 +180,10 @@ int runExport(const ExportRequest& req, QString& error) {
 }
 
 int exportMain(int argc, char** argv) {
-  // No display needed: the offscreen platform unless one is named.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication a(argc, argv);
+  // No display needed: the picture is drawn offscreen whatever platform the
+  // environment names.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication a(argc, argv);
   adoptLocaleSeparator();
   StderrMessages out;
   setMessageService(&out);
@@ -216,7 +191,7 @@ int exportMain(int argc, char** argv) {
   QString error;
   ExportRequest req;
   int rc = kExportBadArguments;
-  if (parseExportArgs(QApplication::arguments().mid(1), req, error)) rc = runExport(req, error);
+  if (parseExportArgs(QGuiApplication::arguments().mid(1), req, error)) rc = runExport(req, error);
   if (rc != 0) printErr(error);
   setMessageService(nullptr);
   return rc;

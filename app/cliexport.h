@@ -3,7 +3,8 @@
 // material:
 //   entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
 // The format follows the extension (.png, .svg, .pdf). The same code as the
-// window computes and draws the diagram, so the picture equals the screen.
+// window computes and draws the diagram, so the picture equals a save from
+// the window; no window is created and no session but its own is touched.
 
 #include <QString>
 #include <QStringList>
@@ -34,12 +35,16 @@ bool isExportCall(int argc, char** argv);
 // logarithmic scale. false with the reason in error.
 bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error);
 
-// Computes and writes the diagram (needs the application object). Returns
-// the exit code, 0 on success; the reason of a failure in error.
+// The size of the exported chart in pixels (the caption strip comes above).
+inline constexpr int kExportWidth = 1200, kExportHeight = 800;
+
+// Computes and writes the diagram (needs a GUI application object for the
+// fonts). Returns the exit code, 0 on success; the reason of a failure in
+// error.
 int runExport(const ExportRequest& req, QString& error);
 
-// The whole headless program: the offscreen platform unless another one is
-// named, the application, the export; messages on standard error.
+// The whole headless program: the offscreen platform, the application, the
+// export; messages on standard error.
 int exportMain(int argc, char** argv);
 
 }  // namespace app

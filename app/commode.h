@@ -1,27 +1,20 @@
 #pragma once
-// The shared unit: the parser of every numeric edit field and the number
-// formatting of every window.
+// The number parser and formatting for the windows: the plain functions of
+// numparse.h and numfmt.h with Qt strings, messages through the service.
 
 #include <QString>
 
-#include "thermo/real.h"
+#include "app/numfmt.h"
+#include "app/numparse.h"
 
 namespace app {
 
-using tfs::Real;
-
-// Reads a field's text into value. flag on entry: nonzero asks for the
-// warning when the text is not a clean number. On return: 0 after a clean
-// number or an empty field, 1 after a warning; 0 stays 0.
+// Reads a field's text into value; the warning goes to the message service.
 void EditToNumber(const QString& text, Real& value, unsigned char& flag);
-
-// The locale-independent "standard conversion": optional blanks, optional
-// sign, digits with a decimal point, optional exponent; no comma. Returns
-// false when the whole text is not such a number.
-bool standardConversion(const QString& text, Real& value);
 
 // printf-style pattern with one number, with the user's decimal separator.
 QString fmt(const char* pattern, Real value);
+inline QString qstr(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // Sets the decimal separator from the system locale (',' for ru_RU).
 void adoptLocaleSeparator();

@@ -4,22 +4,15 @@
 #include <cmath>
 #include <limits>
 
+#include "app/numfmt.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
 namespace app {
 
-DiagramStore& diagramStore() {
-  static DiagramStore s;
-  return s;
-}
-
 namespace {
 
 constexpr Real kInf = std::numeric_limits<Real>::infinity();
-
-// Nearest integer, halves to even.
-int nint(Real x) { return int(std::nearbyint(x)); }
 
 void report(const Progress& progress, int position) {
   if (progress) progress(position);

@@ -57,7 +57,4 @@ void ComputeIsenthalps(DiagramStore& st, const LineInputs& in, const Progress& p
 // The store is started afresh.
 void ComputeAll(DiagramStore& st, const LineInputs& in, const Progress& progress);
 
-// The module-level store that the diagram window draws.
-DiagramStore& diagramStore();
-
 }  // namespace app

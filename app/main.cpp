@@ -4,16 +4,15 @@
 #include "app/commode.h"
 #include "app/mainwindow.h"
 #include "app/messages.h"
-#include "app/windows.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) {
   if (app::isExportCall(argc, argv)) return app::exportMain(argc, argv);
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();
-  app::createWindows();
-  app::windows().Form1->show();
-  const int rc = a.exec();
-  app::destroyWindows();
-  return rc;
+  app::Session session;
+  app::Program program(session);
+  program.Form1->show();
+  return a.exec();
 }

@@ -22,11 +22,7 @@
 #include "app/libguard.h"
 #include "app/linegen.h"
 #include "app/messages.h"
-#include "app/windows.h"
-#include "diagram/procstore.h"
-#include "diagram/tsvid.h"
-#include "process/form2.h"
-#include "thermo/report.h"
+#include "app/substance.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -35,24 +31,7 @@ using app::Real;
 
 constexpr int kClientW = 790, kClientH = 523;
 
-// Names used in the diagram title, by substance index.
-const char* const kSubstNameGen[tfs::kSubstCount + 1] = {"",
-                                                        "ГЕЛИЯ",
-                                                        "НОРМАЛЬНОГО ВОДОРОДА",
-                                                        "ПАРАВОДОРОДА",
-                                                        "НЕОНА",
-                                                        "АЗОТА",
-                                                        "АРГОНА",
-                                                        "КИСЛОРОДА",
-                                                        "ДИОКСИДА УГЛЕРОДА",
-                                                        "МЕТАНА",
-                                                        "ФРЕОНА 14",
-                                                        "ВОЗДУХА"};
-
 QString rus(int subst) { return QString::fromUtf8(tfs::SubstNameRus[subst]); }
-
-// Lowest admissible diagram temperature: just above the triple point.
-Real lowestTmin(int subst) { return tfs::Ttr[subst] + Real(0.0001); }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
                   const QFont* font = nullptr) {
@@ -86,11 +65,7 @@ QGroupBox* makeRadioGroup(QWidget* parent, const char* name, const QString& titl
 
 }  // namespace
 
-QString app::SubstNameGen(int subst) {
-  return subst >= 1 && subst <= tfs::kSubstCount ? QString::fromUtf8(kSubstNameGen[subst]) : QString();
-}
-
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Entrograf"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -207,7 +182,7 @@ void TForm1::FormCreate() {
     const QRect g = s->geometry();
     move(g.x() + int(std::nearbyint((g.width() - 800) / 2.0)), g.y() + int(std::nearbyint((g.height() - 600) / 2.0)));
   }
-  app::AppState& st = app::state();
+  app::AppState& st = session_.main;
   st.subst = 4;
   st.name = tfs::SubstName[4];
   for (int i = 1; i <= tfs::kSubstCount; ++i) BboList->addItem(rus(i));
@@ -250,13 +225,15 @@ bool TForm1::recompute(const app::AppState& candidate) {
   // diagram only a fraction of a kelvin high) repeat for every point of a
   // line: each different text is shown once, after the computation.
   QStringList notes;
-  tfs::setMessageHandler([&notes](const std::string& text) {
-    const QString q = QString::fromStdString(text);
-    if (!notes.contains(q)) notes << q;
-  });
   auto fresh = std::make_unique<app::DiagramStore>();
-  const bool ok = app::libraryGuarded([&] { app::ComputeAll(*fresh, in, [this](int p) { ProcBar->setValue(p); }); });
-  app::installLibraryHandlers();
+  bool ok = false;
+  {
+    const app::ScopedLibraryMessages collect([&notes](const std::string& text) {
+      const QString q = QString::fromStdString(text);
+      if (!notes.contains(q)) notes << q;
+    });
+    ok = app::libraryGuarded([&] { app::ComputeAll(*fresh, in, [this](int p) { ProcBar->setValue(p); }); });
+  }
   for (const QString& q : notes) app::messages().show(q);
   if (!ok) {
     ProcBar->setValue(0);
@@ -264,23 +241,16 @@ bool TForm1::recompute(const app::AppState& candidate) {
                                         "Остаются прежние значения !"));
     return false;
   }
-  app::diagramStore() = *fresh;
-  app::state() = candidate;
-  app::state().chosen = true;
+  session_.lines = *fresh;
+  session_.main = candidate;
+  session_.main.chosen = true;
+  session_.linesRevision += 1;
   return true;
 }
 
 void TForm1::buildInfo() {
-  const int n = app::state().subst;
   QStringList lines;
-  lines << QStringLiteral(" Вещество = ") + rus(n) + QStringLiteral("  ( ") + QString::fromLatin1(tfs::SubstName[n]) +
-               QStringLiteral(" )");
-  lines << QStringLiteral(" Его молекулярная масса  = ") + app::fmt("%7.3f", tfs::MolMass[n]);
-  lines << QStringLiteral(" Критическая температура      = ") + app::fmt("%7.3f K", tfs::Tcr[n]);
-  lines << QStringLiteral(" Критическое давление       = ") + app::fmt("%7.3f", tfs::Pcr[n]) +
-               QStringLiteral(" МПа");
-  lines << QStringLiteral(" Температура кипения при 0,1 МПа = ") + app::fmt("%7.3f K", tfs::Tboil[n]);
-  lines << QStringLiteral(" Температура тройной точки       = ") + app::fmt("%7.3f K", tfs::Ttr[n]);
+  for (const std::string& l : app::factSheet(session_.main.subst)) lines << QString::fromStdString(l);
   info_ = lines.join(QStringLiteral("\r\n"));
   Label9->setText(lines.join(QLatin1Char('\n')));
 }
@@ -288,17 +258,8 @@ void TForm1::buildInfo() {
 void TForm1::BboListClick() {
   const int row = BboList->currentRow();
   if (row < 0 || row >= tfs::kSubstCount) return;
-  const app::AppState previous = app::state();
-
-  app::AppState c = previous;
-  c.subst = row + 1;
-  c.name = tfs::SubstName[c.subst];
-  c.Tmax = 350;
-  c.Tmin = lowestTmin(c.subst);
-  c.lnTmax = std::log(c.Tmax);
-  c.lnTmin = std::log(c.Tmin);
-  app::setIsobarRange(c);
-
+  const app::AppState previous = session_.main;
+  const app::AppState c = app::substanceChoice(previous, row + 1);
   if (!recompute(c)) {
     if (previous.chosen) BboList->setCurrentRow(previous.subst - 1);
     return;
@@ -306,74 +267,65 @@ void TForm1::BboListClick() {
   const QString name = rus(c.subst);
   Label3->setText(QStringLiteral(" ") + name + QStringLiteral(" "));
   Label3->adjustSize();
-  if (auto* f2 = app::windows().Form2) f2->setSubstanceCaption(QStringLiteral(" Рабочее вещество - ") + name + QStringLiteral(" "));
   ETmi->setText(app::fmt("%5.2f ", c.Tmin));
   ETma->setText(app::fmt("%5.2f ", c.Tmax));
   buildInfo();
-  diagram::procStore().resetCounters();
-  diagram::procStore().clearLines();
-  if (auto* d = app::windows().TSvid) d->showDiagram();
+  session_.procLines.resetCounters();
+  session_.procLines.clearLines();
+  emit substanceChosen(QStringLiteral(" Рабочее вещество - ") + name + QStringLiteral(" "));
+  emit diagramComputed();
+  emit diagramWanted();
 }
 
 void TForm1::ETmiExit() {
   // No limits exist before a substance is chosen.
-  if (!app::state().chosen) return;
-  const app::AppState& cur = app::state();
-  app::AppState c = cur;
-  app::EditToNumber(ETmi->text(), c.Tmin, warn_);
-  if (c.Tmin < lowestTmin(c.subst)) {
-    app::messages().show(QStringLiteral("T мин < Т затвердевания !\nT мин будет скорректировано !"));
-    c.Tmin = lowestTmin(c.subst);
-    ETmi->setText(app::fmt(" %4.2f", c.Tmin));
+  if (!session_.main.chosen) return;
+  const app::AppState cur = session_.main;
+  Real typed = cur.Tmin;
+  app::EditToNumber(ETmi->text(), typed, warn_);
+  const app::LimitCheck check = app::checkTmin(cur.subst, typed, cur.Tmax);
+  if (check.fault == app::LimitFault::TminBelowTriple) {
+    app::messages().show(app::qstr(app::limitMessage(check.fault)));
+    ETmi->setText(app::fmt(" %4.2f", check.value));
   }
-  if (c.Tmin >= c.Tmax) {
-    app::messages().show(QStringLiteral("T мин >= T макс !\nT мин не будет изменено !"));
+  if (check.refused()) {
+    app::messages().show(app::qstr(app::limitMessage(check.fault)));
     ETmi->setText(app::fmt("%5.2f ", cur.Tmin));
     return;
   }
-  c.lnTmax = std::log(c.Tmax);
-  c.lnTmin = std::log(c.Tmin);
-  if (!recompute(c)) {
-    ETmi->setText(app::fmt("%5.2f ", app::state().Tmin));
+  if (!recompute(app::withLimits(cur, check.value, cur.Tmax))) {
+    ETmi->setText(app::fmt("%5.2f ", session_.main.Tmin));
     return;
   }
-  diagram::procStore().resetCounters();
+  session_.procLines.resetCounters();
+  emit diagramComputed();
 }
 
 void TForm1::ETmaExit() {
-  if (!app::state().chosen) return;
-  const app::AppState& cur = app::state();
-  app::AppState c = cur;
-  app::EditToNumber(ETma->text(), c.Tmax, warn_);
-  if (c.Tmax > 500) {
-    app::messages().show(QStringLiteral("Зачем Вам такая высокая температура?"));
+  if (!session_.main.chosen) return;
+  const app::AppState cur = session_.main;
+  Real typed = cur.Tmax;
+  app::EditToNumber(ETma->text(), typed, warn_);
+  const app::LimitCheck check = app::checkTmax(cur.subst, cur.Tmin, typed);
+  if (check.refused()) {
+    app::messages().show(app::qstr(app::limitMessage(check.fault)));
     ETma->setText(app::fmt("%5.2f ", cur.Tmax));
     // Back into the field once the focus change under way has finished.
-    QTimer::singleShot(0, ETma, [this] { ETma->setFocus(Qt::OtherFocusReason); });
+    if (check.fault == app::LimitFault::TmaxTooHigh)
+      QTimer::singleShot(0, ETma, [this] { ETma->setFocus(Qt::OtherFocusReason); });
     return;
   }
-  QString refusal;
-  if (c.Tmax < lowestTmin(c.subst))
-    refusal = QStringLiteral("T макс < Т затвердевания !\nT макс не будет изменено !");
-  else if (c.Tmax <= c.Tmin)
-    refusal = QStringLiteral("T макс <= T мин !\nT макс не будет изменено !");
-  if (!refusal.isEmpty()) {
-    app::messages().show(refusal);
-    ETma->setText(app::fmt("%5.2f ", cur.Tmax));
+  if (!recompute(app::withLimits(cur, cur.Tmin, check.value))) {
+    ETma->setText(app::fmt("%5.2f ", session_.main.Tmax));
     return;
   }
-  c.lnTmax = std::log(c.Tmax);
-  c.lnTmin = std::log(c.Tmin);
-  if (!recompute(c)) {
-    ETma->setText(app::fmt("%5.2f ", app::state().Tmax));
-    return;
-  }
-  diagram::procStore().resetCounters();
+  session_.procLines.resetCounters();
+  emit diagramComputed();
 }
 
 void TForm1::TScaleClick(int index) {
-  app::state().scaleKind = index;
-  if (auto* d = app::windows().TSvid) d->setLogScale(index == 0);
+  session_.main.scale = index == 0 ? app::ScaleKind::Logarithmic : app::ScaleKind::Linear;
+  emit scaleChanged();
 }
 
 void TForm1::FormDeactivate() { ProcBar->setValue(0); }
@@ -381,19 +333,13 @@ void TForm1::FormDeactivate() { ProcBar->setValue(0); }
 void TForm1::Button2Click() { close(); }
 
 void TForm1::DiagrClick() {
-  if (!app::state().chosen) {
+  if (!session_.main.chosen) {
     // Nothing computed yet: take the preselected substance as if clicked.
-    BboList->setCurrentRow(app::state().subst - 1);
+    BboList->setCurrentRow(session_.main.subst - 1);
     BboListClick();
     return;
   }
-  if (auto* d = app::windows().TSvid) d->showDiagram();
+  emit diagramWanted();
 }
 
-void TForm1::IdProcClick() {
-  if (auto* f2 = app::windows().Form2) {
-    f2->show();
-    f2->raise();
-    f2->activateWindow();
-  }
-}
+void TForm1::IdProcClick() { emit processWindowWanted(); }

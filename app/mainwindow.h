@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/appstate.h"
+#include "app/session.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -16,15 +16,10 @@ class QProgressBar;
 class QPushButton;
 class QAction;
 
-namespace app {
-// Substance name as used in the diagram title ("АЗОТА"), by index 1..11.
-QString SubstNameGen(int subst);
-}  // namespace app
-
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  explicit TForm1(app::Session& session, QWidget* parent = nullptr);
 
   // Components, named as in the layout.
   QMenuBar* MainMenu1;
@@ -51,6 +46,17 @@ class TForm1 : public QWidget {
   void DiagrClick();
   void IdProcClick();
 
+ signals:
+  // The lines of a new substance or new limits are in the session.
+  void diagramComputed();
+  // The heading of the process window for the chosen substance.
+  void substanceChosen(const QString& heading);
+  // The temperature scale of the diagram changed.
+  void scaleChanged();
+  // The diagram window or the process window should come up.
+  void diagramWanted();
+  void processWindowWanted();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -63,6 +69,7 @@ class TForm1 : public QWidget {
   bool recompute(const app::AppState& candidate);
   void buildInfo();
 
+  app::Session& session_;
   unsigned char warn_ = 1;  // warning flag shared by both limit fields
   QString info_;
 };

@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <cstdlib>
 
 #include "app/libguard.h"
-#include "thermo/report.h"
 
 namespace app {
 namespace {
@@ -23,13 +21,6 @@ MessageService* g_service = nullptr;
 
 }  // namespace
 
-namespace detail {
-int& guardDepth() {
-  static int depth = 0;
-  return depth;
-}
-}  // namespace detail
-
 MessageService& messages() {
   static ModalBox modal;
   return g_service ? *g_service : modal;
@@ -37,13 +28,10 @@ MessageService& messages() {
 
 void setMessageService(MessageService* service) { g_service = service; }
 
-void installLibraryHandlers() {
-  tfs::setMessageHandler([](const std::string& text) { messages().show(QString::fromStdString(text)); });
-  tfs::setFatalHandler([](const std::string& text) {
-    messages().show(QString::fromStdString(text));
-    if (detail::guardDepth() > 0) throw LibraryRefusal{};
-    std::exit(1);
-  });
+Notify notifier() {
+  return [](const std::string& text) { messages().show(QString::fromStdString(text)); };
 }
+
+void installLibraryHandlers() { installLibraryHandlers(notifier()); }
 
 }  // namespace app

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/notify.h"
+
 namespace app {
 
 class MessageService {
@@ -18,6 +20,9 @@ MessageService& messages();
 // Replaces the service; nullptr restores the modal box. Not owned.
 void setMessageService(MessageService* service);
 
+// The service as a plain notify function (UTF-8 texts).
+Notify notifier();
+
 // Keeps the texts instead of showing them.
 class MessageRecorder : public MessageService {
  public:
@@ -25,9 +30,8 @@ class MessageRecorder : public MessageService {
   QStringList texts;
 };
 
-// Routes the property library's messages to the service and makes its fatal
-// errors refusable: inside libraryGuarded() a fatal error shows its text and
-// cancels the guarded work; elsewhere it shows the text and ends the program.
+// The library's messages and fatal errors through the service (see
+// libguard.h).
 void installLibraryHandlers();
 
 }  // namespace app

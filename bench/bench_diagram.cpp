@@ -10,14 +10,11 @@
 #include <ctime>
 #include <vector>
 
-#include "app/appstate.h"
 #include "app/commode.h"
-#include "app/linegen.h"
 #include "app/messages.h"
-#include "app/windows.h"
-#include "diagram/procstore.h"
+#include "app/program.h"
 #include "diagram/tsvid.h"
-#include "diagram_support.h"
+#include "session_support.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -28,9 +25,11 @@ double threadMicros() {
   return ts.tv_sec * 1e6 + ts.tv_nsec / 1e3;
 }
 
+app::Program* g_program = nullptr;
+
 TTSvid* shown(int subst) {
-  diagram_support::chooseSubstance(tfs::SubstName[subst]);
-  TTSvid* w = app::windows().TSvid;
+  testing_support::choose(g_program->session, tfs::SubstName[subst]);
+  TTSvid* w = g_program->TSvid.get();
   w->hide();
   w->resize(1280, 1000);
   w->showDiagram();
@@ -78,10 +77,10 @@ void BM_ShowWithRebuild(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     w->hide();
-    diagram::procStore().resetCounters();
+    g_program->session.linesRevision += 1;
     state.ResumeTiming();
     w->showDiagram();
-    QApplication::processEvents();  // layout and paint
+    w->Chart1View->repaint();  // compose and paint
   }
   state.SetLabel(tfs::SubstName[state.range(0)]);
 }
@@ -94,10 +93,11 @@ int main(int argc, char** argv) {
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();
-  app::createWindows();
+  app::Session session;
+  app::Program program(session);
+  g_program = &program;
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  app::destroyWindows();
   return 0;
 }

@@ -3,26 +3,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <memory>
 
-#include "app/appstate.h"
 #include "app/linegen.h"
+#include "app/substance.h"
 #include "thermo/substances.h"
 
 namespace {
 
 void BM_LineGeneration(benchmark::State& state) {
   const int n = int(state.range(0));
-  app::AppState choice;
-  choice.subst = n;
-  choice.name = tfs::SubstName[n];
-  choice.Tmin = tfs::Ttr[n] + app::Real(0.0001);
-  choice.Tmax = 350;
-  choice.lnTmin = std::log(choice.Tmin);
-  choice.lnTmax = std::log(choice.Tmax);
-  app::setIsobarRange(choice);
-  const app::LineInputs in = app::lineInputs(choice);
+  const app::LineInputs in = app::lineInputs(app::substanceChoice(app::AppState{}, n));
   auto st = std::make_unique<app::DiagramStore>();
   int last = 0;
   for (auto _ : state) {

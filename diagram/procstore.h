@@ -23,6 +23,4 @@ struct ProcStore {
   void resetCounters() { ProcIndex = ProcCount = 0; }
 };
 
-ProcStore& procStore();
-
 }  // namespace diagram

@@ -6,15 +6,16 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/tabletext.h"
+#include "app/tableactions.h"
+#include "diagram/readout.h"
 
 namespace {
-constexpr int kCols = 11;
+constexpr int kCols = diagram::kPointColumns;
 constexpr int kRows = 100;
 const QColor kFixed(0xF0, 0xF0, 0xF0);
 }  // namespace
 
-TTS_points::TTS_points(QWidget* parent) : QWidget(parent) {
+TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setWindowTitle(QStringLiteral("Точки с TS диаграммы"));
   setWindowFlags(windowFlags() | Qt::Window);
   resize(802, 382);
@@ -41,15 +42,14 @@ TTS_points::TTS_points(QWidget* parent) : QWidget(parent) {
 }
 
 void TTS_points::FormCreate() {
-  static const char* const headers[kCols] = {"  N",          " Вещество",       " T, K", "  P, МПа", " d, кг/м3",
-                                             "  i, кДж/кг",  " s, кДж/(кг.К)",  " Ср, кДж/(кг.К)", " x, %", "", ""};
   static const int widths[kCols] = {44, 72, 64, 76, 80, 84, 106, 110, 60, 40, 40};
   for (int c = 0; c < kCols; ++c) {
     TS_tab->setColumnWidth(c, widths[c]);
-    TS_tab->setItem(0, c, new QTableWidgetItem(QString::fromUtf8(headers[c])));
+    TS_tab->setItem(0, c, new QTableWidgetItem(QString::fromStdString(diagram::PointHeaders()[c])));
     fixCell(c, 0);
   }
   for (int r = 1; r < kRows; ++r) fixCell(0, r);
+  for (int n = 1; n <= int(session_.points.size()); ++n) showPoint(n);
 }
 
 // The first row and the first column look like the grid's fixed cells.
@@ -63,20 +63,21 @@ void TTS_points::fixCell(int col, int row) {
   it->setFlags(Qt::ItemIsEnabled);
 }
 
-void TTS_points::writeRow(int r, const QStringList& cells) {
-  if (r < 1) return;
+void TTS_points::showPoint(int r) {
+  if (r < 1 || r > int(session_.points.size())) return;
   if (r >= TS_tab->rowCount()) {
     const int from = TS_tab->rowCount();
     TS_tab->setRowCount(r + 1);
     for (int k = from; k <= r; ++k) fixCell(0, k);
   }
-  for (int c = 0; c < cells.size() && c < kCols; ++c) {
+  const diagram::PointCells cells = diagram::pointRowTexts(session_.points[r - 1], r);
+  for (int c = 0; c < kCols; ++c) {
     QTableWidgetItem* it = TS_tab->item(r, c);
     if (!it) {
       it = new QTableWidgetItem;
       TS_tab->setItem(r, c, it);
     }
-    it->setText(cells[c]);
+    it->setText(QString::fromStdString(cells[c]));
   }
   TS_tab->scrollToItem(TS_tab->item(r, 0));
 }

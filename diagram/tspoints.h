@@ -1,8 +1,9 @@
 #pragma once
-// The table of points picked on the diagram.
+// The table of points picked on the diagram: the session's points as text.
 
-#include <QStringList>
 #include <QWidget>
+
+#include "app/session.h"
 
 class QLabel;
 class QPushButton;
@@ -11,14 +12,15 @@ class QTableWidget;
 class TTS_points : public QWidget {
   Q_OBJECT
  public:
-  explicit TTS_points(QWidget* parent = nullptr);
+  explicit TTS_points(const app::Session& session, QWidget* parent = nullptr);
 
   QLabel* Label1;
   QTableWidget* TS_tab;  // row 0 and column 0 are the fixed header cells
   QPushButton* BitBtn1;
 
-  // Writes the cells of row r (columns from 0); the grid grows to hold it.
-  void writeRow(int r, const QStringList& cells);
+  // Writes point n (1-based) of the session into row n and scrolls to it;
+  // the grid grows to hold it.
+  void showPoint(int n);
   // Cell text by column and row, as the grid shows it.
   QString cell(int col, int row) const;
   int rowCount() const;
@@ -28,4 +30,6 @@ class TTS_points : public QWidget {
  private:
   void FormCreate();
   void fixCell(int col, int row);
+
+  const app::Session& session_;
 };

@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "process/solve.h"
+#include "app/session.h"
+#include "process/calculator.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -19,9 +20,12 @@ class QRadioButton;
 class TForm2 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm2(QWidget* parent = nullptr);
-  // The working-substance heading, set by the main window.
+  explicit TForm2(app::Session& session, QWidget* parent = nullptr);
+  // The working-substance heading, set when a substance is chosen.
   void setSubstanceCaption(const QString& text);
+  // The window's state and operations.
+  proc::Calculator& calc() { return session_.process; }
+  const proc::Calculator& calc() const { return session_.process; }
 
   // Components, named as in the window's layout.
   QLabel* Label1 = nullptr;
@@ -39,17 +43,6 @@ class TForm2 : public QWidget {
   QLineEdit *ETk = nullptr, *EPk = nullptr, *Edk = nullptr, *Ehk = nullptr, *ESk = nullptr;
   QLineEdit *EQ = nullptr, *EL = nullptr, *Edd = nullptr, *Edh = nullptr, *EdS = nullptr;
   QPushButton *Calc0 = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn4 = nullptr, *BitBtn5 = nullptr;
-
-  // Window state.
-  int ProcKind = 0;
-  int Kind1 = 0, Kind2 = 1, Kind3 = 0;
-  proc::Real Value1 = 0, Value2 = 0, Value3 = 0;
-  proc::ProcPoint StartPt, EndPt;
-  proc::Real ShownStart[proc::kParamCount] = {}, ShownEnd[proc::kParamCount] = {};
-  proc::Real ProcQ = 0, ProcL = 0, DeltaD = 0, DeltaI = 0, DeltaS = 0;
-  int PairRefused = 0;  // 2 start pair refused, 3 end pair refused
-  bool Carried = false;  // the start state was carried over from the last end
-  int TableCount = 0;    // processes written to the results table
 
   // Handlers.
   void FormActivate();
@@ -75,8 +68,11 @@ class TForm2 : public QWidget {
   int proBoxIndex() const;
   void setProBoxIndex(int i);
 
-  static const QStringList& paramItems();
-  static const QStringList& unitLabels();
+ signals:
+  // A process line was added to the session's store.
+  void processLineAdded();
+  // Process n (1-based) was added to the session's results rows.
+  void resultRowAdded(int n);
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -84,11 +80,10 @@ class TForm2 : public QWidget {
 
  private:
   void onFocusChanged(QWidget* old, QWidget* now);
-  void showStart();
-  void showEnd();
-  bool refuseStatus(proc::SolveStatus st);
-  std::string substance() const;
-  struct Snapshot;
-  Snapshot takeSnapshot() const;
-  void restore(const Snapshot& s);
+  // Shows what the calculator holds: lists, units, fields, limits.
+  void refresh();
+  proc::EntryTexts entries() const;
+  std::string substance() const { return session_.main.name; }
+
+  app::Session& session_;
 };

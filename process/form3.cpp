@@ -5,23 +5,15 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/tabletext.h"
+#include "app/tableactions.h"
 #include "process/grid.h"
+#include "process/results.h"
 
 namespace {
 const QColor kFixed(255, 255, 0);
 }
 
-const QStringList& ResultHeaders() {
-  static const QStringList h = {
-      QStringLiteral("  N"),          QStringLiteral(" Вещество"),    QStringLiteral(" Процесс"),
-      QStringLiteral(" Точки"),       QStringLiteral(" T, K"),        QStringLiteral("  P, МПа"),
-      QStringLiteral(" d, кг/м3"),    QStringLiteral("  i, кДж/кг"),  QStringLiteral(" s, кДж/(кг.К)"),
-      QStringLiteral(" x, %"),        QStringLiteral(" Q, кДж/кг"),   QStringLiteral(" L, кДж/кг")};
-  return h;
-}
-
-TForm3::TForm3(QWidget* parent) : QWidget(parent) {
+TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setWindowTitle(QStringLiteral("Form3"));
   move(-2, 199);
   setFixedSize(801, 375);
@@ -36,12 +28,12 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   Label1->move(16, 8);
   Label1->adjustSize();
 
-  IdTab = proc::MakeStringGrid(this, 12, 100, kFixed);
+  IdTab = proc::MakeStringGrid(this, proc::kResultColumns, 100, kFixed);
   IdTab->setGeometry(8, 32, 785, 290);
-  const int widths[12] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59};
-  for (int k = 0; k < 12; ++k) {
+  const int widths[proc::kResultColumns] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59};
+  for (int k = 0; k < proc::kResultColumns; ++k) {
     IdTab->setColumnWidth(k, widths[k]);
-    setCell(k, 0, ResultHeaders()[k]);
+    setCell(k, 0, QString::fromStdString(proc::ResultHeaders()[k]));
   }
   app::addTableActions(IdTab, QStringLiteral("Процессы"));
 
@@ -50,6 +42,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   BitBtn2 = new QPushButton(QStringLiteral("Эакрыть"), this);
   BitBtn2->setGeometry(464, 336, 97, 25);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
+  for (int n = 1; n <= int(session_.results.size()); ++n) showProcess(n);
 }
 
 QString TForm3::cell(int col, int row) const { return proc::GridCell(IdTab, col, row); }
@@ -58,10 +51,19 @@ void TForm3::setCell(int col, int row, const QString& text) { proc::SetGridCell(
 
 int TForm3::rowCount() const { return IdTab->rowCount(); }
 
-void TForm3::ensureRows(int rows) {
+void TForm3::showProcess(int n) {
+  if (n < 1 || n > int(session_.results.size())) return;
+  const int r1 = 2 * n - 1, r2 = 2 * n;
   // Grows in steps of a hundred rows, so no process is ever overwritten.
-  if (rows <= IdTab->rowCount()) return;
-  int n = IdTab->rowCount();
-  while (n < rows) n += 100;
-  proc::GrowStringGrid(IdTab, n, kFixed);
+  if (r2 + 1 > IdTab->rowCount()) {
+    int rows = IdTab->rowCount();
+    while (rows < r2 + 1) rows += 100;
+    proc::GrowStringGrid(IdTab, rows, kFixed);
+  }
+  const std::array<proc::ResultCells, 2> rows = proc::resultRowTexts(session_.results[n - 1]);
+  for (int k = 0; k < proc::kResultColumns; ++k) {
+    setCell(k, r1, QString::fromStdString(rows[0][k]));
+    // The end row leaves the number, substance, process, Q and L empty.
+    if (k >= 3 && k <= 8) setCell(k, r2, QString::fromStdString(rows[1][k]));
+  }
 }

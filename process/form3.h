@@ -1,9 +1,11 @@
 #pragma once
-// The results table of the ideal processes.
+// The results table of the ideal processes: the session's results rows as
+// text.
 
 #include <QString>
-#include <QStringList>
 #include <QWidget>
+
+#include "app/session.h"
 
 class QLabel;
 class QPushButton;
@@ -12,20 +14,22 @@ class QTableWidget;
 class TForm3 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm3(QWidget* parent = nullptr);
+  explicit TForm3(const app::Session& session, QWidget* parent = nullptr);
 
   QLabel* Label1 = nullptr;
   QTableWidget* IdTab = nullptr;
   QPushButton* BitBtn1 = nullptr;  // "Эаписать": does nothing
   QPushButton* BitBtn2 = nullptr;  // "Эакрыть": hides the window
 
+  // Writes process n (1-based) of the session into rows 2n - 1 and 2n,
+  // growing the grid, and scrolls to them.
+  void showProcess(int n);
+
   // Cells by column and row, as in a string grid.
   QString cell(int col, int row) const;
-  void setCell(int col, int row, const QString& text);
   int rowCount() const;
-  // Grows the grid so that it has at least rows rows.
-  void ensureRows(int rows);
-};
 
-// The twelve column headers of both table windows.
-const QStringList& ResultHeaders();
+ private:
+  void setCell(int col, int row, const QString& text);
+  const app::Session& session_;
+};

@@ -3,8 +3,8 @@
 #include <QFont>
 #include <QTableWidget>
 
-#include "process/form3.h"
 #include "process/grid.h"
+#include "process/results.h"
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Form4"));
@@ -14,9 +14,10 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
   base.setPixelSize(11);
   setFont(base);
   // The grid's default size: five rows.
-  ProTab = proc::MakeStringGrid(this, 12, 5, QColor(255, 255, 0));
+  ProTab = proc::MakeStringGrid(this, proc::kResultColumns, 5, QColor(255, 255, 0));
   ProTab->setGeometry(8, 8, 785, 320);
-  for (int k = 0; k < 12; ++k) proc::SetGridCell(ProTab, k, 0, ResultHeaders()[k]);
+  for (int k = 0; k < proc::kResultColumns; ++k)
+    proc::SetGridCell(ProTab, k, 0, QString::fromStdString(proc::ResultHeaders()[k]));
 }
 
 QString TForm4::cell(int col, int row) const { return proc::GridCell(ProTab, col, row); }

@@ -1,16 +1,11 @@
-// Test main for the GUI tests: one application object, messages recorded
+// Test main of the window tests: one application object, messages recorded
 // instead of shown, the library's fatal errors made refusable.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include "app/appstate.h"
 #include "app/commode.h"
-#include "app/linegen.h"
-#include "app/messages.h"
-#include "app/windows.h"
-#include "diagram/procstore.h"
 #include "gui_test_support.h"
 
 namespace testing_support {
@@ -19,12 +14,9 @@ app::MessageRecorder& recorder() {
   return r;
 }
 
-void startProgram() {
-  app::state() = app::AppState{};
-  app::diagramStore() = app::DiagramStore{};
-  diagram::procStore() = diagram::ProcStore{};
-  app::createWindows();
+std::unique_ptr<Started> startProgram() {
   recorder().texts.clear();
+  return std::make_unique<Started>();
 }
 }  // namespace testing_support
 

@@ -34,6 +34,8 @@ void setMessageHandler(TextHandler handler) {
   messageHandler() = handler ? std::move(handler) : TextHandler(defaultMessage);
 }
 
+TextHandler currentMessageHandler() { return messageHandler(); }
+
 void message(const std::string& text) { messageHandler()(text); }
 
 void setFatalHandler(TextHandler handler) {

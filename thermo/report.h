@@ -17,6 +17,8 @@ using TextHandler = std::function<void(const std::string&)>;
 // Modal message, after which the caller goes on. Default: the text and a
 // line feed to standard error.
 void setMessageHandler(TextHandler handler);
+// The handler installed now (to put it back after a temporary one).
+TextHandler currentMessageHandler();
 void message(const std::string& text);
 
 // Fatal error. The handler must not return: it ends the process or throws.

@@ -13,17 +13,18 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "app/appstate.h"
 #include "app/cliexport.h"
 #include "app/commode.h"
-#include "app/linegen.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
 #include "diagram/diagramexport.h"
-#include "diagram/procstore.h"
 #include "diagram/tsvid.h"
-#include "tests/diagram/diagram_support.h"
-#include "tests/gui_test_support.h"
+#include "gui_test_support.h"
 #include "thermo/substances.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 
 namespace {
 
@@ -34,11 +35,13 @@ struct Outcome {
   QString err;
 };
 
-// The program with the arguments, without a display or a named platform.
-Outcome run(const QStringList& args) {
+// The program with the arguments, without a display and without a named
+// platform (or with the one given).
+Outcome run(const QStringList& args, const QString& platform = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
+  if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
   p.setProcessEnvironment(env);
   p.start(QStringLiteral(ENTROGRAF_BIN), args);
   Outcome r;
@@ -128,6 +131,11 @@ TEST(CliExport, EverySubstanceOnBothScales) {
     EXPECT_GE(text.count(QStringLiteral("<polyline")), 12) << id;
     EXPECT_TRUE(text.contains(QStringLiteral("МПа"))) << id;
   }
+  // A platform named in the environment that has no display: still drawn.
+  const QString xcb = dir.filePath(QStringLiteral("xcb.png"));
+  const Outcome x = run(exportArgs("N2", xcb), QStringLiteral("xcb"));
+  EXPECT_EQ(x.rc, 0) << x.err.toStdString();
+  EXPECT_FALSE(QImage(xcb).isNull());
   // The PDF with its own limits.
   const QString pdf = dir.filePath(QStringLiteral("o2.pdf"));
   Outcome c = run(exportArgs("O2", pdf, {QStringLiteral("--tmin"), QStringLiteral("60"), QStringLiteral("--tmax"), QStringLiteral("200")}));
@@ -163,6 +171,10 @@ TEST(CliExport, RefusalsSayWhyAndLeaveNoFile) {
       {exportArgs("N2", file, {QStringLiteral("--tmax")}), app::kExportBadArguments, "нет значения"},
       {exportArgs("N2", file, {QStringLiteral("--scale"), QStringLiteral("ln")}), app::kExportBadArguments, "шкала \"ln\""},
       {exportArgs("N2", file, {QStringLiteral("--dpi"), QStringLiteral("300")}), app::kExportBadArguments, "непонятный аргумент"},
+      {exportArgs("N2", file, {QStringLiteral("--tmin"), QStringLiteral("80"), QStringLiteral("--tmin"), QStringLiteral("90")}),
+       app::kExportBadArguments, "--tmin указан дважды"},
+      {exportArgs("N2", file, {QStringLiteral("--scale"), QStringLiteral("lin"), QStringLiteral("--scale"), QStringLiteral("lin")}),
+       app::kExportBadArguments, "--scale указан дважды"},
       {QStringList{QStringLiteral("--export-diagram"), QStringLiteral("N2")}, app::kExportBadArguments, "не указаны вещество и файл"},
       {exportArgs("N2", dir.filePath(QStringLiteral("missing/d.png"))), app::kExportFailed, "не записан"},
   };
@@ -200,19 +212,19 @@ TEST(CliExport, PictureEqualsTheWindows) {
     ASSERT_EQ(r.rc, 0) << r.err.toStdString();
 
     // The same diagram chosen in the program and saved from its window.
-    app::state() = app::AppState{};
-    diagram::procStore() = diagram::ProcStore{};
-    app::createWindows();
-    TTSvid* w = app::windows().TSvid;
-    diagram_support::chooseSubstance("N2", 300);
-    w->resize(1200, 800);
-    w->setLogScale(log);
-    w->showDiagram();
+    auto run = testing_support::startProgram();
+    TForm1* main = run->program.Form1.get();
+    main->TScaleItems->button(log ? 0 : 1)->click();
+    main->BboList->setCurrentRow(4);
+    main->BboListClick();
+    main->ETma->setText(QStringLiteral("300"));
+    main->ETmaExit();
+    TTSvid* w = run->program.TSvid.get();
+    w->resize(app::kExportWidth, app::kExportHeight);
     QApplication::processEvents();
-    w->Timer1Timer();
-    QApplication::processEvents();
-    ASSERT_TRUE(diagram::saveDiagram(*w, mine));
-    app::destroyWindows();
+    ASSERT_EQ(w->Chart1View->size(), QSize(app::kExportWidth, app::kExportHeight));
+    ASSERT_TRUE(diagram::saveDiagram(w->picture(), w->Chart1View->size(), mine));
+    run.reset();
 
     const QImage a = QImage(mine).convertToFormat(QImage::Format_RGB32);
     const QImage b = QImage(theirs).convertToFormat(QImage::Format_RGB32);
@@ -223,6 +235,29 @@ TEST(CliExport, PictureEqualsTheWindows) {
     EXPECT_EQ(differ, 0) << (log ? "log" : "lin");
   }
   EXPECT_TRUE(testing_support::recorder().texts.isEmpty());
+}
+
+TEST(CliExport, DrawsWithoutAnyWidgetAndLeavesTheSessionAlone) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(QApplication::allWidgets().isEmpty());
+  app::ExportRequest req;
+  QString error;
+  ASSERT_TRUE(app::parseExportArgs(exportArgs("Ar", dir.filePath(QStringLiteral("ar.png"))), req, error));
+  ASSERT_EQ(app::runExport(req, error), 0) << error.toStdString();
+  EXPECT_TRUE(QApplication::allWidgets().isEmpty());
+  EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("ar.png"))).isNull());
+
+  // With the program open on nitrogen, an export of argon changes nothing of it.
+  auto run = testing_support::startProgram();
+  run->program.Form1->BboList->setCurrentRow(4);
+  run->program.Form1->BboListClick();
+  const app::Session before = run->session;
+  ASSERT_EQ(app::runExport(req, error), 0);
+  EXPECT_EQ(run->session.main.name, "N2");
+  EXPECT_EQ(run->session.main.Tmin, before.main.Tmin);
+  EXPECT_EQ(run->session.linesRevision, before.linesRevision);
+  EXPECT_EQ(run->session.lines.Smax, before.lines.Smax);
 }
 
 }  // namespace

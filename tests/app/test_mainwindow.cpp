@@ -20,14 +20,11 @@
 #include <cmath>
 #include <memory>
 
-#include "app/appstate.h"
 #include "app/commode.h"
 #include "app/linegen.h"
 #include "app/mainwindow.h"
-#include "app/windows.h"
-#include "diagram/procstore.h"
 #include "diagram/tsvid.h"
-#include "tests/gui_test_support.h"
+#include "gui_test_support.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
 
@@ -38,18 +35,19 @@ namespace {
 
 using app::Real;
 
-QString sep() { return QString(QChar(tfs::decimalSeparator())); }
+QString sep() { return QString(QChar(app::decimalSeparator())); }
 
 class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing_support::startProgram();
-    f = app::windows().Form1;
+    run = testing_support::startProgram();
+    f = run->program.Form1.get();
   }
-  void TearDown() override {
-    app::destroyWindows();
-    testing_support::recorder().texts.clear();
-  }
+  void TearDown() override { testing_support::recorder().texts.clear(); }
+
+  app::AppState& state() { return run->session.main; }
+  app::DiagramStore& store() { return run->session.lines; }
+  diagram::ProcStore& procs() { return run->session.procLines; }
 
   QStringList takeMessages() {
     QStringList t = testing_support::recorder().texts;
@@ -88,6 +86,7 @@ class MainWindow : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  std::unique_ptr<testing_support::Started> run;
   TForm1* f = nullptr;
 };
 
@@ -176,11 +175,11 @@ TEST_F(MainWindow, NitrogenAsSeen) {
 }
 
 TEST_F(MainWindow, ChoosingAirFillsFactSheetAndLimits) {
-  diagram::procStore().ProcT[3][5] = 120;
-  diagram::procStore().ProcIndex = 3;
-  diagram::procStore().ProcCount = 3;
+  procs().ProcT[3][5] = 120;
+  procs().ProcIndex = 3;
+  procs().ProcCount = 3;
   choose(11);
-  const app::AppState& st = app::state();
+  const app::AppState& st = state();
   EXPECT_TRUE(st.chosen);
   EXPECT_EQ(st.subst, 11);
   EXPECT_EQ(st.name, "Air");
@@ -198,12 +197,12 @@ TEST_F(MainWindow, ChoosingAirFillsFactSheetAndLimits) {
   EXPECT_EQ(f->ETmi->text(), QStringLiteral("63") + sep() + QStringLiteral("00 "));
   EXPECT_EQ(f->ETma->text(), QStringLiteral("350") + sep() + QStringLiteral("00 "));
   // Lines computed for air, process lines and counters cleared.
-  EXPECT_EQ(app::diagramStore().IsoT[0][20], 350);
-  EXPECT_LT(app::diagramStore().Smin, app::diagramStore().Smax);
-  EXPECT_EQ(diagram::procStore().ProcT[3][5], 0);
-  EXPECT_EQ(diagram::procStore().ProcIndex, 0);
-  EXPECT_EQ(diagram::procStore().ProcCount, 0);
-  EXPECT_TRUE(app::windows().TSvid->isVisible());
+  EXPECT_EQ(store().IsoT[0][20], 350);
+  EXPECT_LT(store().Smin, store().Smax);
+  EXPECT_EQ(procs().ProcT[3][5], 0);
+  EXPECT_EQ(procs().ProcIndex, 0);
+  EXPECT_EQ(procs().ProcCount, 0);
+  EXPECT_TRUE(run->program.TSvid->isVisible());
   EXPECT_TRUE(takeMessages().filter(QStringLiteral("ичего")).isEmpty());
 }
 
@@ -214,32 +213,32 @@ TEST_F(MainWindow, TminBelowTriplePointIsCorrected) {
   typeAndLeave(f->ETmi, QStringLiteral("10"));
   EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("T мин < Т затвердевания !\nT мин будет скорректировано !")});
   EXPECT_EQ(f->ETmi->text(), QStringLiteral(" 63") + sep() + QStringLiteral("15"));
-  EXPECT_EQ(app::state().Tmin, tfs::Ttr[5] + Real(0.0001));
+  EXPECT_EQ(state().Tmin, tfs::Ttr[5] + Real(0.0001));
 }
 
 TEST_F(MainWindow, TmaxAbove500IsRefusedWithFocusBack) {
   choose(5);
   activate();
-  diagram::procStore().ProcCount = 2;
-  const StoreSnapshot before(app::diagramStore());
+  procs().ProcCount = 2;
+  const StoreSnapshot before(store());
   typeAndLeave(f->ETma, QStringLiteral("600"));
   EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Зачем Вам такая высокая температура?")});
   EXPECT_EQ(QApplication::focusWidget(), f->ETma);
-  EXPECT_EQ(app::state().Tmax, 350);  // not kept for a later recomputation
+  EXPECT_EQ(state().Tmax, 350);  // not kept for a later recomputation
   EXPECT_EQ(f->ETma->text(), QStringLiteral("350") + sep() + QStringLiteral("00 "));
-  EXPECT_TRUE(before.sameAs(app::diagramStore()));
-  EXPECT_EQ(diagram::procStore().ProcCount, 2);
+  EXPECT_TRUE(before.sameAs(store()));
+  EXPECT_EQ(procs().ProcCount, 2);
 
   // A later change of Tmin computes with the old Tmax, not with 600.
   typeAndLeave(f->ETmi, QStringLiteral("70"));
-  EXPECT_EQ(app::diagramStore().IsoT[5][20], 350);
+  EXPECT_EQ(store().IsoT[5][20], 350);
 }
 
 TEST_F(MainWindow, LimitsTheLibraryCannotTakeAreRefused) {
   choose(5);
   activate();
-  const StoreSnapshot before(app::diagramStore());
-  const app::AppState kept = app::state();
+  const StoreSnapshot before(store());
+  const app::AppState kept = state();
   struct Case {
     QLineEdit* field;
     const char* text;
@@ -254,46 +253,46 @@ TEST_F(MainWindow, LimitsTheLibraryCannotTakeAreRefused) {
     const QStringList m = takeMessages();
     ASSERT_FALSE(m.isEmpty());
     EXPECT_EQ(m.last(), QString::fromUtf8(c.message));
-    EXPECT_EQ(app::state().Tmin, kept.Tmin);
-    EXPECT_EQ(app::state().Tmax, kept.Tmax);
-    EXPECT_TRUE(before.sameAs(app::diagramStore()));
+    EXPECT_EQ(state().Tmin, kept.Tmin);
+    EXPECT_EQ(state().Tmax, kept.Tmax);
+    EXPECT_TRUE(before.sameAs(store()));
   }
   // Tmax just above Tmin is taken: Tmin of 100 K, then Tmax below it refused.
   typeAndLeave(f->ETmi, QStringLiteral("100"));
   typeAndLeave(f->ETma, QStringLiteral("90"));
   EXPECT_EQ(takeMessages().last(), QStringLiteral("T макс <= T мин !\nT макс не будет изменено !"));
-  EXPECT_EQ(app::state().Tmax, 350);
+  EXPECT_EQ(state().Tmax, 350);
   // An empty Tmax field reads 0: its own message, then the refusal.
   typeAndLeave(f->ETma, QString());
   EXPECT_EQ(takeMessages(), (QStringList{QStringLiteral("В окно ничего не введено\rБудет принято нулевое значение!"),
                                         QStringLiteral("T макс < Т затвердевания !\nT макс не будет изменено !")}));
-  EXPECT_EQ(app::state().Tmax, 350);
+  EXPECT_EQ(state().Tmax, 350);
 }
 
 TEST_F(MainWindow, AcceptedLimitRecomputesAndResetsCounters) {
   choose(5);
   activate();
-  diagram::procStore().ProcT[1][0] = 100;
-  diagram::procStore().ProcIndex = 1;
-  diagram::procStore().ProcCount = 1;
+  procs().ProcT[1][0] = 100;
+  procs().ProcIndex = 1;
+  procs().ProcCount = 1;
   typeAndLeave(f->ETma, QStringLiteral("300,5"));
   // The comma is read, with the warning while the flag is still set.
   ASSERT_EQ(takeMessages().size(), 1);
-  EXPECT_EQ(app::state().Tmax, 300.5L);
-  EXPECT_NEAR(app::state().lnTmax, std::log(300.5L), 1e-15L);
-  EXPECT_EQ(app::diagramStore().IsoT[4][20], 300.5L);
-  EXPECT_EQ(diagram::procStore().ProcIndex, 0);
-  EXPECT_EQ(diagram::procStore().ProcCount, 0);
-  EXPECT_EQ(diagram::procStore().ProcT[1][0], 100);  // lines are kept
+  EXPECT_EQ(state().Tmax, 300.5L);
+  EXPECT_NEAR(state().lnTmax, std::log(300.5L), 1e-15L);
+  EXPECT_EQ(store().IsoT[4][20], 300.5L);
+  EXPECT_EQ(procs().ProcIndex, 0);
+  EXPECT_EQ(procs().ProcCount, 0);
+  EXPECT_EQ(procs().ProcT[1][0], 100);  // lines are kept
   EXPECT_EQ(f->ProcBar->value(), 100);
 
   // One clean number clears the shared flag: later stray texts are silent.
   typeAndLeave(f->ETmi, QStringLiteral("70"));
   typeAndLeave(f->ETma, QStringLiteral("320K"));
   EXPECT_TRUE(takeMessages().isEmpty());
-  EXPECT_EQ(app::state().Tmin, 70);
-  EXPECT_EQ(app::state().Tmax, 320);
-  EXPECT_EQ(app::diagramStore().DomeT[10], 70);
+  EXPECT_EQ(state().Tmin, 70);
+  EXPECT_EQ(state().Tmax, 320);
+  EXPECT_EQ(store().DomeT[10], 70);
 }
 
 TEST_F(MainWindow, RepeatedLibraryNotesAreShownOnce) {
@@ -302,7 +301,7 @@ TEST_F(MainWindow, RepeatedLibraryNotesAreShownOnce) {
   takeMessages();
   // A diagram a tenth of a kelvin high above the triple point.
   typeAndLeave(f->ETma, QStringLiteral("63.25"));
-  EXPECT_EQ(app::state().Tmax, 63.25L);
+  EXPECT_EQ(state().Tmax, 63.25L);
   const QStringList m = takeMessages();
   EXPECT_EQ(m.size(), QSet<QString>(m.begin(), m.end()).size()) << m.join(QLatin1Char('|')).toStdString();
   // The library's own handlers are back afterwards.
@@ -313,7 +312,7 @@ TEST_F(MainWindow, RepeatedLibraryNotesAreShownOnce) {
 TEST_F(MainWindow, LeavingAnUneditedFieldChangesNothing) {
   choose(5);
   activate();
-  diagram::procStore().ProcCount = 4;
+  procs().ProcCount = 4;
   // The field shows Tmin rounded below the triple point; passing through it
   // must not bring the correction message or a recomputation.
   f->ETmi->setFocus(Qt::MouseFocusReason);
@@ -322,7 +321,7 @@ TEST_F(MainWindow, LeavingAnUneditedFieldChangesNothing) {
   f->ETmi->setFocus(Qt::TabFocusReason);
   QApplication::processEvents();
   EXPECT_TRUE(takeMessages().isEmpty());
-  EXPECT_EQ(diagram::procStore().ProcCount, 4);
+  EXPECT_EQ(procs().ProcCount, 4);
 }
 
 TEST_F(MainWindow, LeavingLimitFieldsBeforeAChoiceDoesNothing) {
@@ -330,33 +329,33 @@ TEST_F(MainWindow, LeavingLimitFieldsBeforeAChoiceDoesNothing) {
   typeAndLeave(f->ETma, QStringLiteral("400"));
   typeAndLeave(f->ETmi, QString());
   EXPECT_TRUE(takeMessages().isEmpty());
-  EXPECT_FALSE(app::state().chosen);
-  EXPECT_EQ(app::diagramStore().HCount, -1);
+  EXPECT_FALSE(state().chosen);
+  EXPECT_EQ(store().HCount, -1);
 }
 
 TEST_F(MainWindow, DiagramFromMenuBeforeAChoiceComputesNeon) {
   f->Diagr->trigger();
-  EXPECT_TRUE(app::state().chosen);
-  EXPECT_EQ(app::state().name, "Ne");
+  EXPECT_TRUE(state().chosen);
+  EXPECT_EQ(state().name, "Ne");
   EXPECT_EQ(f->Label3->text(), QStringLiteral(" Неон "));
-  EXPECT_GT(app::diagramStore().HCount, 0);
-  EXPECT_TRUE(app::windows().TSvid->isVisible());
+  EXPECT_GT(store().HCount, 0);
+  EXPECT_TRUE(run->program.TSvid->isVisible());
 }
 
 TEST_F(MainWindow, ScaleGroupSetsTheSharedScaleKind) {
   f->TScaleItems->button(1)->click();
-  EXPECT_EQ(app::state().scaleKind, 1);
+  EXPECT_EQ(state().scale, app::ScaleKind::Linear);
   f->TScaleItems->button(0)->click();
-  EXPECT_EQ(app::state().scaleKind, 0);
+  EXPECT_EQ(state().scale, app::ScaleKind::Logarithmic);
 }
 
 TEST_F(MainWindow, DeactivationClearsProgressAndExitCloses) {
   choose(4);
   EXPECT_EQ(f->ProcBar->value(), 100);
   activate();
-  app::windows().TSvid->show();
-  app::windows().TSvid->activateWindow();
-  QApplication::setActiveWindow(app::windows().TSvid);
+  run->program.TSvid->show();
+  run->program.TSvid->activateWindow();
+  QApplication::setActiveWindow(run->program.TSvid.get());
   QApplication::processEvents();
   EXPECT_EQ(f->ProcBar->value(), 0);
   f->Button2->click();

@@ -7,26 +7,26 @@
 
 #include "app/commode.h"
 #include "app/messages.h"
-#include "app/windows.h"
-#include "diagram/procstore.h"
+#include "app/program.h"
 #include "diagram/tsvid.h"
-#include "diagram_support.h"
+#include "session_support.h"
 
 int main(int argc, char** argv) {
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-  app::createWindows();
-  TTSvid* w = app::windows().TSvid;
+  app::Session session;
+  app::Program program(session);
+  TTSvid* w = program.TSvid.get();
   QStringList names;
   for (int i = 2; i < argc; ++i) names << QString::fromLocal8Bit(argv[i]);
   if (names.isEmpty()) names = QStringList{"N2", "He"};
   for (const QString& name : names) {
-    diagram_support::chooseSubstance(name.toStdString());
     for (bool log : {true, false}) {
+      testing_support::choose(session, name.toStdString(), 350,
+                              log ? app::ScaleKind::Logarithmic : app::ScaleKind::Linear);
       w->hide();
-      w->setLogScale(log);
       w->showDiagram();
       QApplication::processEvents();
       w->Timer1Timer();
@@ -34,20 +34,19 @@ int main(int argc, char** argv) {
       w->grab().save(QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(name, log ? "log" : "lin")));
     }
     // A process line along the 1 MPa isobar and the readout in the dome.
-    const app::DiagramStore& d = app::diagramStore();
-    diagram::ProcStore& pr = diagram::procStore();
+    const app::DiagramStore& d = session.lines;
+    diagram::ProcStore& pr = session.procLines;
     for (int j = 0; j <= 15; ++j) {
       pr.ProcS[1][j] = d.IsoS[4][j + 4];
       pr.ProcT[1][j] = d.IsoT[4][j + 4];
     }
     pr.ProcIndex = pr.ProcCount = 1;
-    w->showDiagram();
+    w->sessionChanged();
     const diagram::PlotRect r = w->plotRect();
     w->Chart1MouseMove(QPoint(int((r.left + r.right) / 3), int(r.bottom - 40)));
     QApplication::processEvents();
     w->grab().save(QDir(dir).filePath(QStringLiteral("%1_proc.png").arg(name)));
     pr.resetCounters();
   }
-  app::destroyWindows();
   return 0;
 }

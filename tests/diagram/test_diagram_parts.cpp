@@ -1,15 +1,16 @@
-// The plain parts of the diagram window: sorted points, axis numbers and the
-// cursor mapping with its state.
+// The plain parts of the diagram window: sorted points, axis numbers, the
+// cursor mapping with its state, and the texts of the readout and points.
 
 #include <gtest/gtest.h>
 
-#include <QList>
-#include <QPointF>
+#include <algorithm>
 #include <cmath>
 #include <random>
 
+#include "app/numfmt.h"
 #include "diagram/cursor.h"
-#include "diagram/series.h"
+#include "diagram/picture.h"
+#include "diagram/readout.h"
 #include "diagram/ticks.h"
 #include "thermo/tfs.h"
 
@@ -17,29 +18,29 @@ namespace {
 
 using tfs::Real;
 
+bool sortedByEntropy(const std::vector<diagram::SPoint>& pts) {
+  return std::is_sorted(pts.begin(), pts.end(), [](const auto& a, const auto& b) { return a.s < b.s; });
+}
+
 TEST(SortedPoints, InsertKeepsAscendingEntropyWhateverTheOrder) {
   std::mt19937 rng(7);
   std::uniform_real_distribution<double> u(-3, 9);
-  QList<QPointF> pts;
+  std::vector<diagram::SPoint> pts;
   for (int i = 0; i < 300; ++i) {
-    // Some repeated x, as the dome gets the isobars' saturation points.
-    const double x = i % 10 == 0 && !pts.isEmpty() ? pts[i % pts.size()].x() : u(rng);
-    diagram::insertSorted(pts, QPointF(x, i));
-    ASSERT_TRUE(diagram::sortedByX(pts)) << "after point " << i;
+    // Some repeated entropies, as the dome gets the isobars' saturation points.
+    const double s = i % 10 == 0 && !pts.empty() ? pts[i % pts.size()].s : u(rng);
+    diagram::insertSorted(pts, {s, double(i)});
+    ASSERT_TRUE(sortedByEntropy(pts)) << "after point " << i;
   }
-  EXPECT_EQ(pts.size(), 300);
+  EXPECT_EQ(pts.size(), 300u);
 }
 
 TEST(SortedPoints, EqualEntropyGoesAfterTheEarlierPoint) {
-  QList<QPointF> pts;
-  diagram::insertSorted(pts, QPointF(2, 10));
-  diagram::insertSorted(pts, QPointF(1, 5));
-  diagram::insertSorted(pts, QPointF(2, 20));
-  ASSERT_EQ(pts.size(), 3);
-  EXPECT_EQ(pts[0], QPointF(1, 5));
-  EXPECT_EQ(pts[1], QPointF(2, 10));
-  EXPECT_EQ(pts[2], QPointF(2, 20));
-  EXPECT_FALSE(diagram::sortedByX({QPointF(2, 0), QPointF(1, 0)}));
+  std::vector<diagram::SPoint> pts;
+  diagram::insertSorted(pts, {2, 10});
+  diagram::insertSorted(pts, {1, 5});
+  diagram::insertSorted(pts, {2, 20});
+  EXPECT_EQ(pts, (std::vector<diagram::SPoint>{{1, 5}, {2, 10}, {2, 20}}));
 }
 
 TEST(AxisNumbers, LogarithmicAxisNumbersRoundValuesAcrossTheRange) {
@@ -141,6 +142,44 @@ TEST(CursorState, ComputedOnlyAboveTminAndRightOfSmin) {
   EXPECT_EQ(st.Cp, Cp);
   EXPECT_EQ(st.found, P > 0);
   EXPECT_GT(P, 0);
+}
+
+TEST(PointsTable, RowTextsAndWhenAClickPicks) {
+  app::PointRow row;
+  row.substance = "N2";
+  row.T = 77.35L;
+  row.P = 0.1L;
+  row.d = 10.5L;
+  row.h = 100;
+  row.s = 4;
+  row.Cp = 1000000;
+  row.x = 0.46L;
+  const diagram::PointCells c = diagram::pointRowTexts(row, 1);
+  EXPECT_EQ(c[0], "    1");
+  EXPECT_EQ(c[1], "  N2");
+  EXPECT_EQ(c[2], app::format("%6.2f", 77.35L));
+  EXPECT_EQ(c[8], app::format("%6.2f", 54));  // dryness 1 - x in percent
+  row.x = 1;
+  EXPECT_EQ(diagram::pointRowTexts(row, 120)[8], "");
+  EXPECT_EQ(diagram::pointRowTexts(row, 120)[0], "  120");
+  EXPECT_EQ(diagram::PointHeaders()[7], " Ср, кДж/(кг.К)");
+
+  app::AppState st;
+  st.Tmin = 63.2L;
+  st.Tmax = 350;
+  st.lastIsobar = 10;
+  diagram::CursorState at;
+  at.found = true;
+  at.P = 99;
+  EXPECT_TRUE(diagram::clickPicks(st, 200, at));
+  EXPECT_FALSE(diagram::clickPicks(st, 350, at));  // on a limit
+  at.P = 100;
+  EXPECT_FALSE(diagram::clickPicks(st, 200, at));  // at the highest isobar
+  st.lastIsobar = 9;
+  at.P = 49;
+  EXPECT_TRUE(diagram::clickPicks(st, 200, at));
+  at.found = false;
+  EXPECT_FALSE(diagram::clickPicks(st, 200, at));  // nothing found here
 }
 
 }  // namespace

@@ -19,14 +19,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/appstate.h"
-#include "app/linegen.h"
-#include "app/windows.h"
 #include "diagram/diagramexport.h"
-#include "diagram/procstore.h"
+#include "diagram/render.h"
 #include "diagram/tsvid.h"
-#include "diagram_support.h"
-#include "tests/gui_test_support.h"
+#include "gui_test_support.h"
+#include "session_support.h"
 
 namespace {
 
@@ -61,59 +58,56 @@ QByteArray readAll(const QString& path) {
 class Export : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing_support::startProgram();
-    w = app::windows().TSvid;
     ASSERT_TRUE(dir.isValid());
-    diagram_support::chooseSubstance("N2");
-    w->resize(1200, 900);
-    w->showDiagram();
-    QApplication::processEvents();
-    w->Timer1Timer();
-    QApplication::processEvents();
+    testing_support::recorder().texts.clear();
+    testing_support::choose(session, "N2");
+    picture = diagram::composePicture(session);
   }
   void TearDown() override {
-    app::destroyWindows();
     EXPECT_TRUE(testing_support::recorder().texts.isEmpty()) << testing_support::recorder().texts.join('|').toStdString();
   }
 
   // A vertical process line through the middle of the diagram.
   QPointF addProcessLine() {
-    const app::DiagramStore& d = app::diagramStore();
-    diagram::ProcStore& pr = diagram::procStore();
+    const app::DiagramStore& d = session.lines;
+    diagram::ProcStore& pr = session.procLines;
     const Real s = d.Smin + (d.Smax - d.Smin) * Real(0.45);
     for (int j = 0; j <= 15; ++j) {
       pr.ProcS[1][j] = s;
       pr.ProcT[1][j] = 100 + 10 * j;
     }
     pr.ProcIndex = pr.ProcCount = 1;
-    w->showDiagram();
-    QApplication::processEvents();
+    picture = diagram::composePicture(session);
     return QPointF(double(s), 175);
   }
 
   // Where a diagram point lies in the picture.
   QPoint inPicture(Real s, Real T) const {
-    const int caption = diagram::diagramSize(*w).height() - w->Chart1View->height();
-    return (w->viewPosOf(QPointF(double(s), double(T))) + QPointF(0, caption)).toPoint();
+    const int caption = diagram::pictureSize(chart).height() - chart.height();
+    const diagram::ChartLayout l = diagram::chartLayout(picture, chart);
+    return (diagram::pixelOf(l, picture, {double(s), double(T)}) + QPointF(0, caption)).toPoint();
   }
+  bool save(const char* name) const { return diagram::saveDiagram(picture, chart, path(name)); }
 
   QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
   QTemporaryDir dir;
-  TTSvid* w = nullptr;
+  app::Session session;
+  diagram::Picture picture;
+  const QSize chart{1200, 900};
 };
 
 TEST_F(Export, PngHoldsTheColouredLinesAndTheProcessLine) {
-  ASSERT_TRUE(diagram::saveDiagram(*w, path("plain.png")));
+  ASSERT_TRUE(save("plain.png"));
   const QPointF mid = addProcessLine();
-  ASSERT_TRUE(diagram::saveDiagram(*w, path("proc.PNG")));
+  ASSERT_TRUE(save("proc.PNG"));
   QImage plain(path("plain.png")), img(path("proc.PNG"));
   ASSERT_FALSE(img.isNull());
-  EXPECT_EQ(img.size(), diagram::diagramSize(*w));
-  EXPECT_EQ(img.width(), w->Chart1View->width());
-  EXPECT_GT(img.height(), w->Chart1View->height());  // the caption above
+  EXPECT_EQ(img.size(), diagram::pictureSize(chart));
+  EXPECT_EQ(img.width(), chart.width());
+  EXPECT_GT(img.height(), chart.height());  // the caption above
 
-  const app::DiagramStore& d = app::diagramStore();
+  const app::DiagramStore& d = session.lines;
   // The dome: liquid branch blue, vapour branch lime; the 1 MPa isobar red.
   EXPECT_TRUE(near(img, inPicture(d.DomeSL[5], d.DomeT[5]), 2, isBlue));
   EXPECT_TRUE(near(img, inPicture(d.DomeSV[5], d.DomeT[5]), 2, isLime));
@@ -128,28 +122,29 @@ TEST_F(Export, PngHoldsTheColouredLinesAndTheProcessLine) {
 }
 
 TEST_F(Export, SvgHoldsTheIsobarPathsAndTheLabelTexts) {
-  ASSERT_TRUE(diagram::saveDiagram(*w, path("n2.svg")));
+  ASSERT_TRUE(save("n2.svg"));
   QSvgRenderer r(path("n2.svg"));
   ASSERT_TRUE(r.isValid());
-  EXPECT_EQ(r.viewBox(), QRect(QPoint(0, 0), diagram::diagramSize(*w)));
+  EXPECT_EQ(r.viewBox(), QRect(QPoint(0, 0), diagram::pictureSize(chart)));
   const QString svg = QString::fromUtf8(readAll(path("n2.svg")));
   // Lines stay vectors: 11 isobars, dome, isenthalps, melting line.
   EXPECT_GE(svg.count(QStringLiteral("<polyline")), 20);
   EXPECT_GE(svg.count(QStringLiteral("stroke=\"#ff0000\"")), 4);
   EXPECT_GE(svg.count(QStringLiteral("stroke=\"#0000ff\"")), 1);
   int labels = 0;
-  QList<QLineEdit*> all{w->E1, w->E2, w->E3, w->E4};
-  for (QLineEdit* e : w->EhLab) all << e;
-  for (QLineEdit* e : all) {
-    if (e->isHidden()) continue;
+  for (const diagram::Label& l : picture.labels) {
     ++labels;
-    EXPECT_TRUE(svg.contains(u'>' + e->text().toHtmlEscaped())) << e->text().toStdString();
+    const QString text = QString::fromStdString(l.text);
+    EXPECT_TRUE(svg.contains(u'>' + text.toHtmlEscaped())) << l.text;
   }
   EXPECT_GE(labels, 10);
+  // No box is drawn under the isenthalp numbers: besides the two backgrounds
+  // only the four framed isobar labels are rectangles (filled and outlined).
+  EXPECT_EQ(svg.count(QStringLiteral("<rect")), 2 + 2 * 4);
   EXPECT_TRUE(svg.contains(QStringLiteral("Энтропия")));
   EXPECT_TRUE(svg.contains(QStringLiteral("Температура")));
   // And it draws back into a picture with its colours.
-  QImage back(diagram::diagramSize(*w), QImage::Format_RGB32);
+  QImage back(diagram::pictureSize(chart), QImage::Format_RGB32);
   back.fill(Qt::white);
   QPainter p(&back);
   r.render(&p);
@@ -160,7 +155,7 @@ TEST_F(Export, SvgHoldsTheIsobarPathsAndTheLabelTexts) {
 
 TEST_F(Export, PdfAndPrintAreOnePageOfThePicture) {
   addProcessLine();
-  ASSERT_TRUE(diagram::saveDiagram(*w, path("n2.pdf")));
+  ASSERT_TRUE(save("n2.pdf"));
   const QByteArray pdf = readAll(path("n2.pdf"));
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
   EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
@@ -168,7 +163,7 @@ TEST_F(Export, PdfAndPrintAreOnePageOfThePicture) {
                 pdf.count("/Type /Page "),
             1);
   // The page is the picture's size at 96 pixels to the inch, in points.
-  const QSize size = diagram::diagramSize(*w);
+  const QSize size = diagram::pictureSize(chart);
   const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
   const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
   ASSERT_TRUE(m.hasMatch());
@@ -180,7 +175,7 @@ TEST_F(Export, PdfAndPrintAreOnePageOfThePicture) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path("printed.pdf"));
   printer.setPageOrientation(QPageLayout::Landscape);
-  diagram::printDiagram(*w, printer);
+  diagram::printDiagram(picture, chart, printer);
   const QByteArray printed = readAll(path("printed.pdf"));
   EXPECT_TRUE(printed.startsWith("%PDF-"));
   EXPECT_GT(printed.size(), 10000);
@@ -190,12 +185,12 @@ TEST_F(Export, RefusedPathsLeaveNoFile) {
   EXPECT_EQ(diagram::formatOf(QStringLiteral("a/b.Svg")), diagram::ImageFormat::Svg);
   EXPECT_EQ(diagram::formatOf(QStringLiteral("a.pdf.png")), diagram::ImageFormat::Png);
   EXPECT_EQ(diagram::formatOf(QStringLiteral("png")), diagram::ImageFormat::Unknown);
-  EXPECT_FALSE(diagram::saveDiagram(*w, path("n2.bmp")));
-  EXPECT_FALSE(diagram::saveDiagram(*w, path("n2")));
-  EXPECT_FALSE(diagram::saveDiagram(*w, path("missing/n2.png")));
+  EXPECT_FALSE(save("n2.bmp"));
+  EXPECT_FALSE(save("n2"));
+  EXPECT_FALSE(save("missing/n2.png"));
   // A directory in the file's place stays as it was, with nothing beside it.
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.svg")));
-  EXPECT_FALSE(diagram::saveDiagram(*w, path("taken.svg")));
+  EXPECT_FALSE(save("taken.svg"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList{QStringLiteral("taken.svg")});
   // An earlier picture is replaced whole.
@@ -203,11 +198,13 @@ TEST_F(Export, RefusedPathsLeaveNoFile) {
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("old");
   old.close();
-  ASSERT_TRUE(diagram::saveDiagram(*w, path("n2.png")));
+  ASSERT_TRUE(save("n2.png"));
   EXPECT_FALSE(QImage(path("n2.png")).isNull());
 }
 
 TEST_F(Export, OfferedInTheChartsMenuWithShortcuts) {
+  auto run = testing_support::startProgram();
+  TTSvid* w = run->program.TSvid.get();
   QAction* save = w->findChild<QAction*>(QStringLiteral("SaveDiagram"));
   QAction* print = w->findChild<QAction*>(QStringLiteral("PrintDiagram"));
   ASSERT_TRUE(save && print);
@@ -228,7 +225,7 @@ TEST_F(Export, OfferedInTheChartsMenuWithShortcuts) {
       m->close();
     }
   });
-  QWidget* vp = w->Chart1View->viewport();
+  QWidget* vp = w->Chart1View;
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 300), vp->mapToGlobal(QPoint(300, 300)));
   QApplication::sendEvent(vp, &click);
   EXPECT_EQ(shown, (QStringList{save->text(), print->text()}));

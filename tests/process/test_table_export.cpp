@@ -18,24 +18,22 @@
 #include <cmath>
 #include <memory>
 
-#include "app/appstate.h"
-#include "app/tabletext.h"
-#include "app/windows.h"
-#include "diagram/procstore.h"
+#include "app/commode.h"
+#include "app/tableactions.h"
+#include "diagram/readout.h"
 #include "diagram/tspoints.h"
+#include "gui_test_support.h"
 #include "process/form2.h"
 #include "process/form3.h"
 #include "process/solve.h"
-#include "tests/gui_test_support.h"
-#include "thermo/report.h"
-#include "thermo/substances.h"
+#include "session_support.h"
 
 namespace {
 
 // A reader of delimited text as a spreadsheet reads it: quoted fields may
 // hold the separator, line breaks and doubled quotes.
-app::TextTable parse(const QString& text, QChar sep) {
-  app::TextTable rows;
+QList<QStringList> parse(const QString& text, QChar sep) {
+  QList<QStringList> rows;
   QStringList row;
   QString cell;
   bool quoted = false, any = false;
@@ -76,39 +74,13 @@ QString clipboard() { return QApplication::clipboard()->text(); }
 
 QAction* action(QTableWidget* grid, const char* name) { return grid->findChild<QAction*>(QString::fromLatin1(name)); }
 
-TEST(TableText, CellsThatWouldSplitAreQuotedAndReadBack) {
-  const app::TextTable rows = {{QStringLiteral("a"), QStringLiteral("1,5"), QStringLiteral("x;y")},
-                               {QStringLiteral("say \"hi\""), QString(), QStringLiteral("two\nlines")},
-                               {QStringLiteral("tab\there"), QStringLiteral("cr\rend"), QStringLiteral("Азот")}};
-  for (QChar sep : {QChar(u','), QChar(u';'), QChar(u'\t')}) EXPECT_EQ(parse(app::tableText(rows, sep), sep), rows) << int(sep.unicode());
-  // Plain cells stay as they are.
-  EXPECT_EQ(app::tableText({{QStringLiteral("1.5"), QStringLiteral("N2")}, {QStringLiteral("x")}}, u'\t'),
-            QStringLiteral("1.5\tN2\nx\n"));
-  EXPECT_EQ(app::tableText({{QStringLiteral("1,5"), QStringLiteral("a\"b")}}, u';'), QStringLiteral("1,5;\"a\"\"b\"\n"));
-  EXPECT_EQ(app::tableText({}, u','), QString());
-  // The separator suits the numbers: a comma only where they have points.
-  EXPECT_EQ(app::csvSeparator(), tfs::decimalSeparator() == ',' ? QChar(u';') : QChar(u','));
-}
+using Table = QList<QStringList>;
 
 class Tables : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!app::windows().Form1) app::createWindows();
-  }
   void SetUp() override {
-    app::AppState& s = app::state();
-    s.name = "N2";
-    s.subst = tfs::SubstIndex("N2");
-    s.chosen = true;
-    s.Tmin = tfs::Ttr[s.subst] + 0.0001L;
-    s.Tmax = 350;
-    s.lnTmin = std::log(s.Tmin);
-    s.lnTmax = std::log(s.Tmax);
-    diagram::procStore().clearLines();
-    diagram::procStore().resetCounters();
-    delete app::windows().Form3;
-    app::windows().Form3 = new TForm3;
-    testing_support::recorder().texts.clear();
+    run = testing_support::startProgram();
+    testing_support::choose(run->session, "N2");
     ASSERT_TRUE(dir.isValid());
   }
   void TearDown() override {
@@ -117,7 +89,7 @@ class Tables : public ::testing::Test {
 
   // Computes a process in the process window and writes it to the table.
   void addProcess(int kind, int k1, const char* v1, int k2, const char* v2, int k3, const char* v3) {
-    if (!f) f = std::make_unique<TForm2>();
+    TForm2* f = run->program.Form2.get();
     f->setProBoxIndex(kind);
     f->ProBoxClick();
     f->PaNam1->setCurrentIndex(k1);
@@ -133,18 +105,18 @@ class Tables : public ::testing::Test {
     f->BitBtn1Click();
   }
 
+  std::unique_ptr<testing_support::Started> run;
   QTemporaryDir dir;
-  std::unique_ptr<TForm2> f;
 };
 
 TEST_F(Tables, ResultsTableOfTwoProcessesSavesAsCsvAndReadsBack) {
   addProcess(proc::kIsenthalp, 0, "77.35", 1, "0.1", 1, "0.05");
   addProcess(proc::kIsotherm, 0, "100", 1, "0.1", 1, "5");
-  TForm3* t = app::windows().Form3;
+  TForm3* t = run->program.Form3.get();
   ASSERT_EQ(t->cell(0, 3), QStringLiteral("   2"));
 
   // What the table shows, padding blanks aside: the header and four rows.
-  app::TextTable shown;
+  Table shown;
   for (int r = 0; r <= 4; ++r) {
     QStringList row;
     for (int c = 0; c < 12; ++c) row << t->cell(c, r).trimmed();
@@ -159,7 +131,7 @@ TEST_F(Tables, ResultsTableOfTwoProcessesSavesAsCsvAndReadsBack) {
   const QByteArray bytes = f.readAll();
   ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
   const QString text = QString::fromUtf8(bytes.mid(3));
-  EXPECT_EQ(parse(text, app::csvSeparator()), shown);
+  EXPECT_EQ(parse(text, QChar(app::csvSeparator())), shown);
   EXPECT_TRUE(text.startsWith(QStringLiteral("N")));
   // The numbers are never quoted: a spreadsheet reads them as numbers.
   for (const QString& line : text.split(u'\n').mid(1)) EXPECT_FALSE(line.contains(u'"')) << line.toStdString();
@@ -172,19 +144,28 @@ TEST_F(Tables, ResultsTableOfTwoProcessesSavesAsCsvAndReadsBack) {
   EXPECT_EQ(parse(clipboard(), u'\t'), shown);
 
   // A file that cannot be written: false, nothing left, the earlier file whole.
-  EXPECT_FALSE(app::saveCsv(shown, dir.filePath(QStringLiteral("missing/t.csv"))));
+  EXPECT_FALSE(app::saveCsv(app::gridCells(t->IdTab), dir.filePath(QStringLiteral("missing/t.csv"))));
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing"))));
-  ASSERT_TRUE(app::saveCsv({{QStringLiteral("x")}}, path));
+  ASSERT_TRUE(app::saveCsv({{"x"}}, path));
   EXPECT_EQ(QFile(path).size(), 3 + 2);
 }
 
 TEST_F(Tables, SelectionOfThePointsTableGoesToTheClipboardWithCtrlC) {
-  TTS_points* p = app::windows().TS_points;
+  TTS_points* p = run->program.TS_points.get();
   p->TS_tab->clearSelection();
-  for (int r = 1; r <= 3; ++r)
-    p->writeRow(r, {QStringLiteral("%1").arg(r, 5), QStringLiteral("  N2"), QStringLiteral("100.%1").arg(r),
-                    QStringLiteral("   0.500"), QStringLiteral(" 800.1"), QStringLiteral(" -50.00"),
-                    QStringLiteral("   3.000"), QStringLiteral("   2.000"), QString()});
+  for (int r = 1; r <= 3; ++r) {
+    app::PointRow row;
+    row.substance = "N2";
+    row.T = 100 + r / tfs::Real(10);
+    row.P = 0.5L;
+    row.d = 800.1L;
+    row.h = -50;
+    row.s = 3;
+    row.Cp = 2;
+    run->session.points.push_back(row);
+    p->showPoint(r);
+  }
+  auto shown = [](const char* pattern, tfs::Real v) { return app::fmt(pattern, v).trimmed(); };
   QTableWidget* g = p->TS_tab;
   EXPECT_EQ(g->contextMenuPolicy(), Qt::ActionsContextMenu);
   // A right click on the cells opens the menu.
@@ -208,29 +189,30 @@ TEST_F(Tables, SelectionOfThePointsTableGoesToTheClipboardWithCtrlC) {
   g->setRangeSelected(QTableWidgetSelectionRange(1, 2, 2, 3), true);
   QApplication::clipboard()->clear();
   QTest::keyClick(g, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(clipboard(), QStringLiteral("100.1\t0.500\n100.2\t0.500\n"));
+  const QString P = shown("%8.3f", 0.5L);
+  EXPECT_EQ(clipboard(), shown("%6.2f", 100.1L) + u'\t' + P + u'\n' + shown("%6.2f", 100.2L) + u'\t' + P + u'\n');
 
   // Two separate cells: the rectangle between them, the rest empty.
   g->clearSelection();
   g->setRangeSelected(QTableWidgetSelectionRange(1, 1, 1, 1), true);
   g->setRangeSelected(QTableWidgetSelectionRange(3, 5, 3, 5), true);
   action(g, "CopyCells")->trigger();
-  EXPECT_EQ(clipboard(), QStringLiteral("N2\t\t\t\t\n\t\t\t\t\n\t\t\t\t-50.00\n"));
+  const QString two = QStringLiteral("N2\t\t\t\t\n\t\t\t\t\n\t\t\t\t") + shown("%8.2f", -50) + u'\n';
+  EXPECT_EQ(clipboard(), two);
 
   // Nothing selected: the clipboard keeps what it had.
   g->clearSelection();
   action(g, "CopyCells")->trigger();
-  EXPECT_EQ(clipboard(), QStringLiteral("N2\t\t\t\t\n\t\t\t\t\n\t\t\t\t-50.00\n"));
+  EXPECT_EQ(clipboard(), two);
 
   // The whole table: header row, three rows, no empty columns at the right.
   action(g, "CopyTable")->trigger();
-  const app::TextTable all = parse(clipboard(), u'\t');
+  const Table all = parse(clipboard(), u'\t');
   ASSERT_EQ(all.size(), 4);
   EXPECT_EQ(all[0].size(), 9);  // up to the x column; the two unnamed ones are empty
   EXPECT_EQ(all[0][2], QStringLiteral("T, K"));
   EXPECT_EQ(all[3][0], QStringLiteral("3"));
   p->hide();
-  for (int r = 1; r <= 3; ++r) p->writeRow(r, QStringList(9, QString()));
 }
 
 }  // namespace

@@ -3,56 +3,58 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
 #include <clocale>
 #include <string>
+#include <vector>
 
-#include "app/commode.h"
-#include "tests/gui_test_support.h"
+#include "app/numparse.h"
 
 namespace {
 
 using app::Real;
 
-const QString kEmpty = QStringLiteral("В окно ничего не введено\rБудет принято нулевое значение!");
+const std::string kEmpty = "В окно ничего не введено\rБудет принято нулевое значение!";
 
-QString notNumber(const QString& typed) {
-  return QStringLiteral("\" ") + typed + QStringLiteral("\" в окне не является числом \rОно содержит символы или буквы!");
+std::string notNumber(const std::string& typed) {
+  return "\" " + typed + "\" в окне не является числом \rОно содержит символы или буквы!";
 }
 
 struct Parsed {
   Real value;
   unsigned char flag;
-  QStringList messages;
+  std::vector<std::string> messages;
 };
 
-Parsed parse(const QString& text, unsigned char flag) {
-  testing_support::recorder().texts.clear();
-  Real value = -777;
-  app::EditToNumber(text, value, flag);
-  Parsed p{value, flag, testing_support::recorder().texts};
-  testing_support::recorder().texts.clear();
+Parsed parse(const std::string& text, unsigned char flag) {
+  Parsed p{-777, flag, {}};
+  app::EditToNumber(text, p.value, p.flag, [&p](const std::string& m) { p.messages.push_back(m); });
   return p;
+}
+
+std::string repeated(const std::string& unit, int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += unit;
+  return s;
 }
 
 TEST(EditToNumber, CleanNumbersAreSilentAndClearTheFlag) {
   for (const auto& [text, expected] : std::initializer_list<std::pair<const char*, Real>>{
            {"300", 300}, {"  300  ", 300}, {"-4.2", -4.2L}, {"+5", 5}, {"1e3", 1000}, {"2.5E-2", 0.025L},
-           {"\t77.35\n", 77.35L}, {".5", 0.5L}, {"0", 0}}) {
+           {"\t77.35\n", 77.35L}, {"\xC2\xA0" "300" "\xE2\x80\xAF", 300}, {".5", 0.5L}, {"0", 0}}) {
     SCOPED_TRACE(text);
-    const Parsed p = parse(QString::fromUtf8(text), 1);
+    const Parsed p = parse(text, 1);
     EXPECT_EQ(p.value, expected);
     EXPECT_EQ(p.flag, 0);
-    EXPECT_TRUE(p.messages.isEmpty());
+    EXPECT_TRUE(p.messages.empty());
   }
 }
 
 TEST(EditToNumber, CommaIsReadAsPointButWarned) {
-  const Parsed p = parse(QStringLiteral("12,5"), 1);
+  const Parsed p = parse("12,5", 1);
   EXPECT_EQ(p.value, 12.5L);
   EXPECT_EQ(p.flag, 1);
   ASSERT_EQ(p.messages.size(), 1);
-  EXPECT_EQ(p.messages[0], notNumber(QStringLiteral("12,5")));
+  EXPECT_EQ(p.messages[0], notNumber("12,5"));
 }
 
 TEST(EditToNumber, CleaningStopsAtBlankOrLetterAfterTheFirstCharacter) {
@@ -64,7 +66,7 @@ TEST(EditToNumber, CleaningStopsAtBlankOrLetterAfterTheFirstCharacter) {
                         Case{"12:30", 12}, Case{"(25)", 25}, Case{"+-7", 7}, Case{"-3,75 K", -3.75L},
                         Case{"1e", 1}, Case{"300 К", 300}, Case{"тристо", 0}, Case{"Т200", 200}}) {
     SCOPED_TRACE(c.text);
-    const QString typed = QString::fromUtf8(c.text);
+    const std::string typed = c.text;
     const Parsed p = parse(typed, 1);
     EXPECT_EQ(p.value, c.value);
     EXPECT_EQ(p.flag, 1);
@@ -74,24 +76,24 @@ TEST(EditToNumber, CleaningStopsAtBlankOrLetterAfterTheFirstCharacter) {
 }
 
 TEST(EditToNumber, MessageQuotesTheUntrimmedText) {
-  const Parsed p = parse(QStringLiteral("  12,5 "), 1);
+  const Parsed p = parse("  12,5 ", 1);
   EXPECT_EQ(p.value, 12.5L);
   ASSERT_EQ(p.messages.size(), 1);
-  EXPECT_EQ(p.messages[0], notNumber(QStringLiteral("  12,5 ")));
+  EXPECT_EQ(p.messages[0], notNumber("  12,5 "));
 }
 
 TEST(EditToNumber, ClearedFlagSuppressesTheWarning) {
-  const Parsed p = parse(QStringLiteral("300K"), 0);
+  const Parsed p = parse("300K", 0);
   EXPECT_EQ(p.value, 300);
   EXPECT_EQ(p.flag, 0);
-  EXPECT_TRUE(p.messages.isEmpty());
+  EXPECT_TRUE(p.messages.empty());
 }
 
 TEST(EditToNumber, EmptyFieldGivesZeroWithItsMessageWhateverTheFlag) {
   for (const char* text : {"", "   ", "\t \r\n"}) {
     for (unsigned char flag : {0, 1}) {
       SCOPED_TRACE(std::string(text) + " flag " + std::to_string(flag));
-      const Parsed p = parse(QString::fromUtf8(text), flag);
+      const Parsed p = parse(text, flag);
       EXPECT_EQ(p.value, 0);
       EXPECT_EQ(p.flag, 0);
       ASSERT_EQ(p.messages.size(), 1);
@@ -102,21 +104,21 @@ TEST(EditToNumber, EmptyFieldGivesZeroWithItsMessageWhateverTheFlag) {
 
 TEST(EditToNumber, VeryLongTextsGiveDefinedValues) {
   // Large but representable in an extended real: a clean number.
-  const QString big = QStringLiteral("2") + QString(4000, QLatin1Char('0'));
+  const std::string big = "2" + std::string(4000, '0');
   Parsed p = parse(big, 1);
   EXPECT_EQ(p.flag, 0);
   EXPECT_GT(p.value, 1e3999L);
   EXPECT_LT(p.value, 3e4000L);
 
   // Beyond the range of an extended real: not a number, value 0.
-  const QString huge = QString(6000, QLatin1Char('9'));
+  const std::string huge(6000, '9');
   p = parse(huge, 1);
   EXPECT_EQ(p.value, 0);
   EXPECT_EQ(p.flag, 1);
   EXPECT_EQ(p.messages.size(), 1);
 
   // A long text of letters after a number: the number.
-  p = parse(QStringLiteral("350") + QString(100000, QChar(0x0416)), 0);
+  p = parse("350" + repeated("Ж", 100000), 0);
   EXPECT_EQ(p.value, 350);
   EXPECT_EQ(p.flag, 0);
 }
@@ -128,18 +130,18 @@ TEST(StandardConversion, AcceptsPointRejectsCommaInAnyCLocale) {
     if (!std::setlocale(LC_NUMERIC, loc)) continue;
     SCOPED_TRACE(loc);
     Real v = -1;
-    EXPECT_TRUE(app::standardConversion(QStringLiteral("12.5"), v));
+    EXPECT_TRUE(app::standardConversion(("12.5"), v));
     EXPECT_EQ(v, 12.5L);
-    EXPECT_TRUE(app::standardConversion(QStringLiteral(" -0.125e1"), v));
+    EXPECT_TRUE(app::standardConversion((" -0.125e1"), v));
     EXPECT_EQ(v, -1.25L);
     v = -1;
-    EXPECT_FALSE(app::standardConversion(QStringLiteral("12,5"), v));
-    EXPECT_FALSE(app::standardConversion(QStringLiteral(""), v));
-    EXPECT_FALSE(app::standardConversion(QStringLiteral("."), v));
-    EXPECT_FALSE(app::standardConversion(QStringLiteral("-"), v));
-    EXPECT_FALSE(app::standardConversion(QStringLiteral("1.2.3"), v));
-    EXPECT_FALSE(app::standardConversion(QStringLiteral("inf"), v));
-    EXPECT_FALSE(app::standardConversion(QStringLiteral("0x10"), v));
+    EXPECT_FALSE(app::standardConversion("12,5", v));
+    EXPECT_FALSE(app::standardConversion((""), v));
+    EXPECT_FALSE(app::standardConversion(("."), v));
+    EXPECT_FALSE(app::standardConversion(("-"), v));
+    EXPECT_FALSE(app::standardConversion(("1.2.3"), v));
+    EXPECT_FALSE(app::standardConversion(("inf"), v));
+    EXPECT_FALSE(app::standardConversion(("0x10"), v));
     EXPECT_EQ(v, -1);  // a refused text leaves the value alone
   }
   std::setlocale(LC_NUMERIC, keep.c_str());

@@ -1,0 +1,35 @@
+#pragma once
+// The program's six windows over one session, created in their order and
+// alive for the whole run. Their signals are connected here and nowhere
+// else.
+
+#include <memory>
+
+#include "app/session.h"
+
+class TForm1;
+class TTSvid;
+class TTS_points;
+class TForm2;
+class TForm3;
+class TForm4;
+
+namespace app {
+
+class Program {
+ public:
+  explicit Program(Session& session);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Session& session;
+  std::unique_ptr<TForm1> Form1;        // main window
+  std::unique_ptr<TTSvid> TSvid;        // T-s diagram
+  std::unique_ptr<TTS_points> TS_points;  // points table
+  std::unique_ptr<TForm2> Form2;        // ideal processes
+  std::unique_ptr<TForm3> Form3;        // results table
+  std::unique_ptr<TForm4> Form4;        // second table, never shown
+};
+
+}  // namespace app

@@ -1,0 +1,50 @@
+#pragma once
+// What one open diagram owns: the main window's state (substance, limits,
+// scale), the computed lines, the process lines, the picked points, the
+// process calculator and the rows of the results table. Plain C++: main()
+// creates one session and hands it to the windows by reference.
+
+#include <string>
+#include <vector>
+
+#include "app/linegen.h"
+#include "diagram/procstore.h"
+#include "process/calculator.h"
+#include "thermo/real.h"
+
+namespace app {
+
+using tfs::Real;
+
+// The temperature axis of the diagram.
+enum class ScaleKind { Logarithmic = 0, Linear = 1 };
+
+// The main window's state: the chosen substance and the diagram's limits.
+struct AppState {
+  int subst = 4;            // substance index 1..11 ("Ne" preselected)
+  std::string name = "Ne";  // its identifier, passed to every property routine
+  bool chosen = false;      // true once a substance has been chosen and computed
+  Real Tmin = 0, Tmax = 0;  // diagram limits, K
+  Real lnTmin = 0, lnTmax = 0;
+  int firstIsobar = 0, lastIsobar = 10;
+  ScaleKind scale = ScaleKind::Logarithmic;
+};
+
+// A state picked on the diagram: the readout at the click.
+struct PointRow {
+  std::string substance;  // identifier
+  Real T = 0, P = 0, d = 0, h = 0, s = 0, Cp = 0;
+  Real x = 0;  // liquid fraction
+};
+
+struct Session {
+  AppState main;
+  DiagramStore lines;
+  int linesRevision = 0;  // counts the computations of the lines
+  diagram::ProcStore procLines;
+  std::vector<PointRow> points;
+  proc::Calculator process;
+  std::vector<proc::ResultRow> results;
+};
+
+}  // namespace app

@@ -1,0 +1,101 @@
+#include "app/tableactions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTableWidget>
+
+#include "app/messages.h"
+
+namespace app {
+
+namespace {
+
+std::string shown(const QTableWidget* grid, int row, int col) {
+  const QTableWidgetItem* it = grid->item(row, col);
+  return it ? cellText(it->text().toStdString()) : std::string();
+}
+
+}  // namespace
+
+TextTable gridCells(const QTableWidget* grid) {
+  TextTable rows;
+  for (int r = 0; r < grid->rowCount(); ++r) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < grid->columnCount(); ++c) cells.push_back(shown(grid, r, c));
+    rows.push_back(std::move(cells));
+  }
+  trimTable(rows);
+  return rows;
+}
+
+TextTable selectedCells(const QTableWidget* grid) {
+  const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
+  if (ranges.isEmpty()) return {};
+  int top = ranges[0].topRow(), bottom = ranges[0].bottomRow();
+  int left = ranges[0].leftColumn(), right = ranges[0].rightColumn();
+  for (const QTableWidgetSelectionRange& g : ranges) {
+    top = std::min(top, g.topRow());
+    bottom = std::max(bottom, g.bottomRow());
+    left = std::min(left, g.leftColumn());
+    right = std::max(right, g.rightColumn());
+  }
+  const QItemSelectionModel* sel = grid->selectionModel();
+  TextTable rows;
+  for (int r = top; r <= bottom; ++r) {
+    std::vector<std::string> cells;
+    for (int c = left; c <= right; ++c)
+      cells.push_back(sel->isSelected(grid->model()->index(r, c)) ? shown(grid, r, c) : std::string());
+    rows.push_back(std::move(cells));
+  }
+  return rows;
+}
+
+bool saveCsv(const TextTable& rows, const QString& path) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  const std::string data = csvBytes(rows);
+  if (f.write(data.data(), qint64(data.size())) != qint64(data.size())) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
+void copyText(const QString& text) {
+  if (QClipboard* c = QApplication::clipboard()) c->setText(text);
+}
+
+void addTableActions(QTableWidget* grid, const QString& title) {
+  auto* copy = new QAction(QStringLiteral("Копировать"), grid);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(copy, &QAction::triggered, grid, [grid] {
+    const TextTable cells = selectedCells(grid);
+    if (!cells.empty()) copyText(QString::fromStdString(tableText(cells, '\t')));
+  });
+  auto* copyAll = new QAction(QStringLiteral("Копировать всё"), grid);
+  QObject::connect(copyAll, &QAction::triggered, grid,
+                   [grid] { copyText(QString::fromStdString(tableText(gridCells(grid), '\t'))); });
+  auto* save = new QAction(QStringLiteral("Сохранить в CSV..."), grid);
+  QObject::connect(save, &QAction::triggered, grid, [grid, title] {
+    QString path = QFileDialog::getSaveFileName(grid->window(), QStringLiteral("Сохранить в CSV"),
+                                                title + QStringLiteral(".csv"),
+                                                QStringLiteral("Таблицы CSV (*.csv);;Все файлы (*)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    if (!saveCsv(gridCells(grid), path))
+      messages().show(QStringLiteral("Файл не записан !\n") + QDir::toNativeSeparators(path));
+  });
+  copy->setObjectName(QStringLiteral("CopyCells"));
+  copyAll->setObjectName(QStringLiteral("CopyTable"));
+  save->setObjectName(QStringLiteral("SaveCsv"));
+  grid->addActions({copy, copyAll, save});
+  grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+// Copying and saving the two string grids (points, processes): Ctrl+C and a
+// context menu with "Копировать", "Копировать всё" and "Сохранить в CSV...".
+
+#include <QString>
+
+#include "app/tabletext.h"
+
+class QTableWidget;
+
+namespace app {
+
+// The whole grid as shown, from its header row to the last row holding text
+// and up to the last column holding text, without padding blanks.
+TextTable gridCells(const QTableWidget* grid);
+// The selected cells: the rectangle spanning the selection, cells inside it
+// that are not selected left empty. Empty when nothing is selected.
+TextTable selectedCells(const QTableWidget* grid);
+
+// Writes the rows as a CSV file. The file appears whole or not at all: false
+// (nothing written, an earlier file of that name untouched) when it cannot be.
+bool saveCsv(const TextTable& rows, const QString& path);
+
+// Puts the text on the clipboard.
+void copyText(const QString& text);
+
+// Gives a grid Ctrl+C and its context menu. title names the file offered.
+void addTableActions(QTableWidget* grid, const QString& title);
+
+}  // namespace app

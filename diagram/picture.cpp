@@ -1,0 +1,215 @@
+#include "diagram/picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/numfmt.h"
+#include "app/substance.h"
+#include "diagram/ticks.h"
+#include "thermo/substances.h"
+
+namespace diagram {
+
+namespace {
+
+using app::Real;
+
+SPoint pt(Real s, Real T) { return {double(s), double(T)}; }
+
+bool redIsobar(int i) { return i == 1 || i == 4 || i == 7 || i == 10; }
+
+// A number of an axis, with as many decimals as its step needs.
+std::string tickText(double v, double step) {
+  int decimals = 0;
+  if (step > 0)
+    while (decimals < 4 &&
+           std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6)
+      ++decimals;
+  const char* pattern[] = {"%.0f", "%.1f", "%.2f", "%.3f", "%.4f"};
+  return app::format(pattern[decimals], Real(v));
+}
+
+std::vector<Polyline> emptyLines() {
+  std::vector<Polyline> lines(kLineCount);
+  for (int i = 0; i < kLineCount; ++i) {
+    Polyline& l = lines[i];
+    if (i == kFrame) {
+      l.role = LineRole::Frame;
+      l.colour = kWhite;
+    } else if (i == kSatLiquid) {
+      l.role = LineRole::SatLiquid;
+      l.colour = kBlue;
+      l.width = 2;
+    } else if (i == kSatVapour) {
+      l.role = LineRole::SatVapour;
+      l.colour = kLime;
+      l.width = 2;
+    } else if (i < kIsenthalp0) {
+      l.role = LineRole::Isobar;
+      l.index = i - kIsobar0;
+      l.colour = redIsobar(l.index) ? kRed : kBlack;
+    } else if (i < kMelting) {
+      l.role = LineRole::Isenthalp;
+      l.index = i - kIsenthalp0;
+      l.colour = l.index < 5 ? kBlack : kGreen;
+      l.dash = l.index < 5 ? Dash::Solid : Dash::Dashed;
+    } else if (i == kMelting) {
+      l.role = LineRole::Melting;
+      l.colour = kGreen;
+      l.dash = Dash::Dashed;
+    } else if (i == kMarkers) {
+      l.role = LineRole::Markers;
+      l.colour = kRed;
+      l.joined = false;
+      l.marker = 3;
+    } else {
+      l.role = LineRole::Process;
+      l.index = i - kProcess0;
+      l.colour = kRed;
+      l.width = 3;
+    }
+  }
+  return lines;
+}
+
+void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
+  p.T.title = "Температура Т, К";
+  p.s.title = "Энтропия S, кДж/(кг.К)";
+  const double lo = double(st.Tmin), hi = double(st.Tmax);
+  p.T.lo = lo;
+  p.T.hi = hi;
+  if (lo > 0 && hi > lo) {
+    if (p.log) {
+      for (double v : logTicks(lo, hi)) p.T.ticks.push_back({v, tickText(v, v == std::floor(v) ? 1 : 0.1)});
+    } else {
+      const std::vector<double> t = linearTicks(lo, hi, 16, hi - lo >= 100 ? 20 : 0);
+      const double step = t.size() > 1 ? t[1] - t[0] : 1;
+      for (double v : t) p.T.ticks.push_back({v, tickText(v, step)});
+    }
+  }
+  p.s.lo = double(d.Smin);
+  p.s.hi = double(d.Smax);
+  if (d.Smax > d.Smin) {
+    const std::vector<double> t = linearTicks(p.s.lo, p.s.hi, 12);
+    const double step = t.size() > 1 ? t[1] - t[0] : 1;
+    for (double v : t) p.s.ticks.push_back({v, tickText(v, step)});
+  }
+}
+
+void isobars(std::vector<Polyline>& lines, const app::AppState& st, const app::DiagramStore& d, Real Pcr,
+             Real labelS[4]) {
+  const int last = std::min(st.lastIsobar, 10);
+  for (int i = 0; i <= last; ++i) {
+    std::vector<SPoint>& iso = lines[kIsobar0 + i].points;
+    // Saturation points exist only where the generator computed them.
+    if (i >= st.firstIsobar && app::IsobarP[i] < Pcr && d.IsoSatTV[i] > 0 && d.IsoSatTL[i] > 0) {
+      insertSorted(lines[kSatLiquid].points, pt(d.IsoSatSL[i], d.IsoSatTL[i]));
+      insertSorted(lines[kSatVapour].points, pt(d.IsoSatSV[i], d.IsoSatTV[i]));
+      insertSorted(iso, pt(d.IsoSatSV[i], d.IsoSatTV[i]));
+      insertSorted(iso, pt(d.IsoSatSL[i], d.IsoSatTL[i]));
+    }
+    for (int k = 0; k <= 20; ++k)
+      if (d.IsoT[i][k] > d.IsoTmelt[i] - Real(0.01)) insertSorted(iso, pt(d.IsoS[i][k], d.IsoT[i][k]));
+    if (redIsobar(i)) labelS[(i - 1) / 3] = d.IsoS[i][20];
+  }
+}
+
+void processLines(std::vector<Polyline>& lines, const app::AppState& st, const app::DiagramStore& d,
+                  const ProcStore& pr) {
+  const int count = std::min(pr.ProcCount, 10);
+  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+  for (int r = 1; r <= count; ++r) {
+    for (int j : {0, 15})
+      if (inside(pr.ProcS[r][j], pr.ProcT[r][j]))
+        insertSorted(lines[kMarkers].points, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
+    for (int j = 0; j <= 15; ++j)
+      if (inside(pr.ProcS[r][j], pr.ProcT[r][j]))
+        insertSorted(lines[kProcess0 + r].points, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
+  }
+}
+
+void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, const Real labelS[4]) {
+  const int m[4] = {1, 4, 7, 10};
+  const char* pattern[4] = {"%3.1f ", "%3.1f МПа", "%3.0f МПа", "%3.0f МПа"};
+  const int width[4] = {41, 57, 57, 57};
+  for (int n = 0; n < 4; ++n) {
+    // Only the isobars this substance draws carry a label.
+    if (!(st.firstIsobar <= m[n] && m[n] <= st.lastIsobar)) continue;
+    Label l;
+    l.role = LabelRole::Isobar;
+    l.index = m[n];
+    l.s = double(labelS[n]);
+    l.T = double(st.Tmax);
+    l.dx = -2;
+    l.minWidth = width[n];
+    l.text = app::format(pattern[n], app::IsobarP[m[n]]);
+    p.labels.push_back(l);
+  }
+  const int count = std::min(d.HCount, 9);
+  const int g = std::clamp(d.GridFirst, 0, 19);
+  for (int n = 0; n <= count; ++n) {
+    // At the isenthalp's first point, or at the first isobar's pressure when
+    // that point is absent.
+    const Real T = d.HT[n][0] > 2 ? d.HT[n][0] : d.HT[n][g];
+    const Real s = d.HT[n][0] > 0 ? d.HS[n][0] : d.HS[n][g];
+    if (!(T > 0)) continue;  // nothing to sit on
+    Label l;
+    l.role = LabelRole::Isenthalp;
+    l.index = n;
+    l.s = double(s);
+    l.T = double(T);
+    l.dx = 4;
+    l.dy = -6;
+    // Inside the dome, below and left of the point.
+    if (d.SLFirst < s && s < d.SVFirst) {
+      l.dx -= 20;
+      l.dy += 10;
+    }
+    l.text = app::format("%5.1f", d.HValue[n]);
+    p.labels.push_back(l);
+  }
+}
+
+}  // namespace
+
+void insertSorted(std::vector<SPoint>& pts, SPoint p) {
+  const auto at = std::upper_bound(pts.begin(), pts.end(), p.s, [](double v, const SPoint& q) { return v < q.s; });
+  pts.insert(at, p);
+}
+
+Picture composePicture(const app::Session& session) {
+  const app::AppState& st = session.main;
+  const app::DiagramStore& d = session.lines;
+  Picture p;
+  p.lines = emptyLines();
+  p.log = st.scale == app::ScaleKind::Logarithmic;
+  const int subst = st.subst >= 1 && st.subst <= tfs::kSubstCount ? st.subst : 0;
+  if (!st.chosen || subst == 0) return p;
+  p.valid = true;
+  p.caption = " TS диаграмма для " + app::SubstNameGen(subst) + " (в систeме SI)";
+  axes(p, st, d);
+
+  p.lines[kFrame].points = {pt(d.Smin, st.Tmin), pt(d.Smax, st.Tmax)};
+  const Real Tcr = tfs::Tcr[subst], Pcr = tfs::Pcr[subst];
+  // No dome when Tmin is at or above Tcr.
+  if (d.domeComputed) {
+    insertSorted(p.lines[kSatLiquid].points, pt(d.DomeSL[0], Tcr));
+    insertSorted(p.lines[kSatVapour].points, pt(d.DomeSV[0], Tcr));
+    for (int i = 1; i <= 10; ++i) {
+      insertSorted(p.lines[kSatLiquid].points, pt(d.DomeSL[i], d.DomeT[i]));
+      insertSorted(p.lines[kSatVapour].points, pt(d.DomeSV[i], d.DomeT[i]));
+    }
+  }
+  Real labelS[4] = {};
+  isobars(p.lines, st, d, Pcr, labelS);
+  for (int j = 0; j <= std::min(d.HCount, 9); ++j)
+    for (int k = 0; k <= 19; ++k)
+      if (d.HT[j][k] > 2) insertSorted(p.lines[kIsenthalp0 + j].points, pt(d.HS[j][k], d.HT[j][k]));
+  for (int i = std::max(st.firstIsobar, 0); i <= std::min(st.lastIsobar, 10); ++i)
+    if (d.IsoT[i][0] > 0) insertSorted(p.lines[kMelting].points, pt(d.IsoS[i][0], d.IsoT[i][0]));
+  processLines(p.lines, st, d, session.procLines);
+  labels(p, st, d, labelS);
+  return p;
+}
+
+}  // namespace diagram

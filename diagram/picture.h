@@ -1,0 +1,87 @@
+#pragma once
+// The T-s diagram as a picture, without any window: every line with its
+// role and look, every value label with its anchor in (s, T), the axes with
+// their numbers, and the caption. The window and the files draw this
+// picture; nothing else decides what the diagram shows.
+
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+
+namespace diagram {
+
+struct Rgb {
+  int r = 0, g = 0, b = 0;
+  bool operator==(const Rgb&) const = default;
+};
+inline constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kBlue{0, 0, 255}, kLime{0, 255, 0},
+    kGreen{0, 128, 0};
+
+enum class LineRole { Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process };
+enum class Dash { Solid, Dashed };
+
+// A point of the diagram: entropy kJ/(kg K), temperature K.
+struct SPoint {
+  double s = 0, T = 0;
+  bool operator==(const SPoint&) const = default;
+};
+
+struct Polyline {
+  LineRole role = LineRole::Frame;
+  int index = 0;  // isobar 0..10, isenthalp 0..9, process line 1..10
+  Rgb colour;
+  Dash dash = Dash::Solid;
+  int width = 1;
+  bool joined = true;  // false: markers only
+  int marker = 0;      // side of the square marker at each point, px (0: none)
+  std::vector<SPoint> points;  // by ascending entropy
+};
+
+enum class LabelRole { Isobar, Isenthalp };
+
+// A value label. Isobar labels sit on the top row of the picture above the
+// entropy s; isenthalp labels at (s, T). dx, dy: offset of the label's top
+// left corner from the anchor's pixel.
+struct Label {
+  LabelRole role = LabelRole::Isobar;
+  int index = 0;  // isobar 1, 4, 7, 10; isenthalp 0..9
+  double s = 0, T = 0;
+  int dx = 0, dy = 0;
+  int minWidth = 41;  // px
+  std::string text;
+};
+
+struct Tick {
+  double value = 0;  // entropy, or temperature
+  std::string text;
+};
+
+struct Axis {
+  double lo = 0, hi = 0;
+  std::vector<Tick> ticks;
+  std::string title;
+};
+
+struct Picture {
+  bool valid = false;  // a substance has been computed
+  std::string caption;  // the window's caption
+  bool log = true;      // logarithmic temperature axis
+  Axis s, T;
+  std::vector<Polyline> lines;  // 36 lines in drawing order
+  std::vector<Label> labels;
+};
+
+// Line positions in Picture::lines.
+inline constexpr int kLineCount = 36;
+inline constexpr int kFrame = 0, kSatLiquid = 1, kSatVapour = 2, kIsobar0 = 3, kIsenthalp0 = 14, kMelting = 24,
+                     kMarkers = 25, kProcess0 = 25;  // process line n at 25 + n
+
+// The picture of a session's diagram.
+Picture composePicture(const app::Session& session);
+
+// Inserts p into pts, kept by ascending entropy; a point with the entropy of
+// existing points goes after them.
+void insertSorted(std::vector<SPoint>& pts, SPoint p);
+
+}  // namespace diagram

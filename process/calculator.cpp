@@ -1,0 +1,307 @@
+#include "process/calculator.h"
+
+#include "app/libguard.h"
+#include "app/numfmt.h"
+#include "app/numparse.h"
+#include "process/path.h"
+#include "thermo/substances.h"
+
+namespace proc {
+
+using app::format;
+
+const std::array<const char*, kParamCount> kParamItems = {" Температура", " Давление",  " Плотность",      " Уд. объем",
+                                                          " Энтальпия",   " Энтропия", " Степень сухости"};
+const std::array<const char*, kParamCount> kUnitLabels = {"K", "МПа", "кг/м3", "м3/кг", "кДж/кг", "кДж/(кг.К)", "%"};
+const std::array<const char*, 5> kProcessItems = {"Изотерма ( Т = const )", "Изобара ( P = const )",
+                                                  "Изохора ( v = const )", "Изоэнтальпа ( i = const )",
+                                                  "Изоэнтропа ( S = const )"};
+const std::array<const char*, 5> kProcessNames = {"T = const", "P = const", "v = const", "i = const", "S = const"};
+
+const char* const kPairMessage = "Принятое Вами сочетание параметров\nне разрешено в данной программе.";
+const char* const kLinesMessage = "В программе число линий процессов\nограничено 10-тью линиями";
+const char* const kCoincideMessage = "Параметры начальной и конечной точек\nсовпадают!";
+
+namespace {
+
+void say(const app::Notify& notify, const std::string& text) {
+  if (notify) notify(text);
+}
+
+// Reads an entry as the numeric field parser does, without a warning; an
+// entry of blanks only gives nothing.
+bool readEntry(std::string_view text, Real& value) {
+  if (app::trimmedText(text).empty()) return false;
+  unsigned char flag = 0;
+  app::EditToNumber(text, value, flag, {});
+  return true;
+}
+
+}  // namespace
+
+void Calculator::chooseProcess(int kind) { ProcKind = kind; }
+
+void Calculator::chooseKind1(int kind) {
+  Kind1 = kind;
+  // No limits are defined for the parameters.
+  limits[0] = format("%6.2f", 0);
+  limits[1] = format("%6.2f", 0);
+}
+
+void Calculator::chooseKind2(int kind, const app::Notify& notify) {
+  PairRefused = PairRefusal::None;
+  Kind2 = kind;
+  if (!PairAllowed(Kind1, Kind2)) {
+    say(notify, kPairMessage);
+    PairRefused = PairRefusal::Start;
+  }
+}
+
+void Calculator::chooseKind3(int kind, const app::Notify& notify) {
+  PairRefused = PairRefusal::None;
+  Kind3 = kind;
+  if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
+    say(notify, kPairMessage);
+    PairRefused = PairRefusal::End;
+  }
+}
+
+void Calculator::leaveEntry(Entry entry, std::string_view text) {
+  Real v = 0;
+  if (!readEntry(text, v)) return;
+  if (entry == kEntry1) {
+    ShownStart[Kind1] = v;
+    switch (Kind1) {
+      case kTemperature: fields[ETn] = format("%6.2f", v); break;
+      case kPressure: fields[EPn] = format("%6.3f", v); break;
+      case kDensity: fields[Edn] = format("%6.2f", v); break;
+      case kVolume:
+        if (v != 0) fields[Edn] = format("%6.2f", 1 / v);
+        break;
+      case kEnthalpy: fields[Ehn] = format("%6.2f", v); break;
+      case kEntropy: fields[ESn] = format("%6.4f", v); break;
+      default: break;
+    }
+    Value1 = ToInternal(Kind1, v);
+  } else if (entry == kEntry2) {
+    ShownStart[Kind2] = v;
+    Value2 = ToInternal(Kind2, v);
+    const int echo[kParamCount] = {ETn, EPn, Edn, -1, Ehn, ESn, -1};
+    if (echo[Kind2] >= 0) fields[echo[Kind2]] = format("%6.2f", v);
+  } else {
+    ShownEnd[Kind3] = v;
+    Value3 = ToInternal(Kind3, v);
+    const int echo[kParamCount] = {ETk, EPk, Edk, -1, Ehk, ESk, -1};
+    if (echo[Kind3] >= 0) fields[echo[Kind3]] = format("%6.2f", v);
+  }
+}
+
+void Calculator::entryChanged(Entry entry) {
+  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
+}
+
+void Calculator::clearStart() {
+  for (int f = ETn; f <= ESn; ++f) fields[f].clear();
+}
+
+void Calculator::showStart() {
+  const ProcPoint& p = StartPt;
+  ShownStart[kTemperature] = p.T;
+  ShownStart[kPressure] = p.P;
+  ShownStart[kDensity] = p.d;
+  ShownStart[kVolume] = p.v;
+  ShownStart[kEnthalpy] = p.i;
+  ShownStart[kEntropy] = p.s;
+  fields[ETn] = format("%6.2f", p.T);
+  fields[EPn] = format("%6.3f", p.P);
+  fields[Edn] = format("%6.2f", p.d);
+  fields[Ehn] = format("%6.2f", p.i);
+  fields[ESn] = format("%6.4f", p.s);
+}
+
+void Calculator::showEnd() {
+  const ProcPoint& p = EndPt;
+  ShownEnd[kTemperature] = p.T;
+  ShownEnd[kPressure] = p.P;
+  ShownEnd[kDensity] = p.d;
+  ShownEnd[kVolume] = p.v;
+  ShownEnd[kEnthalpy] = p.i;
+  ShownEnd[kEntropy] = p.s;
+  fields[ETk] = format("%6.2f", p.T);
+  fields[EPk] = format("%6.3f", p.P);
+  fields[Edk] = format("%6.2f", p.d);
+  fields[Ehk] = format("%6.2f", p.i);
+  fields[ESk] = format("%6.4f", p.s);
+}
+
+// Shows why a pair gave no state; false when there is nothing to show.
+bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Notify& notify) {
+  const int n = tfs::SubstIndex(name);
+  const std::string dry = "Степень сухости задается только для влажного пара:\n";
+  std::string text;
+  switch (st) {
+    case SolveStatus::Solved: return false;
+    case SolveStatus::NotAdmitted: text = kPairMessage; break;
+    case SolveStatus::DrynessHotT:
+      text = dry + "температура должна быть ниже критической (Ткр = " + format("%.2f", tfs::Tcr[n]) + " K).";
+      break;
+    case SolveStatus::DrynessColdT:
+      text = dry + "температура должна быть не ниже температуры тройной точки (Ттр = " + format("%.2f", tfs::Ttr[n]) +
+             " K).";
+      break;
+    case SolveStatus::DrynessHighP:
+      text = dry + "давление должно быть ниже критического (Ркр = " + format("%.3f", tfs::Pcr[n]) + " МПа).";
+      break;
+    case SolveStatus::DrynessLowP:
+      text = dry + "ниже давления тройной точки (Ртр = " + format("%.5f", TriplePressure(name)) +
+             " МПа) насыщенного состояния нет.";
+      break;
+    case SolveStatus::NotPositive:
+      text = "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля.";
+      break;
+    case SolveStatus::NoState:
+      text = "Состояния с заданными энтальпией и энтропией\nв области расчета нет.";
+      break;
+  }
+  say(notify, text);
+  return true;
+}
+
+void Calculator::leaveStartPanel(const std::string& name, const app::Notify& notify) {
+  // A carried-over start stays exactly as it was carried.
+  if (Carried) return;
+  const Calculator before = *this;
+  SolveStatus st = SolveStatus::Solved;
+  const bool ok = app::libraryGuarded([&] {
+    ProcPoint p = StartPt;
+    st = SolvePair(name, Kind1, Kind2, Value1, Value2, p);
+    if (st == SolveStatus::Solved) {
+      StartPt = p;
+      showStart();
+    }
+  });
+  if (!ok) {
+    *this = before;
+    return;
+  }
+  (void)notify;
+  // No state shown from values the pair did not determine.
+  if (st != SolveStatus::Solved) clearStart();
+}
+
+bool Calculator::compute(const std::string& name, const EntryTexts& entries, const app::Notify& notify) {
+  const Calculator before = *this;
+  bool done = false;
+  const bool ok = app::libraryGuarded([&] {
+    // The start state, unless it was carried over from the last end.
+    if (!Carried) {
+      leaveEntry(kEntry1, entries[kEntry1]);
+      leaveEntry(kEntry2, entries[kEntry2]);
+      PairRefused = PairRefusal::None;
+      if (!PairAllowed(Kind1, Kind2)) {
+        say(notify, kPairMessage);
+        PairRefused = PairRefusal::Start;
+        return;
+      }
+      ProcPoint p = StartPt;
+      const SolveStatus st = SolvePair(name, Kind1, Kind2, Value1, Value2, p);
+      if (refuse(st, name, notify)) {
+        clearStart();
+        return;
+      }
+      StartPt = p;
+      showStart();
+    }
+    leaveEntry(kEntry3, entries[kEntry3]);
+    PairRefused = PairRefusal::None;
+    if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
+      say(notify, kPairMessage);
+      PairRefused = PairRefusal::End;
+      return;
+    }
+    ProcPoint e = EndPt;
+    const SolveStatus st = SolveEnd(name, ProcKind, Kind3, Value3, StartPt, e);
+    if (refuse(st, name, notify)) return;
+    EndPt = e;
+    const ProcResult r = HeatAndWork(ProcKind, StartPt, EndPt);
+    ProcQ = r.Q;
+    ProcL = r.L;
+    showEnd();
+    DeltaD = r.dd;
+    DeltaI = r.di;
+    DeltaS = r.ds;
+    fields[EQ] = format("%6.2f", ProcQ);
+    fields[EL] = format("%6.3f", ProcL);
+    fields[Edd] = format("%6.2f", DeltaD);
+    fields[Edh] = format("%6.2f", DeltaI);
+    fields[EdS] = format("%6.4f", DeltaS);
+    done = true;
+  });
+  if (!ok) {
+    // The library refused a value: the computation is cancelled as a whole.
+    *this = before;
+    return false;
+  }
+  return done;
+}
+
+std::array<std::string, 2> Calculator::carry() {
+  Carried = true;
+  Kind1 = kTemperature;
+  limits[2].clear();
+  limits[3].clear();
+  Kind2 = kPressure;
+  StartPt.T = EndPt.T;
+  StartPt.P = EndPt.P;
+  StartPt.d = EndPt.d;
+  StartPt.i = EndPt.i;
+  StartPt.s = EndPt.s;
+  // The phase goes with the state.
+  StartPt.x = EndPt.x;
+  for (int k = 0; k < kParamCount; ++k) ShownStart[k] = ShownEnd[k];
+  fields[ETn] = format("%6.3f", ShownStart[kTemperature]);
+  fields[EPn] = format("%6.3f", ShownStart[kPressure]);
+  fields[Edn] = format("%6.2f", ShownStart[kDensity]);
+  fields[Ehn] = format("%6.2f", ShownStart[kEnthalpy]);
+  fields[ESn] = format("%6.4f", ShownStart[kEntropy]);
+  for (int f = ETk; f <= ESk; ++f) fields[f].clear();
+  return {format("%6.3f", StartPt.T), format("%6.3f", StartPt.P)};
+}
+
+bool Calculator::draw(const std::string& name, const EntryTexts& entries, diagram::ProcStore& lines,
+                      const app::Notify& notify) {
+  // Nothing is drawn from a refused or failed computation.
+  if (!compute(name, entries, notify)) return false;
+  if (lines.ProcIndex >= 10) {
+    say(notify, kLinesMessage);
+    return false;
+  }
+  Real S[16], T[16];
+  PathStatus status = PathStatus::Written;
+  if (!app::libraryGuarded([&] { status = BuildProcPath(name, ProcKind, StartPt, EndPt, S, T); })) return false;
+  lines.ProcIndex += 1;
+  for (int j = 0; j < 16; ++j) {
+    lines.ProcS[lines.ProcIndex][j] = S[j];
+    lines.ProcT[lines.ProcIndex][j] = T[j];
+  }
+  if (status == PathStatus::Coincident) say(notify, kCoincideMessage);
+  lines.ProcCount += 1;
+  return true;
+}
+
+ResultRow Calculator::tableRow(const std::string& substance) {
+  TableCount += 1;
+  ResultRow r;
+  r.number = TableCount;
+  r.substance = substance;
+  r.procKind = ProcKind;
+  for (int k = 0; k < kParamCount; ++k) {
+    r.start[k] = ShownStart[k];
+    r.end[k] = ShownEnd[k];
+  }
+  r.Q = ProcQ;
+  r.L = ProcL;
+  return r;
+}
+
+}  // namespace proc

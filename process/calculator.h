@@ -1,0 +1,104 @@
+#pragma once
+// The ideal-process window without its controls: the chosen process and
+// parameter kinds, the entered values, the start and end states, the heat
+// and work, the texts of the read-only fields and the results rows. The
+// window binds its controls to these operations; the tests call them
+// directly. Messages to the user go to the notify function.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/notify.h"
+#include "diagram/procstore.h"
+#include "process/solve.h"
+
+namespace proc {
+
+// Which pair a list choice refused last.
+enum class PairRefusal { None, Start, End };
+
+// The read-only fields of the window, in order.
+enum Field : int { ETn, EPn, Edn, Ehn, ESn, ETk, EPk, Edk, Ehk, ESk, EQ, EL, Edd, Edh, EdS };
+inline constexpr int kFieldCount = 15;
+
+// The three entries: the two start parameters and the end-defining one.
+enum Entry : int { kEntry1 = 0, kEntry2 = 1, kEntry3 = 2 };
+using EntryTexts = std::array<std::string, 3>;
+
+// The list items, their units and the process names.
+extern const std::array<const char*, kParamCount> kParamItems;
+extern const std::array<const char*, kParamCount> kUnitLabels;
+extern const std::array<const char*, 5> kProcessItems;
+// The texts of the results table's process column.
+extern const std::array<const char*, 5> kProcessNames;
+
+extern const char* const kPairMessage;
+extern const char* const kLinesMessage;
+extern const char* const kCoincideMessage;
+
+// One process written to the results table: its start and end rows.
+struct ResultRow {
+  int number = 0;
+  std::string substance;
+  int procKind = 0;
+  Real start[kParamCount] = {}, end[kParamCount] = {};  // the values shown
+  Real Q = 0, L = 0;
+};
+
+class Calculator {
+ public:
+  // State, named as in the window.
+  int ProcKind = kIsotherm;
+  int Kind1 = kTemperature, Kind2 = kPressure, Kind3 = kTemperature;
+  Real Value1 = 0, Value2 = 0, Value3 = 0;
+  ProcPoint StartPt, EndPt;
+  Real ShownStart[kParamCount] = {}, ShownEnd[kParamCount] = {};
+  Real ProcQ = 0, ProcL = 0, DeltaD = 0, DeltaI = 0, DeltaS = 0;
+  PairRefusal PairRefused = PairRefusal::None;
+  bool Carried = false;  // the start state was carried over from the last end
+  int TableCount = 0;    // processes written to the results table
+  // What the read-only fields show.
+  std::array<std::string, kFieldCount> fields;
+  // What the disabled limit fields show: Edit1, Edit3, Edit5, Edit6, Edit8, Edit9.
+  std::array<std::string, 6> limits;
+
+  // The process radio group.
+  void chooseProcess(int kind);
+  // The three parameter lists; the second and third check their pair.
+  void chooseKind1(int kind);
+  void chooseKind2(int kind, const app::Notify& notify);
+  void chooseKind3(int kind, const app::Notify& notify);
+
+  // Focus leaves an entry: the value is read and echoed.
+  void leaveEntry(Entry entry, std::string_view text);
+  // Any change of an entry's text empties the state fields it affects.
+  void entryChanged(Entry entry);
+  // The student typed into a start entry: a carried start ends.
+  void startEdited() { Carried = false; }
+  // The substance changed: a carried start belongs to the former one.
+  void substanceChanged() { Carried = false; }
+
+  // Focus leaves the start panel: the start state from the entries.
+  void leaveStartPanel(const std::string& name, const app::Notify& notify);
+  // "Вычислить": start (unless carried), end, heat and work. True when all
+  // were computed. A refusal of the library leaves everything as it was.
+  bool compute(const std::string& name, const EntryTexts& entries, const app::Notify& notify);
+  // "Конец => Начало": the end becomes the start. Returns the texts of the
+  // two start entries.
+  std::array<std::string, 2> carry();
+  // "TS диаграмма": computes, then samples the process into the next line
+  // of the store. True when a line number was taken.
+  bool draw(const std::string& name, const EntryTexts& entries, diagram::ProcStore& lines,
+            const app::Notify& notify);
+  // "В таблицу": the row of the last process.
+  ResultRow tableRow(const std::string& substance);
+
+ private:
+  void showStart();
+  void showEnd();
+  void clearStart();
+  bool refuse(SolveStatus st, const std::string& name, const app::Notify& notify);
+};
+
+}  // namespace proc

@@ -1,0 +1,305 @@
+// The process calculator's flows as the window drives them: pair checks,
+// echoes, computing, refusals, the carried start, process lines and the
+// results rows.
+
+#include <gtest/gtest.h>
+
+#include "app/numfmt.h"
+#include "core_test_support.h"
+#include "process/calculator.h"
+#include "process/results.h"
+#include "thermo/substances.h"
+
+namespace {
+
+using proc::Real;
+using testing_support::said;
+
+std::string F(const char* pattern, Real v) { return app::format(pattern, v); }
+
+// A student at the window: the calculator, the three entries, the lines.
+class Calculator : public ::testing::Test {
+ protected:
+  void SetUp() override { said().clear(); }
+
+  void Process(int kind) { c.chooseProcess(kind); }
+  void Start(int k1, const std::string& v1, int k2, const std::string& v2) {
+    c.chooseKind1(k1);
+    c.chooseKind2(k2, testing_support::recorded());
+    type(proc::kEntry1, v1);
+    type(proc::kEntry2, v2);
+  }
+  void End(int k3, const std::string& v3) {
+    c.chooseKind3(k3, testing_support::recorded());
+    type(proc::kEntry3, v3);
+  }
+  void type(proc::Entry e, const std::string& text) {
+    entries[e] = text;
+    c.entryChanged(e);
+    if (e != proc::kEntry3) c.startEdited();
+  }
+  bool Compute() { return c.compute(name, entries, testing_support::recorded()); }
+  bool Draw() { return c.draw(name, entries, lines, testing_support::recorded()); }
+  std::vector<std::string> Messages() {
+    std::vector<std::string> m = said();
+    said().clear();
+    return m;
+  }
+
+  std::string name = "N2";
+  proc::Calculator c;
+  proc::EntryTexts entries;
+  diagram::ProcStore lines;
+};
+
+const std::vector<std::string> kPair{proc::kPairMessage};
+
+TEST_F(Calculator, PairChecksAndEchoes) {
+  // (density, temperature) is admitted, (temperature, density) is not.
+  Start(proc::kDensity, "", proc::kTemperature, "");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(c.PairRefused, proc::PairRefusal::None);
+  EXPECT_EQ(c.limits[0], F("%6.2f", 0));
+  Start(proc::kTemperature, "", proc::kDensity, "");
+  EXPECT_EQ(Messages(), kPair);
+  EXPECT_EQ(c.PairRefused, proc::PairRefusal::Start);
+  // The process switch checks nothing; the end list does.
+  Process(proc::kIsochore);
+  EXPECT_TRUE(Messages().empty());
+  End(proc::kPressure, "");
+  EXPECT_EQ(Messages(), kPair);
+  EXPECT_EQ(c.PairRefused, proc::PairRefusal::End);
+
+  // Echoes: a specific volume shows its density; a dryness is a fraction.
+  Start(proc::kVolume, "0.5", proc::kDryness, "30");
+  Messages();
+  c.leaveEntry(proc::kEntry1, entries[0]);
+  c.leaveEntry(proc::kEntry2, entries[1]);
+  EXPECT_EQ(c.fields[proc::Edn], F("%6.2f", 2));
+  EXPECT_EQ(c.Value2, Real(0.3L));
+  EXPECT_EQ(c.ShownStart[proc::kDryness], 30);
+  Start(proc::kTemperature, "12,5", proc::kPressure, "300K");
+  c.leaveEntry(proc::kEntry1, entries[0]);
+  c.leaveEntry(proc::kEntry2, entries[1]);
+  EXPECT_EQ(c.Value1, Real(12.5L));
+  EXPECT_EQ(c.Value2, 300);
+  EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", 12.5L));
+  EXPECT_EQ(c.fields[proc::EPn], F("%6.2f", 300));
+  EXPECT_TRUE(Messages().empty());  // entries are read without a warning
+  // Blank entries keep the previous value; an edit empties the state fields.
+  type(proc::kEntry1, "   ");
+  c.leaveEntry(proc::kEntry1, entries[0]);
+  EXPECT_EQ(c.Value1, Real(12.5L));
+  EXPECT_TRUE(c.fields[proc::ETn].empty());
+}
+
+TEST_F(Calculator, IsothermHeatAndWork) {
+  Process(proc::kIsotherm);
+  Start(proc::kTemperature, "100", proc::kPressure, "0.1");
+  End(proc::kPressure, "5");
+  ASSERT_TRUE(Compute());
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", 100));
+  EXPECT_EQ(c.fields[proc::EPk], F("%6.3f", 5));
+  EXPECT_NEAR(double(c.ProcQ), 239, 3);
+  EXPECT_NEAR(double(c.ProcL), double(-c.ProcQ - c.DeltaI), 1e-9);
+  EXPECT_EQ(c.fields[proc::EQ], F("%6.2f", c.ProcQ));
+  EXPECT_EQ(c.fields[proc::EL], F("%6.3f", c.ProcL));
+  EXPECT_EQ(c.fields[proc::EdS], F("%6.4f", c.DeltaS));
+  EXPECT_EQ(c.ShownEnd[proc::kPressure], 5);
+  // Equal pressures: zero heat and work, shown without a minus sign.
+  End(proc::kPressure, "0.1");
+  ASSERT_TRUE(Compute());
+  EXPECT_EQ(c.fields[proc::EL], F("%6.3f", 0));
+  EXPECT_EQ(c.fields[proc::EQ], F("%6.2f", 0));
+}
+
+TEST_F(Calculator, RefusalsStopTheComputationWithOneMessage) {
+  Process(proc::kIsobar);
+  Start(proc::kTemperature, "300", proc::kPressure, "1");
+  End(proc::kTemperature, "400");
+  ASSERT_TRUE(Compute());
+  const proc::Calculator good = c;
+  struct Case {
+    const char* substance;
+    int k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+    const char* says;
+  };
+  const Case cases[] = {
+      // (temperature, enthalpy) is not admitted.
+      {"N2", proc::kTemperature, "300", proc::kEnthalpy, "1", proc::kPairMessage},
+      // A dryness at or above the critical temperature, or below the
+      // triple-point pressure.
+      {"N2", proc::kTemperature, "200", proc::kDryness, "50", "критической"},
+      {"CO2", proc::kPressure, "0.1", proc::kDryness, "50", "тройной точки"},
+      {"N2", proc::kTemperature, "-5", proc::kPressure, "1", "больше нуля"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.v2);
+    name = k.substance;
+    c = good;
+    Start(k.k1, k.v1, k.k2, k.v2);
+    Messages();
+    EXPECT_FALSE(Compute());
+    const std::vector<std::string> m = Messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_NE(m[0].find(k.says), std::string::npos) << m[0];
+    EXPECT_EQ(c.ProcQ, good.ProcQ);
+    if (std::string(k.says) != proc::kPairMessage) {
+      EXPECT_TRUE(c.fields[proc::ETn].empty());
+    }
+    // The results of the last process stay as they were.
+    for (int f = proc::EQ; f < proc::kFieldCount; ++f) EXPECT_EQ(c.fields[f], good.fields[f]) << f;
+  }
+}
+
+TEST_F(Calculator, LibraryRefusalCancelsAndKeepsEverything) {
+  Process(proc::kIsochore);
+  Start(proc::kDensity, "300", proc::kTemperature, "100");
+  End(proc::kTemperature, "120");
+  ASSERT_TRUE(Compute());
+  const proc::Calculator before = c;
+  // An end temperature below the triple point: the saturation routine of the
+  // library refuses; nothing changes.
+  End(proc::kTemperature, "40");
+  c.leaveEntry(proc::kEntry3, entries[2]);
+  const auto typed = c.fields;
+  EXPECT_FALSE(Compute());
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(c.fields, typed);
+  EXPECT_EQ(c.StartPt.s, before.StartPt.s);
+  EXPECT_EQ(c.EndPt.T, before.EndPt.T);
+  // The drawing step draws nothing either.
+  EXPECT_FALSE(Draw());
+  EXPECT_EQ(lines.ProcIndex, 0);
+  EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(Calculator, RefusedEndPairDrawsNothingFromStaleStates) {
+  Process(proc::kIsochore);
+  Start(proc::kDensity, "300", proc::kTemperature, "100");
+  End(proc::kPressure, "5");
+  Messages();
+  EXPECT_FALSE(Draw());
+  EXPECT_EQ(Messages(), kPair);
+  EXPECT_EQ(c.PairRefused, proc::PairRefusal::End);
+  EXPECT_EQ(lines.ProcIndex, 0);
+  for (int j = 0; j < 16; ++j) EXPECT_EQ(lines.ProcT[1][j], 0);
+  // The start state was shown, the end stays empty.
+  EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", 100));
+  EXPECT_TRUE(c.fields[proc::ETk].empty());
+}
+
+TEST_F(Calculator, CarriedStartStaysExact) {
+  // R14 compressed liquid heated at 2 MPa to saturated liquid.
+  name = "R14";
+  Process(proc::kIsobar);
+  Start(proc::kPressure, "2", proc::kTemperature, "150");
+  End(proc::kDryness, "0");
+  ASSERT_TRUE(Compute());
+  const proc::ProcPoint sat = c.EndPt;
+  ASSERT_EQ(sat.x, 1);
+  const std::array<std::string, 2> typed = c.carry();
+  EXPECT_TRUE(c.Carried);
+  EXPECT_EQ(c.Kind1, proc::kTemperature);
+  EXPECT_EQ(c.Kind2, proc::kPressure);
+  EXPECT_EQ(typed[0], F("%6.3f", sat.T));
+  EXPECT_EQ(typed[1], F("%6.3f", sat.P));
+  EXPECT_EQ(c.fields[proc::ETn], F("%6.3f", sat.T));
+  EXPECT_TRUE(c.fields[proc::ETk].empty());
+  entries[0] = typed[0];
+  entries[1] = typed[1];
+  // Leaving the start panel and drawing (which computes) keep the carried state.
+  c.leaveStartPanel(name, testing_support::recorded());
+  Process(proc::kIsentrope);
+  End(proc::kPressure, "3");
+  ASSERT_TRUE(Draw());
+  EXPECT_EQ(c.StartPt.s, sat.s);
+  EXPECT_EQ(c.StartPt.i, sat.i);
+  EXPECT_EQ(c.StartPt.x, 1);
+  EXPECT_TRUE(lines.ProcT[1][0] == sat.T || lines.ProcT[1][15] == sat.T);
+  EXPECT_TRUE(c.Carried);
+  // The student's own edit of a start entry ends the carry, and so does a
+  // substance change.
+  c.startEdited();
+  EXPECT_FALSE(c.Carried);
+  c.carry();
+  c.substanceChanged();
+  EXPECT_FALSE(c.Carried);
+}
+
+TEST_F(Calculator, ResultRowsAndTheirTexts) {
+  // Throttling from 77.35 K, 0.1 MPa as an isenthalp: Q and L are zero.
+  Process(proc::kIsenthalp);
+  Start(proc::kTemperature, "77.35", proc::kPressure, "0.1");
+  End(proc::kPressure, "0.05");
+  ASSERT_TRUE(Compute());
+  const proc::ResultRow a = c.tableRow(name);
+  const proc::ResultRow b = c.tableRow(name);  // twice: the same values again
+  EXPECT_EQ(a.number, 1);
+  EXPECT_EQ(b.number, 2);
+  const auto rows = proc::resultRowTexts(b);
+  EXPECT_EQ(rows[0][0], "   2");
+  EXPECT_EQ(rows[0][1], "N2");
+  EXPECT_EQ(rows[0][2], "i = const");
+  EXPECT_EQ(rows[0][3], "Начальная");
+  EXPECT_EQ(rows[1][3], "Конечная");
+  EXPECT_EQ(rows[0][4], F(" %5.2f", 77.35L));
+  EXPECT_EQ(rows[0][5], F(" %5.3f", 0.1L));
+  EXPECT_EQ(rows[0][10], F("%6.2f", 0));
+  EXPECT_EQ(rows[0][11], "  " + F("%.2f", 0));
+  EXPECT_EQ(rows[1][8], F("%6.4f", c.ShownEnd[proc::kEntropy]));
+  EXPECT_TRUE(rows[1][10].empty());
+  EXPECT_EQ(proc::resultRowTexts(a)[0][4], rows[0][4]);
+  EXPECT_EQ(proc::ResultHeaders()[11], " L, кДж/кг");
+}
+
+TEST_F(Calculator, TenLinesAndCoincidentEnds) {
+  Process(proc::kIsobar);
+  Start(proc::kTemperature, "300", proc::kPressure, "1");
+  End(proc::kTemperature, "300");  // same entropy: coincident ends
+  ASSERT_TRUE(Draw());
+  EXPECT_EQ(Messages(), (std::vector<std::string>{proc::kCoincideMessage}));
+  EXPECT_EQ(lines.ProcIndex, 1);
+  EXPECT_EQ(lines.ProcCount, 1);
+  for (int j = 0; j < 16; ++j) EXPECT_EQ(lines.ProcT[1][j], 0);
+  End(proc::kTemperature, "400");
+  for (int k = 2; k <= 10; ++k) ASSERT_TRUE(Draw());
+  EXPECT_EQ(lines.ProcIndex, 10);
+  EXPECT_NE(lines.ProcT[10][15], 0);
+  Messages();
+  EXPECT_FALSE(Draw());
+  EXPECT_EQ(Messages(), (std::vector<std::string>{proc::kLinesMessage}));
+  EXPECT_EQ(lines.ProcIndex, 10);
+  EXPECT_EQ(lines.ProcCount, 10);
+}
+
+TEST_F(Calculator, EnthalpyEntropyPairs) {
+  // (enthalpy, entropy) as a start, and the isenthalp's end by entropy.
+  Process(proc::kIsenthalp);
+  Start(proc::kTemperature, "200", proc::kPressure, "10");
+  End(proc::kPressure, "0.5");
+  ASSERT_TRUE(Compute());
+  const proc::ProcPoint st = c.StartPt, en = c.EndPt;
+  End(proc::kEntropy, app::format("%.6f", en.s));
+  ASSERT_TRUE(Compute());
+  EXPECT_NEAR(double(c.EndPt.P), 0.5, 1e-3);
+  EXPECT_EQ(c.EndPt.i, st.i);
+  Start(proc::kEnthalpy, app::format("%.6f", st.i), proc::kEntropy, app::format("%.6f", st.s));
+  ASSERT_TRUE(Compute());
+  EXPECT_NEAR(double(c.StartPt.P), 10, 1e-2);
+  EXPECT_NEAR(double(c.StartPt.T), 200, 0.05);
+  // No state of that enthalpy has so high an entropy; hotter than the
+  // library's 1000 K; colder than solidification: one message each.
+  for (const char* h : {"", "2000", "-300"}) {
+    Start(proc::kEnthalpy, *h ? h : app::format("%.6f", st.i), proc::kEntropy, *h ? "5" : "50");
+    Messages();
+    EXPECT_FALSE(Compute()) << h;
+    EXPECT_EQ(Messages().size(), 1u) << h;
+  }
+}
+
+}  // namespace
