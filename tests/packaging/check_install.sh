@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR under /usr and checks the
 # files a desktop needs, their cross references and the two validators.
-# Arguments: build folder, project version.
+# Arguments: cmake, build folder, project version.
 set -euo pipefail
-build=$1 version=$2
+cmake=$1 build=$2 version=$3
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR=$dest "$cmake" --install "$build" --prefix /usr >/dev/null
 usr=$dest/usr
 
 desktops=("$usr"/share/applications/*.desktop)
