@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev
   locales fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev
 )
 
 as_root() {

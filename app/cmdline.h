@@ -1,0 +1,13 @@
+#pragma once
+// What the program says about itself: name, organisation and version for
+// Qt, and the answers to --help and --version.
+
+namespace app {
+
+// Called first in main(). Sets the application's name, organisation,
+// version and desktop file name. With --help or --version prints the
+// answer on standard output and returns 0 (no display needed); otherwise
+// returns -1 and the program goes on.
+int answerInfoOptions(int argc, char** argv);
+
+}  // namespace app
