@@ -173,6 +173,16 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(IdProc, &QAction::triggered, this, &TForm1::IdProcClick);
   ETma->installEventFilter(this);
   ETmi->installEventFilter(this);
+  // Enter applies an edited limit as leaving the field does.
+  for (QLineEdit* field : {ETma, ETmi})
+    connect(field, &QLineEdit::returnPressed, this, [this, field] {
+      if (!field->isModified()) return;
+      field->setModified(false);
+      if (field == ETmi)
+        ETmiExit();
+      else
+        ETmaExit();
+    });
 
   FormCreate();
 }
@@ -256,6 +266,7 @@ void TForm1::buildInfo() {
 }
 
 void TForm1::BboListClick() {
+  const app::MessageScope action;
   const int row = BboList->currentRow();
   if (row < 0 || row >= tfs::kSubstCount) return;
   const app::AppState previous = session_.main;
@@ -278,6 +289,7 @@ void TForm1::BboListClick() {
 }
 
 void TForm1::ETmiExit() {
+  const app::MessageScope action;
   // No limits exist before a substance is chosen.
   if (!session_.main.chosen) return;
   const app::AppState cur = session_.main;
@@ -302,6 +314,7 @@ void TForm1::ETmiExit() {
 }
 
 void TForm1::ETmaExit() {
+  const app::MessageScope action;
   if (!session_.main.chosen) return;
   const app::AppState cur = session_.main;
   Real typed = cur.Tmax;

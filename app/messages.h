@@ -15,13 +15,24 @@ class MessageService {
   virtual void show(const QString& text) = 0;
 };
 
-// The current service (a modal information box unless replaced).
+// The current service (a modal information box unless replaced). Inside a
+// MessageScope each different text is shown once.
 MessageService& messages();
 // Replaces the service; nullptr restores the modal box. Not owned.
 void setMessageService(MessageService* service);
 
 // The service as a plain notify function (UTF-8 texts).
 Notify notifier();
+
+// One action of the student (a click, a field left): while the outermost
+// scope lives, a text already shown is not shown again.
+class MessageScope {
+ public:
+  MessageScope();
+  ~MessageScope();
+  MessageScope(const MessageScope&) = delete;
+  MessageScope& operator=(const MessageScope&) = delete;
+};
 
 // Keeps the texts instead of showing them.
 class MessageRecorder : public MessageService {

@@ -1,9 +1,11 @@
 #include "app/substance.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/numfmt.h"
 #include "thermo/substances.h"
+#include "thermo/tfs.h"
 
 namespace app {
 
@@ -24,6 +26,12 @@ const char* const kSubstNameGen[tfs::kSubstCount + 1] = {"",
 
 bool known(int subst) { return subst >= 1 && subst <= tfs::kSubstCount; }
 
+bool triplePointAbove(int subst, Real P) {
+  Real Pv = 0, Pl = 0;
+  tfs::Psat(tfs::SubstName[subst], tfs::Ttr[subst], Pv, Pl);
+  return std::max(Pv, Pl) > P;
+}
+
 }  // namespace
 
 std::string SubstNameGen(int subst) { return known(subst) ? kSubstNameGen[subst] : std::string(); }
@@ -34,7 +42,10 @@ std::vector<std::string> factSheet(int n) {
           " Его молекулярная масса  = " + format("%7.3f", tfs::MolMass[n]),
           " Критическая температура      = " + format("%7.3f K", tfs::Tcr[n]),
           " Критическое давление       = " + format("%7.3f", tfs::Pcr[n]) + " МПа",
-          " Температура кипения при 0,1 МПа = " + format("%7.3f K", tfs::Tboil[n]),
+          // Below its triple-point pressure a substance sublimates (CO2 at 0.1 MPa).
+          std::string(triplePointAbove(n, 0.1L) ? " Температура сублимации при 0,1 МПа = "
+                                                : " Температура кипения при 0,1 МПа = ") +
+              format("%7.3f K", tfs::Tboil[n]),
           " Температура тройной точки       = " + format("%7.3f K", tfs::Ttr[n])};
 }
 

@@ -114,17 +114,76 @@ void isobars(std::vector<Polyline>& lines, const app::AppState& st, const app::D
   }
 }
 
+// Clips the segment a-b (in s and y, y = ln T or T) to the frame; false when
+// nothing of it lies inside.
+bool clipSegment(double& s0, double& y0, double& s1, double& y1, double sLo, double sHi, double yLo, double yHi) {
+  double t0 = 0, t1 = 1;
+  const double ds = s1 - s0, dy = y1 - y0;
+  const double p[4] = {-ds, ds, -dy, dy};
+  const double q[4] = {s0 - sLo, sHi - s0, y0 - yLo, yHi - y0};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return false;
+      continue;
+    }
+    const double t = q[k] / p[k];
+    if (p[k] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  if (t0 > t1) return false;
+  const double a = s0, b = y0;
+  s0 = a + t0 * ds;
+  y0 = b + t0 * dy;
+  s1 = a + t1 * ds;
+  y1 = b + t1 * dy;
+  return true;
+}
+
+// A process line drawn up to the frame where it leaves it.
+void clipToFrame(Polyline& line, const std::vector<SPoint>& path, bool log, double sLo, double sHi, double Tlo,
+                 double Thi) {
+  auto y = [log](double T) { return log ? std::log(T) : T; };
+  auto T = [log](double v) { return log ? std::exp(v) : v; };
+  const double yLo = y(Tlo), yHi = y(Thi);
+  if (path.size() == 1) {
+    const SPoint& q = path[0];
+    if (sLo < q.s && q.s < sHi && Tlo < q.T && q.T < Thi) line.points.push_back(q);
+    return;
+  }
+  for (std::size_t k = 0; k + 1 < path.size(); ++k) {
+    double s0 = path[k].s, y0 = y(path[k].T), s1 = path[k + 1].s, y1 = y(path[k + 1].T);
+    if (!clipSegment(s0, y0, s1, y1, sLo, sHi, yLo, yHi)) continue;
+    // Points on the frame take the frame's own values.
+    auto back = [&](double s, double v, const SPoint& orig) {
+      auto near = [](double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(1.0, std::fabs(b)); };
+      const double sv = near(s, sLo) ? sLo : near(s, sHi) ? sHi : s;
+      const double Tv = v == y(orig.T) ? orig.T : near(v, yLo) ? Tlo : near(v, yHi) ? Thi : T(v);
+      return SPoint{sv, Tv};
+    };
+    const SPoint a = back(s0, y0, path[k]);
+    const SPoint b = back(s1, y1, path[k + 1]);
+    if (line.points.empty() || !(line.points.back() == a)) {
+      if (!line.points.empty()) line.breaks.push_back(int(line.points.size()));
+      line.points.push_back(a);
+    }
+    line.points.push_back(b);
+  }
+}
+
 void processLines(std::vector<Polyline>& lines, const app::AppState& st, const app::DiagramStore& d,
-                  const ProcStore& pr) {
+                  const ProcStore& pr, bool log) {
   const int count = std::min(pr.ProcCount, 10);
   auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
   for (int r = 1; r <= count; ++r) {
     for (int j : {0, 15})
       if (inside(pr.ProcS[r][j], pr.ProcT[r][j]))
         insertSorted(lines[kMarkers].points, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
+    // Every point of the path (a point whose T is 0 is absent), by entropy,
+    // then the parts inside the frame.
+    std::vector<SPoint> path;
     for (int j = 0; j <= 15; ++j)
-      if (inside(pr.ProcS[r][j], pr.ProcT[r][j]))
-        insertSorted(lines[kProcess0 + r].points, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
+      if (pr.ProcT[r][j] > 0) insertSorted(path, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
+    clipToFrame(lines[kProcess0 + r], path, log, double(d.Smin), double(d.Smax), double(st.Tmin), double(st.Tmax));
   }
 }
 
@@ -207,7 +266,7 @@ Picture composePicture(const app::Session& session) {
       if (d.HT[j][k] > 2) insertSorted(p.lines[kIsenthalp0 + j].points, pt(d.HS[j][k], d.HT[j][k]));
   for (int i = std::max(st.firstIsobar, 0); i <= std::min(st.lastIsobar, 10); ++i)
     if (d.IsoT[i][0] > 0) insertSorted(p.lines[kMelting].points, pt(d.IsoS[i][0], d.IsoT[i][0]));
-  processLines(p.lines, st, d, session.procLines);
+  processLines(p.lines, st, d, session.procLines, p.log);
   labels(p, st, d, labelS);
   return p;
 }

@@ -36,6 +36,9 @@ struct Polyline {
   bool joined = true;  // false: markers only
   int marker = 0;      // side of the square marker at each point, px (0: none)
   std::vector<SPoint> points;  // by ascending entropy
+  // Indices of points where the line starts anew (it left the frame between
+  // the point before and this one).
+  std::vector<int> breaks;
 };
 
 enum class LabelRole { Isobar, Isenthalp };

@@ -138,7 +138,14 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
       pen.setJoinStyle(Qt::RoundJoin);
       g.setPen(pen);
       g.setBrush(Qt::NoBrush);
-      g.drawPolyline(poly);
+      // Piece by piece where the line left the frame and came back.
+      int from = 0;
+      std::vector<int> ends = line.breaks;
+      ends.push_back(int(poly.size()));
+      for (int to : ends) {
+        if (to - from > 1) g.drawPolyline(poly.constData() + from, to - from);
+        from = to;
+      }
     }
     if (line.marker > 0) {
       const double m = line.marker;

@@ -153,11 +153,14 @@ void TTSvid::FormCreate() {
 }
 
 void TTSvid::resetReadout() {
-  // The readout of the previous diagram belongs to another substance.
+  // The readout of the previous diagram belongs to another substance or
+  // other limits.
   for (QLineEdit* e : {Ep, Ed, Eh, ECp}) {
     e->hide();
     e->clear();
   }
+  Edit1->clear();
+  Edit2->clear();
   kept_ = diagram::CursorState{};
   fresh_ = false;
 }
@@ -242,8 +245,8 @@ void TTSvid::showDiagram() {
   }
 }
 
-void TTSvid::Chart1MouseMove(QPoint pos) {
-  if (!picture_.valid) return;
+bool TTSvid::readAt(QPoint pos) {
+  if (!picture_.valid) return false;
   const diagram::PlotRect r = plotRect();
   const diagram::Scale sc = cursorScale();
   if (diagram::cursorT(r, pos.y(), sc, Tcur_)) {
@@ -252,29 +255,35 @@ void TTSvid::Chart1MouseMove(QPoint pos) {
   }
   if (diagram::cursorS(r, pos.x(), sc, scur_)) setFitted(Edit2, app::qstr(diagram::entropyText(scur_)));
   fresh_ = false;
-  if (Ep->isHidden() || busy_) return;
+  if (Ep->isHidden() || busy_) return false;
   busy_ = true;
   diagram::CursorState s;
   const std::string name = session_.main.name;
+  const app::MessageScope action;
   const bool ok = app::libraryGuarded([&] { s = diagram::stateAt(name, Tcur_, scur_, sc); });
-  if (ok && s.computed) kept_ = s;
+  busy_ = false;
   fresh_ = ok && s.found;
-  if (kept_.P > 0) {
+  // Where no state exists (left of the highest isobar, in the solid) the
+  // fields are blank: nothing of another point is shown for this one.
+  kept_ = fresh_ ? s : diagram::CursorState{};
+  if (fresh_) {
     const std::array<std::string, 4> t = diagram::stateTexts(kept_);
     setFitted(Ep, app::qstr(t[0]));
     setFitted(Ed, app::qstr(t[1]));
     setFitted(Eh, app::qstr(t[2]));
     setFitted(ECp, app::qstr(t[3]));
+  } else {
+    for (QLineEdit* e : {Ep, Ed, Eh, ECp}) e->clear();
   }
-  busy_ = false;
+  return true;
 }
 
-void TTSvid::Chart1Click() {
-  // A row is written only from a state found at the cursor's position: the
-  // kept state of an earlier position would not belong to this T and s.
-  diagram::CursorState at = kept_;
-  at.found = fresh_;
-  if (picture_.valid && diagram::clickPicks(session_.main, Tcur_, at)) {
+void TTSvid::Chart1MouseMove(QPoint pos) { readAt(pos); }
+
+void TTSvid::Chart1Click(QPoint pos) {
+  // The state at the click itself, not the one of an earlier position.
+  const bool read = readAt(pos);
+  if (read && fresh_ && diagram::clickPicks(session_.main, Tcur_, kept_)) {
     app::PointRow row;
     row.substance = session_.main.name;
     row.T = Tcur_;
@@ -296,7 +305,7 @@ bool TTSvid::eventFilter(QObject* watched, QEvent* event) {
       Chart1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
     } else if (event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      Chart1Click();
+      Chart1Click(static_cast<QMouseEvent*>(event)->position().toPoint());
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -52,7 +52,7 @@ class TTSvid : public QWidget {
   void NazadClick();
   // pos: in the chart's coordinates.
   void Chart1MouseMove(QPoint pos);
-  void Chart1Click();
+  void Chart1Click(QPoint pos);
 
  signals:
   // A state was picked into row n (1-based) of the session's points.
@@ -70,6 +70,8 @@ class TTSvid : public QWidget {
   void FormCreate();
   void compose();
   void resetReadout();
+  // The readout at a position; false when no state was looked for there.
+  bool readAt(QPoint pos);
   diagram::Scale cursorScale() const;
 
   app::Session& session_;

@@ -21,6 +21,8 @@ const std::array<const char*, 5> kProcessNames = {"T = const", "P = const", "v =
 const char* const kPairMessage = "Принятое Вами сочетание параметров\nне разрешено в данной программе.";
 const char* const kLinesMessage = "В программе число линий процессов\nограничено 10-тью линиями";
 const char* const kCoincideMessage = "Параметры начальной и конечной точек\nсовпадают!";
+const char* const kNoSubstanceMessage = "Рабочее вещество не выбрано !\nВыберите его в главном окне.";
+const char* const kNotComputedMessage = "Процесс не рассчитан !\nВ таблицу ничего не записано.";
 
 namespace {
 
@@ -28,21 +30,34 @@ void say(const app::Notify& notify, const std::string& text) {
   if (notify) notify(text);
 }
 
+bool blank(std::string_view text) { return app::trimmedText(text).empty(); }
+
 // Reads an entry as the numeric field parser does, without a warning; an
 // entry of blanks only gives nothing.
 bool readEntry(std::string_view text, Real& value) {
-  if (app::trimmedText(text).empty()) return false;
+  if (blank(text)) return false;
   unsigned char flag = 0;
   app::EditToNumber(text, value, flag, {});
   return true;
 }
 
+// The parameter's name as the list shows it, without its leading blank.
+std::string itemName(int kind) { return app::trimmedText(kParamItems[kind]); }
+
 }  // namespace
 
 void Calculator::chooseProcess(int kind) { ProcKind = kind; }
 
+void Calculator::emptyEntry(Entry entry) {
+  entries[entry].clear();
+  hasResult_ = false;
+  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
+}
+
 void Calculator::chooseKind1(int kind) {
+  if (kind != Kind1) emptyEntry(kEntry1);
   Kind1 = kind;
+  Carried = false;
   // No limits are defined for the parameters.
   limits[0] = format("%6.2f", 0);
   limits[1] = format("%6.2f", 0);
@@ -50,7 +65,9 @@ void Calculator::chooseKind1(int kind) {
 
 void Calculator::chooseKind2(int kind, const app::Notify& notify) {
   PairRefused = PairRefusal::None;
+  if (kind != Kind2) emptyEntry(kEntry2);
   Kind2 = kind;
+  Carried = false;
   if (!PairAllowed(Kind1, Kind2)) {
     say(notify, kPairMessage);
     PairRefused = PairRefusal::Start;
@@ -59,6 +76,7 @@ void Calculator::chooseKind2(int kind, const app::Notify& notify) {
 
 void Calculator::chooseKind3(int kind, const app::Notify& notify) {
   PairRefused = PairRefusal::None;
+  if (kind != Kind3) emptyEntry(kEntry3);
   Kind3 = kind;
   if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
     say(notify, kPairMessage);
@@ -66,9 +84,16 @@ void Calculator::chooseKind3(int kind, const app::Notify& notify) {
   }
 }
 
-void Calculator::leaveEntry(Entry entry, std::string_view text) {
+void Calculator::typeEntry(Entry entry, std::string text) {
+  entries[entry] = std::move(text);
+  hasResult_ = false;
+  if (entry != kEntry3) Carried = false;
+  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
+}
+
+void Calculator::leaveEntry(Entry entry) {
   Real v = 0;
-  if (!readEntry(text, v)) return;
+  if (!readEntry(entries[entry], v)) return;
   if (entry == kEntry1) {
     ShownStart[Kind1] = v;
     switch (Kind1) {
@@ -96,12 +121,13 @@ void Calculator::leaveEntry(Entry entry, std::string_view text) {
   }
 }
 
-void Calculator::entryChanged(Entry entry) {
-  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
-}
-
 void Calculator::clearStart() {
   for (int f = ETn; f <= ESn; ++f) fields[f].clear();
+}
+
+void Calculator::clearResults() {
+  hasResult_ = false;
+  for (int f = ETk; f < kFieldCount; ++f) fields[f].clear();
 }
 
 void Calculator::showStart() {
@@ -109,7 +135,6 @@ void Calculator::showStart() {
   ShownStart[kTemperature] = p.T;
   ShownStart[kPressure] = p.P;
   ShownStart[kDensity] = p.d;
-  ShownStart[kVolume] = p.v;
   ShownStart[kEnthalpy] = p.i;
   ShownStart[kEntropy] = p.s;
   fields[ETn] = format("%6.2f", p.T);
@@ -124,7 +149,6 @@ void Calculator::showEnd() {
   ShownEnd[kTemperature] = p.T;
   ShownEnd[kPressure] = p.P;
   ShownEnd[kDensity] = p.d;
-  ShownEnd[kVolume] = p.v;
   ShownEnd[kEnthalpy] = p.i;
   ShownEnd[kEntropy] = p.s;
   fields[ETk] = format("%6.2f", p.T);
@@ -167,9 +191,14 @@ bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Noti
   return true;
 }
 
-void Calculator::leaveStartPanel(const std::string& name, const app::Notify& notify) {
+void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
   // A carried-over start stays exactly as it was carried.
   if (Carried) return;
+  // Nothing to solve without a substance or with an entry left empty.
+  if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2])) {
+    clearStart();
+    return;
+  }
   const Calculator before = *this;
   SolveStatus st = SolveStatus::Solved;
   const bool ok = app::libraryGuarded([&] {
@@ -182,70 +211,100 @@ void Calculator::leaveStartPanel(const std::string& name, const app::Notify& not
   });
   if (!ok) {
     *this = before;
+    clearStart();
     return;
   }
-  (void)notify;
   // No state shown from values the pair did not determine.
   if (st != SolveStatus::Solved) clearStart();
 }
 
-bool Calculator::compute(const std::string& name, const EntryTexts& entries, const app::Notify& notify) {
-  const Calculator before = *this;
-  bool done = false;
-  const bool ok = app::libraryGuarded([&] {
-    // The start state, unless it was carried over from the last end.
-    if (!Carried) {
-      leaveEntry(kEntry1, entries[kEntry1]);
-      leaveEntry(kEntry2, entries[kEntry2]);
-      PairRefused = PairRefusal::None;
-      if (!PairAllowed(Kind1, Kind2)) {
-        say(notify, kPairMessage);
-        PairRefused = PairRefusal::Start;
-        return;
-      }
-      ProcPoint p = StartPt;
-      const SolveStatus st = SolvePair(name, Kind1, Kind2, Value1, Value2, p);
-      if (refuse(st, name, notify)) {
-        clearStart();
-        return;
-      }
-      StartPt = p;
-      showStart();
-    }
-    leaveEntry(kEntry3, entries[kEntry3]);
-    PairRefused = PairRefusal::None;
-    if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
-      say(notify, kPairMessage);
-      PairRefused = PairRefusal::End;
-      return;
-    }
-    ProcPoint e = EndPt;
-    const SolveStatus st = SolveEnd(name, ProcKind, Kind3, Value3, StartPt, e);
-    if (refuse(st, name, notify)) return;
-    EndPt = e;
-    const ProcResult r = HeatAndWork(ProcKind, StartPt, EndPt);
-    ProcQ = r.Q;
-    ProcL = r.L;
-    showEnd();
-    DeltaD = r.dd;
-    DeltaI = r.di;
-    DeltaS = r.ds;
-    fields[EQ] = format("%6.2f", ProcQ);
-    fields[EL] = format("%6.3f", ProcL);
-    fields[Edd] = format("%6.2f", DeltaD);
-    fields[Edh] = format("%6.2f", DeltaI);
-    fields[EdS] = format("%6.4f", DeltaS);
-    done = true;
-  });
-  if (!ok) {
-    // The library refused a value: the computation is cancelled as a whole.
-    *this = before;
+// The steps of "Вычислить"; false at the first refusal, which it reports.
+bool Calculator::computeSteps(const std::string& name, const app::Notify& notify) {
+  if (name.empty()) {
+    say(notify, kNoSubstanceMessage);
     return false;
   }
-  return done;
+  // The start state, unless it was carried over from the last end.
+  if (!Carried) {
+    for (Entry e : {kEntry1, kEntry2})
+      if (blank(entries[e])) {
+        say(notify, "Не введено значение параметра \"" + itemName(e == kEntry1 ? Kind1 : Kind2) +
+                        "\"\nначальной точки процесса !");
+        clearStart();
+        return false;
+      }
+    leaveEntry(kEntry1);
+    leaveEntry(kEntry2);
+    PairRefused = PairRefusal::None;
+    if (!PairAllowed(Kind1, Kind2)) {
+      say(notify, kPairMessage);
+      PairRefused = PairRefusal::Start;
+      return false;
+    }
+    ProcPoint p = StartPt;
+    const SolveStatus st = SolvePair(name, Kind1, Kind2, Value1, Value2, p);
+    if (refuse(st, name, notify)) {
+      clearStart();
+      return false;
+    }
+    StartPt = p;
+    showStart();
+  }
+  if (blank(entries[kEntry3])) {
+    say(notify, "Не введено значение параметра \"" + itemName(Kind3) + "\"\nконечной точки процесса !");
+    return false;
+  }
+  leaveEntry(kEntry3);
+  PairRefused = PairRefusal::None;
+  if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
+    say(notify, kPairMessage);
+    PairRefused = PairRefusal::End;
+    return false;
+  }
+  ProcPoint e = EndPt;
+  const SolveStatus st = SolveEnd(name, ProcKind, Kind3, Value3, StartPt, e);
+  if (refuse(st, name, notify)) return false;
+  EndPt = e;
+  const ProcResult r = HeatAndWork(ProcKind, StartPt, EndPt);
+  ProcQ = r.Q;
+  ProcL = r.L;
+  showEnd();
+  DeltaD = r.dd;
+  DeltaI = r.di;
+  DeltaS = r.ds;
+  fields[EQ] = format("%6.2f", ProcQ);
+  fields[EL] = format("%6.3f", ProcL);
+  fields[Edd] = format("%6.2f", DeltaD);
+  fields[Edh] = format("%6.2f", DeltaI);
+  fields[EdS] = format("%6.4f", DeltaS);
+  return true;
 }
 
-std::array<std::string, 2> Calculator::carry() {
+bool Calculator::compute(const std::string& name, const app::Notify& notify) {
+  const Calculator before = *this;
+  bool done = false;
+  if (!app::libraryGuarded([&] { done = computeSteps(name, notify); })) {
+    // The library refused a value: the states are as they were, and nothing
+    // of the former process is shown as this one's result.
+    *this = before;
+  }
+  if (!done) {
+    clearResults();
+    return false;
+  }
+  hasResult_ = true;
+  result_.substance = name;
+  result_.procKind = ProcKind;
+  for (int k = 0; k < kParamCount; ++k) {
+    result_.start[k] = ShownStart[k];
+    result_.end[k] = ShownEnd[k];
+  }
+  result_.Q = ProcQ;
+  result_.L = ProcL;
+  return true;
+}
+
+void Calculator::carry() {
   Carried = true;
   Kind1 = kTemperature;
   limits[2].clear();
@@ -259,19 +318,19 @@ std::array<std::string, 2> Calculator::carry() {
   // The phase goes with the state.
   StartPt.x = EndPt.x;
   for (int k = 0; k < kParamCount; ++k) ShownStart[k] = ShownEnd[k];
+  entries[kEntry1] = format("%6.3f", StartPt.T);
+  entries[kEntry2] = format("%6.3f", StartPt.P);
   fields[ETn] = format("%6.3f", ShownStart[kTemperature]);
   fields[EPn] = format("%6.3f", ShownStart[kPressure]);
   fields[Edn] = format("%6.2f", ShownStart[kDensity]);
   fields[Ehn] = format("%6.2f", ShownStart[kEnthalpy]);
   fields[ESn] = format("%6.4f", ShownStart[kEntropy]);
-  for (int f = ETk; f <= ESk; ++f) fields[f].clear();
-  return {format("%6.3f", StartPt.T), format("%6.3f", StartPt.P)};
+  clearResults();
 }
 
-bool Calculator::draw(const std::string& name, const EntryTexts& entries, diagram::ProcStore& lines,
-                      const app::Notify& notify) {
+bool Calculator::draw(const std::string& name, diagram::ProcStore& lines, const app::Notify& notify) {
   // Nothing is drawn from a refused or failed computation.
-  if (!compute(name, entries, notify)) return false;
+  if (!compute(name, notify)) return false;
   if (lines.ProcIndex >= 10) {
     say(notify, kLinesMessage);
     return false;
@@ -289,19 +348,15 @@ bool Calculator::draw(const std::string& name, const EntryTexts& entries, diagra
   return true;
 }
 
-ResultRow Calculator::tableRow(const std::string& substance) {
-  TableCount += 1;
-  ResultRow r;
-  r.number = TableCount;
-  r.substance = substance;
-  r.procKind = ProcKind;
-  for (int k = 0; k < kParamCount; ++k) {
-    r.start[k] = ShownStart[k];
-    r.end[k] = ShownEnd[k];
+bool Calculator::tableRow(ResultRow& row, const app::Notify& notify) {
+  if (!hasResult_) {
+    say(notify, kNotComputedMessage);
+    return false;
   }
-  r.Q = ProcQ;
-  r.L = ProcL;
-  return r;
+  TableCount += 1;
+  row = result_;
+  row.number = TableCount;
+  return true;
 }
 
 }  // namespace proc

@@ -36,6 +36,8 @@ extern const std::array<const char*, 5> kProcessNames;
 extern const char* const kPairMessage;
 extern const char* const kLinesMessage;
 extern const char* const kCoincideMessage;
+extern const char* const kNoSubstanceMessage;
+extern const char* const kNotComputedMessage;
 
 // One process written to the results table: its start and end rows.
 struct ResultRow {
@@ -58,6 +60,8 @@ class Calculator {
   PairRefusal PairRefused = PairRefusal::None;
   bool Carried = false;  // the start state was carried over from the last end
   int TableCount = 0;    // processes written to the results table
+  // The texts of the three entries as typed.
+  EntryTexts entries;
   // What the read-only fields show.
   std::array<std::string, kFieldCount> fields;
   // What the disabled limit fields show: Edit1, Edit3, Edit5, Edit6, Edit8, Edit9.
@@ -65,40 +69,54 @@ class Calculator {
 
   // The process radio group.
   void chooseProcess(int kind);
-  // The three parameter lists; the second and third check their pair.
+  // The three parameter lists; the second and third check their pair. A
+  // kind that changes empties its entry: no value typed for another kind is
+  // ever read as this one. A start kind chosen ends a carried start.
   void chooseKind1(int kind);
   void chooseKind2(int kind, const app::Notify& notify);
   void chooseKind3(int kind, const app::Notify& notify);
 
-  // Focus leaves an entry: the value is read and echoed.
-  void leaveEntry(Entry entry, std::string_view text);
-  // Any change of an entry's text empties the state fields it affects.
-  void entryChanged(Entry entry);
-  // The student typed into a start entry: a carried start ends.
-  void startEdited() { Carried = false; }
+  // The student changed an entry's text: the state fields it affects are
+  // emptied, the last result is no longer the one shown, and an edit of a
+  // start entry ends a carried start.
+  void typeEntry(Entry entry, std::string text);
+  // Focus leaves an entry: its value is read and echoed.
+  void leaveEntry(Entry entry);
   // The substance changed: a carried start belongs to the former one.
   void substanceChanged() { Carried = false; }
+
+  // In the operations below an empty name means that no substance has been
+  // chosen yet.
 
   // Focus leaves the start panel: the start state from the entries.
   void leaveStartPanel(const std::string& name, const app::Notify& notify);
   // "Вычислить": start (unless carried), end, heat and work. True when all
-  // were computed. A refusal of the library leaves everything as it was.
-  bool compute(const std::string& name, const EntryTexts& entries, const app::Notify& notify);
-  // "Конец => Начало": the end becomes the start. Returns the texts of the
-  // two start entries.
-  std::array<std::string, 2> carry();
+  // were computed. A refusal shows why and clears the results; a refusal of
+  // the library leaves the states as they were.
+  bool compute(const std::string& name, const app::Notify& notify);
+  // "Конец => Начало": the end becomes the start (kinds temperature and
+  // pressure, their texts in the two start entries).
+  void carry();
   // "TS диаграмма": computes, then samples the process into the next line
   // of the store. True when a line number was taken.
-  bool draw(const std::string& name, const EntryTexts& entries, diagram::ProcStore& lines,
-            const app::Notify& notify);
-  // "В таблицу": the row of the last process.
-  ResultRow tableRow(const std::string& substance);
+  bool draw(const std::string& name, diagram::ProcStore& lines, const app::Notify& notify);
+  // "В таблицу": the row of the last computed process, numbered; false (and
+  // a message) when the process shown is not a computed one.
+  bool tableRow(ResultRow& row, const app::Notify& notify);
+  // Whether the fields show a computed process.
+  bool hasResult() const { return hasResult_; }
 
  private:
   void showStart();
   void showEnd();
   void clearStart();
+  void clearResults();
+  void emptyEntry(Entry entry);
   bool refuse(SolveStatus st, const std::string& name, const app::Notify& notify);
+  bool computeSteps(const std::string& name, const app::Notify& notify);
+
+  bool hasResult_ = false;
+  ResultRow result_;  // the last computed process, for the table
 };
 
 }  // namespace proc

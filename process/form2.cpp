@@ -22,25 +22,25 @@ using proc::Real;
 
 namespace {
 
-QColor Lime() { return QColor(0, 255, 0); }
-QColor Aqua() { return QColor(0, 255, 255); }
-QColor Yellow() { return QColor(255, 255, 0); }
+QColor lime() { return QColor(0, 255, 0); }
+QColor aqua() { return QColor(0, 255, 255); }
+QColor yellow() { return QColor(255, 255, 0); }
 
-void Paint(QWidget* w, const QColor& c) {
+void paint(QWidget* w, const QColor& c) {
   w->setAutoFillBackground(true);
   QPalette p = w->palette();
   p.setColor(QPalette::Window, c);
   w->setPalette(p);
 }
 
-QLineEdit* Entry(QWidget* parent, int left, int top, int width = 49, int height = 21) {
+QLineEdit* entry(QWidget* parent, int left, int top, int width = 49, int height = 21) {
   auto* e = new QLineEdit(parent);
   e->setGeometry(left, top, width, height);
   e->setTextMargins(0, 0, 0, 0);
   return e;
 }
 
-QLabel* Caption(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
+QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
   auto* l = new QLabel(text, parent);
   if (bold) {
     QFont f = l->font();
@@ -52,22 +52,22 @@ QLabel* Caption(QWidget* parent, const QString& text, int left, int top, bool bo
   return l;
 }
 
-QComboBox* ParamList(QWidget* parent, int left, int top) {
+QComboBox* paramList(QWidget* parent, int left, int top) {
   auto* c = new QComboBox(parent);
   c->setGeometry(left, top, 145, 21);
   for (const char* item : proc::kParamItems) c->addItem(QString::fromUtf8(item));
   return c;
 }
 
-QString Unit(int kind) { return QString::fromUtf8(proc::kUnitLabels[kind]); }
+QString unit(int kind) { return QString::fromUtf8(proc::kUnitLabels[kind]); }
 
-QPushButton* Button(QWidget* parent, const QString& text, int left, int top, int width = 97, int height = 25) {
+QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width = 97, int height = 25) {
   auto* b = new QPushButton(text, parent);
   b->setGeometry(left, top, width, height);
   return b;
 }
 
-bool Inside(const QWidget* w, const QWidget* panel) {
+bool inside(const QWidget* w, const QWidget* panel) {
   for (; w; w = w->parentWidget())
     if (w == panel) return true;
   return false;
@@ -91,7 +91,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   ProBox = new QGroupBox(QStringLiteral("Выбор процесса"), this);
   ProBox->setGeometry(8, 40, 225, 185);
-  Paint(ProBox, Lime());
+  paint(ProBox, lime());
   ProGroup = new QButtonGroup(this);
   for (int k = 0; k < 5; ++k) {
     ProItem[k] = new QRadioButton(QString::fromUtf8(proc::kProcessItems[k]), ProBox);
@@ -104,27 +104,27 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Panel2->setGeometry(248, 48, 537, 177);
   Panel2->setFrameShape(QFrame::Panel);
   Panel2->setFrameShadow(QFrame::Raised);
-  Paint(Panel2, Lime());
-  Label3 = Caption(Panel2, QStringLiteral("Параметры начальной точки процесса"), 24, 6, true);
-  Label22 = Caption(Panel2, QStringLiteral("Предельные значения    мин              мах"), 236, 22);
-  PaNam1 = ParamList(Panel2, 24, 40);
-  PaNam2 = ParamList(Panel2, 24, 72);
-  Edit2 = Entry(Panel2, 184, 40);
-  Edit4 = Entry(Panel2, 184, 72);
-  Label2 = Caption(Panel2, QString(), 240, 43);
-  Label4 = Caption(Panel2, QString(), 240, 75);
-  Edit1 = Entry(Panel2, 360, 40);
-  Edit3 = Entry(Panel2, 440, 40);
-  Edit5 = Entry(Panel2, 360, 72);
-  Edit6 = Entry(Panel2, 440, 72);
+  paint(Panel2, lime());
+  Label3 = caption(Panel2, QStringLiteral("Параметры начальной точки процесса"), 24, 6, true);
+  Label22 = caption(Panel2, QStringLiteral("Предельные значения    мин              мах"), 236, 22);
+  PaNam1 = paramList(Panel2, 24, 40);
+  PaNam2 = paramList(Panel2, 24, 72);
+  Edit2 = entry(Panel2, 184, 40);
+  Edit4 = entry(Panel2, 184, 72);
+  Label2 = caption(Panel2, QString(), 240, 43);
+  Label4 = caption(Panel2, QString(), 240, 75);
+  Edit1 = entry(Panel2, 360, 40);
+  Edit3 = entry(Panel2, 440, 40);
+  Edit5 = entry(Panel2, 360, 72);
+  Edit6 = entry(Panel2, 440, 72);
   for (QLineEdit* e : {Edit1, Edit3, Edit5, Edit6}) e->setEnabled(false);
   const QStringList heads = {QStringLiteral("Температура"), QStringLiteral("Давление"), QStringLiteral("Плотность"),
                              QStringLiteral("Энтальпия"), QStringLiteral("Энтропия")};
   const int startLefts[5] = {24, 128, 240, 352, 456};
   QLineEdit** startFields[5] = {&ETn, &EPn, &Edn, &Ehn, &ESn};
   for (int k = 0; k < 5; ++k) {
-    Caption(Panel2, heads[k], startLefts[k], 114);
-    *startFields[k] = Entry(Panel2, startLefts[k], 136);
+    caption(Panel2, heads[k], startLefts[k], 114);
+    *startFields[k] = entry(Panel2, startLefts[k], 136);
     (*startFields[k])->setReadOnly(true);
   }
 
@@ -133,20 +133,20 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Panel3->setGeometry(248, 256, 537, 137);
   Panel3->setFrameShape(QFrame::Panel);
   Panel3->setFrameShadow(QFrame::Raised);
-  Paint(Panel3, Aqua());
-  Label5 = Caption(Panel3, QStringLiteral("Определяющий параметр конечной точки"), 24, 8, true);
-  PaNam3 = ParamList(Panel3, 24, 32);
-  Edit10 = Entry(Panel3, 184, 32);
-  Label6 = Caption(Panel3, QString(), 240, 35);
-  Edit8 = Entry(Panel3, 368, 32);
-  Edit9 = Entry(Panel3, 448, 32);
+  paint(Panel3, aqua());
+  Label5 = caption(Panel3, QStringLiteral("Определяющий параметр конечной точки"), 24, 8, true);
+  PaNam3 = paramList(Panel3, 24, 32);
+  Edit10 = entry(Panel3, 184, 32);
+  Label6 = caption(Panel3, QString(), 240, 35);
+  Edit8 = entry(Panel3, 368, 32);
+  Edit9 = entry(Panel3, 448, 32);
   Edit8->setEnabled(false);
   Edit9->setEnabled(false);
   const int endLefts[5] = {24, 136, 248, 360, 464};
   QLineEdit** endFields[5] = {&ETk, &EPk, &Edk, &Ehk, &ESk};
   for (int k = 0; k < 5; ++k) {
-    Caption(Panel3, heads[k], endLefts[k], 74);
-    *endFields[k] = Entry(Panel3, endLefts[k], 96);
+    caption(Panel3, heads[k], endLefts[k], 74);
+    *endFields[k] = entry(Panel3, endLefts[k], 96);
     (*endFields[k])->setReadOnly(true);
   }
 
@@ -155,27 +155,27 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Panel4->setGeometry(248, 416, 529, 121);
   Panel4->setFrameShape(QFrame::Panel);
   Panel4->setFrameShadow(QFrame::Raised);
-  Paint(Panel4, Yellow());
-  Label7 = Caption(Panel4, QStringLiteral("Результаты  процесса"), 16, 10, true);
-  Label8 = Caption(Panel4, QStringLiteral("Выделившееся тепло"), 16, 43);
+  paint(Panel4, yellow());
+  Label7 = caption(Panel4, QStringLiteral("Результаты  процесса"), 16, 10, true);
+  Label8 = caption(Panel4, QStringLiteral("Выделившееся тепло"), 16, 43);
   Label9 = new QLabel(QStringLiteral("Совеошенная газом техническая работа"), Panel4);
   Label9->setWordWrap(true);
   Label9->setGeometry(16, 72, 140, 36);
-  Label10 = Caption(Panel4, QStringLiteral("Изменение плотности"), 272, 19);
-  Label11 = Caption(Panel4, QStringLiteral("Изменение энтальпии"), 272, 51);
-  Label12 = Caption(Panel4, QStringLiteral("Изменение энтропии"), 272, 83);
-  EQ = Entry(Panel4, 160, 40);
-  EL = Entry(Panel4, 160, 80);
-  Edd = Entry(Panel4, 440, 16);
-  Edh = Entry(Panel4, 440, 48);
-  EdS = Entry(Panel4, 440, 80);
+  Label10 = caption(Panel4, QStringLiteral("Изменение плотности"), 272, 19);
+  Label11 = caption(Panel4, QStringLiteral("Изменение энтальпии"), 272, 51);
+  Label12 = caption(Panel4, QStringLiteral("Изменение энтропии"), 272, 83);
+  EQ = entry(Panel4, 160, 40);
+  EL = entry(Panel4, 160, 80);
+  Edd = entry(Panel4, 440, 16);
+  Edh = entry(Panel4, 440, 48);
+  EdS = entry(Panel4, 440, 80);
   for (QLineEdit* e : {EQ, EL, Edd, Edh, EdS}) e->setReadOnly(true);
 
-  Calc0 = Button(this, QStringLiteral("Вычислить"), 112, 304);
-  BitBtn1 = Button(this, QStringLiteral("В таблицу"), 112, 352);
-  BitBtn4 = Button(this, QStringLiteral("TS диаграмма"), 112, 400);
-  BitBtn2 = Button(this, QStringLiteral("Конец => Начало"), 112, 448);
-  BitBtn5 = Button(this, QStringLiteral("Назад"), 16, 400, 75, 25);
+  Calc0 = button(this, QStringLiteral("Вычислить"), 112, 304);
+  BitBtn1 = button(this, QStringLiteral("В таблицу"), 112, 352);
+  BitBtn4 = button(this, QStringLiteral("TS диаграмма"), 112, 400);
+  BitBtn2 = button(this, QStringLiteral("Конец => Начало"), 112, 448);
+  BitBtn5 = button(this, QStringLiteral("Назад"), 16, 400, 75, 25);
   QFont narrow = base;
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
@@ -194,9 +194,11 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(Edit4, &QLineEdit::textChanged, this, [this] { Edit4Change(); });
   connect(Edit10, &QLineEdit::textChanged, this, [this] { Edit10Change(); });
   // Only the student's own edits end the carried-over start.
-  connect(Edit2, &QLineEdit::textEdited, this, [this] { calc().startEdited(); });
-  connect(Edit4, &QLineEdit::textEdited, this, [this] { calc().startEdited(); });
-  for (QLineEdit* e : {Edit2, Edit4, Edit10}) e->installEventFilter(this);
+  for (QLineEdit* e : {Edit2, Edit4, Edit10}) {
+    e->installEventFilter(this);
+    // Enter computes, as "Вычислить" does.
+    connect(e, &QLineEdit::returnPressed, this, [this] { Calc0Click(); });
+  }
   connect(qApp, &QApplication::focusChanged, this, &TForm2::onFocusChanged);
   connect(Calc0, &QPushButton::clicked, this, [this] { Calc0Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
@@ -233,11 +235,7 @@ bool TForm2::eventFilter(QObject* obj, QEvent* e) {
 }
 
 void TForm2::onFocusChanged(QWidget* old, QWidget* now) {
-  if (old && Inside(old, Panel2) && !Inside(now, Panel2)) Panel2Exit();
-}
-
-proc::EntryTexts TForm2::entries() const {
-  return {Edit2->text().toStdString(), Edit4->text().toStdString(), Edit10->text().toStdString()};
+  if (old && inside(old, Panel2) && !inside(now, Panel2)) Panel2Exit();
 }
 
 void TForm2::refresh() {
@@ -246,6 +244,16 @@ void TForm2::refresh() {
   for (int k = 0; k < proc::kFieldCount; ++k) f[k]->setText(QString::fromStdString(c.fields[k]));
   QLineEdit* lim[6] = {Edit1, Edit3, Edit5, Edit6, Edit8, Edit9};
   for (int k = 0; k < 6; ++k) lim[k]->setText(QString::fromStdString(c.limits[k]));
+  // The entries as the calculator holds them (a kind chosen empties its
+  // entry, a carry fills the start ones); no change of text is reported back.
+  QLineEdit* in[3] = {Edit2, Edit4, Edit10};
+  for (int k = 0; k < 3; ++k) {
+    const QString text = QString::fromStdString(c.entries[k]);
+    if (in[k]->text() != text) {
+      const QSignalBlocker quiet(in[k]);
+      in[k]->setText(text);
+    }
+  }
 }
 
 void TForm2::FormActivate() {
@@ -253,9 +261,9 @@ void TForm2::FormActivate() {
   PaNam1->setCurrentIndex(c.Kind1);
   PaNam2->setCurrentIndex(c.Kind2);
   PaNam3->setCurrentIndex(c.Kind3);
-  Label2->setText(Unit(c.Kind1));
-  Label4->setText(Unit(c.Kind2));
-  Label6->setText(Unit(c.Kind3));
+  Label2->setText(unit(c.Kind1));
+  Label4->setText(unit(c.Kind2));
+  Label6->setText(unit(c.Kind3));
   for (QLabel* l : {Label2, Label4, Label6}) l->adjustSize();
 }
 
@@ -266,76 +274,80 @@ void TForm2::ProBoxClick() {
 }
 
 void TForm2::PaNam1Click() {
+  const app::MessageScope action;
   calc().chooseKind1(PaNam1->currentIndex());
-  Label2->setText(Unit(calc().Kind1));
+  Label2->setText(unit(calc().Kind1));
   Label2->adjustSize();
   refresh();
 }
 
 void TForm2::PaNam2Click() {
-  Label4->setText(Unit(PaNam2->currentIndex()));
+  const app::MessageScope action;
+  Label4->setText(unit(PaNam2->currentIndex()));
   Label4->adjustSize();
   calc().chooseKind2(PaNam2->currentIndex(), app::notifier());
+  refresh();
 }
 
 void TForm2::PaNam3Click() {
-  Label6->setText(Unit(PaNam3->currentIndex()));
+  const app::MessageScope action;
+  Label6->setText(unit(PaNam3->currentIndex()));
   Label6->adjustSize();
   calc().chooseKind3(PaNam3->currentIndex(), app::notifier());
+  refresh();
 }
 
 void TForm2::Edit2Exit() {
-  calc().leaveEntry(proc::kEntry1, Edit2->text().toStdString());
+  calc().leaveEntry(proc::kEntry1);
   refresh();
 }
 
 void TForm2::Edit4Exit() {
-  calc().leaveEntry(proc::kEntry2, Edit4->text().toStdString());
+  calc().leaveEntry(proc::kEntry2);
   refresh();
 }
 
 void TForm2::Edit10Exit() {
-  calc().leaveEntry(proc::kEntry3, Edit10->text().toStdString());
+  calc().leaveEntry(proc::kEntry3);
   refresh();
 }
 
 void TForm2::Edit2Change() {
-  calc().entryChanged(proc::kEntry1);
+  calc().typeEntry(proc::kEntry1, Edit2->text().toStdString());
   refresh();
 }
 
 void TForm2::Edit4Change() {
-  calc().entryChanged(proc::kEntry2);
+  calc().typeEntry(proc::kEntry2, Edit4->text().toStdString());
   refresh();
 }
 
 void TForm2::Edit10Change() {
-  calc().entryChanged(proc::kEntry3);
+  calc().typeEntry(proc::kEntry3, Edit10->text().toStdString());
   refresh();
 }
 
+std::string TForm2::substance() const { return session_.main.chosen ? session_.main.name : std::string(); }
+
 void TForm2::Panel2Exit() {
+  const app::MessageScope action;
   calc().leaveStartPanel(substance(), app::notifier());
   refresh();
 }
 
 bool TForm2::Calc0Click() {
-  const bool done = calc().compute(substance(), entries(), app::notifier());
+  const app::MessageScope action;
+  const bool done = calc().compute(substance(), app::notifier());
   refresh();
   return done;
 }
 
 void TForm2::BitBtn2Click() {
-  const std::array<std::string, 2> start = calc().carry();
-  {
-    const QSignalBlocker b2(Edit2), b4(Edit4);
-    Edit2->setText(QString::fromStdString(start[0]));
-    Edit4->setText(QString::fromStdString(start[1]));
-  }
+  calc().carry();
   PaNam1->setCurrentIndex(calc().Kind1);
   PaNam2->setCurrentIndex(calc().Kind2);
-  Label2->setText(Unit(calc().Kind1));
-  Label4->setText(Unit(calc().Kind2));
+  Label2->setText(unit(calc().Kind1));
+  Label4->setText(unit(calc().Kind2));
   Label2->adjustSize();
   Label4->adjustSize();
   refresh();
@@ -343,13 +355,16 @@ void TForm2::BitBtn2Click() {
 }
 
 void TForm2::BitBtn4Click() {
-  const bool added = calc().draw(substance(), entries(), session_.procLines, app::notifier());
+  const app::MessageScope action;
+  const bool added = calc().draw(substance(), session_.procLines, app::notifier());
   refresh();
   if (added) emit processLineAdded();
 }
 
 void TForm2::BitBtn1Click() {
-  session_.results.push_back(calc().tableRow(substance()));
+  proc::ResultRow row;
+  if (!calc().tableRow(row, app::notifier())) return;
+  session_.results.push_back(row);
   emit resultRowAdded(int(session_.results.size()));
 }
 

@@ -82,8 +82,8 @@ class TForm2 : public QWidget {
   void onFocusChanged(QWidget* old, QWidget* now);
   // Shows what the calculator holds: lists, units, fields, limits.
   void refresh();
-  proc::EntryTexts entries() const;
-  std::string substance() const { return session_.main.name; }
+  // The chosen substance's identifier, empty before a choice.
+  std::string substance() const;
 
   app::Session& session_;
 };

@@ -34,9 +34,8 @@ enum ProcKind : int {
 };
 
 // One state of a process. x is the liquid fraction (0 vapour/gas, 1 liquid).
-// v is carried but never computed.
 struct ProcPoint {
-  Real T = 0, P = 0, d = 0, v = 0, i = 0, s = 0, x = 0;
+  Real T = 0, P = 0, d = 0, i = 0, s = 0, x = 0;
 };
 
 // The admissible-pair table (not symmetric).

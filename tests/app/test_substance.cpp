@@ -33,6 +33,12 @@ TEST(SubstanceChoice, LimitsAndIsobarRangeOfEverySubstance) {
   }
   EXPECT_EQ(app::SubstNameGen(10), "ФРЕОНА 14");
   EXPECT_EQ(app::factSheet(11)[0], " Вещество = Воздух  ( Air )");
+  // Carbon dioxide's triple point lies above 0.1 MPa: it sublimates there.
+  for (int n = 1; n <= tfs::kSubstCount; ++n) {
+    const bool co2 = std::string(tfs::SubstName[n]) == "CO2";
+    EXPECT_EQ(app::factSheet(n)[4].rfind(co2 ? " Температура сублимации при 0,1 МПа = " : " Температура кипения при 0,1 МПа = ", 0), 0u)
+        << tfs::SubstName[n];
+  }
 }
 
 TEST(LimitChecks, TypedLimitsAreCorrectedOrRefusedWithTheirMessages) {
@@ -60,7 +66,9 @@ TEST(LimitChecks, TypedLimitsAreCorrectedOrRefusedWithTheirMessages) {
     const app::LimitCheck r = c.tmin ? app::checkTmin(n2, c.typed, c.other) : app::checkTmax(n2, c.other, c.typed);
     EXPECT_EQ(r.fault, c.fault);
     EXPECT_EQ(r.refused(), c.fault != LimitFault::None && c.fault != LimitFault::TminBelowTriple);
-    if (!r.refused()) EXPECT_EQ(r.value, c.value);
+    if (!r.refused()) {
+      EXPECT_EQ(r.value, c.value);
+    }
   }
   EXPECT_EQ(app::limitMessage(LimitFault::TminBelowTriple), "T мин < Т затвердевания !\nT мин будет скорректировано !");
   EXPECT_EQ(app::limitMessage(LimitFault::TmaxTooHigh), "Зачем Вам такая высокая температура?");

@@ -159,36 +159,55 @@ TEST(Picture, TemperatureAxisNumbersRoundValuesOnBothScales) {
   EXPECT_EQ(lin.s.title, "Энтропия S, кДж/(кг.К)");
 }
 
-TEST(Picture, ProcessLinesAreFilteredByTheDiagramRange) {
+TEST(Picture, ProcessLinesAreDrawnUpToTheFrame) {
+  for (app::ScaleKind scale : {app::ScaleKind::Logarithmic, app::ScaleKind::Linear}) {
+    app::Session s = chosen("N2", scale);
+    const app::DiagramStore& d = s.lines;
+    diagram::ProcStore& pr = s.procLines;
+    // Line 1 along 150 K from Smin to Smax, ending at Tmax; one point absent.
+    for (int j = 0; j <= 15; ++j) {
+      pr.ProcS[1][j] = d.Smin + (d.Smax - d.Smin) * j / 15;
+      pr.ProcT[1][j] = 150;
+    }
+    pr.ProcT[1][15] = s.main.Tmax;
+    pr.ProcT[1][7] = 0;
+    // Line 2 inside; line 3 a vertical isentrope from 200 K to 400 K, above
+    // Tmax; line 4 from inside to the left of Smin.
+    pr.ProcS[2][0] = 4, pr.ProcT[2][0] = 200, pr.ProcS[2][15] = 5, pr.ProcT[2][15] = 250;
+    pr.ProcS[3][0] = 5, pr.ProcT[3][0] = 200, pr.ProcS[3][15] = 5, pr.ProcT[3][15] = 400;
+    const Real sOut = d.Smin - 1;
+    pr.ProcS[4][0] = 4, pr.ProcT[4][0] = 100, pr.ProcS[4][15] = sOut, pr.ProcT[4][15] = 100;
+    pr.ProcIndex = pr.ProcCount = 4;
+    const diagram::Picture p = diagram::composePicture(s);
+    EXPECT_EQ(p.lines[26].points.size(), 15u);  // every present point, on the frame too
+    EXPECT_EQ(p.lines[27].points, (std::vector<diagram::SPoint>{{4, 200}, {5, 250}}));
+    EXPECT_EQ(p.lines[28].points, (std::vector<diagram::SPoint>{{5, 200}, {5, 350}}));
+    ASSERT_EQ(p.lines[29].points.size(), 2u);
+    EXPECT_DOUBLE_EQ(p.lines[29].points[0].s, double(d.Smin));
+    EXPECT_NEAR(p.lines[29].points[0].T, 100, 1e-9);
+    // Markers only for the ends inside the frame: 4, 5, the isentrope's
+    // start and line 4's start.
+    EXPECT_EQ(p.lines[diagram::kMarkers].points.size(), 4u);
+    // Lines beyond the count are not drawn.
+    pr.ProcCount = 1;
+    EXPECT_TRUE(diagram::composePicture(s).lines[27].points.empty());
+  }
+}
+
+TEST(Picture, ALineThatLeavesAndReentersIsDrawnInPieces) {
   app::Session s = chosen("N2");
-  const app::DiagramStore& d = s.lines;
   diagram::ProcStore& pr = s.procLines;
-  for (int j = 0; j <= 15; ++j) {
-    pr.ProcS[1][j] = d.Smin + (d.Smax - d.Smin) * j / 15;
-    pr.ProcT[1][j] = 150;
+  const Real T[16] = {200, 300, 400, 300, 200};
+  for (int j = 0; j < 5; ++j) {
+    pr.ProcS[1][j] = 4 + Real(0.2) * j;
+    pr.ProcT[1][j] = T[j];
   }
-  pr.ProcT[1][15] = s.main.Tmax;  // on the upper limit
-  pr.ProcT[1][7] = 0;             // absent
-  pr.ProcS[2][0] = 4;
-  pr.ProcT[2][0] = 200;
-  pr.ProcS[2][15] = 5;
-  pr.ProcT[2][15] = 250;
-  pr.ProcIndex = pr.ProcCount = 2;
-  diagram::Picture p = diagram::composePicture(s);
-  // s = Smin, the absent point and T = Tmax are left out.
-  EXPECT_EQ(p.lines[26].points.size(), 13u);
-  for (const diagram::SPoint& q : p.lines[26].points) {
-    EXPECT_GT(q.s, double(d.Smin));
-    EXPECT_LT(q.T, 350);
-  }
-  EXPECT_EQ(p.lines[27].points, (std::vector<diagram::SPoint>{{4, 200}, {5, 250}}));
-  EXPECT_EQ(p.lines[diagram::kMarkers].points.size(), 2u);  // both ends of line 1 on the boundary
-  // Lines beyond the count are not drawn.
-  pr.ProcCount = 1;
-  p = diagram::composePicture(s);
-  EXPECT_TRUE(p.lines[27].points.empty());
-  pr.resetCounters();
-  EXPECT_TRUE(diagram::composePicture(s).lines[26].points.empty());
+  pr.ProcIndex = pr.ProcCount = 1;
+  const diagram::Polyline& l = diagram::composePicture(s).lines[26];
+  ASSERT_EQ(l.breaks, std::vector<int>{3});
+  ASSERT_EQ(l.points.size(), 6u);
+  EXPECT_NEAR(l.points[2].T, 350, 1e-9);  // out at Tmax
+  EXPECT_NEAR(l.points[3].T, 350, 1e-9);  // and back in
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ std::string F(const char* pattern, Real v) { return app::format(pattern, v); }
 
 // A student at the window: the calculator, the three entries, the lines.
 class Calculator : public ::testing::Test {
- protected:
+ public:
   void SetUp() override { said().clear(); }
 
   void Process(int kind) { c.chooseProcess(kind); }
@@ -33,13 +33,10 @@ class Calculator : public ::testing::Test {
     c.chooseKind3(k3, testing_support::recorded());
     type(proc::kEntry3, v3);
   }
-  void type(proc::Entry e, const std::string& text) {
-    entries[e] = text;
-    c.entryChanged(e);
-    if (e != proc::kEntry3) c.startEdited();
-  }
-  bool Compute() { return c.compute(name, entries, testing_support::recorded()); }
-  bool Draw() { return c.draw(name, entries, lines, testing_support::recorded()); }
+  void type(proc::Entry e, const std::string& text) { c.typeEntry(e, text); }
+  bool Compute() { return c.compute(name, testing_support::recorded()); }
+  bool Draw() { return c.draw(name, lines, testing_support::recorded()); }
+  bool Row(proc::ResultRow& r) { return c.tableRow(r, testing_support::recorded()); }
   std::vector<std::string> Messages() {
     std::vector<std::string> m = said();
     said().clear();
@@ -48,7 +45,6 @@ class Calculator : public ::testing::Test {
 
   std::string name = "N2";
   proc::Calculator c;
-  proc::EntryTexts entries;
   diagram::ProcStore lines;
 };
 
@@ -73,14 +69,14 @@ TEST_F(Calculator, PairChecksAndEchoes) {
   // Echoes: a specific volume shows its density; a dryness is a fraction.
   Start(proc::kVolume, "0.5", proc::kDryness, "30");
   Messages();
-  c.leaveEntry(proc::kEntry1, entries[0]);
-  c.leaveEntry(proc::kEntry2, entries[1]);
+  c.leaveEntry(proc::kEntry1);
+  c.leaveEntry(proc::kEntry2);
   EXPECT_EQ(c.fields[proc::Edn], F("%6.2f", 2));
   EXPECT_EQ(c.Value2, Real(0.3L));
   EXPECT_EQ(c.ShownStart[proc::kDryness], 30);
   Start(proc::kTemperature, "12,5", proc::kPressure, "300K");
-  c.leaveEntry(proc::kEntry1, entries[0]);
-  c.leaveEntry(proc::kEntry2, entries[1]);
+  c.leaveEntry(proc::kEntry1);
+  c.leaveEntry(proc::kEntry2);
   EXPECT_EQ(c.Value1, Real(12.5L));
   EXPECT_EQ(c.Value2, 300);
   EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", 12.5L));
@@ -88,7 +84,7 @@ TEST_F(Calculator, PairChecksAndEchoes) {
   EXPECT_TRUE(Messages().empty());  // entries are read without a warning
   // Blank entries keep the previous value; an edit empties the state fields.
   type(proc::kEntry1, "   ");
-  c.leaveEntry(proc::kEntry1, entries[0]);
+  c.leaveEntry(proc::kEntry1);
   EXPECT_EQ(c.Value1, Real(12.5L));
   EXPECT_TRUE(c.fields[proc::ETn].empty());
 }
@@ -147,12 +143,11 @@ TEST_F(Calculator, RefusalsStopTheComputationWithOneMessage) {
     const std::vector<std::string> m = Messages();
     ASSERT_EQ(m.size(), 1u);
     EXPECT_NE(m[0].find(k.says), std::string::npos) << m[0];
-    EXPECT_EQ(c.ProcQ, good.ProcQ);
     if (std::string(k.says) != proc::kPairMessage) {
       EXPECT_TRUE(c.fields[proc::ETn].empty());
     }
-    // The results of the last process stay as they were.
-    for (int f = proc::EQ; f < proc::kFieldCount; ++f) EXPECT_EQ(c.fields[f], good.fields[f]) << f;
+    // No result of the former process stays on screen.
+    for (int f = proc::ETk; f < proc::kFieldCount; ++f) EXPECT_TRUE(c.fields[f].empty()) << f;
   }
 }
 
@@ -165,11 +160,13 @@ TEST_F(Calculator, LibraryRefusalCancelsAndKeepsEverything) {
   // An end temperature below the triple point: the saturation routine of the
   // library refuses; nothing changes.
   End(proc::kTemperature, "40");
-  c.leaveEntry(proc::kEntry3, entries[2]);
+  c.leaveEntry(proc::kEntry3);
   const auto typed = c.fields;
   EXPECT_FALSE(Compute());
   EXPECT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(c.fields, typed);
+  // The start stays; nothing of the former process is shown as this one's.
+  for (int f = proc::ETn; f <= proc::ESn; ++f) EXPECT_EQ(c.fields[f], typed[f]) << f;
+  for (int f = proc::ETk; f < proc::kFieldCount; ++f) EXPECT_TRUE(c.fields[f].empty()) << f;
   EXPECT_EQ(c.StartPt.s, before.StartPt.s);
   EXPECT_EQ(c.EndPt.T, before.EndPt.T);
   // The drawing step draws nothing either.
@@ -202,16 +199,14 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   ASSERT_TRUE(Compute());
   const proc::ProcPoint sat = c.EndPt;
   ASSERT_EQ(sat.x, 1);
-  const std::array<std::string, 2> typed = c.carry();
+  c.carry();
   EXPECT_TRUE(c.Carried);
   EXPECT_EQ(c.Kind1, proc::kTemperature);
   EXPECT_EQ(c.Kind2, proc::kPressure);
-  EXPECT_EQ(typed[0], F("%6.3f", sat.T));
-  EXPECT_EQ(typed[1], F("%6.3f", sat.P));
+  EXPECT_EQ(c.entries[0], F("%6.3f", sat.T));
+  EXPECT_EQ(c.entries[1], F("%6.3f", sat.P));
   EXPECT_EQ(c.fields[proc::ETn], F("%6.3f", sat.T));
   EXPECT_TRUE(c.fields[proc::ETk].empty());
-  entries[0] = typed[0];
-  entries[1] = typed[1];
   // Leaving the start panel and drawing (which computes) keep the carried state.
   c.leaveStartPanel(name, testing_support::recorded());
   Process(proc::kIsentrope);
@@ -222,9 +217,12 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   EXPECT_EQ(c.StartPt.x, 1);
   EXPECT_TRUE(lines.ProcT[1][0] == sat.T || lines.ProcT[1][15] == sat.T);
   EXPECT_TRUE(c.Carried);
-  // The student's own edit of a start entry ends the carry, and so does a
-  // substance change.
-  c.startEdited();
+  // The student's own edit of a start entry ends the carry, and so do a
+  // start kind chosen and a substance change.
+  c.typeEntry(proc::kEntry2, "3");
+  EXPECT_FALSE(c.Carried);
+  c.carry();
+  c.chooseKind1(proc::kTemperature);
   EXPECT_FALSE(c.Carried);
   c.carry();
   c.substanceChanged();
@@ -237,8 +235,9 @@ TEST_F(Calculator, ResultRowsAndTheirTexts) {
   Start(proc::kTemperature, "77.35", proc::kPressure, "0.1");
   End(proc::kPressure, "0.05");
   ASSERT_TRUE(Compute());
-  const proc::ResultRow a = c.tableRow(name);
-  const proc::ResultRow b = c.tableRow(name);  // twice: the same values again
+  proc::ResultRow a, b;
+  ASSERT_TRUE(Row(a));
+  ASSERT_TRUE(Row(b));  // twice: the same values again
   EXPECT_EQ(a.number, 1);
   EXPECT_EQ(b.number, 2);
   const auto rows = proc::resultRowTexts(b);
@@ -300,6 +299,61 @@ TEST_F(Calculator, EnthalpyEntropyPairs) {
     EXPECT_FALSE(Compute()) << h;
     EXPECT_EQ(Messages().size(), 1u) << h;
   }
+}
+
+// Nothing refused is written or shown as a result.
+TEST_F(Calculator, RefusedComputationsLeaveNoResultBehind) {
+  Process(proc::kIsotherm);
+  Start(proc::kTemperature, "300", proc::kPressure, "1");
+  End(proc::kPressure, "2");
+  ASSERT_TRUE(Compute());
+  ASSERT_TRUE(c.hasResult());
+  struct Case {
+    const char* what;
+    void (*spoil)(Calculator&);
+    const char* says;
+  };
+  const Case cases[] = {
+      // An end pair not admitted.
+      {"end pair", [](Calculator& t) { t.End(proc::kTemperature, "200"); }, proc::kPairMessage},
+      // An emptied entry is named, never read from its hidden former value.
+      {"empty start", [](Calculator& t) { t.type(proc::kEntry1, " "); }, "\"Температура\"\nначальной точки"},
+      {"empty end", [](Calculator& t) { t.type(proc::kEntry3, ""); }, "\"Давление\"\nконечной точки"},
+      // A kind chosen after typing: the value was typed for the other kind.
+      {"kind changed", [](Calculator& t) { t.c.chooseKind1(proc::kPressure); t.c.chooseKind2(proc::kTemperature, {}); },
+       "\"Давление\"\nначальной точки"},
+  };
+  const proc::Calculator good = c;
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    c = good;
+    Messages();
+    k.spoil(*this);
+    Messages();  // what the list choice said itself
+    EXPECT_FALSE(Compute());
+    const std::vector<std::string> m = Messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_NE(m[0].find(k.says), std::string::npos) << m[0];
+    for (int f = proc::ETk; f < proc::kFieldCount; ++f) EXPECT_TRUE(c.fields[f].empty()) << f;
+    // "В таблицу" writes nothing and says why.
+    proc::ResultRow row;
+    EXPECT_FALSE(Row(row));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{proc::kNotComputedMessage}));
+    EXPECT_EQ(c.TableCount, 0);
+  }
+  // The row written is the process as computed, whatever was typed since.
+  c = good;
+  proc::ResultRow row;
+  ASSERT_TRUE(Row(row));
+  EXPECT_EQ(row.start[proc::kTemperature], 300);
+  EXPECT_EQ(row.end[proc::kPressure], 2);
+  c.chooseProcess(proc::kIsobar);
+  ASSERT_TRUE(Row(row));
+  EXPECT_EQ(row.procKind, proc::kIsotherm);
+  // Without a substance nothing is computed: the student is asked for one.
+  name.clear();
+  EXPECT_FALSE(Compute());
+  EXPECT_EQ(Messages(), (std::vector<std::string>{proc::kNoSubstanceMessage}));
 }
 
 }  // namespace

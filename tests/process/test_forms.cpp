@@ -158,9 +158,6 @@ TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
   EXPECT_EQ(t->cell(4, 2), F(" %5.2f", 100));
   EXPECT_EQ(t->cell(5, 2), F(" %5.3f", 5));
   EXPECT_TRUE(t->cell(0, 3).isEmpty());
-  f->BitBtn2->click();
-  EXPECT_EQ(f->Edit2->text(), F("%6.3f", 100));
-  EXPECT_EQ(f->Edit4->text(), F("%6.3f", 5));
   // Past 49 processes the table grows; nothing is overwritten.
   for (int k = 2; k <= 60; ++k) f->BitBtn1->click();
   EXPECT_GE(t->rowCount(), 121);
@@ -170,6 +167,15 @@ TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
   EXPECT_EQ(t->cell(0, 1), QStringLiteral("   1"));
   EXPECT_EQ(t->IdTab->item(119, 0)->background().color(), QColor(255, 255, 0));
   EXPECT_EQ(t->IdTab->columnWidth(2), 69);
+  // The end becomes the start; the process shown is no longer a computed one.
+  f->BitBtn2->click();
+  EXPECT_EQ(f->Edit2->text(), F("%6.3f", 100));
+  EXPECT_EQ(f->Edit4->text(), F("%6.3f", 5));
+  EXPECT_TRUE(testing_support::recorder().texts.isEmpty());
+  f->BitBtn1->click();
+  EXPECT_EQ(testing_support::recorder().texts, QStringList{QString::fromUtf8(proc::kNotComputedMessage)});
+  testing_support::recorder().texts.clear();
+  EXPECT_TRUE(t->cell(0, 121).isEmpty());
   // The second table has the headers and stays hidden.
   TForm4* t4 = run->program.Form4.get();
   EXPECT_EQ(t4->cell(11, 0), QStringLiteral(" L, кДж/кг"));
