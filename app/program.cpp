@@ -41,10 +41,7 @@ Program::Program(Session& s)
   QObject::connect(main, &TForm1::processWindowWanted, process, [process] { bringUp(process); });
 
   QObject::connect(diagram, &TTSvid::pointAdded, points, &TTS_points::showPoint);
-  QObject::connect(diagram, &TTSvid::pointsWanted, points, [points] {
-    points->show();
-    points->raise();
-  });
+  QObject::connect(diagram, &TTSvid::pointsWanted, points, &TTS_points::showAside);
 
   QObject::connect(process, &TForm2::processLineAdded, diagram, [diagram] {
     diagram->sessionChanged();

@@ -1,6 +1,9 @@
 #include "diagram/tspoints.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -42,10 +45,17 @@ TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(p
 }
 
 void TTS_points::FormCreate() {
+  // Each column holds its whole header and the widest number its format
+  // gives within the diagram's ranges.
   static const int widths[kCols] = {44, 72, 64, 76, 80, 84, 106, 110, 60, 40, 40};
+  static const char* const widest[kCols] = {"99999",    "  n-H2",     "1000.00",     " 100.000", "9999.999", "-99999.99",
+                                            "-999.999", "1000000.000", "100.00",     "",         ""};
+  const QFontMetrics fm(TS_tab->font());
   for (int c = 0; c < kCols; ++c) {
-    TS_tab->setColumnWidth(c, widths[c]);
-    TS_tab->setItem(0, c, new QTableWidgetItem(QString::fromStdString(diagram::PointHeaders()[c])));
+    const QString header = QString::fromStdString(diagram::PointHeaders()[c]);
+    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(QString::fromLatin1(widest[c]))) + 12;
+    TS_tab->setColumnWidth(c, std::max(widths[c], need));
+    TS_tab->setItem(0, c, new QTableWidgetItem(header));
     fixCell(c, 0);
   }
   for (int r = 1; r < kRows; ++r) fixCell(0, r);
@@ -90,3 +100,16 @@ QString TTS_points::cell(int col, int row) const {
 int TTS_points::rowCount() const { return TS_tab->rowCount(); }
 
 void TTS_points::BitBtn1Click() { close(); }
+
+void TTS_points::showAside() {
+  if (!isVisible()) {
+    if (QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen()) {
+      const QRect av = sc->availableGeometry();
+      // The frame adds a little around the window: keep it inside too.
+      const QSize frame = frameGeometry().size().expandedTo(size() + QSize(2, 24));
+      move(av.right() + 1 - frame.width(), av.bottom() + 1 - frame.height());
+    }
+  }
+  show();
+  raise();
+}

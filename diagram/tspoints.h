@@ -26,6 +26,9 @@ class TTS_points : public QWidget {
   int rowCount() const;
 
   void BitBtn1Click();
+  // Shows the window in the bottom right corner of its screen, clear of the
+  // diagram's readout fields and "Назад" in the top left one.
+  void showAside();
 
  private:
   void FormCreate();

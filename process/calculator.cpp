@@ -4,6 +4,7 @@
 #include "app/numfmt.h"
 #include "app/numparse.h"
 #include "process/path.h"
+#include "thermo/limits.h"
 #include "thermo/substances.h"
 
 namespace proc {
@@ -54,13 +55,36 @@ void Calculator::emptyEntry(Entry entry) {
   for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
 }
 
+bool Calculator::rangesOf(const std::string& name) {
+  if (name.empty()) return false;
+  if (rangesFor_ == name) return true;
+  Ranges r;
+  if (!app::libraryGuarded([&] { r = admissibleRanges(name); })) return false;
+  ranges_ = r;
+  rangesFor_ = name;
+  return true;
+}
+
+void Calculator::setSubstance(const std::string& name) {
+  Carried = false;
+  if (!rangesOf(name)) rangesFor_.clear();
+  showLimits();
+}
+
+void Calculator::showLimits() {
+  const int kinds[3] = {Kind1, Kind2, Kind3};
+  for (int k = 0; k < 3; ++k) {
+    const bool known = !rangesFor_.empty();
+    limits[2 * k] = known ? limitText(ranges_[kinds[k]].lo) : std::string();
+    limits[2 * k + 1] = known ? limitText(ranges_[kinds[k]].hi) : std::string();
+  }
+}
+
 void Calculator::chooseKind1(int kind) {
   if (kind != Kind1) emptyEntry(kEntry1);
   Kind1 = kind;
   Carried = false;
-  // No limits are defined for the parameters.
-  limits[0] = format("%6.2f", 0);
-  limits[1] = format("%6.2f", 0);
+  showLimits();
 }
 
 void Calculator::chooseKind2(int kind, const app::Notify& notify) {
@@ -68,6 +92,7 @@ void Calculator::chooseKind2(int kind, const app::Notify& notify) {
   if (kind != Kind2) emptyEntry(kEntry2);
   Kind2 = kind;
   Carried = false;
+  showLimits();
   if (!PairAllowed(Kind1, Kind2)) {
     say(notify, kPairMessage);
     PairRefused = PairRefusal::Start;
@@ -78,6 +103,7 @@ void Calculator::chooseKind3(int kind, const app::Notify& notify) {
   PairRefused = PairRefusal::None;
   if (kind != Kind3) emptyEntry(kEntry3);
   Kind3 = kind;
+  showLimits();
   if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
     say(notify, kPairMessage);
     PairRefused = PairRefusal::End;
@@ -94,6 +120,15 @@ void Calculator::typeEntry(Entry entry, std::string text) {
 void Calculator::leaveEntry(Entry entry) {
   Real v = 0;
   if (!readEntry(entries[entry], v)) return;
+  typed_[entry] = v;
+  const int kind = entry == kEntry1 ? Kind1 : entry == kEntry2 ? Kind2 : Kind3;
+  // A value outside the range is not echoed: "Вычислить" names the range.
+  if (!rangesFor_.empty() && !ranges_[kind].holds(v)) {
+    const int start[kParamCount] = {ETn, EPn, Edn, Edn, Ehn, ESn, -1};
+    const int f = start[kind];
+    if (f >= 0) fields[entry == kEntry3 ? f + (ETk - ETn) : f].clear();
+    return;
+  }
   if (entry == kEntry1) {
     ShownStart[Kind1] = v;
     switch (Kind1) {
@@ -186,6 +221,21 @@ bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Noti
     case SolveStatus::NoState:
       text = "Состояния с заданными энтальпией и энтропией\nв области расчета нет.";
       break;
+    case SolveStatus::TooHot:
+      text = "Состояние вне пределов расчета:\nтемпература выше " + limitText(tfs::kIdealGasTmax[n]) + " K !";
+      break;
+    case SolveStatus::TooCold:
+      text = "Состояние вне пределов расчета:\nтемпература ниже температуры затвердевания !";
+      break;
+    case SolveStatus::PressureAbove:
+      text = "Состояние вне пределов расчета:\nдавление выше " + limitText(tfs::pressureCeiling(n)) + " МПа !";
+      break;
+    case SolveStatus::PressureBelow:
+      text = "Состояние вне пределов расчета:\nдавление ниже " + limitText(tfs::kPressureFloor) + " МПа !";
+      break;
+    case SolveStatus::TooDense:
+      text = "Состояние вне пределов расчета:\nплотность не меньше " + limitText(tfs::limitingDensity(n)) + " кг/м3 !";
+      break;
   }
   say(notify, text);
   return true;
@@ -196,6 +246,11 @@ void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
   if (Carried) return;
   // Nothing to solve without a substance or with an entry left empty.
   if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2])) {
+    clearStart();
+    return;
+  }
+  // Nor with a value outside its range ("Вычислить" will name it).
+  if (rangesOf(name) && (!ranges_[Kind1].holds(typed_[kEntry1]) || !ranges_[Kind2].holds(typed_[kEntry2]))) {
     clearStart();
     return;
   }
@@ -224,6 +279,13 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
     say(notify, kNoSubstanceMessage);
     return false;
   }
+  rangesOf(name);
+  // A typed value outside its kind's range is refused with the range.
+  auto inRange = [&](Entry e, int kind) {
+    if (rangesFor_ != name || ranges_[kind].holds(typed_[e])) return true;
+    say(notify, rangeMessage(kind, ranges_[kind]));
+    return false;
+  };
   // The start state, unless it was carried over from the last end.
   if (!Carried) {
     for (Entry e : {kEntry1, kEntry2})
@@ -239,6 +301,10 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
     if (!PairAllowed(Kind1, Kind2)) {
       say(notify, kPairMessage);
       PairRefused = PairRefusal::Start;
+      return false;
+    }
+    if (!inRange(kEntry1, Kind1) || !inRange(kEntry2, Kind2)) {
+      clearStart();
       return false;
     }
     ProcPoint p = StartPt;
@@ -261,6 +327,7 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
     PairRefused = PairRefusal::End;
     return false;
   }
+  if (!inRange(kEntry3, Kind3)) return false;
   ProcPoint e = EndPt;
   const SolveStatus st = SolveEnd(name, ProcKind, Kind3, Value3, StartPt, e);
   if (refuse(st, name, notify)) return false;

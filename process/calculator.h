@@ -11,6 +11,7 @@
 
 #include "app/notify.h"
 #include "diagram/procstore.h"
+#include "process/ranges.h"
 #include "process/solve.h"
 
 namespace proc {
@@ -82,8 +83,9 @@ class Calculator {
   void typeEntry(Entry entry, std::string text);
   // Focus leaves an entry: its value is read and echoed.
   void leaveEntry(Entry entry);
-  // The substance changed: a carried start belongs to the former one.
-  void substanceChanged() { Carried = false; }
+  // The substance changed (an empty name: none chosen): a carried start
+  // belongs to the former one; the limit fields show the new ranges.
+  void setSubstance(const std::string& name);
 
   // In the operations below an empty name means that no substance has been
   // chosen yet.
@@ -115,8 +117,15 @@ class Calculator {
   bool refuse(SolveStatus st, const std::string& name, const app::Notify& notify);
   bool computeSteps(const std::string& name, const app::Notify& notify);
 
+  void showLimits();
+  // The ranges of the substance, computed when it first appears.
+  bool rangesOf(const std::string& name);
+
   bool hasResult_ = false;
   ResultRow result_;  // the last computed process, for the table
+  Real typed_[3] = {};  // the entries' values as read, in the window's units
+  std::string rangesFor_;
+  Ranges ranges_;
 };
 
 }  // namespace proc

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -180,6 +181,25 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
 
+  // Each read-only field holds the widest number its format gives within the
+  // admissible ranges (temperatures to 1000 K, pressures to 100 MPa,
+  // densities below 10000 kg/m3, enthalpies within 100000 kJ/kg, entropies
+  // within 1000 kJ/(kg K), heat and work within 1000000 kJ/kg).
+  const QFontMetrics fm(base);
+  auto fit = [&fm](QLineEdit* e, const char* widest) {
+    e->resize(std::max(e->width(), fm.horizontalAdvance(QString::fromLatin1(widest)) + 12), e->height());
+  };
+  for (QLineEdit* e : {ETn, ETk}) fit(e, "1000.000");
+  for (QLineEdit* e : {EPn, EPk}) fit(e, "100.000");
+  for (QLineEdit* e : {Edn, Edk}) fit(e, "9999.99");
+  for (QLineEdit* e : {Ehn, Ehk}) fit(e, "-99999.99");
+  for (QLineEdit* e : {ESn, ESk, EdS}) fit(e, "-999.9999");
+  fit(EQ, "-999999.99");
+  fit(EL, "-999999.999");
+  fit(Edd, "-9999.99");
+  fit(Edh, "-99999.99");
+  for (QLineEdit* e : {Edit1, Edit3, Edit5, Edit6, Edit8, Edit9}) fit(e, "9999999.99");
+
   // The choices the session holds (a new calculator: isotherm, temperature
   // and pressure for the start, temperature for the end).
   setProBoxIndex(calc().ProcKind);
@@ -211,7 +231,8 @@ void TForm2::setSubstanceCaption(const QString& text) {
   Label1->setText(text);
   Label1->adjustSize();
   // A state carried over belongs to the former substance.
-  calc().substanceChanged();
+  calc().setSubstance(session_.main.name);
+  refresh();
 }
 
 int TForm2::proBoxIndex() const { return ProGroup->checkedId(); }

@@ -1,6 +1,7 @@
 #include "process/form3.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -30,10 +31,18 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
 
   IdTab = proc::MakeStringGrid(this, proc::kResultColumns, 100, kFixed);
   IdTab->setGeometry(8, 32, 785, 290);
+  // Each column holds its whole header and the widest number its format
+  // gives within the admissible ranges.
   const int widths[proc::kResultColumns] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59};
+  const char* const widest[proc::kResultColumns] = {"   9999",  "n-H2",      "T = const", "Начальная",
+                                                    " 1000.00", " 100.000",  "9999.999",  "-99999.99",
+                                                    "-999.9999", "",         "-999999.99", "-999999.99"};
+  const QFontMetrics fm(IdTab->font());
   for (int k = 0; k < proc::kResultColumns; ++k) {
-    IdTab->setColumnWidth(k, widths[k]);
-    setCell(k, 0, QString::fromStdString(proc::ResultHeaders()[k]));
+    const QString header = QString::fromStdString(proc::ResultHeaders()[k]);
+    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(QString::fromUtf8(widest[k]))) + 12;
+    IdTab->setColumnWidth(k, std::max(widths[k], need));
+    setCell(k, 0, header);
   }
   app::addTableActions(IdTab, QStringLiteral("Процессы"));
 
@@ -66,4 +75,5 @@ void TForm3::showProcess(int n) {
     // The end row leaves the number, substance, process, Q and L empty.
     if (k >= 3 && k <= 8) setCell(k, r2, QString::fromStdString(rows[1][k]));
   }
+  IdTab->scrollToItem(IdTab->item(r2, 0));
 }

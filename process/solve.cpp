@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "thermo/limits.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -34,12 +35,7 @@ int ConstKind(int procKind) {
 
 Real ToInternal(int kind, Real value) { return kind == kDryness ? value / 100 : value; }
 
-Real TriplePressure(std::string_view name) {
-  const int n = tfs::SubstIndex(name);
-  Real Pv = 0, Pl = 0;
-  tfs::Psat(name, tfs::Ttr[n], Pv, Pl);
-  return std::max(Pv, Pl);
-}
+Real TriplePressure(std::string_view name) { return tfs::triplePressure(tfs::SubstIndex(name), true); }
 
 namespace {
 
@@ -112,6 +108,33 @@ void FromTd(std::string_view name, Real T, Real d, ProcPoint& pt) {
   pt.x = x;
 }
 
+// Where the isobar P leaves the sound range: the state at the solidification
+// temperature (not below the triple point) and the state at the highest
+// temperature. Status of a requested enthalpy (or entropy) against them.
+SolveStatus AlongIsobar(std::string_view name, Real P, Real value, bool entropy) {
+  const int n = tfs::SubstIndex(name);
+  const Real Tlow = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
+  Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+  tfs::dhs_PT(name, P, Tlow, d, h, s, Cp, x);
+  const Real tol = entropy ? tfs::Rgas[n] / 1000 : tfs::Rgas[n] / 100;
+  if (value < (entropy ? s : h) - tol) return SolveStatus::TooCold;
+  tfs::dhs_PT(name, P, tfs::kIdealGasTmax[n], d, h, s, Cp, x);
+  if (value > (entropy ? s : h) + tol) return SolveStatus::TooHot;
+  return SolveStatus::Solved;
+}
+
+// A computed state outside the sound range of the library.
+SolveStatus CheckState(std::string_view name, const ProcPoint& p) {
+  const int n = tfs::SubstIndex(name);
+  constexpr Real eps = 1e-9L;
+  if (!(p.T <= tfs::kIdealGasTmax[n] * (1 + eps))) return SolveStatus::TooHot;
+  if (!(p.T >= tfs::Ttr[n] * (1 - eps))) return SolveStatus::TooCold;
+  if (!(p.P <= tfs::pressureCeiling(n) * (1 + eps))) return SolveStatus::PressureAbove;
+  if (!(p.P >= tfs::kPressureFloor * (1 - eps))) return SolveStatus::PressureBelow;
+  if (!(p.d < tfs::limitingDensity(n))) return SolveStatus::TooDense;
+  return SolveStatus::Solved;
+}
+
 void FromHP(std::string_view name, Real h, Real P, ProcPoint& pt) {
   Real T = pt.T, d = pt.d, s = pt.s, Cp = 0, x = pt.x;
   tfs::Tds_hP(name, h, P, T, d, s, Cp, x);
@@ -139,15 +162,15 @@ void FromSP(std::string_view name, Real s, Real P, ProcPoint& pt) {
 namespace {
 
 // Entropy of the isenthalp h at P. False where h lies below the state at the
-// solidification temperature or near and above the state at 1000 K, the
-// ends of the inverse routine (it would complain there).
+// solidification temperature or near and above the state at the highest
+// temperature of the substance (the inverse routine would complain there).
 bool EntropyOnIsenthalp(std::string_view name, Real h, Real P, Real& s) {
   const int n = tfs::SubstIndex(name);
   const Real Tm = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
   Real d = 0, hm = 0, sm = 0, Cp = 0, x = 0;
   tfs::dhs_PT(name, P, Tm, d, hm, sm, Cp, x);
   if (!(h >= hm)) return false;
-  tfs::dhs_PT(name, P, 1000, d, hm, sm, Cp, x);
+  tfs::dhs_PT(name, P, tfs::kIdealGasTmax[n], d, hm, sm, Cp, x);
   if (!(h < hm - tfs::Rgas[n] / 100)) return false;
   Real T = 0;
   tfs::Tds_hP(name, h, P, T, d, s, Cp, x);
@@ -158,10 +181,10 @@ bool EntropyOnIsenthalp(std::string_view name, Real h, Real P, Real& s) {
 
 bool PressureFromHS(std::string_view name, Real h, Real s, Real& P) {
   const int n = tfs::SubstIndex(name);
-  // The same ceiling as the search of the state from (T, s).
-  const Real Pmax = n == 1 ? 10 : 100;
-  const Real Pmin = 1e-4L;
-  constexpr int kGrid = 64;
+  // The pressures the library handles.
+  const Real Pmax = tfs::pressureCeiling(n);
+  const Real Pmin = tfs::kPressureFloor;
+  constexpr int kGrid = 96;
   const Real lnMin = std::log(Pmin), lnMax = std::log(Pmax);
   // Along an isenthalp s falls as P rises: scan for a bracket, then bisect.
   bool havePrev = false;
@@ -216,8 +239,10 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
   } else if (first == kPressure && second == kTemperature) {
     FromTP(name, b, a, r);
   } else if (first == kPressure && second == kEnthalpy) {
+    if ((st = AlongIsobar(name, a, b, false)) != SolveStatus::Solved) return st;
     FromHP(name, b, a, r);
   } else if (first == kPressure && second == kEntropy) {
+    if ((st = AlongIsobar(name, a, b, true)) != SolveStatus::Solved) return st;
     FromSP(name, b, a, r);
   } else if (first == kPressure && second == kDryness) {
     if ((st = CheckDrynessP(name, a)) != SolveStatus::Solved) return st;
@@ -228,6 +253,7 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
     // Through the density 1/v.
     FromTd(name, b, 1 / a, r);
   } else if (first == kEnthalpy && second == kPressure) {
+    if ((st = AlongIsobar(name, b, a, false)) != SolveStatus::Solved) return st;
     FromHP(name, a, b, r);
   } else if (first == kEnthalpy && second == kEntropy) {
     Real P = 0;
@@ -235,6 +261,7 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
     FromHP(name, a, P, r);
     r.s = b;
   } else if (first == kEntropy && second == kPressure) {
+    if ((st = AlongIsobar(name, b, a, true)) != SolveStatus::Solved) return st;
     FromSP(name, a, b, r);
   } else if (first == kDryness && second == kTemperature) {
     if ((st = CheckDrynessT(name, b)) != SolveStatus::Solved) return st;
@@ -245,6 +272,7 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
   } else {
     return SolveStatus::NotAdmitted;
   }
+  if ((st = CheckState(name, r)) != SolveStatus::Solved) return st;
   pt = r;
   return SolveStatus::Solved;
 }

@@ -54,6 +54,12 @@ enum class SolveStatus {
   DrynessLowP,        // dryness with P below the triple-point pressure
   NotPositive,        // a temperature, pressure, density or volume not above 0
   NoState,            // (enthalpy, entropy): no pressure found reliably
+  // The state lies outside what the library describes soundly:
+  TooHot,             // above the highest temperature of the ideal-gas functions
+  TooCold,            // below the solidification line (or the triple point)
+  PressureAbove,      // above the pressure ceiling
+  PressureBelow,      // below the lowest pressure handled
+  TooDense,           // at or above the equation's limiting density
 };
 
 // The triple-point pressure: the higher of the two saturation pressures at
@@ -61,7 +67,8 @@ enum class SolveStatus {
 Real TriplePressure(std::string_view name);
 
 // Full state from a pair of parameter kinds. Writes only the fields the pair
-// determines; on any status but Solved the target is left as it was.
+// determines; on any status but Solved the target is left as it was. A state
+// outside the library's sound range is refused, never clamped.
 SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real b, ProcPoint& pt);
 
 // The pressure at which the isenthalp h has entropy s (s falls as P rises).

@@ -225,7 +225,7 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   c.chooseKind1(proc::kTemperature);
   EXPECT_FALSE(c.Carried);
   c.carry();
-  c.substanceChanged();
+  c.setSubstance("N2");
   EXPECT_FALSE(c.Carried);
 }
 

@@ -1,0 +1,72 @@
+#include "process/ranges.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/numfmt.h"
+#include "process/calculator.h"
+#include "thermo/limits.h"
+#include "thermo/substances.h"
+#include "thermo/tfs.h"
+
+namespace proc {
+
+bool Range::holds(Real v) const {
+  if (!std::isfinite(v)) return false;
+  const bool aboveLo = loOpen ? v > lo : v >= lo;
+  const bool belowHi = hiOpen ? v < hi : v <= hi;
+  return aboveLo && belowHi;
+}
+
+Ranges admissibleRanges(std::string_view name) {
+  const int n = tfs::SubstIndex(name);
+  const Real Tmax = tfs::kIdealGasTmax[n], Pmin = tfs::kPressureFloor, Pmax = tfs::pressureCeiling(n);
+  Ranges r;
+  r[kTemperature] = {tfs::Ttr[n], Tmax};
+  r[kPressure] = {Pmin, Pmax};
+  const Real dmax = tfs::limitingDensity(n);
+  r[kDensity] = {0, dmax, true, true};
+  // The lightest state: the ideal gas at the lowest pressure and Tmax.
+  r[kVolume] = {1 / dmax, tfs::Rgas[n] * Tmax / (1000 * Pmin), true, false};
+  // Enthalpy and entropy over the pressures, from the coldest state at each
+  // (the solidification temperature, not below the triple point) to Tmax.
+  Real hlo = INFINITY, hhi = -INFINITY, slo = INFINITY, shi = -INFINITY;
+  constexpr int kSteps = 24;
+  for (int k = 0; k <= kSteps; ++k) {
+    const Real P = std::exp(std::log(Pmin) + k * (std::log(Pmax) - std::log(Pmin)) / kSteps);
+    const Real Tlow = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
+    Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+    tfs::dhs_PT(name, P, Tlow, d, h, s, Cp, x);
+    hlo = std::min(hlo, h);
+    slo = std::min(slo, s);
+    tfs::dhs_PT(name, P, Tmax, d, h, s, Cp, x);
+    hhi = std::max(hhi, h);
+    shi = std::max(shi, s);
+  }
+  r[kEnthalpy] = {hlo, hhi};
+  r[kEntropy] = {slo, shi};
+  r[kDryness] = {0, 100};
+  return r;
+}
+
+std::string limitText(Real v) {
+  int decimals = 2;
+  while (decimals < 6 && v != 0 && std::fabs(v) < std::pow(Real(10), -decimals)) ++decimals;
+  const char* pattern[] = {"", "", "%.2f", "%.3f", "%.4f", "%.5f", "%.6f"};
+  return app::format(pattern[decimals], v);
+}
+
+std::string rangeMessage(int kind, const Range& r) {
+  static const char* const subject[kParamCount] = {
+      "Температура должна быть", "Давление должно быть",  "Плотность должна быть",       "Удельный объем должен быть",
+      "Энтальпия должна быть",   "Энтропия должна быть", "Степень сухости должна быть"};
+  std::string text = std::string(subject[kind]) + " ";
+  if (r.loOpen || r.hiOpen)
+    text += std::string(r.loOpen ? "больше " : "не меньше ") + limitText(r.lo) + " и " +
+            (r.hiOpen ? "меньше " : "не больше ") + limitText(r.hi);
+  else
+    text += "в пределах\nот " + limitText(r.lo) + " до " + limitText(r.hi);
+  return text + " " + kUnitLabels[kind] + " !";
+}
+
+}  // namespace proc

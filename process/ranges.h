@@ -1,0 +1,37 @@
+#pragma once
+// What the process calculator admits: for each parameter kind the range of
+// values the property library describes soundly for a substance, the
+// messages naming those ranges, and the texts of the limit fields.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "process/solve.h"
+
+namespace proc {
+
+// A range of values in the window's units (a dryness in percent). An open
+// end excludes its value.
+struct Range {
+  Real lo = 0, hi = 0;
+  bool loOpen = false, hiOpen = false;
+  bool holds(Real v) const;
+};
+
+// Every kind's range for the substance: temperature from the triple point to
+// where its ideal-gas functions hold; pressure from the library's floor to
+// its search ceiling; density above 0 and below the equation's limiting
+// density (a specific volume accordingly); enthalpy and entropy between the
+// coldest states (at the solidification line) and the hottest (Tmax at the
+// lowest pressure); dryness 0 to 100 %.
+using Ranges = std::array<Range, kParamCount>;
+Ranges admissibleRanges(std::string_view name);
+
+// "Температура должна быть в пределах\nот 63,15 до 600,00 K !"
+std::string rangeMessage(int kind, const Range& r);
+
+// A limit as its field shows it: two decimals, more for a small value.
+std::string limitText(Real v);
+
+}  // namespace proc
