@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "thermo/limits.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -34,12 +35,7 @@ int ConstKind(int procKind) {
 
 Real ToInternal(int kind, Real value) { return kind == kDryness ? value / 100 : value; }
 
-Real TriplePressure(std::string_view name) {
-  const int n = tfs::SubstIndex(name);
-  Real Pv = 0, Pl = 0;
-  tfs::Psat(name, tfs::Ttr[n], Pv, Pl);
-  return std::max(Pv, Pl);
-}
+Real TriplePressure(std::string_view name) { return tfs::triplePressure(tfs::SubstIndex(name), true); }
 
 namespace {
 
@@ -159,7 +155,7 @@ bool EntropyOnIsenthalp(std::string_view name, Real h, Real P, Real& s) {
 bool PressureFromHS(std::string_view name, Real h, Real s, Real& P) {
   const int n = tfs::SubstIndex(name);
   // The same ceiling as the search of the state from (T, s).
-  const Real Pmax = n == 1 ? 10 : 100;
+  const Real Pmax = tfs::pressureCeiling(n);
   const Real Pmin = 1e-4L;
   constexpr int kGrid = 64;
   const Real lnMin = std::log(Pmin), lnMax = std::log(Pmax);

@@ -86,6 +86,7 @@ CaloricResult CaloricDT(int subst, Real T, Real rho) {
   const IdealGasResult ig = IdealGas(subst, T);
   const EosResult e = Eos(subst, EosMode::Full, T, rho);
   CaloricResult r;
+  r.P = e.P;
   r.h = ig.h0 + e.hR;
   r.s = ig.s0 - Rgas[subst] * std::log(e.P / 0.101325L) + e.sR;
   r.cp = ig.cv0 + e.cvR + e.cpcv;

@@ -15,6 +15,7 @@ struct IdealGasResult {
 IdealGasResult IdealGas(int subst, Real T);
 
 struct CaloricResult {
+  Real P = 0;   // MPa
   Real h = 0;   // kJ/kg
   Real s = 0;   // kJ/(kg K)
   Real cp = 0;  // kJ/(kg K)

@@ -51,14 +51,14 @@ CubicRoots densRKS(int subst, Real T, Real P) {
   const Real D = (q / 2) * (q / 2) + (p / 3) * (p / 3) * (p / 3);
 
   CubicRoots out;
-  int kind = 1;
+  RootCase kind = RootCase::One;
   Real r1 = 0, r2 = 0, r3 = 0;
   bool order = true;
 
   if (p == 0) {
     r1 = -sign(q) * XpowY(std::fabs(q), 1.0L / 3) - s;
     r3 = r1;
-    kind = 3;
+    kind = RootCase::PureCube;
     order = false;
   } else if (q == 0) {
     // y^3 + p y = 0: y = 0, and y = -+sqrt(-p) when p < 0.
@@ -68,7 +68,7 @@ CubicRoots densRKS(int subst, Real T, Real P) {
       r1 = -y - s;
       r2 = y - s;
       r3 = -s;
-      kind = 2;
+      kind = RootCase::Three;
     }
   } else {
     const Real r = sign(q) * std::sqrt(std::fabs(p) / 3);
@@ -85,7 +85,7 @@ CubicRoots densRKS(int subst, Real T, Real P) {
       r1 = -r * (t + 1 / t) - s;
     } else {
       const Real phi = std::atan(std::sqrt(1 - v * v) / v) / 3;
-      kind = 2;
+      kind = RootCase::Three;
       r1 = -2 * r * std::cos(phi) - s;
       r2 = -2 * r * std::cos(phi + 2.094388666666666667L) - s;
       r3 = -2 * r * std::cos(phi + 4.188777333333333333L) - s;
@@ -136,7 +136,7 @@ Real DensPT(int subst, Real T, Real P, Real rho0) {
   }
 
   const CubicRoots c = densRKS(subst, T, P);
-  if (c.kind == 2)
+  if (c.kind == RootCase::Three)
     rho = std::fabs(c.root2 / rho0 - 1) <= std::fabs(c.root1 / rho0 - 1) ? c.root2 : c.root1;
   else
     rho = c.root1;

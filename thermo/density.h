@@ -5,10 +5,14 @@
 
 namespace tfs {
 
+// The real roots of the cubic in the density: one, three, or the one cube
+// root of y^3 + q = 0 (p = 0).
+enum class RootCase { One = 1, Three = 2, PureCube = 3 };
+
 struct CubicRoots {
   Real root1 = 0;  // vapour-like (or the only) root
   Real root2 = 0;  // liquid-like root, 0 with one real root
-  int kind = 1;    // 1: one real root, 2: three real roots, 3: p = 0
+  RootCase kind = RootCase::One;
 };
 
 CubicRoots densRKS(int subst, Real T, Real P);

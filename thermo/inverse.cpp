@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "checks.h"
+#include "limits.h"
 #include "report.h"
 #include "saturation.h"
 #include "substances.h"
@@ -18,8 +19,6 @@ constexpr Real kTCeiling = 1000;  // the upper end is doubled up to this (the
 constexpr int kTPasses = 21;
 constexpr int kPPasses = 31;
 constexpr int kBisections = 200;
-constexpr Real kTwoPhaseCp = 1000000;
-constexpr int kHelium = 1;
 // A requested value beyond the state at the ceiling.
 const char* const kHTooHigh = "Значение h больше h при T=1000 K !";
 const char* const kSTooHigh = "Значение S больше S при T=1000 K !";
@@ -307,7 +306,7 @@ void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Re
 void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
   const Real tol = Rgas[k] / 1000;
-  const Real Pmax = k == kHelium ? 10 : 100;
+  const Real Pmax = pressureCeiling(k);
   Real PA, sA, PB, sB;
   auto take = [&](const PointState& st) { d = st.d, h = st.h, Cp = st.Cp, x = st.x; };
   // Low-pressure end: the ideal gas at Plow.
@@ -322,7 +321,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   // The saturation line at T serves every pass.
   const SatLineAtT line = satLineAt(k, T);
   if (T < Tcr[k]) {
-    const SatStates q = dhs2(name, 0, T, 2);
+    const SatStates q = dhs2(name, 0, T, SatGiven::Temperature);
     if (std::fabs(s - q.sv) < tol) {
       P = q.Pv, d = q.dv, h = q.hv, Cp = q.Cpv, x = 0;
       return;

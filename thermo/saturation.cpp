@@ -50,10 +50,7 @@ constexpr Real kMeltCoef[kSubstCount + 1][4] = {
 };
 
 constexpr Real kLn10 = 2.302585L;  // the decimal-to-natural factor of the tables
-constexpr int kAir = 11;
 constexpr int kAirBubbleRow = 12;
-constexpr Real kAirPlCap = 3.774L;
-constexpr Real kAirTlCap = 132.55L;
 
 // Newton iteration on 1/T with the fixed slope B, from T. Leaves in T the
 // last iterate and returns the temperature after the final half step.
@@ -92,15 +89,19 @@ Real lnPsat(int row, Real T) {
   return L * kLn10;
 }
 
-void Psat(std::string_view name, Real T, Real& Pv, Real& Pl) {
-  const int k = SubstIndex(name);
-  checkTRange(kCallerPsat, k, T);
+void satPressures(int k, Real T, Real& Pv, Real& Pl) {
   Pv = std::exp(lnPsat(k, T));
   Pl = Pv;
   if (k == kAir) {
     Pl = std::exp(lnPsat(kAirBubbleRow, T));
-    if (Pl > Pkp[kAir]) Pl = kAirPlCap;
+    if (Pl > Pkp[kAir]) Pl = Pkp[kAir];
   }
+}
+
+void Psat(std::string_view name, Real T, Real& Pv, Real& Pl) {
+  const int k = SubstIndex(name);
+  checkTRange(kCallerPsat, k, T);
+  satPressures(k, T, Pv, Pl);
 }
 
 void satTemperatures(int k, Real P, Real& Tv, Real& Tl) {
@@ -115,7 +116,7 @@ void satTemperatures(int k, Real P, Real& Tv, Real& Tl) {
   Tl = Tv;
   if (k == kAir) {
     Tl = satNewton(kAirBubbleRow, lnP, B, T);  // from the last dew iterate
-    if (Tl > Tkp[kAir]) Tl = kAirTlCap;
+    if (Tl > Tkp[kAir]) Tl = Tkp[kAir];
   }
 }
 
@@ -132,10 +133,10 @@ Real triplePressure(int k, bool bubbleSide) {
   return std::exp(lnPsat(row, Ttr[k]));
 }
 
-SatStates dhs2(std::string_view name, Real P, Real T, int mode) {
+SatStates dhs2(std::string_view name, Real P, Real T, SatGiven given) {
   const int k = SubstIndex(name);
   SatStates r;
-  if (mode == 1) {
+  if (given == SatGiven::Pressure) {
     if (P > Pkp[k]) consoleFatal("Задано P > Pkp при расчете свойств в насышении !");
     r.Pv = r.Pl = P;
     Tsat(name, P, r.Tv, r.Tl);
@@ -160,7 +161,7 @@ SatStates dhs2(std::string_view name, Real P, Real T, int mode) {
 void dhs2_P(std::string_view name, Real P, Real& Tv, Real& dv, Real& hv, Real& sv, Real& Cpv,
             Real& Tl, Real& dl, Real& hl, Real& sl, Real& Cpl) {
   checkPRange(kCallerDhs2P, SubstIndex(name), P);
-  const SatStates r = dhs2(name, P, 0, 1);
+  const SatStates r = dhs2(name, P, 0, SatGiven::Pressure);
   Tv = r.Tv, dv = r.dv, hv = r.hv, sv = r.sv, Cpv = r.Cpv;
   Tl = r.Tl, dl = r.dl, hl = r.hl, sl = r.sl, Cpl = r.Cpl;
 }
@@ -168,7 +169,7 @@ void dhs2_P(std::string_view name, Real P, Real& Tv, Real& dv, Real& hv, Real& s
 void dhs2_T(std::string_view name, Real T, Real& Pv, Real& dv, Real& hv, Real& sv, Real& Cpv,
             Real& Pl, Real& dl, Real& hl, Real& sl, Real& Cpl) {
   checkTRange(kCallerDhs2T, SubstIndex(name), T);
-  const SatStates r = dhs2(name, 0, T, 2);
+  const SatStates r = dhs2(name, 0, T, SatGiven::Temperature);
   Pv = r.Pv, dv = r.dv, hv = r.hv, sv = r.sv, Cpv = r.Cpv;
   Pl = r.Pl, dl = r.dl, hl = r.hl, sl = r.sl, Cpl = r.Cpl;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "checks.h"
+#include "limits.h"
 #include "real.h"
 #include "substances.h"
 
@@ -17,8 +18,16 @@ struct SatStates {
   Real Pl = 0, Tl = 0, dl = 0, hl = 0, sl = 0, Cpl = 0;
 };
 
-// Saturated states. mode 1: P given; mode 2: T given.
-SatStates dhs2(std::string_view name, Real P, Real T, int mode);
+// Which of P and T the saturated states are taken at.
+enum class SatGiven { Pressure = 1, Temperature = 2 };
+
+// Saturated states at the given P or T.
+SatStates dhs2(std::string_view name, Real P, Real T, SatGiven given);
+
+// Saturation pressures at T, without the range check: Pv of the dew line
+// and Pl of the bubble line (air's bubble row, capped at Pkp; Pl = Pv for a
+// pure fluid).
+void satPressures(int subst, Real T, Real& Pv, Real& Pl);
 
 // Bound of the Newton loop in Tsat.
 inline constexpr int kTsatPasses = 200;
@@ -28,10 +37,6 @@ inline constexpr int kTsatPasses = 200;
 // the zeroing below the triple point. Tl = Tv for a pure substance; air's
 // bubble temperature is capped at Tkp.
 void satTemperatures(int subst, Real P, Real& Tv, Real& Tl);
-
-// Triple-point pressure of the saturation line: the dew-side value at Ttr,
-// or, with bubbleSide set, air's bubble-side value (equal for pure fluids).
-Real triplePressure(int subst, bool bubbleSide = false);
 
 // Single-phase state or air band state at (P, T), the core of dhs_PT.
 struct PointState {

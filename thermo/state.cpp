@@ -13,9 +13,6 @@
 namespace tfs {
 namespace {
 
-constexpr int kAir = 11;
-constexpr Real kTwoPhaseCp = 1000000;
-
 PointState single(int k, Real T, Real d, Real x) {
   const CaloricResult c = CaloricDT(k, T, d);
   return {d, c.h, c.s, c.cp, x};
@@ -30,12 +27,7 @@ SatLineAtT satLineAt(int k, Real T) {
   q.subcritical = T < Tkp[k] && T <= Tcr[k];
   if (!q.subcritical) return q;
   checkTRange(kCallerPsat, k, T);
-  q.Pv = std::exp(lnPsat(k, T));
-  q.Pl = q.Pv;
-  if (k == kAir) {
-    q.Pl = std::exp(lnPsat(12, T));
-    if (q.Pl > Pkp[kAir]) q.Pl = 3.774L;
-  }
+  satPressures(k, T, q.Pv, q.Pl);
   // The liquid start value does not depend on the pressure.
   q.dV0 = q.dL0 = Rocr[k];
   SatDensGuess(k, T, q.Pv, q.dV0, q.dL0);
@@ -87,7 +79,7 @@ PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
   if (T < Tcr[k]) {
     SatStates local;
     if (!sat) {
-      local = dhs2(SubstName[k], 0, T, 2);
+      local = dhs2(SubstName[k], 0, T, SatGiven::Temperature);
       sat = &local;
     }
     const SatStates& q = *sat;
@@ -110,12 +102,11 @@ PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
   } else {
     r.x = 0;
   }
-  const IdealGasResult ig = IdealGas(k, T);
-  const EosResult e = Eos(k, EosMode::Full, T, d);
-  r.P = e.P;
-  r.h = ig.h0 + e.hR;
-  r.s = ig.s0 - Rgas[k] * std::log(e.P / 0.101325L) + e.sR;
-  r.Cp = ig.cv0 + e.cvR + e.cpcv;
+  const CaloricResult c = CaloricDT(k, T, d);
+  r.P = c.P;
+  r.h = c.h;
+  r.s = c.s;
+  r.Cp = c.cp;
   return r;
 }
 

@@ -25,7 +25,7 @@ Real pressure(int k, Real T, Real rho) { return tfs::Eos(k, EosMode::Pressure, T
 TEST(DensRKS, ThreePositiveRootsAreOrderedVapourFirst) {
   const Real T = 110, P = 1.3L;
   const auto c = tfs::densRKS(5, T, P);
-  ASSERT_EQ(c.kind, 2);
+  ASSERT_EQ(c.kind, tfs::RootCase::Three);
   EXPECT_GT(c.root1, 0);
   EXPECT_GT(c.root1 * tfs::bRKS[5], 0.03L);
   EXPECT_GT(c.root2, 5 * c.root1);
@@ -53,7 +53,7 @@ TEST(DensRKS, OneRealRootIgnoresTheEstimate) {
   for (int k = 2; k <= tfs::kSubstCount; ++k) {
     const Real T = 2 * tfs::Tcr[k], P = 2 * tfs::Pcr[k];
     const auto c = tfs::densRKS(k, T, P);
-    EXPECT_EQ(c.kind, 1) << k;
+    EXPECT_EQ(c.kind, tfs::RootCase::One) << k;
     EXPECT_EQ(c.root2, 0) << k;
     for (Real rho0 : {Real(1e-3), tfs::Rocr[k], 10 * tfs::Rocr[k]}) {
       const Real rho = tfs::DensPT(k, T, P, rho0);
@@ -84,11 +84,11 @@ TEST(DensRKS, LowDensityRootIsTheOneStepValue) {
 // takes over; the roots stay finite on both sides of it.
 TEST(DensRKS, AcrossTheSpinodalTheRootsStayFinite) {
   Real lo = 1.3L, hi = 2.5L;  // three roots at lo, one at hi (nitrogen, 110 K)
-  ASSERT_EQ(tfs::densRKS(5, 110, lo).kind, 2);
-  ASSERT_EQ(tfs::densRKS(5, 110, hi).kind, 1);
+  ASSERT_EQ(tfs::densRKS(5, 110, lo).kind, tfs::RootCase::Three);
+  ASSERT_EQ(tfs::densRKS(5, 110, hi).kind, tfs::RootCase::One);
   for (int i = 0; i < 200; ++i) {
     const Real mid = (lo + hi) / 2;
-    (tfs::densRKS(5, 110, mid).kind == 2 ? lo : hi) = mid;
+    (tfs::densRKS(5, 110, mid).kind == tfs::RootCase::Three ? lo : hi) = mid;
   }
   for (Real P : {lo, hi, std::nextafter(hi, Real(10))}) {
     const auto c = tfs::densRKS(5, 110, P);
