@@ -98,7 +98,7 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
       if (resid(vap) <= 0 && resid(liq) >= 0) {  // two-phase
         const Real x = (vap.*w.field - w.value) / (vap.*w.field - liq.*w.field);
         PointState mix = vap;
-        mix.d = q.dv + x * (q.dl - q.dv);
+        mix.d = mixtureDensity(x, q.dv, q.dl);
         mix.h = q.hv + x * (q.hl - q.hv);
         mix.s = q.sv + x * (q.sl - q.sv);
         mix.*w.field = w.value;
@@ -254,7 +254,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     } else {  // two-phase
       x = (q.sv - s) / (q.sv - q.sl);
       P = q.Pv + x * (q.Pl - q.Pv);
-      d = q.dv + x * (q.dl - q.dv);
+      d = mixtureDensity(x, q.dv, q.dl);
       h = q.hv + x * (q.hl - q.hv);
       Cp = kTwoPhaseCp;
       return;

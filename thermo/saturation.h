@@ -24,6 +24,11 @@ enum class SatGiven { Pressure = 1, Temperature = 2 };
 // Saturated states at the given P or T.
 SatStates dhs2(std::string_view name, Real P, Real T, SatGiven given);
 
+// A two-phase mixture of liquid fraction x: the specific volumes mix
+// linearly, 1/d = x/dl + (1 - x)/dv, and x back from its density.
+inline Real mixtureDensity(Real x, Real dv, Real dl) { return 1 / (x / dl + (1 - x) / dv); }
+inline Real liquidFraction(Real d, Real dv, Real dl) { return (1 / dv - 1 / d) / (1 / dv - 1 / dl); }
+
 // Saturation pressures at T, without the range check: Pv of the dew line
 // and Pl of the bubble line (air's bubble row, capped at Pkp; Pl = Pv for a
 // pure fluid).

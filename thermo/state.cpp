@@ -59,9 +59,9 @@ PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
   SatDensGuess(k, Tl, P, unused, gl);
   const Real dl = DensPT(k, Tl, P, gl);
   const CaloricResult cl = CaloricDT(k, Tl, dl);
-  const Real w = (T - Tl) / (Tv - Tl);
+  const Real w = (T - Tl) / (Tv - Tl);  // vapour fraction
   PointState r;
-  r.d = dl + w * (dv - dl);
+  r.d = mixtureDensity(1 - w, dv, dl);
   r.h = cl.h + w * (cv.h - cl.h);
   r.s = cl.s + w * (cv.s - cl.s);
   r.Cp = (cv.h - cl.h) / (Tv - Tl);
@@ -84,7 +84,7 @@ PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
     }
     const SatStates& q = *sat;
     if (q.dv < q.dl) {
-      const Real x = (d - q.dv) / (q.dl - q.dv);
+      const Real x = liquidFraction(d, q.dv, q.dl);
       if (x > 0 && x < 1) {
         r.P = q.Pv + x * (q.Pl - q.Pv);
         r.h = q.hv + x * (q.hl - q.hv);

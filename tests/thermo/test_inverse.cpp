@@ -100,7 +100,7 @@ TEST(Inverse, TwoPhaseInterpolation) {
   Result r = ByHP("Ar", (q.hv + q.hl) / 2, 1);
   EXPECT_NEAR(r.x, 0.5L, 1e-12L);
   EXPECT_EQ(r.v, q.Tv);
-  EXPECT_NEAR(r.d, (q.dv + q.dl) / 2, 1e-9L);
+  EXPECT_NEAR(1 / r.d, (1 / q.dv + 1 / q.dl) / 2, 1e-12L / r.d);
   EXPECT_NEAR(r.e, (q.sv + q.sl) / 2, 1e-12L);
   EXPECT_EQ(r.Cp, 1000000);
   r = BySP("Ar", 0.75L * q.sv + 0.25L * q.sl, 1);
@@ -123,6 +123,29 @@ TEST(Inverse, TwoPhaseInterpolation) {
   EXPECT_NEAR(r.d, band.d, 1e-6L * band.d);
   r = BySP("Air", band.s, 0.101325L);
   EXPECT_NEAR(r.v, 80, 1e-9L);
+}
+
+// A two-phase mixture mixes specific volumes. Nitrogen at its normal boiling
+// point (saturated vapour 4.61, liquid 806 kg/m3, Span et al. 2000) with 46 %
+// liquid has 1/(0.46/806 + 0.54/4.61) = 8.50 kg/m3; mixing the densities
+// would give hundreds.
+TEST(Inverse, TwoPhaseDensityMixesVolumes) {
+  LibraryWatch watch;
+  const Real T = 77.36L, x = 0.46L;
+  const Sat t = SatT("N2", T);  // Tv holds Pv
+  const Real h = t.hv + x * (t.hl - t.hv), s = t.sv + x * (t.sl - t.sv);
+  for (const Result& r : {ByHP("N2", h, t.Tv), BySP("N2", s, t.Tv), ByTS("N2", T, s)}) {
+    EXPECT_NEAR(r.x, x, 1e-3L);
+    EXPECT_NEAR(r.d, 8.50L, 0.25L);
+  }
+  // (T, d) -> x -> d: the fraction of the volume-rule density is x, and its
+  // enthalpy at the same pressure gives the density back.
+  const Real d = 1 / (x / t.dl + (1 - x) / t.dv);
+  Real P, hd, sd, Cp, xd;
+  tfs::Phs_Td("N2", T, d, P, hd, sd, Cp, xd);
+  EXPECT_NEAR(xd, x, 1e-12L);
+  EXPECT_NEAR(hd, h, 1e-9L);
+  EXPECT_NEAR(ByTS("N2", T, sd).d, d, 1e-9L * d);
 }
 
 TEST(Inverse, SolidificationMessages) {
