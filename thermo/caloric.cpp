@@ -121,7 +121,10 @@ CaloricResult CaloricDT(int subst, Real T, Real rho) {
   CaloricResult r;
   r.P = e.P;
   r.h = ig.h0 + e.hR;
-  r.s = ig.s0 - Rgas[subst] * std::log(e.P / 0.101325L) + e.sR;
+  // The ideal gas at the same density: defined also where the liquid's
+  // pressure is negative.
+  const Real Pideal = rho * Rgas[subst] * T / 1000;
+  r.s = ig.s0 - Rgas[subst] * std::log(Pideal / 0.101325L) + e.sR;
   r.cp = ig.cv0 + e.cvR + e.cpcv;
   return r;
 }

@@ -172,7 +172,7 @@ EosResult EosHe(int subst, EosMode mode, Real T, Real rho) {
   const Real eD = t.v[4] - A * t.d1[4];
 
   r.hR = R * T * (Z - 1) + R * Tcr[subst] * (I[1] + t.d1[2] * I[2] + t.d1[3] * I[3] + t.d1[4] * I[4]);
-  r.sR = R * (std::log(Z) - (1 + I[0] + eB * I[2] + eC * I[3] + eD * I[4]));
+  r.sR = -R * (1 + I[0] + eB * I[2] + eC * I[3] + eD * I[4]);
   r.cvR = -R * A * A * (t.d2[2] * I[2] + t.d2[3] * I[3] + t.d2[4] * I[4]);
   const Real Y = 1 + col[0] + eB * col[2] + eC * col[3] + eD * col[4];
   Real X = Z + delta * Zd;
@@ -204,7 +204,7 @@ EosResult EosRKS(int subst, EosMode mode, Real T, Real rho) {
   const Real lnb = std::log1p(br) / b;  // ln(1 + b rho)/b
   const Real msq = m * sqTr;
   r.hR = R * T * (Z - 1) - 1000 * a * kappa * (kappa + msq) * lnb;
-  r.sR = R * std::log(Z * (1 - br)) - 1000 * a * kappa * msq * lnb / T;
+  r.sR = R * std::log1p(-br) - 1000 * a * kappa * msq * lnb / T;
   r.cvR = 500 * a * msq * (kappa + msq) * lnb / T;
   const Real Y = 1 / (1 - br) + 1000 * a * kappa * msq * rho / (R * T * (1 + br));
   const Real X = 1 / ((1 - br) * (1 - br)) - At * rho * (2 + br) / ((1 + br) * (1 + br));

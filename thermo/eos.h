@@ -14,7 +14,8 @@ struct EosResult {
   Real dP = 0;    // (dP/drho)_T, MPa m3/kg
   Real d2P = 0;   // curvature term for the damped density step
   Real hR = 0;    // residual enthalpy, kJ/kg        (Full only)
-  Real sR = 0;    // residual entropy, kJ/(kg K)     (Full only)
+  Real sR = 0;    // residual entropy against the ideal gas at the same
+                  // T and rho, kJ/(kg K)               (Full only)
   Real cvR = 0;   // residual cv, kJ/(kg K)          (Full only)
   Real cpcv = 0;  // cp - cv of the real fluid       (Full only)
 };

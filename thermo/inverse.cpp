@@ -188,6 +188,7 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
 
 void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
+  checkPressureInput("Tds_hP", P);
   const Wanted w{h, &PointState::h, Rgas[k] / 100, false, "h<hv", "Значение h менше h затвердевания !",
                  "Значение h больше h при T=1000 K !"};
   const Found f = searchT(name, k, P, w);
@@ -196,6 +197,7 @@ void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Re
 
 void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
+  checkPressureInput("Tdh_sP", P);
   const Wanted w{s, &PointState::s, Rgas[k] / 1000, true, "s<sv", "Значение S менше S затвердевания !",
                  "Значение S больше S при T=1000 K !"};
   const Found f = searchT(name, k, P, w);
@@ -217,6 +219,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   };
 
   if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  checkTemperatureInput("Pdh_Ts", T);
   // The saturation line at T serves every pass.
   const SatLineAtT line = satLineAt(k, T);
   if (T < Tcr[k]) {

@@ -16,6 +16,14 @@ inline constexpr Real pressureCeiling(int subst) {
   return subst == kHelium ? kHeliumPressureCeiling : kPressureCeiling;
 }
 
+// Highest pressure the state routines accept, MPa; above it they refuse.
+// The cubic equation keeps its roots below 1/b up to some thousands of MPa.
+inline constexpr Real kPressureLimit = 1000;
+
+// Highest temperature the state routines accept, K; above it they refuse.
+// Ten times the ceiling of the temperature searches.
+inline constexpr Real kTemperatureLimit = 10000;
+
 // Lowest pressure handled soundly, MPa: two decades below the lowest
 // triple-point pressure (oxygen, 1.5e-4 MPa), where every fluid is an ideal
 // gas to 1e-5 and the inverse routines still find their states.

@@ -161,6 +161,7 @@ SatStates dhs2(std::string_view name, Real P, Real T, SatGiven given) {
 void dhs2_P(std::string_view name, Real P, Real& Tv, Real& dv, Real& hv, Real& sv, Real& Cpv,
             Real& Tl, Real& dl, Real& hl, Real& sl, Real& Cpl) {
   checkPRange(kCallerDhs2P, SubstIndex(name), P);
+  checkPressureInput("dhs2_P", P);
   const SatStates r = dhs2(name, P, 0, SatGiven::Pressure);
   Tv = r.Tv, dv = r.dv, hv = r.hv, sv = r.sv, Cpv = r.Cpv;
   Tl = r.Tl, dl = r.dl, hl = r.hl, sl = r.sl, Cpl = r.Cpl;
@@ -176,6 +177,7 @@ void dhs2_T(std::string_view name, Real T, Real& Pv, Real& dv, Real& hv, Real& s
 
 Real Tmelt(std::string_view name, Real P) {
   const int k = SubstIndex(name);
+  checkPressureCap("Tmelt", P);
   const Real* a = kMeltCoef[k];
   Real Tm = XpowY((P - a[0]) / a[1], 1 / a[2]) + a[3];
   if (k == 1 && Tm < 0.04L * P + 2.2L) Tm = 0.04L * P + 2.2L;
@@ -186,6 +188,7 @@ Real Pmelt(std::string_view name, Real T) {
   const int k = SubstIndex(name);
   if (T < Ttr[k])
     consoleFatal("  Температура Т=" + formatNumber("%5.1f", T) + " ниже Т тройной точки !");
+  checkTemperatureInput("Pmelt", T);
   const Real* a = kMeltCoef[k];
   return a[0] + a[1] * XpowY(T - a[3], a[2]);
 }

@@ -70,7 +70,10 @@ PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
 }
 
 void dhs_PT(std::string_view name, Real P, Real T, Real& d, Real& h, Real& s, Real& Cp, Real& x) {
-  const PointState r = statePT(SubstIndex(name), P, T);
+  const int k = SubstIndex(name);
+  checkPressureInput("dhs_PT", P);
+  checkTemperatureInput("dhs_PT", T);
+  const PointState r = statePT(k, P, T);
   d = r.d, h = r.h, s = r.s, Cp = r.Cp, x = r.x;
 }
 
@@ -113,6 +116,8 @@ PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
 void Phs_Td(std::string_view name, Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
   if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  checkTemperatureInput("Phs_Td", T);
+  checkDensityInput("Phs_Td", k, d);
   const PhsResult r = stateTd(k, T, d, nullptr);
   P = r.P, h = r.h, s = r.s, Cp = r.Cp, x = r.x;
 }

@@ -5,6 +5,7 @@
 #include "thermo/caloric.h"
 #include "thermo/density.h"
 #include "thermo/eos.h"
+#include "thermo/limits.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -152,23 +153,21 @@ TEST(CaloricDT, RealFluidThermodynamicIdentities) {
   }
 }
 
-// Any finite T > 0 and rho >= 0 returns; rho at and beyond 1/b of the cubic
-// equation may give inf or NaN.
-TEST(CaloricBadInput, EveryRoutineReturns) {
-  Real sink = 0;
-  for (int k = 1; k <= tfs::kSubstCount; ++k)
+// Any finite T > 0 and density below the limiting one give finite results;
+// at and beyond it the routines still return.
+TEST(CaloricBadInput, FiniteBelowTheLimitingDensity) {
+  for (int k = 1; k <= tfs::kSubstCount; ++k) {
+    const Real top = tfs::limitingDensity(k);
     for (Real T : {Real(1e-300), Real(1e-4), tfs::Ttr[k], Real(300), Real(1e8), Real(1e300)})
-      for (Real rho : {Real(0), Real(1e-300), Real(1), tfs::Rocr[k], 1 / tfs::bRKS[k], 2 / tfs::bRKS[k], Real(1e300)}) {
-        for (auto mode : {EosMode::Pressure, EosMode::Full}) {
-          const auto e = tfs::Eos(k, mode, T, rho);
-          sink += e.P + e.dP + e.d2P + e.hR + e.sR + e.cvR + e.cpcv;
-        }
+      for (Real rho : {Real(1e-300), Real(1), tfs::Rocr[k], 0.999L * top, top, 2 * top, Real(1e300)}) {
+        const auto e = tfs::Eos(k, EosMode::Full, T, rho);
         const auto c = tfs::CaloricDT(k, T, rho);
         const auto g = tfs::IdealGas(k, T);
-        sink += c.h + c.s + c.cp + g.h0 + g.s0 + g.cp0 + g.cv0;
+        const bool finite = std::isfinite(e.P + e.dP + e.d2P + e.hR + e.sR + e.cvR + e.cpcv) &&
+                            std::isfinite(c.h + c.s + c.cp) && std::isfinite(g.h0 + g.s0 + g.cp0 + g.cv0);
+        if (rho < top) EXPECT_TRUE(finite) << k << " T=" << static_cast<double>(T) << " rho=" << static_cast<double>(rho);
       }
-  (void)sink;
-  SUCCEED();
+  }
 }
 
 }  // namespace

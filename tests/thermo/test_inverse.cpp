@@ -383,4 +383,23 @@ TEST(Inverse, RoundTripsOverAGrid) {
   EXPECT_TRUE(watch.messages.empty());
 }
 
+// At the lowest pressure the library handles, every substance's vapour is
+// found again from (h, P), (s, P) and (T, s).
+TEST(Inverse, RoundTripsAtThePressureFloor) {
+  LibraryWatch watch;
+  const Real P = tfs::kPressureFloor;
+  for (int k = 1; k <= 11; ++k) {
+    const char* nm = name(k);
+    for (Real T : {tfs::Ttr[k] + 1, tfs::Tcr[k], Real(300), Real(900)}) {
+      const State st = PT(nm, P, T);
+      ASSERT_EQ(st.x, 0) << nm;
+      EXPECT_NEAR(ByHP(nm, st.h, P).v, T, 1.5L * tolH(k) / st.Cp + 1e-6L) << nm << " T=" << T;
+      EXPECT_NEAR(BySP(nm, st.s, P).v, T, 1.5L * tolS(k) * T / st.Cp + 1e-6L) << nm << " T=" << T;
+      // Ideal gas: ds/dlnP = -R.
+      EXPECT_NEAR(ByTS(nm, T, st.s).v, P, 1.5L * tolS(k) / tfs::Rgas[k] * P) << nm << " T=" << T;
+    }
+  }
+  EXPECT_TRUE(watch.messages.empty());
+}
+
 }  // namespace
