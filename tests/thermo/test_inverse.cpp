@@ -123,6 +123,12 @@ TEST(Inverse, TwoPhaseInterpolation) {
   EXPECT_NEAR(r.d, band.d, 1e-6L * band.d);
   r = BySP("Air", band.s, 0.101325L);
   EXPECT_NEAR(r.v, 80, 1e-9L);
+  // Air at fixed T: the pressure runs from Pv to Pl with x.
+  const Sat a = SatT("Air", 80);  // Tv, Tl hold Pv, Pl
+  ASSERT_GT(a.Tl, 1.1L * a.Tv);
+  r = ByTS("Air", 80, 0.7L * a.sv + 0.3L * a.sl);
+  EXPECT_NEAR(r.x, 0.3L, 1e-12L);
+  EXPECT_NEAR(r.v, a.Tv + 0.3L * (a.Tl - a.Tv), 1e-12L);
 }
 
 // A two-phase mixture mixes specific volumes. Nitrogen at its normal boiling
