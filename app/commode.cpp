@@ -9,11 +9,25 @@
 
 namespace app {
 
-QString fmt(const char* pattern, Real value) { return QString::fromStdString(tfs::formatNumber(pattern, value)); }
+char& decimalSeparator() {
+  static char sep = '.';
+  return sep;
+}
+
+QString fmt(const char* pattern, Real value) {
+  return QString::fromStdString(tfs::formatNumber(pattern, value, decimalSeparator()));
+}
 
 void adoptLocaleSeparator() {
   const QString dp = QLocale::system().decimalPoint();
-  tfs::setDecimalSeparator(dp.size() == 1 && dp[0].unicode() < 128 ? char(dp[0].unicode()) : '.');
+  decimalSeparator() = dp.size() == 1 && dp[0].unicode() < 128 ? char(dp[0].unicode()) : '.';
+}
+
+QString localizedNumbers(const QString& text) {
+  QString out = text;
+  for (qsizetype i = 1; i + 1 < out.size(); ++i)
+    if (out[i] == u'.' && out[i - 1].isDigit() && out[i + 1].isDigit()) out[i] = QChar(decimalSeparator());
+  return out;
 }
 
 namespace {

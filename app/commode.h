@@ -20,10 +20,18 @@ void EditToNumber(const QString& text, Real& value, unsigned char& flag);
 // false when the whole text is not such a number.
 bool standardConversion(const QString& text, Real& value);
 
+// The decimal separator of every number shown ('.' until
+// adoptLocaleSeparator).
+char& decimalSeparator();
+
 // printf-style pattern with one number, with the user's decimal separator.
 QString fmt(const char* pattern, Real value);
 
 // Sets the decimal separator from the system locale (',' for ru_RU).
 void adoptLocaleSeparator();
+
+// A text of the property library with the user's separator in its numbers
+// (a point between two digits).
+QString localizedNumbers(const QString& text);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <cstdlib>
 
+#include "app/commode.h"
 #include "app/libguard.h"
 #include "thermo/report.h"
 
@@ -38,9 +39,10 @@ MessageService& messages() {
 void setMessageService(MessageService* service) { g_service = service; }
 
 void installLibraryHandlers() {
-  tfs::setMessageHandler([](const std::string& text) { messages().show(QString::fromStdString(text)); });
+  tfs::setMessageHandler(
+      [](const std::string& text) { messages().show(localizedNumbers(QString::fromStdString(text))); });
   tfs::setFatalHandler([](const std::string& text) {
-    messages().show(QString::fromStdString(text));
+    messages().show(localizedNumbers(QString::fromStdString(text)));
     if (detail::guardDepth() > 0) throw LibraryRefusal{};
     std::exit(1);
   });

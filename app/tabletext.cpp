@@ -9,8 +9,8 @@
 #include <QSaveFile>
 #include <QTableWidget>
 
+#include "app/commode.h"
 #include "app/messages.h"
-#include "thermo/report.h"
 
 namespace app {
 
@@ -90,7 +90,7 @@ TextTable selectedCells(const QTableWidget* grid) {
   return rows;
 }
 
-QChar csvSeparator() { return tfs::decimalSeparator() == ',' ? u';' : u','; }
+QChar csvSeparator() { return decimalSeparator() == ',' ? u';' : u','; }
 
 bool saveCsv(const TextTable& rows, const QString& path) {
   QSaveFile f(path);

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/commode.h"
+#include "app/libguard.h"
+#include "thermo/tfs.h"
 #include "tests/gui_test_support.h"
 
 namespace {
@@ -143,6 +145,26 @@ TEST(StandardConversion, AcceptsPointRejectsCommaInAnyCLocale) {
     EXPECT_EQ(v, -1);  // a refused text leaves the value alone
   }
   std::setlocale(LC_NUMERIC, keep.c_str());
+}
+
+// The library writes its numbers with a point; its messages reach the user
+// with the user's separator, and only the decimal points between digits
+// change.
+TEST(LibraryTexts, RangeMessageShowsTheUsersSeparator) {
+  const char keep = app::decimalSeparator();
+  app::decimalSeparator() = ',';
+  testing_support::recorder().texts.clear();
+  Real Pv = 0, Pl = 0;
+  const bool ran = app::libraryGuarded([&] { tfs::Psat("He", 2.1L, Pv, Pl); });
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(testing_support::recorder().texts,
+            QStringList{QStringLiteral(" Используемая в программе Psat температура   2,10 ниже тройной точки для "
+                                       "данного вещества!")});
+  EXPECT_EQ(app::localizedNumbers(QStringLiteral("dhs2_T: -0.5000 MPa. T=1000 K .5")),
+            QStringLiteral("dhs2_T: -0,5000 MPa. T=1000 K .5"));
+  EXPECT_EQ(app::fmt("%6.2f", 2.1L), QStringLiteral("  2,10"));
+  app::decimalSeparator() = keep;
+  testing_support::recorder().texts.clear();
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ namespace {
 
 using app::Real;
 
-QString sep() { return QString(QChar(tfs::decimalSeparator())); }
+QString sep() { return QString(QChar(app::decimalSeparator())); }
 
 class MainWindow : public ::testing::Test {
  protected:

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "app/appstate.h"
+#include "app/commode.h"
 #include "app/tabletext.h"
 #include "app/windows.h"
 #include "diagram/procstore.h"
@@ -87,7 +88,7 @@ TEST(TableText, CellsThatWouldSplitAreQuotedAndReadBack) {
   EXPECT_EQ(app::tableText({{QStringLiteral("1,5"), QStringLiteral("a\"b")}}, u';'), QStringLiteral("1,5;\"a\"\"b\"\n"));
   EXPECT_EQ(app::tableText({}, u','), QString());
   // The separator suits the numbers: a comma only where they have points.
-  EXPECT_EQ(app::csvSeparator(), tfs::decimalSeparator() == ',' ? QChar(u';') : QChar(u','));
+  EXPECT_EQ(app::csvSeparator(), app::decimalSeparator() == ',' ? QChar(u';') : QChar(u','));
 }
 
 class Tables : public ::testing::Test {
