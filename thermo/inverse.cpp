@@ -13,9 +13,7 @@
 namespace tfs {
 namespace {
 
-constexpr Real kTHighStart = 500;  // upper bracket end before one is found
-constexpr Real kTCeiling = 1000;  // the upper end is doubled up to this (the
-                                   // ideal-gas fits hold no further)
+constexpr Real kTCeiling = 1000;  // the temperature searches go no higher
 constexpr int kTPasses = 21;
 constexpr int kPPasses = 31;
 constexpr int kBisections = 200;
@@ -73,9 +71,10 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
   const Real Tm = meltLimit(name, k, P);
   auto resid = [&](const PointState& st) { return w.value - st.*w.field; };
   // A: the warmest state found below the wanted value (r > 0), B: the
-  // coldest one above it.
-  Real TA = 0, rA = 0, TB = kTHighStart, rB = 0, Tcap = kTHighStart, T = 0;
-  bool bracket = false;
+  // coldest one above it. The state at the solidification temperature is
+  // taken only when a step falls below it.
+  Real TA = 0, rA = 0, TB = 0, rB = 0, T = 0;
+  bool haveA = false, haveB = false, floorSeen = false, liquid = false;
 
   if (subcritical(k, P)) {
     Real Tv = Tm, Tl = 0;
@@ -84,6 +83,7 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
     // reference is the vapour at the solidification temperature.
     if (P < triplePressure(k, true)) {
       vap = statePT(k, P, Tm);
+      floorSeen = true;
       const Real r = resid(vap);
       if (r < 0) message(w.belowLine);
       // On or below the state at the solidification temperature: that state.
@@ -108,58 +108,40 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
       }
     }
     if (resid(vap) > 0) {  // superheated vapour
-      TA = Tv, rA = resid(vap);
+      TA = Tv, rA = resid(vap), haveA = true;
       T = step(w, Tv, rA, vap.Cp);
     } else {  // compressed liquid
-      TB = Tl, rB = resid(liq);
+      TB = Tl, rB = resid(liq), haveB = true;
+      liquid = true;
       T = step(w, Tl, rB, liq.Cp);
-      if (T < Tm) T = (2 * Tm + Tl) / 3;
-      const PointState st = statePT(k, P, Tm);
-      if (resid(st) < 0) {
-        message(w.belowSolid);
-        return {Tm, st};
-      }
-      TA = Tm, rA = resid(st);
-      bracket = true;
     }
   } else {
     const Real T0 = supercriticalStart(k, P);
     const PointState st0 = statePT(k, P, T0);
     const Real r0 = resid(st0);
     if (r0 < 0) {
-      TB = T0, rB = r0;
-      TA = Tm, rA = resid(statePT(k, P, Tm));
-      bracket = true;
-      T = rA <= 0 ? Tm + 0.01L : TA + (TB - TA) * rA / (rA - rB);
+      TB = T0, rB = r0, haveB = true;
     } else {
-      TA = T0, rA = r0;
-      T = step(w, T0, r0, st0.Cp);
-      PointState st = statePT(k, P, T);
-      if (resid(st) < 0) {
-        TB = T, rB = resid(st);
-        bracket = true;
-        T = (2 * TA + TB) / 3;
-      } else {
-        // Upper end: 500 K, doubled while the state still lies below.
-        TB = kTHighStart;
-        for (;;) {
-          st = statePT(k, P, TB);
-          rB = resid(st);
-          if (rB <= 0 || TB >= kTCeiling) break;
-          TB = std::min(2 * TB, kTCeiling);
-        }
-        Tcap = TB;
-        if (rB > 0) {
-          message(w.aboveTop);
-          return {TB, st};
-        }
-        bracket = true;
-      }
+      TA = T0, rA = r0, haveA = true;
     }
+    T = step(w, T0, r0, st0.Cp);
   }
 
-  T = std::min(T, kTCeiling);
   for (int pass = 0; pass < kTPasses; ++pass) {
+    T = std::min(T, kTCeiling);
+    if (!(T >= Tm) && !floorSeen) {
+      // A step below the solidification temperature: the state there ends
+      // the search when the wanted value lies at or below it.
+      floorSeen = true;
+      const PointState st = statePT(k, P, Tm);
+      const Real r = resid(st);
+      if (!(r > w.tol)) {
+        if (r < 0 && liquid) message(w.belowSolid);
+        return {Tm, st};
+      }
+      TA = Tm, rA = r, haveA = true;
+      T = haveB ? TA + (TB - TA) * rA / (rA - rB) : Tm;
+    }
     const PointState st = statePT(k, P, T);
     const Real r = resid(st);
     if (std::fabs(r) <= w.tol) return {T, st};
@@ -168,19 +150,21 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
       return {T, st};
     }
     const Real Tprev = T;
-    if (r > 0 && T > TA) TA = T, rA = r;
-    if (r <= 0 && T < TB) TB = T, rB = r;
-    if (!bracket && TA > 0 && TB < Tcap && rA > 0 && rB < 0) bracket = true;
+    if (r > 0 && (!haveA || T > TA)) TA = T, rA = r, haveA = true;
+    if (r <= 0 && (!haveB || T < TB)) TB = T, rB = r, haveB = true;
+    const bool bracket = haveA && haveB;
     const Real Cp = bracket ? blend(w, k, st.Cp, TA, rA, TB, rB) : st.Cp;
     T = step(w, T, r, Cp);
     if (bracket) {
       if (outside(T, TA, TB)) T = (TA + TB) / 2;
-    } else if (outside(T, TA, INFINITY)) {
+    } else if (haveA && outside(T, TA, INFINITY)) {
       T = (TA + Tprev) / 2;
+    } else if (haveB && !(T <= TB)) {
+      T = (TB + Tprev) / 2;
     }
-    T = std::min(T, kTCeiling);
   }
   // Not converged: the state at the last temperature.
+  T = std::min(T, kTCeiling);
   return {T, statePT(k, P, T)};
 }
 
@@ -209,6 +193,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   const Real tol = Rgas[k] / 1000;
   const Real Pmax = pressureCeiling(k);
   Real PA, sA, PB, sB;
+  bool liquid = false;
   auto take = [&](const PointState& st) { d = st.d, h = st.h, Cp = st.Cp, x = st.x; };
   // Low-pressure end: the ideal gas at Plow.
   auto lowEnd = [&](Real Plow, const SatStates* sat) {
@@ -223,7 +208,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   // The saturation line at T serves every pass.
   const SatLineAtT line = satLineAt(k, T);
   if (T < Tcr[k]) {
-    const SatStates q = dhs2(name, 0, T, SatGiven::Temperature);
+    const SatStates q = satStatesAt(k, T, line);
     if (std::fabs(s - q.sv) < tol) {
       P = q.Pv, d = q.dv, h = q.hv, Cp = q.Cpv, x = 0;
       return;
@@ -239,6 +224,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
       // in the dome: start well below Pv instead.
       lowEnd(q.Pv > 0.002L ? 0.001L : q.Pv / 10, &q);
     } else if (s < q.sl) {  // liquid
+      liquid = true;
       PB = q.Pl, sB = q.sl;
       Real Pm = Pmelt(name, T);
       if (Pm > Pmax) Pm = Pmax;
@@ -274,19 +260,28 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     lowEnd(0.001L, nullptr);
   }
 
+  // False position in ln P, where the entropy of a gas is nearly linear;
+  // in the compressed liquid it is nearly linear in P itself.
+  const bool linear = liquid;
   const Real lnPmax = std::log(Pmax);
   Real lnPA = std::log(PA), lnPB = std::log(PB);
   // Residuals of the two ends in the interpolation. When the same end moves
-  // twice in a row the other one's weight is halved (Illinois rule): in the
-  // liquid, s is nearly linear in P, not ln P, and plain false position
-  // would creep towards the root from one side only.
+  // twice in a row the other one's weight is halved (Illinois rule), so that
+  // the false position does not creep towards the root from one side only.
   Real wA = sA - s, wB = sB - s;
   int lastSide = 0;
   for (int pass = 0; pass < kPPasses; ++pass) {
-    Real lnP = lnPA + (lnPB - lnPA) * wA / (wA - wB);
-    if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
-    lnP = std::clamp(lnP, std::min(lnPA, lnPB) - 46, lnPmax);
-    P = std::exp(lnP);
+    Real lnP;
+    if (linear) {
+      P = PA + (PB - PA) * wA / (wA - wB);
+      if (!(P > std::min(PA, PB) && P < std::max(PA, PB))) P = (PA + PB) / 2;
+      lnP = std::log(P);
+    } else {
+      lnP = lnPA + (lnPB - lnPA) * wA / (wA - wB);
+      if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
+      lnP = std::clamp(lnP, std::min(lnPA, lnPB) - 46, lnPmax);
+      P = std::exp(lnP);
+    }
     const PointState st = statePT(k, P, T, line);
     take(st);
     if (std::fabs(s - st.s) < tol) return;

@@ -66,17 +66,21 @@ Real satNewton(int row, Real lnP, Real B, Real& T) {
   return T;
 }
 
-// One saturated side at (T, P): density from the vapour or liquid start value.
-void satSide(int k, Real T, Real P, bool liquid, Real& d, Real& h, Real& s, Real& Cp) {
-  // Above Tcr the start-value correlation keeps its outputs: start from the
-  // critical density then.
-  Real dV0 = Rocr[k], dL0 = Rocr[k];
-  SatDensGuess(k, T, P, dV0, dL0);
-  d = DensPT(k, T, P, liquid ? dL0 : dV0);
+// One saturated side at (T, P) from the start value of its density.
+void satSide(int k, Real T, Real P, Real rho0, Real& d, Real& h, Real& s, Real& Cp) {
+  d = DensPT(k, T, P, rho0);
   const CaloricResult c = CaloricDT(k, T, d);
   h = c.h;
   s = c.s;
   Cp = c.cp;
+}
+
+// The same with the start value from the correlation. Above Tcr it keeps
+// its outputs: start from the critical density then.
+void satSide(int k, Real T, Real P, bool liquid, Real& d, Real& h, Real& s, Real& Cp) {
+  Real dV0 = Rocr[k], dL0 = Rocr[k];
+  SatDensGuess(k, T, P, dV0, dL0);
+  satSide(k, T, P, liquid ? dL0 : dV0, d, h, s, Cp);
 }
 
 }  // namespace
@@ -155,6 +159,16 @@ SatStates dhs2(std::string_view name, Real P, Real T, SatGiven given) {
   }
   satSide(k, r.Tv, r.Pv, false, r.dv, r.hv, r.sv, r.Cpv);
   satSide(k, r.Tl, r.Pl, true, r.dl, r.hl, r.sl, r.Cpl);
+  return r;
+}
+
+SatStates satStatesAt(int k, Real T, const SatLineAtT& line) {
+  SatStates r;
+  r.Tv = r.Tl = T;
+  r.Pv = line.Pv, r.Pl = line.Pl;
+  // The liquid start value does not depend on the pressure.
+  satSide(k, T, r.Pv, line.dV0, r.dv, r.hv, r.sv, r.Cpv);
+  satSide(k, T, r.Pl, line.dL0, r.dl, r.hl, r.sl, r.Cpl);
   return r;
 }
 

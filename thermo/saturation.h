@@ -58,6 +58,9 @@ struct SatLineAtT {
 };
 SatLineAtT satLineAt(int subst, Real T);
 PointState statePT(int subst, Real P, Real T, const SatLineAtT& line);
+// The saturated states at T from what the line at T already holds (the same
+// states as dhs2 at T, without its checks).
+SatStates satStatesAt(int subst, Real T, const SatLineAtT& line);
 
 // State at (T, d), the core of Phs_Td; sat may hold the saturated states at
 // T (T < Tcr) when the caller already has them.
