@@ -32,6 +32,13 @@ constexpr SatGuessCoef kSatGuess[kSubstCount + 1] = {
 
 constexpr Real kRelTol = 1e-5L;
 
+// The angles of the second and third trigonometric root, as the table states
+// them (not exactly 2 pi/3 and 4 pi/3), by their cosine and sine: cos(phi +
+// a) = cos phi cos a - sin phi sin a keeps the argument of the cosine small,
+// where the long double cosine is cheap.
+const Real kCosA2 = std::cos(2.094388666666666667L), kSinA2 = std::sin(2.094388666666666667L);
+const Real kCosA3 = std::cos(4.188777333333333333L), kSinA3 = std::sin(4.188777333333333333L);
+
 }  // namespace
 
 CubicRoots densRKS(int subst, Real T, Real P) {
@@ -86,9 +93,10 @@ CubicRoots densRKS(int subst, Real T, Real P) {
     } else {
       const Real phi = std::atan(std::sqrt(1 - v * v) / v) / 3;
       kind = RootCase::Three;
-      r1 = -2 * r * std::cos(phi) - s;
-      r2 = -2 * r * std::cos(phi + 2.094388666666666667L) - s;
-      r3 = -2 * r * std::cos(phi + 4.188777333333333333L) - s;
+      const Real c = std::cos(phi), sn = std::sin(phi);
+      r1 = -2 * r * c - s;
+      r2 = -2 * r * (c * kCosA2 - sn * kSinA2) - s;
+      r3 = -2 * r * (c * kCosA3 - sn * kSinA3) - s;
     }
   }
 
@@ -126,8 +134,9 @@ Real DensPT(int subst, Real T, Real P, Real rho0) {
   if (subst == 1) {
     // The damped steps keep the iteration in the basin of rho0. At the bound
     // the last density is returned.
+    const HeliumIsotherm iso = heliumIsotherm(subst, T);
     for (int pass = 0; pass < kHeliumDensityPasses; ++pass) {
-      const EosResult e = EosHe(subst, EosMode::Pressure, T, rho);
+      const EosResult e = heliumPressure(iso, rho);
       const Real step = DampedStep(e.P - P, e.dP, e.d2P);
       rho -= step;
       if (std::fabs(step / rho) < kRelTol || !std::isfinite(rho)) break;

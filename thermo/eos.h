@@ -22,6 +22,15 @@ struct EosResult {
 
 // Helium (index 1) only.
 EosResult EosHe(int subst, EosMode mode, Real T, Real rho);
+
+// Helium's pressure along one isotherm: the coefficients of its density
+// series at T, taken once for the many passes of the density iteration.
+struct HeliumIsotherm {
+  Real RT = 0, rhoCr = 0;
+  Real c[11] = {};  // c[i] multiplies (rho/rhoCr)^i
+};
+HeliumIsotherm heliumIsotherm(int subst, Real T);
+EosResult heliumPressure(const HeliumIsotherm& iso, Real rho);
 // Any substance but helium.
 EosResult EosRKS(int subst, EosMode mode, Real T, Real rho);
 // Picks EosHe for index 1, EosRKS otherwise.

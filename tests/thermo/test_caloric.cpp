@@ -165,7 +165,9 @@ TEST(CaloricBadInput, FiniteBelowTheLimitingDensity) {
         const auto g = tfs::IdealGas(k, T);
         const bool finite = std::isfinite(e.P + e.dP + e.d2P + e.hR + e.sR + e.cvR + e.cpcv) &&
                             std::isfinite(c.h + c.s + c.cp) && std::isfinite(g.h0 + g.s0 + g.cp0 + g.cv0);
-        if (rho < top) EXPECT_TRUE(finite) << k << " T=" << static_cast<double>(T) << " rho=" << static_cast<double>(rho);
+        if (rho < top) {
+          EXPECT_TRUE(finite) << k << " T=" << static_cast<double>(T) << " rho=" << static_cast<double>(rho);
+        }
       }
   }
 }
