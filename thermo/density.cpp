@@ -145,10 +145,14 @@ Real DensPT(int subst, Real T, Real P, Real rho0) {
   }
 
   const CubicRoots c = densRKS(subst, T, P);
-  if (c.kind == RootCase::Three)
-    rho = std::fabs(c.root2 / rho0 - 1) <= std::fabs(c.root1 / rho0 - 1) ? c.root2 : c.root1;
-  else
-    rho = c.root1;
+  return refineRKS(subst, T, P, c.kind == RootCase::Three ? pickRoot(c, rho0) : c.root1);
+}
+
+Real pickRoot(const CubicRoots& c, Real rho0) {
+  return std::fabs(c.root2 / rho0 - 1) <= std::fabs(c.root1 / rho0 - 1) ? c.root2 : c.root1;
+}
+
+Real refineRKS(int subst, Real T, Real P, Real rho) {
   for (int pass = 0; pass < 2; ++pass) {
     const EosResult e = EosRKS(subst, EosMode::Pressure, T, rho);
     const Real step = DampedStep(e.P - P, e.dP, e.d2P);

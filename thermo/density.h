@@ -23,6 +23,12 @@ Real DampedStep(Real dP, Real dPdrho, Real d2P);
 // Density at (T, P) reached from the estimate rho0, which picks the phase.
 Real DensPT(int subst, Real T, Real P, Real rho0);
 
+// DensPT's two steps for the cubic equation: the root nearer to rho0 (by
+// relative distance) of three, and its correction by two damped Newton
+// passes.
+Real pickRoot(const CubicRoots& roots, Real rho0);
+Real refineRKS(int subst, Real T, Real P, Real rho);
+
 // Helium's damped iteration stops after this many passes at most.
 inline constexpr int kHeliumDensityPasses = 5000;
 

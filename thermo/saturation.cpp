@@ -166,9 +166,10 @@ SatStates satStatesAt(int k, Real T, const SatLineAtT& line) {
   SatStates r;
   r.Tv = r.Tl = T;
   r.Pv = line.Pv, r.Pl = line.Pl;
-  // The liquid start value does not depend on the pressure.
-  satSide(k, T, r.Pv, line.dV0, r.dv, r.hv, r.sv, r.Cpv);
-  satSide(k, T, r.Pl, line.dL0, r.dl, r.hl, r.sl, r.Cpl);
+  Real dV0, dL0;
+  lineGuesses(k, T, line, dV0, dL0);
+  satSide(k, T, r.Pv, dV0, r.dv, r.hv, r.sv, r.Cpv);
+  satSide(k, T, r.Pl, dL0, r.dl, r.hl, r.sl, r.Cpl);
   return r;
 }
 

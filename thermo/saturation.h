@@ -50,13 +50,15 @@ struct PointState {
 PointState statePT(int subst, Real P, Real T);
 
 // What statePT needs of the saturation line at T: whether T is below the
-// line's end, Pv, Pl and the start values of the density (vapour at Pv).
-// A search at fixed T takes it once.
+// line's end, Pv and Pl. A search at fixed T takes it once.
 struct SatLineAtT {
   bool subcritical = false;
-  Real Pv = 0, Pl = 0, dV0 = 0, dL0 = 0;
+  Real Pv = 0, Pl = 0;
 };
 SatLineAtT satLineAt(int subst, Real T);
+// The start values of the saturated densities at T (vapour at Pv); the
+// liquid's does not depend on the pressure. Taken only where they decide.
+void lineGuesses(int subst, Real T, const SatLineAtT& line, Real& dV0, Real& dL0);
 PointState statePT(int subst, Real P, Real T, const SatLineAtT& line);
 // The saturated states at T from what the line at T already holds (the same
 // states as dhs2 at T, without its checks).

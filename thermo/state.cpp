@@ -13,6 +13,15 @@
 namespace tfs {
 namespace {
 
+// Density at (T, P) on the side the estimate picks. The estimate is taken
+// only where it decides: helium's iteration and three roots of the cubic.
+template <class Estimate>
+Real densityAt(int k, Real T, Real P, Estimate&& estimate) {
+  if (k == kHelium) return DensPT(k, T, P, estimate());
+  const CubicRoots c = densRKS(k, T, P);
+  return refineRKS(k, T, P, c.kind == RootCase::Three ? pickRoot(c, estimate()) : c.root1);
+}
+
 PointState single(int k, Real T, Real d, Real x) {
   const CaloricResult c = CaloricDT(k, T, d);
   return {d, c.h, c.s, c.cp, x};
@@ -28,10 +37,12 @@ SatLineAtT satLineAt(int k, Real T) {
   if (!q.subcritical) return q;
   checkTRange(kCallerPsat, k, T);
   satPressures(k, T, q.Pv, q.Pl);
-  // The liquid start value does not depend on the pressure.
-  q.dV0 = q.dL0 = Rocr[k];
-  SatDensGuess(k, T, q.Pv, q.dV0, q.dL0);
   return q;
+}
+
+void lineGuesses(int k, Real T, const SatLineAtT& q, Real& dV0, Real& dL0) {
+  dV0 = dL0 = Rocr[k];
+  SatDensGuess(k, T, q.Pv, dV0, dL0);
 }
 
 PointState statePT(int k, Real P, Real T) { return statePT(k, P, T, satLineAt(k, T)); }
@@ -41,16 +52,26 @@ PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
     const CubicRoots roots = densRKS(k, T, P);
     return single(k, T, DensPT(k, T, P, roots.root1), 0);
   }
-  if (P > q.Pl) return single(k, T, DensPT(k, T, P, q.dL0), 1);  // compressed liquid
+  auto vapour = [&] {
+    Real dV0, dL0;
+    lineGuesses(k, T, q, dV0, dL0);
+    return dV0 * P / q.Pv;
+  };
+  auto liquid = [&] {
+    Real dV0, dL0;
+    lineGuesses(k, T, q, dV0, dL0);
+    return dL0;
+  };
+  if (P > q.Pl) return single(k, T, densityAt(k, T, P, liquid), 1);  // compressed liquid
   // A pure fluid exactly on its saturation pressure is the saturated vapour.
-  if (P < q.Pv || k != kAir) return single(k, T, DensPT(k, T, P, q.dV0 * P / q.Pv), 0);
+  if (P < q.Pv || k != kAir) return single(k, T, densityAt(k, T, P, vapour), 0);
   // Air between its dew and bubble lines: the band at constant P. The line
   // temperatures come from the correlations as they stand (the bubble line
   // continued below Ttr, both lines up to Pkp), so a legal (P, T) never
   // ends the program here.
   Real Tv = 0, Tl = 0;
   satTemperatures(k, P, Tv, Tl);
-  if (!(Tv > Tl)) return single(k, T, DensPT(k, T, P, q.dV0 * P / q.Pv), 0);
+  if (!(Tv > Tl)) return single(k, T, densityAt(k, T, P, vapour), 0);
   Real gv = Rocr[k], gl = Rocr[k], unused = 0;
   SatDensGuess(k, Tv, P, gv, unused);
   const Real dv = DensPT(k, Tv, P, gv);
