@@ -131,7 +131,7 @@ Real DampedStep(Real dP, Real dPdrho, Real d2P) {
 
 Real DensPT(int subst, Real T, Real P, Real rho0) {
   Real rho = rho0;
-  if (subst == 1) {
+  if (subst == kHelium) {
     // The damped steps keep the iteration in the basin of rho0. At the bound
     // the last density is returned.
     const HeliumIsotherm iso = heliumIsotherm(subst, T);

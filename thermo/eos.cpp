@@ -227,7 +227,7 @@ EosResult EosRKS(int subst, EosMode mode, Real T, Real rho) {
 }
 
 EosResult Eos(int subst, EosMode mode, Real T, Real rho) {
-  return subst == 1 ? EosHe(subst, mode, T, rho) : EosRKS(subst, mode, T, rho);
+  return subst == kHelium ? EosHe(subst, mode, T, rho) : EosRKS(subst, mode, T, rho);
 }
 
 }  // namespace tfs

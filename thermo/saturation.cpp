@@ -87,7 +87,7 @@ void satSide(int k, Real T, Real P, bool liquid, Real& d, Real& h, Real& s, Real
 
 Real lnPsat(int row, Real T) {
   const Real* c = kSatCoef[row];
-  const Real x = row == 1 ? T : T / 100;
+  const Real x = row == kHelium ? T : T / 100;
   Real L = c[1] / x + c[0] + x * (c[2] + x * (c[3] + x * (c[4] + x * c[5])));
   if (c[6] != 0) L += c[6] * x * x * x * x * x;
   return L * kLn10;
@@ -195,7 +195,7 @@ Real Tmelt(std::string_view name, Real P) {
   checkPressureCap("Tmelt", P);
   const Real* a = kMeltCoef[k];
   Real Tm = XpowY((P - a[0]) / a[1], 1 / a[2]) + a[3];
-  if (k == 1 && Tm < 0.04L * P + 2.2L) Tm = 0.04L * P + 2.2L;
+  if (k == kHelium && Tm < 0.04L * P + 2.2L) Tm = 0.04L * P + 2.2L;
   return Tm;
 }
 
