@@ -115,8 +115,9 @@ IdealGasResult IdealGas(int subst, Real T) {
   return r;
 }
 
-CaloricResult CaloricDT(int subst, Real T, Real rho) {
-  const IdealGasResult ig = IdealGas(subst, T);
+CaloricResult CaloricDT(int subst, Real T, Real rho) { return CaloricDT(subst, T, rho, IdealGas(subst, T)); }
+
+CaloricResult CaloricDT(int subst, Real T, Real rho, const IdealGasResult& ig) {
   const EosResult e = Eos(subst, EosMode::Full, T, rho);
   CaloricResult r;
   r.P = e.P;
@@ -126,6 +127,9 @@ CaloricResult CaloricDT(int subst, Real T, Real rho) {
   const Real Pideal = rho * Rgas[subst] * T / 1000;
   r.s = ig.s0 - Rgas[subst] * std::log(Pideal / 0.101325L) + e.sR;
   r.cp = ig.cv0 + e.cvR + e.cpcv;
+  // ds/dP = -dv/dT at constant P, = -1000 (dP/dT)/(rho^2 dP/drho), with
+  // (dP/dT)^2 = (cp - cv) rho^2 (dP/drho)/(1000 T) and dP/dT > 0.
+  if (e.dP > 0 && e.cpcv > 0) r.dsdP = -std::sqrt(1000 * e.cpcv / (T * rho * rho * e.dP));
   return r;
 }
 

@@ -270,21 +270,28 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   // the false position does not creep towards the root from one side only.
   Real wA = sA - s, wB = sB - s;
   int lastSide = 0;
+  // After the first pass a Newton step with the state's own ds/dP, kept
+  // when it lands inside the bracket.
+  Real newton = NAN;
   for (int pass = 0; pass < kPPasses; ++pass) {
     Real lnP;
+    const Real lo = linear ? std::min(PA, PB) : std::min(lnPA, lnPB);
+    const Real hi = linear ? std::max(PA, PB) : std::max(lnPA, lnPB);
+    const bool useNewton = newton > lo && newton < hi;
     if (linear) {
-      P = PA + (PB - PA) * wA / (wA - wB);
-      if (!(P > std::min(PA, PB) && P < std::max(PA, PB))) P = (PA + PB) / 2;
+      P = useNewton ? newton : PA + (PB - PA) * wA / (wA - wB);
+      if (!(P > lo && P < hi)) P = (PA + PB) / 2;
       lnP = std::log(P);
     } else {
-      lnP = lnPA + (lnPB - lnPA) * wA / (wA - wB);
+      lnP = useNewton ? newton : lnPA + (lnPB - lnPA) * wA / (wA - wB);
       if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
-      lnP = std::clamp(lnP, std::min(lnPA, lnPB) - 46, lnPmax);
+      lnP = std::clamp(lnP, lo - 46, lnPmax);
       P = std::exp(lnP);
     }
     const PointState st = statePT(k, P, T, line);
     take(st);
     if (std::fabs(s - st.s) < tol) return;
+    newton = st.dsdP < 0 ? (linear ? P + (s - st.s) / st.dsdP : lnP + (s - st.s) / (P * st.dsdP)) : NAN;
     if (st.s >= s) {
       PB = P, sB = st.s, lnPB = lnP, wB = sB - s;
       if (lastSide == 1) wA /= 2;

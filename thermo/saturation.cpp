@@ -67,9 +67,9 @@ Real satNewton(int row, Real lnP, Real B, Real& T) {
 }
 
 // One saturated side at (T, P) from the start value of its density.
-void satSide(int k, Real T, Real P, Real rho0, Real& d, Real& h, Real& s, Real& Cp) {
+void satSide(int k, Real T, Real P, Real rho0, const IdealGasResult& ig, Real& d, Real& h, Real& s, Real& Cp) {
   d = DensPT(k, T, P, rho0);
-  const CaloricResult c = CaloricDT(k, T, d);
+  const CaloricResult c = CaloricDT(k, T, d, ig);
   h = c.h;
   s = c.s;
   Cp = c.cp;
@@ -80,7 +80,7 @@ void satSide(int k, Real T, Real P, Real rho0, Real& d, Real& h, Real& s, Real& 
 void satSide(int k, Real T, Real P, bool liquid, Real& d, Real& h, Real& s, Real& Cp) {
   Real dV0 = Rocr[k], dL0 = Rocr[k];
   SatDensGuess(k, T, P, dV0, dL0);
-  satSide(k, T, P, liquid ? dL0 : dV0, d, h, s, Cp);
+  satSide(k, T, P, liquid ? dL0 : dV0, IdealGas(k, T), d, h, s, Cp);
 }
 
 }  // namespace
@@ -168,8 +168,8 @@ SatStates satStatesAt(int k, Real T, const SatLineAtT& line) {
   r.Pv = line.Pv, r.Pl = line.Pl;
   Real dV0, dL0;
   lineGuesses(k, T, line, dV0, dL0);
-  satSide(k, T, r.Pv, dV0, r.dv, r.hv, r.sv, r.Cpv);
-  satSide(k, T, r.Pl, dL0, r.dl, r.hl, r.sl, r.Cpl);
+  satSide(k, T, r.Pv, dV0, line.ig, r.dv, r.hv, r.sv, r.Cpv);
+  satSide(k, T, r.Pl, dL0, line.ig, r.dl, r.hl, r.sl, r.Cpl);
   return r;
 }
 

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "caloric.h"
 #include "checks.h"
 #include "limits.h"
 #include "real.h"
@@ -46,14 +47,16 @@ void satTemperatures(int subst, Real P, Real& Tv, Real& Tl);
 // Single-phase state or air band state at (P, T), the core of dhs_PT.
 struct PointState {
   Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+  Real dsdP = 0;  // (ds/dP) at constant T of a single-phase state, else 0
 };
 PointState statePT(int subst, Real P, Real T);
 
-// What statePT needs of the saturation line at T: whether T is below the
-// line's end, Pv and Pl. A search at fixed T takes it once.
+// What statePT needs at T: whether T is below the saturation line's end,
+// Pv and Pl, and the ideal-gas values. A search at fixed T takes it once.
 struct SatLineAtT {
   bool subcritical = false;
   Real Pv = 0, Pl = 0;
+  IdealGasResult ig;  // the ideal-gas values at T
 };
 SatLineAtT satLineAt(int subst, Real T);
 // The start values of the saturated densities at T (vapour at Pv); the

@@ -22,15 +22,16 @@ Real densityAt(int k, Real T, Real P, Estimate&& estimate) {
   return refineRKS(k, T, P, c.kind == RootCase::Three ? pickRoot(c, estimate()) : c.root1);
 }
 
-PointState single(int k, Real T, Real d, Real x) {
-  const CaloricResult c = CaloricDT(k, T, d);
-  return {d, c.h, c.s, c.cp, x};
+PointState single(int k, Real T, Real d, Real x, const IdealGasResult& ig) {
+  const CaloricResult c = CaloricDT(k, T, d, ig);
+  return {d, c.h, c.s, c.cp, x, c.dsdP};
 }
 
 }  // namespace
 
 SatLineAtT satLineAt(int k, Real T) {
   SatLineAtT q;
+  q.ig = IdealGas(k, T);
   // Air's saturation line ends at Tkp = 132.55 K, its equation of state at
   // Tcr = 132.52 K: between them the fluid is supercritical.
   q.subcritical = T < Tkp[k] && T <= Tcr[k];
@@ -50,7 +51,7 @@ PointState statePT(int k, Real P, Real T) { return statePT(k, P, T, satLineAt(k,
 PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
   if (!q.subcritical) {
     const CubicRoots roots = densRKS(k, T, P);
-    return single(k, T, DensPT(k, T, P, roots.root1), 0);
+    return single(k, T, DensPT(k, T, P, roots.root1), 0, q.ig);
   }
   auto vapour = [&] {
     Real dV0, dL0;
@@ -62,16 +63,16 @@ PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
     lineGuesses(k, T, q, dV0, dL0);
     return dL0;
   };
-  if (P > q.Pl) return single(k, T, densityAt(k, T, P, liquid), 1);  // compressed liquid
+  if (P > q.Pl) return single(k, T, densityAt(k, T, P, liquid), 1, q.ig);  // compressed liquid
   // A pure fluid exactly on its saturation pressure is the saturated vapour.
-  if (P < q.Pv || k != kAir) return single(k, T, densityAt(k, T, P, vapour), 0);
+  if (P < q.Pv || k != kAir) return single(k, T, densityAt(k, T, P, vapour), 0, q.ig);
   // Air between its dew and bubble lines: the band at constant P. The line
   // temperatures come from the correlations as they stand (the bubble line
   // continued below Ttr, both lines up to Pkp), so a legal (P, T) never
   // ends the program here.
   Real Tv = 0, Tl = 0;
   satTemperatures(k, P, Tv, Tl);
-  if (!(Tv > Tl)) return single(k, T, densityAt(k, T, P, vapour), 0);
+  if (!(Tv > Tl)) return single(k, T, densityAt(k, T, P, vapour), 0, q.ig);
   Real gv = Rocr[k], gl = Rocr[k], unused = 0;
   SatDensGuess(k, Tv, P, gv, unused);
   const Real dv = DensPT(k, Tv, P, gv);

@@ -120,7 +120,7 @@ TEST(CaloricDT, IdealGasLimit) {
 }
 
 // The caloric properties of the real fluid obey dh = T ds + v dP at fixed
-// density and temperature, the Maxwell relation and the cp - cv relation.
+// density and temperature, the Maxwell relations and the cp - cv relation.
 TEST(CaloricDT, RealFluidThermodynamicIdentities) {
   for (int k = 1; k <= tfs::kSubstCount; ++k) {
     const Real liquid = tfs::DensPT(k, 0.8L * tfs::Tcr[k], 2 * tfs::Pcr[k], 2 * tfs::Rocr[k]);
@@ -149,6 +149,8 @@ TEST(CaloricDT, RealFluidThermodynamicIdentities) {
       EXPECT_NEAR(dhdT, cv + 1000 * dPdT / rho, 1e-6L * scale) << where;
       EXPECT_NEAR(dsdr, -1000 * dPdT / (rho * rho), 1e-6L * scale / rho) << where;
       EXPECT_NEAR(dhdr, T * dsdr + 1000 * dPdr / rho, 1e-6L * scale * T / rho) << where;
+      // Maxwell: (ds/dP)_T = -(dv/dT)_P.
+      EXPECT_NEAR(c.dsdP, -1000 * dPdT / (rho * rho * dPdr), 1e-6L * std::fabs(c.dsdP)) << where;
     }
   }
 }
