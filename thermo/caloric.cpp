@@ -22,10 +22,40 @@ constexpr Real kIdeal[kSubstCount + 1][7] = {
     {0, 29.03025L, 0.3444916L, -0.370983L, 0.1320333L, -0.0110175L, 20.2L},           // O2
     {118.1L, 69.7299L, -77.414L, 29.6592L, 0, 0, 163.4L},                             // CO2
     {370, 148.9796L, -187.9469L, 60.72832L, 0, 0, 131.52L},                           // CH4
-    {0, 27.44455L, 1.208766L, 1.784157L, -0.1947965L, 0, 0},                          // R14
+    {0, 0, 0, 0, 0, 0, 0},                                                            // R14: below
     {0, 29.03127L, 0.04457291L, -0.04506354L, 0.01234624L, 0.0003194171L, 9}};        // Air
 
 bool rationalForm(int subst) { return subst == 2 || subst == 3 || subst == 8 || subst == 9; }
+
+// R14 (CF4): rigid rotor and harmonic oscillator. cp0 = 4R + R sum g E(u),
+// E(u) = u^2 e^u/(e^u - 1)^2, u = theta/T, theta = 1.438777 cm K * nu, over
+// the fundamentals nu1 = 909 (g 1), nu2 = 435 (2), nu3 = 1283 (3) and
+// nu4 = 631 cm-1 (3).
+constexpr int kR14 = 10;
+constexpr Real kR14Nu[4] = {909, 435, 1283, 631};  // cm-1
+constexpr int kR14Degeneracy[4] = {1, 2, 3, 3};
+constexpr Real kSecondRadiation = 1.438777L;  // hc/k, cm K
+// Integration constants, J/mol and J/(mol K): derived so that h0 and s0 at
+// 298.15 K keep the values of the polynomial this model replaced,
+// 9911.2447527545917 J/mol and 166.18097039070873 J/(mol K).
+constexpr Real kR14Hconst = -2821.32988559168779474L;
+constexpr Real kR14Sconst = -36.3008167811285668153L;
+
+// Molar Cp, H, S of R14 with the gas constant R (J/(mol K)). Written with
+// e^-u so that no term overflows at low T.
+void rigidRotorOscillator(Real T, Real R, Real& Cp, Real& H, Real& S) {
+  Real cv = 0, hv = 0, sv = 0;
+  for (int i = 0; i < 4; ++i) {
+    const Real theta = kSecondRadiation * kR14Nu[i];
+    const Real u = theta / T, em = std::exp(-u), om = -std::expm1(-u);  // e^-u, 1 - e^-u
+    cv += kR14Degeneracy[i] * u * u * em / (om * om);
+    hv += kR14Degeneracy[i] * theta * em / om;
+    sv += kR14Degeneracy[i] * (u * em / om - std::log(om));
+  }
+  Cp = R * (4 + cv);
+  H = kR14Hconst + R * (4 * T + hv);
+  S = kR14Sconst + R * (4 * std::log(T) + sv);
+}
 
 }  // namespace
 
@@ -34,7 +64,10 @@ IdealGasResult IdealGas(int subst, Real T) {
   const Real x = T / 100;
   Real Cp, H, S;  // J/mol, J/(mol K)
 
-  if (!rationalForm(subst)) {
+  if (subst == kR14) {
+    // R consistent with the library, so that cv0 = cp0 - Rgas holds.
+    rigidRotorOscillator(T, Rgas[subst] * MolMass[subst], Cp, H, S);
+  } else if (!rationalForm(subst)) {
     Cp = c[1] + x * (c[2] + x * (c[3] + x * (c[4] + x * c[5])));
     H = c[0] + T * (c[1] + x * (c[2] / 2 + x * (c[3] / 3 + x * (c[4] / 4 + x * c[5] / 5))));
     S = c[6] + c[1] * std::log(T) + x * (c[2] + x * (c[3] / 2 + x * (c[4] / 3 + x * c[5] / 4)));
@@ -82,13 +115,21 @@ IdealGasResult IdealGas(int subst, Real T) {
   return r;
 }
 
-CaloricResult CaloricDT(int subst, Real T, Real rho) {
-  const IdealGasResult ig = IdealGas(subst, T);
+CaloricResult CaloricDT(int subst, Real T, Real rho) { return CaloricDT(subst, T, rho, IdealGas(subst, T)); }
+
+CaloricResult CaloricDT(int subst, Real T, Real rho, const IdealGasResult& ig) {
   const EosResult e = Eos(subst, EosMode::Full, T, rho);
   CaloricResult r;
+  r.P = e.P;
   r.h = ig.h0 + e.hR;
-  r.s = ig.s0 - Rgas[subst] * std::log(e.P / 0.101325L) + e.sR;
+  // The ideal gas at the same density: defined also where the liquid's
+  // pressure is negative.
+  const Real Pideal = rho * Rgas[subst] * T / 1000;
+  r.s = ig.s0 - Rgas[subst] * std::log(Pideal / 0.101325L) + e.sR;
   r.cp = ig.cv0 + e.cvR + e.cpcv;
+  // ds/dP = -dv/dT at constant P, = -1000 (dP/dT)/(rho^2 dP/drho), with
+  // (dP/dT)^2 = (cp - cv) rho^2 (dP/drho)/(1000 T) and dP/dT > 0.
+  if (e.dP > 0 && e.cpcv > 0) r.dsdP = -std::sqrt(1000 * e.cpcv / (T * rho * rho * e.dP));
   return r;
 }
 

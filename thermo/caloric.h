@@ -15,11 +15,16 @@ struct IdealGasResult {
 IdealGasResult IdealGas(int subst, Real T);
 
 struct CaloricResult {
-  Real h = 0;   // kJ/kg
-  Real s = 0;   // kJ/(kg K)
-  Real cp = 0;  // kJ/(kg K)
+  Real P = 0;     // MPa
+  Real h = 0;     // kJ/kg
+  Real s = 0;     // kJ/(kg K)
+  Real cp = 0;    // kJ/(kg K)
+  Real dsdP = 0;  // (ds/dP) at constant T, kJ/(kg K MPa); 0 where the
+                  // isotherm does not rise with density
 };
 
 CaloricResult CaloricDT(int subst, Real T, Real rho);
+// The same with the ideal-gas values at T already at hand.
+CaloricResult CaloricDT(int subst, Real T, Real rho, const IdealGasResult& ig);
 
 }  // namespace tfs

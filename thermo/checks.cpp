@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "limits.h"
 #include "report.h"
 #include "substances.h"
 
@@ -39,6 +40,34 @@ void CheckP(int code, int subst, Real P) {
   if (!(P > Pcr[subst])) return;
   fatal(std::string(" Используемое в программе ") + callerName(code) + " давление " + formatNumber("%6.4f", P) +
         " выше критического для данного вещества!");
+}
+
+namespace {
+
+[[noreturn]] void refuse(const char* routine, const char* what, const char* pattern, Real value, const char* why) {
+  fatal(std::string(" Используем") + what + " в программе " + routine + formatNumber(pattern, value) + why);
+}
+
+}  // namespace
+
+void checkPressureInput(const char* routine, Real P) {
+  if (!(P > 0)) refuse(routine, "ое", " давление %6.4f", P, " не больше нуля!");
+  checkPressureCap(routine, P);
+}
+
+void checkPressureCap(const char* routine, Real P) {
+  if (P > kPressureLimit) refuse(routine, "ое", " давление %6.4f", P, " выше предельного для данного вещества!");
+}
+
+void checkTemperatureInput(const char* routine, Real T) {
+  if (T > kTemperatureLimit)
+    refuse(routine, "ая", " температура %6.2f", T, " выше предельной для данного вещества!");
+}
+
+void checkDensityInput(const char* routine, int subst, Real d) {
+  if (!(d > 0)) refuse(routine, "ая", " плотность %8.2f", d, " не больше нуля!");
+  if (!(d < limitingDensity(subst)))
+    refuse(routine, "ая", " плотность %8.2f", d, " выше предельной для данного вещества!");
 }
 
 }  // namespace tfs

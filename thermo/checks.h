@@ -16,4 +16,13 @@ void CheckT(int code, int subst, Real T);
 // Fatal unless P <= Pcr.
 void CheckP(int code, int subst, Real P);
 
+// Inputs of the public routines that give no state: fatal unless
+// 0 < P <= kPressureLimit (or just P <= kPressureLimit), T <=
+// kTemperatureLimit, or 0 < d < the limiting density. Temperatures below
+// the triple point are refused by CheckT.
+void checkPressureInput(const char* routine, Real P);
+void checkPressureCap(const char* routine, Real P);
+void checkTemperatureInput(const char* routine, Real T);
+void checkDensityInput(const char* routine, int subst, Real d);
+
 }  // namespace tfs

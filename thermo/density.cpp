@@ -32,6 +32,13 @@ constexpr SatGuessCoef kSatGuess[kSubstCount + 1] = {
 
 constexpr Real kRelTol = 1e-5L;
 
+// The angles of the second and third trigonometric root, as the table states
+// them (not exactly 2 pi/3 and 4 pi/3), by their cosine and sine: cos(phi +
+// a) = cos phi cos a - sin phi sin a keeps the argument of the cosine small,
+// where the long double cosine is cheap.
+const Real kCosA2 = std::cos(2.094388666666666667L), kSinA2 = std::sin(2.094388666666666667L);
+const Real kCosA3 = std::cos(4.188777333333333333L), kSinA3 = std::sin(4.188777333333333333L);
+
 }  // namespace
 
 CubicRoots densRKS(int subst, Real T, Real P) {
@@ -51,14 +58,14 @@ CubicRoots densRKS(int subst, Real T, Real P) {
   const Real D = (q / 2) * (q / 2) + (p / 3) * (p / 3) * (p / 3);
 
   CubicRoots out;
-  int kind = 1;
+  RootCase kind = RootCase::One;
   Real r1 = 0, r2 = 0, r3 = 0;
   bool order = true;
 
   if (p == 0) {
     r1 = -sign(q) * XpowY(std::fabs(q), 1.0L / 3) - s;
     r3 = r1;
-    kind = 3;
+    kind = RootCase::PureCube;
     order = false;
   } else if (q == 0) {
     // y^3 + p y = 0: y = 0, and y = -+sqrt(-p) when p < 0.
@@ -68,7 +75,7 @@ CubicRoots densRKS(int subst, Real T, Real P) {
       r1 = -y - s;
       r2 = y - s;
       r3 = -s;
-      kind = 2;
+      kind = RootCase::Three;
     }
   } else {
     const Real r = sign(q) * std::sqrt(std::fabs(p) / 3);
@@ -85,10 +92,11 @@ CubicRoots densRKS(int subst, Real T, Real P) {
       r1 = -r * (t + 1 / t) - s;
     } else {
       const Real phi = std::atan(std::sqrt(1 - v * v) / v) / 3;
-      kind = 2;
-      r1 = -2 * r * std::cos(phi) - s;
-      r2 = -2 * r * std::cos(phi + 2.094388666666666667L) - s;
-      r3 = -2 * r * std::cos(phi + 4.188777333333333333L) - s;
+      kind = RootCase::Three;
+      const Real c = std::cos(phi), sn = std::sin(phi);
+      r1 = -2 * r * c - s;
+      r2 = -2 * r * (c * kCosA2 - sn * kSinA2) - s;
+      r3 = -2 * r * (c * kCosA3 - sn * kSinA3) - s;
     }
   }
 
@@ -123,11 +131,12 @@ Real DampedStep(Real dP, Real dPdrho, Real d2P) {
 
 Real DensPT(int subst, Real T, Real P, Real rho0) {
   Real rho = rho0;
-  if (subst == 1) {
+  if (subst == kHelium) {
     // The damped steps keep the iteration in the basin of rho0. At the bound
     // the last density is returned.
+    const HeliumIsotherm iso = heliumIsotherm(subst, T);
     for (int pass = 0; pass < kHeliumDensityPasses; ++pass) {
-      const EosResult e = EosHe(subst, EosMode::Pressure, T, rho);
+      const EosResult e = heliumPressure(iso, rho);
       const Real step = DampedStep(e.P - P, e.dP, e.d2P);
       rho -= step;
       if (std::fabs(step / rho) < kRelTol || !std::isfinite(rho)) break;
@@ -136,10 +145,14 @@ Real DensPT(int subst, Real T, Real P, Real rho0) {
   }
 
   const CubicRoots c = densRKS(subst, T, P);
-  if (c.kind == 2)
-    rho = std::fabs(c.root2 / rho0 - 1) <= std::fabs(c.root1 / rho0 - 1) ? c.root2 : c.root1;
-  else
-    rho = c.root1;
+  return refineRKS(subst, T, P, c.kind == RootCase::Three ? pickRoot(c, rho0) : c.root1);
+}
+
+Real pickRoot(const CubicRoots& c, Real rho0) {
+  return std::fabs(c.root2 / rho0 - 1) <= std::fabs(c.root1 / rho0 - 1) ? c.root2 : c.root1;
+}
+
+Real refineRKS(int subst, Real T, Real P, Real rho) {
   for (int pass = 0; pass < 2; ++pass) {
     const EosResult e = EosRKS(subst, EosMode::Pressure, T, rho);
     const Real step = DampedStep(e.P - P, e.dP, e.d2P);

@@ -106,9 +106,56 @@ TempFunctions tempFunctions(Real A) {
 
 }  // namespace
 
+HeliumIsotherm heliumIsotherm(int subst, Real T) {
+  HeliumIsotherm iso;
+  iso.RT = Rgas[subst] * T / 1000;
+  iso.rhoCr = Rocr[subst];
+  const Real A = Tcr[subst] / T;
+  Real B, C, D;
+  tempValues(A, B, C, D);
+  const Real phi[5] = {1, A, B, C, D};
+  for (int i = 1; i <= kPowers; ++i) {
+    Real c = 0;
+    for (int j = 0; j < 5; ++j) c += kHeB[j][i - 1] * phi[j];
+    iso.c[i] = c;
+  }
+  return iso;
+}
+
+namespace {
+
+// Z = 1 + sum c_i delta^i, Zd its delta derivative and Z2 the curvature sum
+// that starts at i = 3, by Horner; with them the pressure group.
+struct Compressibility {
+  Real Z, Zd;
+};
+
+Compressibility heliumZ(const HeliumIsotherm& iso, Real rho, EosResult& r) {
+  const Real delta = rho / iso.rhoCr;
+  Real z = 0, zd = 0, z2 = 0;
+  for (int i = kPowers; i >= 1; --i) {
+    z = z * delta + iso.c[i];
+    zd = zd * delta + i * iso.c[i];
+    if (i >= 3) z2 = z2 * delta + i * (i - 1) * iso.c[i];
+  }
+  const Real Z = 1 + delta * z;
+  r.P = rho * iso.RT * Z;
+  r.dP = iso.RT * (Z + delta * zd);
+  r.d2P = iso.RT * (2 * zd + delta * delta * z2);
+  return {Z, zd};
+}
+
+}  // namespace
+
+EosResult heliumPressure(const HeliumIsotherm& iso, Real rho) {
+  EosResult r;
+  heliumZ(iso, rho, r);
+  return r;
+}
+
 EosResult EosHe(int subst, EosMode mode, Real T, Real rho) {
+  if (mode == EosMode::Pressure) return heliumPressure(heliumIsotherm(subst, T), rho);
   const Real R = Rgas[subst];
-  const Real RT = R * T / 1000;
   const Real delta = rho / Rocr[subst];
   const Real A = Tcr[subst] / T;
 
@@ -116,63 +163,30 @@ EosResult EosHe(int subst, EosMode mode, Real T, Real rho) {
   pw[0] = 1;
   for (int i = 1; i <= kPowers; ++i) pw[i] = pw[i - 1] * delta;
 
-  // Column sums: sum_i b_ij delta^i, its delta derivative and the curvature
-  // sum that starts at i = 3.
-  Real col[5], dcol[5], d2col[5];
+  // Column sums sum_i b_ij delta^i and their integrals sum_i b_ij delta^i / i.
+  Real col[5], I[5];
   for (int j = 0; j < 5; ++j) {
-    Real s = 0, s1 = 0, s2 = 0;
+    Real sum = 0, integral = 0;
     for (int i = 1; i <= kPowers; ++i) {
-      const Real b = kHeB[j][i - 1];
-      s += b * pw[i];
-      s1 += i * b * pw[i - 1];
-      if (i >= 3) s2 += i * (i - 1) * b * pw[i - 2];
+      sum += kHeB[j][i - 1] * pw[i];
+      integral += kHeB[j][i - 1] * pw[i] / i;
     }
-    col[j] = s;
-    dcol[j] = s1;
-    d2col[j] = s2;
+    col[j] = sum;
+    I[j] = integral;
   }
 
   EosResult r;
-  if (mode == EosMode::Pressure) {
-    Real B, C, D;
-    tempValues(A, B, C, D);
-    const Real phi[5] = {1, A, B, C, D};
-    Real Z = 1, Zd = 0, Z2 = 0;
-    for (int j = 0; j < 5; ++j) {
-      Z += phi[j] * col[j];
-      Zd += phi[j] * dcol[j];
-      Z2 += phi[j] * d2col[j];
-    }
-    r.P = rho * RT * Z;
-    r.dP = RT * (Z + delta * Zd);
-    r.d2P = RT * (2 * Zd + delta * Z2);
-    return r;
-  }
-
   const TempFunctions t = tempFunctions(A);
-  Real Z = 1, Zd = 0, Z2 = 0;
-  for (int j = 0; j < 5; ++j) {
-    Z += t.v[j] * col[j];
-    Zd += t.v[j] * dcol[j];
-    Z2 += t.v[j] * d2col[j];
-  }
-  r.P = rho * RT * Z;
-  r.dP = RT * (Z + delta * Zd);
-  r.d2P = RT * (2 * Zd + delta * Z2);
+  const Compressibility c = heliumZ(heliumIsotherm(subst, T), rho, r);
+  const Real Z = c.Z, Zd = c.Zd;
 
-  Real I[5];
-  for (int j = 0; j < 5; ++j) {
-    Real s = 0;
-    for (int i = 1; i <= kPowers; ++i) s += kHeB[j][i - 1] * pw[i] / i;
-    I[j] = s;
-  }
   // phi - A phi' of B, C, D
   const Real eB = t.v[2] - A * t.d1[2];
   const Real eC = t.v[3] - A * t.d1[3];
   const Real eD = t.v[4] - A * t.d1[4];
 
   r.hR = R * T * (Z - 1) + R * Tcr[subst] * (I[1] + t.d1[2] * I[2] + t.d1[3] * I[3] + t.d1[4] * I[4]);
-  r.sR = R * (std::log(Z) - (1 + I[0] + eB * I[2] + eC * I[3] + eD * I[4]));
+  r.sR = -R * (1 + I[0] + eB * I[2] + eC * I[3] + eD * I[4]);
   r.cvR = -R * A * A * (t.d2[2] * I[2] + t.d2[3] * I[3] + t.d2[4] * I[4]);
   const Real Y = 1 + col[0] + eB * col[2] + eC * col[3] + eD * col[4];
   Real X = Z + delta * Zd;
@@ -204,7 +218,7 @@ EosResult EosRKS(int subst, EosMode mode, Real T, Real rho) {
   const Real lnb = std::log1p(br) / b;  // ln(1 + b rho)/b
   const Real msq = m * sqTr;
   r.hR = R * T * (Z - 1) - 1000 * a * kappa * (kappa + msq) * lnb;
-  r.sR = R * std::log(Z * (1 - br)) - 1000 * a * kappa * msq * lnb / T;
+  r.sR = R * std::log1p(-br) - 1000 * a * kappa * msq * lnb / T;
   r.cvR = 500 * a * msq * (kappa + msq) * lnb / T;
   const Real Y = 1 / (1 - br) + 1000 * a * kappa * msq * rho / (R * T * (1 + br));
   const Real X = 1 / ((1 - br) * (1 - br)) - At * rho * (2 + br) / ((1 + br) * (1 + br));
@@ -213,7 +227,7 @@ EosResult EosRKS(int subst, EosMode mode, Real T, Real rho) {
 }
 
 EosResult Eos(int subst, EosMode mode, Real T, Real rho) {
-  return subst == 1 ? EosHe(subst, mode, T, rho) : EosRKS(subst, mode, T, rho);
+  return subst == kHelium ? EosHe(subst, mode, T, rho) : EosRKS(subst, mode, T, rho);
 }
 
 }  // namespace tfs

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "checks.h"
+#include "limits.h"
 #include "report.h"
 #include "saturation.h"
 #include "substances.h"
@@ -12,17 +13,10 @@
 namespace tfs {
 namespace {
 
-constexpr Real kTHighStart = 500;  // upper bracket end before one is found
-constexpr Real kTCeiling = 1000;  // the upper end is doubled up to this (the
-                                   // ideal-gas fits hold no further)
+constexpr Real kTCeiling = 1000;  // the temperature searches go no higher
 constexpr int kTPasses = 21;
 constexpr int kPPasses = 31;
 constexpr int kBisections = 200;
-constexpr Real kTwoPhaseCp = 1000000;
-constexpr int kHelium = 1;
-// A requested value beyond the state at the ceiling.
-const char* const kHTooHigh = "Значение h больше h при T=1000 K !";
-const char* const kSTooHigh = "Значение S больше S при T=1000 K !";
 
 // Air's saturation line ends at Pkp = 3.774 MPa, its range checks at
 // Pcr = 3.768 MPa: pressures between them count as supercritical.
@@ -43,272 +37,163 @@ Real supercriticalStart(int k, Real P) {
 // A step that is not finite or has left [lo, hi].
 bool outside(Real T, Real lo, Real hi) { return !std::isfinite(T) || T < lo || T > hi; }
 
+// The temperature at which the state at P has the wanted enthalpy or
+// entropy. The residual r = wanted - value falls as T rises. Enthalpy steps
+// T + r/Cp; entropy steps in ln T, T exp(r/Cp), as T ds/dT = Cp. Once the
+// root is bracketed, the heat capacity is blended with the bracket's slope.
+struct Wanted {
+  Real value;
+  Real PointState::*field;  // &PointState::h or &PointState::s
+  Real tol;
+  bool entropy;
+  const char* belowLine;   // below the state at the solidification temperature
+  const char* belowSolid;  // compressed liquid below it
+  const char* aboveTop;    // beyond the state at the temperature ceiling
+};
+
+struct Found {
+  Real T;
+  PointState st;
+};
+
+Real step(const Wanted& w, Real T, Real r, Real Cp) { return w.entropy ? T * std::exp(r / Cp) : T + r / Cp; }
+
+Real blend(const Wanted& w, int k, Real Cp, Real TA, Real rA, Real TB, Real rB) {
+  Real slope = (rA - rB) / (TB - TA);
+  if (w.entropy) slope = slope * (TA + TB) / 2;
+  if (slope < 0) slope = 2.5L * Rgas[k];
+  return w.entropy ? (2 * slope + Cp) * 0.335L : (2 * Cp + slope) * 0.335L;
+}
+
+PointState satPoint(Real d, Real h, Real s, Real Cp, Real x) { return {d, h, s, Cp, x}; }
+
+Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
+  const Real Tm = meltLimit(name, k, P);
+  auto resid = [&](const PointState& st) { return w.value - st.*w.field; };
+  // A: the warmest state found below the wanted value (r > 0), B: the
+  // coldest one above it. The state at the solidification temperature is
+  // taken only when a step falls below it.
+  Real TA = 0, rA = 0, TB = 0, rB = 0, T = 0;
+  bool haveA = false, haveB = false, floorSeen = false, liquid = false;
+
+  if (subcritical(k, P)) {
+    Real Tv = Tm, Tl = 0;
+    PointState vap, liq;
+    // Below the triple point (for air: below its bubble-side value) the
+    // reference is the vapour at the solidification temperature.
+    if (P < triplePressure(k, true)) {
+      vap = statePT(k, P, Tm);
+      floorSeen = true;
+      const Real r = resid(vap);
+      if (r < 0) message(w.belowLine);
+      // On or below the state at the solidification temperature: that state.
+      if (!(r > 0) || std::fabs(r) < w.tol) return {Tm, vap};
+    } else {
+      const SatStates q = dhs2(name, P, 0, SatGiven::Pressure);
+      Tv = q.Tv, Tl = q.Tl;
+      vap = satPoint(q.dv, q.hv, q.sv, q.Cpv, 0);
+      liq = satPoint(q.dl, q.hl, q.sl, q.Cpl, 1);
+      if (std::fabs(resid(vap)) < w.tol) return {Tv, vap};
+      if (std::fabs(resid(liq)) < w.tol) return {Tl, liq};
+      if (resid(vap) <= 0 && resid(liq) >= 0) {  // two-phase
+        const Real x = (vap.*w.field - w.value) / (vap.*w.field - liq.*w.field);
+        PointState mix = vap;
+        mix.d = mixtureDensity(x, q.dv, q.dl);
+        mix.h = q.hv + x * (q.hl - q.hv);
+        mix.s = q.sv + x * (q.sl - q.sv);
+        mix.*w.field = w.value;
+        mix.Cp = kTwoPhaseCp;
+        mix.x = x;
+        return {Tv + x * (Tl - Tv), mix};
+      }
+    }
+    if (resid(vap) > 0) {  // superheated vapour
+      TA = Tv, rA = resid(vap), haveA = true;
+      T = step(w, Tv, rA, vap.Cp);
+    } else {  // compressed liquid
+      TB = Tl, rB = resid(liq), haveB = true;
+      liquid = true;
+      T = step(w, Tl, rB, liq.Cp);
+    }
+  } else {
+    const Real T0 = supercriticalStart(k, P);
+    const PointState st0 = statePT(k, P, T0);
+    const Real r0 = resid(st0);
+    if (r0 < 0) {
+      TB = T0, rB = r0, haveB = true;
+    } else {
+      TA = T0, rA = r0, haveA = true;
+    }
+    T = step(w, T0, r0, st0.Cp);
+  }
+
+  for (int pass = 0; pass < kTPasses; ++pass) {
+    T = std::min(T, kTCeiling);
+    if (!(T >= Tm) && !floorSeen) {
+      // A step below the solidification temperature: the state there ends
+      // the search when the wanted value lies at or below it.
+      floorSeen = true;
+      const PointState st = statePT(k, P, Tm);
+      const Real r = resid(st);
+      if (!(r > w.tol)) {
+        if (r < 0 && liquid) message(w.belowSolid);
+        return {Tm, st};
+      }
+      TA = Tm, rA = r, haveA = true;
+      T = haveB ? TA + (TB - TA) * rA / (rA - rB) : Tm;
+    }
+    const PointState st = statePT(k, P, T);
+    const Real r = resid(st);
+    if (std::fabs(r) <= w.tol) return {T, st};
+    if (T >= kTCeiling && r > 0) {
+      message(w.aboveTop);
+      return {T, st};
+    }
+    const Real Tprev = T;
+    if (r > 0 && (!haveA || T > TA)) TA = T, rA = r, haveA = true;
+    if (r <= 0 && (!haveB || T < TB)) TB = T, rB = r, haveB = true;
+    const bool bracket = haveA && haveB;
+    const Real Cp = bracket ? blend(w, k, st.Cp, TA, rA, TB, rB) : st.Cp;
+    T = step(w, T, r, Cp);
+    if (bracket) {
+      if (outside(T, TA, TB)) T = (TA + TB) / 2;
+    } else if (haveA && outside(T, TA, INFINITY)) {
+      T = (TA + Tprev) / 2;
+    } else if (haveB && !(T <= TB)) {
+      T = (TB + Tprev) / 2;
+    }
+  }
+  // Not converged: the state at the last temperature.
+  T = std::min(T, kTCeiling);
+  return {T, statePT(k, P, T)};
+}
+
 }  // namespace
 
 void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
-  const Real Tm = meltLimit(name, k, P);
-  const Real tol = Rgas[k] / 100;
-  Real Tlo = 0, rlo = 0, Thi = kTHighStart, rhi = 0, Tcap = kTHighStart;
-  bool bracket = false;
-  auto take = [&](const PointState& st) { d = st.d, s = st.s, Cp = st.Cp, x = st.x; };
-
-  if (subcritical(k, P)) {
-    Real Tv, dv, hv, sv, Cpv, Tl = 0, dl = 0, hl = 0, sl = 0, Cpl = 0;
-    // Below the triple point (for air: below its bubble-side value) the
-    // reference is the vapour at the solidification temperature.
-    if (P < triplePressure(k, true)) {
-      const PointState ref = statePT(k, P, Tm);
-      x = ref.x;
-      Tv = Tm, dv = ref.d, hv = ref.h, sv = ref.s, Cpv = ref.Cp;
-      if (h < hv) message("h<hv");
-      if (!(h > hv) || std::fabs(h - hv) < tol) {
-        // On or below the state at the solidification temperature: that state.
-        T = Tm;
-        take(ref);
-        return;
-      }
-    } else {
-      dhs2_P(name, P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
-      if (std::fabs(h - hv) < tol) {
-        T = Tv, d = dv, s = sv, Cp = Cpv, x = 0;
-        return;
-      }
-      if (std::fabs(h - hl) < tol) {
-        T = Tl, d = dl, s = sl, Cp = Cpl, x = 1;
-        return;
-      }
-    }
-    if (h > hv) {  // superheated vapour
-      Tlo = Tv, rlo = hv - h;
-      x = 0;
-      T = Tv + (h - hv) / Cpv;
-    } else if (h < hl) {  // compressed liquid
-      Thi = Tl, rhi = hl - h;
-      x = 1;
-      T = Tl - (hl - h) / Cpl;
-      Tlo = Tm;
-      if (T < Tlo) T = (2 * Tlo + Tl) / 3;
-      const PointState st = statePT(k, P, Tlo);
-      take(st);
-      if (h < st.h) {
-        message("Значение h менше h затвердевания !");
-        return;
-      }
-      rlo = st.h - h;
-      bracket = true;
-    } else {  // two-phase
-      x = (hv - h) / (hv - hl);
-      d = dv + x * (dl - dv);
-      s = sv + x * (sl - sv);
-      T = Tv + x * (Tl - Tv);
-      Cp = kTwoPhaseCp;
-      return;
-    }
-  } else {
-    const Real T0 = supercriticalStart(k, P);
-    const PointState st0 = statePT(k, P, T0);
-    Cp = st0.Cp, x = st0.x;
-    if (h < st0.h) {
-      Thi = T0, rhi = st0.h - h;
-      Tlo = Tm;
-      const PointState st = statePT(k, P, Tm);
-      d = st.d, x = st.x;
-      rlo = st.h - h;
-      bracket = true;
-      T = rlo >= 0 ? Tm + 0.01L : Tlo - (Thi - Tlo) * rlo / (rhi - rlo);
-    } else {
-      Tlo = T0, rlo = st0.h - h;
-      T = T0 - (st0.h - h) / st0.Cp / 1.3L;
-      PointState st = statePT(k, P, T);
-      d = st.d, s = st.s, x = st.x;
-      if (st.h > h) {
-        Thi = T, rhi = st.h - h;
-      } else {
-        // Upper end: 500 K, doubled while the state still lies above it.
-        Thi = kTHighStart;
-        for (;;) {
-          st = statePT(k, P, Thi);
-          d = st.d, s = st.s, x = st.x;
-          rhi = st.h - h;
-          if (rhi >= 0 || Thi >= kTCeiling) break;
-          Thi = std::min(2 * Thi, kTCeiling);
-        }
-        Tcap = Thi;
-        if (rhi < 0) {
-          message(kHTooHigh);
-          T = Thi;
-          take(st);
-          return;
-        }
-      }
-    }
-  }
-
-  T = std::min(T, kTCeiling);
-  for (int pass = 0; pass < kTPasses; ++pass) {
-    const PointState st = statePT(k, P, T);
-    take(st);
-    const Real r = st.h - h;
-    if (std::fabs(r) <= tol) return;
-    if (T >= kTCeiling && r < 0) {
-      message(kHTooHigh);
-      return;
-    }
-    const Real Tprev = T;
-    if (r < 0 && T > Tlo) Tlo = T, rlo = r;
-    if (r >= 0 && T < Thi) Thi = T, rhi = r;
-    if (!bracket && Tlo > 0 && Thi < Tcap && rlo < 0 && rhi > 0) bracket = true;
-    if (bracket) {
-      Real slope = (rhi - rlo) / (Thi - Tlo);
-      if (slope < 0) slope = 2.5L * Rgas[k];
-      Cp = (2 * Cp + slope) * 0.335L;
-    }
-    T = T - r / Cp;
-    if (bracket) {
-      if (outside(T, Tlo, Thi)) T = (Tlo + Thi) / 2;
-    } else if (outside(T, Tlo, INFINITY)) {
-      T = (Tlo + Tprev) / 2;
-    }
-    T = std::min(T, kTCeiling);
-  }
-  // Not converged: the results of the last temperature.
-  take(statePT(k, P, T));
+  checkPressureInput("Tds_hP", P);
+  const Wanted w{h, &PointState::h, Rgas[k] / 100, false, "h<hv", "Значение h менше h затвердевания !",
+                 "Значение h больше h при T=1000 K !"};
+  const Found f = searchT(name, k, P, w);
+  T = f.T, d = f.st.d, s = f.st.s, Cp = f.st.Cp, x = f.st.x;
 }
 
 void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
-  const Real Tm = meltLimit(name, k, P);
-  const Real tol = Rgas[k] / 1000;
-  Real TA = 0, rA = 0, TB = kTHighStart, rB = 0, Tcap = kTHighStart;
-  bool bracket = false;
-  auto take = [&](const PointState& st) { d = st.d, h = st.h, Cp = st.Cp, x = st.x; };
-
-  if (subcritical(k, P)) {
-    Real Tv, dv, hv, sv, Cpv, Tl = 0, dl = 0, hl = 0, sl = 0, Cpl = 0;
-    if (P < triplePressure(k, true)) {
-      const PointState ref = statePT(k, P, Tm);
-      x = ref.x;
-      Tv = Tm, dv = ref.d, hv = ref.h, sv = ref.s, Cpv = ref.Cp;
-      if (s < sv) message("s<sv");
-      if (!(s > sv) || std::fabs(s - sv) < tol) {
-        T = Tm;
-        take(ref);
-        return;
-      }
-    } else {
-      dhs2_P(name, P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
-      if (std::fabs(s - sv) < tol) {
-        T = Tv, d = dv, h = hv, Cp = Cpv, x = 0;
-        return;
-      }
-      if (std::fabs(s - sl) < tol) {
-        T = Tl, d = dl, h = hl, Cp = Cpl, x = 1;
-        return;
-      }
-    }
-    if (s > sv) {  // superheated vapour
-      TA = Tv, rA = s - sv;
-      x = 0;
-      T = Tv * std::exp((s - sv) / Cpv);
-    } else if (s < sl) {  // compressed liquid
-      TB = Tl, rB = s - sl;
-      TA = Tm + 0.00001L;
-      const PointState st = statePT(k, P, TA);
-      d = st.d, x = st.x;
-      if (s < st.s) {
-        message("Значение S менше S затвердевания !");
-        T = std::max(Tl * std::exp((s - sl) / Cpl), TA);
-        h = st.h, Cp = st.Cp;
-        return;
-      }
-      rA = s - st.s;
-      T = (2 * TA + TB) / 3;
-      bracket = true;
-    } else {  // two-phase
-      x = (sv - s) / (sv - sl);
-      d = dv + x * (dl - dv);
-      h = hv + x * (hl - hv);
-      T = Tv + x * (Tl - Tv);
-      Cp = kTwoPhaseCp;
-      return;
-    }
-  } else {
-    const Real T0 = supercriticalStart(k, P);
-    const PointState st0 = statePT(k, P, T0);
-    x = st0.x;
-    if (s < st0.s) {
-      TB = T0, rB = s - st0.s;
-      TA = Tm;
-      const PointState st = statePT(k, P, Tm);
-      d = st.d, x = st.x;
-      rA = s - st.s;
-      T = T0 * std::exp((s - st0.s) / st0.Cp);
-      if (T < Ttr[k]) T = (2 * TA + TB) / 3;
-    } else {
-      TA = T0, rA = s - st0.s;
-      T = T0 * std::exp((s - st0.s) / st0.Cp);
-      PointState st = statePT(k, P, T);
-      d = st.d, h = st.h, x = st.x;
-      if (st.s > s) {
-        TB = T, rB = s - st.s;
-        T = (2 * TA + TB) / 3;
-      } else {
-        TB = kTHighStart;
-        for (;;) {
-          st = statePT(k, P, TB);
-          d = st.d, h = st.h, x = st.x;
-          rB = s - st.s;
-          if (rB <= 0 || TB >= kTCeiling) break;
-          TB = std::min(2 * TB, kTCeiling);
-        }
-        Tcap = TB;
-        if (rB > 0) {
-          message(kSTooHigh);
-          T = TB;
-          take(st);
-          return;
-        }
-      }
-    }
-    bracket = true;
-  }
-
-  T = std::min(T, kTCeiling);
-  for (int pass = 0; pass < kTPasses; ++pass) {
-    const PointState st = statePT(k, P, T);
-    take(st);
-    const Real r = s - st.s;
-    if (std::fabs(r) <= tol) return;
-    if (T >= kTCeiling && r > 0) {
-      message(kSTooHigh);
-      return;
-    }
-    const Real Tprev = T;
-    if (r > 0 && T > TA) TA = T, rA = r;
-    if (r <= 0 && T < TB) TB = T, rB = r;
-    if (!bracket && TA > 0 && TB < Tcap && rA > 0 && rB < 0) bracket = true;
-    if (bracket) {
-      Real slope = (rA - rB) / (TB - TA) * (TA + TB) / 2;
-      if (slope < 0) slope = 2.5L * Rgas[k];
-      Cp = (2 * slope + Cp) * 0.335L;
-    }
-    T = T * std::exp(r / Cp);
-    if (bracket) {
-      if (outside(T, TA, TB)) T = (TA + TB) / 2;
-    } else if (outside(T, TA, INFINITY)) {
-      T = (TA + Tprev) / 2;
-    }
-    T = std::min(T, kTCeiling);
-  }
-  take(statePT(k, P, T));
+  checkPressureInput("Tdh_sP", P);
+  const Wanted w{s, &PointState::s, Rgas[k] / 1000, true, "s<sv", "Значение S менше S затвердевания !",
+                 "Значение S больше S при T=1000 K !"};
+  const Found f = searchT(name, k, P, w);
+  T = f.T, d = f.st.d, h = f.st.h, Cp = f.st.Cp, x = f.st.x;
 }
 
 void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
   const Real tol = Rgas[k] / 1000;
-  const Real Pmax = k == kHelium ? 10 : 100;
+  const Real Pmax = pressureCeiling(k);
   Real PA, sA, PB, sB;
+  bool liquid = false;
   auto take = [&](const PointState& st) { d = st.d, h = st.h, Cp = st.Cp, x = st.x; };
   // Low-pressure end: the ideal gas at Plow.
   auto lowEnd = [&](Real Plow, const SatStates* sat) {
@@ -319,10 +204,11 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
   };
 
   if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  checkTemperatureInput("Pdh_Ts", T);
   // The saturation line at T serves every pass.
   const SatLineAtT line = satLineAt(k, T);
   if (T < Tcr[k]) {
-    const SatStates q = dhs2(name, 0, T, 2);
+    const SatStates q = satStatesAt(k, T, line);
     if (std::fabs(s - q.sv) < tol) {
       P = q.Pv, d = q.dv, h = q.hv, Cp = q.Cpv, x = 0;
       return;
@@ -338,6 +224,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
       // in the dome: start well below Pv instead.
       lowEnd(q.Pv > 0.002L ? 0.001L : q.Pv / 10, &q);
     } else if (s < q.sl) {  // liquid
+      liquid = true;
       PB = q.Pl, sB = q.sl;
       Real Pm = Pmelt(name, T);
       if (Pm > Pmax) Pm = Pmax;
@@ -356,7 +243,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     } else {  // two-phase
       x = (q.sv - s) / (q.sv - q.sl);
       P = q.Pv + x * (q.Pl - q.Pv);
-      d = q.dv + x * (q.dl - q.dv);
+      d = mixtureDensity(x, q.dv, q.dl);
       h = q.hv + x * (q.hl - q.hv);
       Cp = kTwoPhaseCp;
       return;
@@ -373,22 +260,38 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     lowEnd(0.001L, nullptr);
   }
 
+  // False position in ln P, where the entropy of a gas is nearly linear;
+  // in the compressed liquid it is nearly linear in P itself.
+  const bool linear = liquid;
   const Real lnPmax = std::log(Pmax);
   Real lnPA = std::log(PA), lnPB = std::log(PB);
   // Residuals of the two ends in the interpolation. When the same end moves
-  // twice in a row the other one's weight is halved (Illinois rule): in the
-  // liquid, s is nearly linear in P, not ln P, and plain false position
-  // would creep towards the root from one side only.
+  // twice in a row the other one's weight is halved (Illinois rule), so that
+  // the false position does not creep towards the root from one side only.
   Real wA = sA - s, wB = sB - s;
   int lastSide = 0;
+  // After the first pass a Newton step with the state's own ds/dP, kept
+  // when it lands inside the bracket.
+  Real newton = NAN;
   for (int pass = 0; pass < kPPasses; ++pass) {
-    Real lnP = lnPA + (lnPB - lnPA) * wA / (wA - wB);
-    if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
-    lnP = std::clamp(lnP, std::min(lnPA, lnPB) - 46, lnPmax);
-    P = std::exp(lnP);
+    Real lnP;
+    const Real lo = linear ? std::min(PA, PB) : std::min(lnPA, lnPB);
+    const Real hi = linear ? std::max(PA, PB) : std::max(lnPA, lnPB);
+    const bool useNewton = newton > lo && newton < hi;
+    if (linear) {
+      P = useNewton ? newton : PA + (PB - PA) * wA / (wA - wB);
+      if (!(P > lo && P < hi)) P = (PA + PB) / 2;
+      lnP = std::log(P);
+    } else {
+      lnP = useNewton ? newton : lnPA + (lnPB - lnPA) * wA / (wA - wB);
+      if (!std::isfinite(lnP)) lnP = (lnPA + lnPB) / 2;
+      lnP = std::clamp(lnP, lo - 46, lnPmax);
+      P = std::exp(lnP);
+    }
     const PointState st = statePT(k, P, T, line);
     take(st);
     if (std::fabs(s - st.s) < tol) return;
+    newton = st.dsdP < 0 ? (linear ? P + (s - st.s) / st.dsdP : lnP + (s - st.s) / (P * st.dsdP)) : NAN;
     if (st.s >= s) {
       PB = P, sB = st.s, lnPB = lnP, wB = sB - s;
       if (lastSide == 1) wA /= 2;

@@ -26,8 +26,6 @@ TextHandler& fatalHandler() {
   return h;
 }
 
-char g_separator = '.';
-
 }  // namespace
 
 void setMessageHandler(TextHandler handler) {
@@ -60,10 +58,7 @@ void resetHandlers() {
   setFatalHandler(nullptr);
 }
 
-void setDecimalSeparator(char sep) { g_separator = sep; }
-char decimalSeparator() { return g_separator; }
-
-std::string formatNumber(std::string_view pattern, Real value) {
+std::string formatNumber(std::string_view pattern, Real value, char separator) {
   const auto pct = pattern.find('%');
   if (pct == std::string_view::npos) return std::string(pattern);
 
@@ -100,7 +95,7 @@ std::string formatNumber(std::string_view pattern, Real value) {
       // A value that rounds to zero carries no sign.
       if (num[0] == '-' && num.find_first_not_of("0.", 1) == std::string::npos) num.erase(0, 1);
       for (char& c : num)
-        if (c == '.') c = g_separator;
+        if (c == '.') c = separator;
     }
   }
   if (static_cast<int>(num.size()) < width) {

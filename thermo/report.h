@@ -33,14 +33,11 @@ void setFatalHandler(TextHandler handler);
 // Restores both default handlers.
 void resetHandlers();
 
-// Decimal separator of every formatted number ('.' by default; the windows
-// set the user's locale separator).
-void setDecimalSeparator(char sep);
-char decimalSeparator();
-
 // printf-style formatting of one number, independent of the C locale.
 // The pattern holds literal text and exactly one conversion
 // %[-][0][width][.prec]f or %[-][0][width]d (a 'd' rounds half to even).
-std::string formatNumber(std::string_view pattern, Real value);
+// The library's own texts keep the point; a caller may ask for another
+// decimal separator.
+std::string formatNumber(std::string_view pattern, Real value, char separator = '.');
 
 }  // namespace tfs

@@ -50,10 +50,7 @@ constexpr Real kMeltCoef[kSubstCount + 1][4] = {
 };
 
 constexpr Real kLn10 = 2.302585L;  // the decimal-to-natural factor of the tables
-constexpr int kAir = 11;
 constexpr int kAirBubbleRow = 12;
-constexpr Real kAirPlCap = 3.774L;
-constexpr Real kAirTlCap = 132.55L;
 
 // Newton iteration on 1/T with the fixed slope B, from T. Leaves in T the
 // last iterate and returns the temperature after the final half step.
@@ -69,38 +66,46 @@ Real satNewton(int row, Real lnP, Real B, Real& T) {
   return T;
 }
 
-// One saturated side at (T, P): density from the vapour or liquid start value.
-void satSide(int k, Real T, Real P, bool liquid, Real& d, Real& h, Real& s, Real& Cp) {
-  // Above Tcr the start-value correlation keeps its outputs: start from the
-  // critical density then.
-  Real dV0 = Rocr[k], dL0 = Rocr[k];
-  SatDensGuess(k, T, P, dV0, dL0);
-  d = DensPT(k, T, P, liquid ? dL0 : dV0);
-  const CaloricResult c = CaloricDT(k, T, d);
+// One saturated side at (T, P) from the start value of its density.
+void satSide(int k, Real T, Real P, Real rho0, const IdealGasResult& ig, Real& d, Real& h, Real& s, Real& Cp) {
+  d = DensPT(k, T, P, rho0);
+  const CaloricResult c = CaloricDT(k, T, d, ig);
   h = c.h;
   s = c.s;
   Cp = c.cp;
+}
+
+// The same with the start value from the correlation. Above Tcr it keeps
+// its outputs: start from the critical density then.
+void satSide(int k, Real T, Real P, bool liquid, Real& d, Real& h, Real& s, Real& Cp) {
+  Real dV0 = Rocr[k], dL0 = Rocr[k];
+  SatDensGuess(k, T, P, dV0, dL0);
+  satSide(k, T, P, liquid ? dL0 : dV0, IdealGas(k, T), d, h, s, Cp);
 }
 
 }  // namespace
 
 Real lnPsat(int row, Real T) {
   const Real* c = kSatCoef[row];
-  const Real x = row == 1 ? T : T / 100;
+  const Real x = row == kHelium ? T : T / 100;
   Real L = c[1] / x + c[0] + x * (c[2] + x * (c[3] + x * (c[4] + x * c[5])));
   if (c[6] != 0) L += c[6] * x * x * x * x * x;
   return L * kLn10;
 }
 
-void Psat(std::string_view name, Real T, Real& Pv, Real& Pl) {
-  const int k = SubstIndex(name);
-  checkTRange(kCallerPsat, k, T);
+void satPressures(int k, Real T, Real& Pv, Real& Pl) {
   Pv = std::exp(lnPsat(k, T));
   Pl = Pv;
   if (k == kAir) {
     Pl = std::exp(lnPsat(kAirBubbleRow, T));
-    if (Pl > Pkp[kAir]) Pl = kAirPlCap;
+    if (Pl > Pkp[kAir]) Pl = Pkp[kAir];
   }
+}
+
+void Psat(std::string_view name, Real T, Real& Pv, Real& Pl) {
+  const int k = SubstIndex(name);
+  checkTRange(kCallerPsat, k, T);
+  satPressures(k, T, Pv, Pl);
 }
 
 void satTemperatures(int k, Real P, Real& Tv, Real& Tl) {
@@ -115,7 +120,7 @@ void satTemperatures(int k, Real P, Real& Tv, Real& Tl) {
   Tl = Tv;
   if (k == kAir) {
     Tl = satNewton(kAirBubbleRow, lnP, B, T);  // from the last dew iterate
-    if (Tl > Tkp[kAir]) Tl = kAirTlCap;
+    if (Tl > Tkp[kAir]) Tl = Tkp[kAir];
   }
 }
 
@@ -132,10 +137,10 @@ Real triplePressure(int k, bool bubbleSide) {
   return std::exp(lnPsat(row, Ttr[k]));
 }
 
-SatStates dhs2(std::string_view name, Real P, Real T, int mode) {
+SatStates dhs2(std::string_view name, Real P, Real T, SatGiven given) {
   const int k = SubstIndex(name);
   SatStates r;
-  if (mode == 1) {
+  if (given == SatGiven::Pressure) {
     if (P > Pkp[k]) consoleFatal("Задано P > Pkp при расчете свойств в насышении !");
     r.Pv = r.Pl = P;
     Tsat(name, P, r.Tv, r.Tl);
@@ -157,10 +162,22 @@ SatStates dhs2(std::string_view name, Real P, Real T, int mode) {
   return r;
 }
 
+SatStates satStatesAt(int k, Real T, const SatLineAtT& line) {
+  SatStates r;
+  r.Tv = r.Tl = T;
+  r.Pv = line.Pv, r.Pl = line.Pl;
+  Real dV0, dL0;
+  lineGuesses(k, T, line, dV0, dL0);
+  satSide(k, T, r.Pv, dV0, line.ig, r.dv, r.hv, r.sv, r.Cpv);
+  satSide(k, T, r.Pl, dL0, line.ig, r.dl, r.hl, r.sl, r.Cpl);
+  return r;
+}
+
 void dhs2_P(std::string_view name, Real P, Real& Tv, Real& dv, Real& hv, Real& sv, Real& Cpv,
             Real& Tl, Real& dl, Real& hl, Real& sl, Real& Cpl) {
   checkPRange(kCallerDhs2P, SubstIndex(name), P);
-  const SatStates r = dhs2(name, P, 0, 1);
+  checkPressureInput("dhs2_P", P);
+  const SatStates r = dhs2(name, P, 0, SatGiven::Pressure);
   Tv = r.Tv, dv = r.dv, hv = r.hv, sv = r.sv, Cpv = r.Cpv;
   Tl = r.Tl, dl = r.dl, hl = r.hl, sl = r.sl, Cpl = r.Cpl;
 }
@@ -168,16 +185,17 @@ void dhs2_P(std::string_view name, Real P, Real& Tv, Real& dv, Real& hv, Real& s
 void dhs2_T(std::string_view name, Real T, Real& Pv, Real& dv, Real& hv, Real& sv, Real& Cpv,
             Real& Pl, Real& dl, Real& hl, Real& sl, Real& Cpl) {
   checkTRange(kCallerDhs2T, SubstIndex(name), T);
-  const SatStates r = dhs2(name, 0, T, 2);
+  const SatStates r = dhs2(name, 0, T, SatGiven::Temperature);
   Pv = r.Pv, dv = r.dv, hv = r.hv, sv = r.sv, Cpv = r.Cpv;
   Pl = r.Pl, dl = r.dl, hl = r.hl, sl = r.sl, Cpl = r.Cpl;
 }
 
 Real Tmelt(std::string_view name, Real P) {
   const int k = SubstIndex(name);
+  checkPressureCap("Tmelt", P);
   const Real* a = kMeltCoef[k];
   Real Tm = XpowY((P - a[0]) / a[1], 1 / a[2]) + a[3];
-  if (k == 1 && Tm < 0.04L * P + 2.2L) Tm = 0.04L * P + 2.2L;
+  if (k == kHelium && Tm < 0.04L * P + 2.2L) Tm = 0.04L * P + 2.2L;
   return Tm;
 }
 
@@ -185,6 +203,7 @@ Real Pmelt(std::string_view name, Real T) {
   const int k = SubstIndex(name);
   if (T < Ttr[k])
     consoleFatal("  Температура Т=" + formatNumber("%5.1f", T) + " ниже Т тройной точки !");
+  checkTemperatureInput("Pmelt", T);
   const Real* a = kMeltCoef[k];
   return a[0] + a[1] * XpowY(T - a[3], a[2]);
 }

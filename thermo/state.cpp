@@ -13,33 +13,37 @@
 namespace tfs {
 namespace {
 
-constexpr int kAir = 11;
-constexpr Real kTwoPhaseCp = 1000000;
+// Density at (T, P) on the side the estimate picks. The estimate is taken
+// only where it decides: helium's iteration and three roots of the cubic.
+template <class Estimate>
+Real densityAt(int k, Real T, Real P, Estimate&& estimate) {
+  if (k == kHelium) return DensPT(k, T, P, estimate());
+  const CubicRoots c = densRKS(k, T, P);
+  return refineRKS(k, T, P, c.kind == RootCase::Three ? pickRoot(c, estimate()) : c.root1);
+}
 
-PointState single(int k, Real T, Real d, Real x) {
-  const CaloricResult c = CaloricDT(k, T, d);
-  return {d, c.h, c.s, c.cp, x};
+PointState single(int k, Real T, Real d, Real x, const IdealGasResult& ig) {
+  const CaloricResult c = CaloricDT(k, T, d, ig);
+  return {d, c.h, c.s, c.cp, x, c.dsdP};
 }
 
 }  // namespace
 
 SatLineAtT satLineAt(int k, Real T) {
   SatLineAtT q;
+  q.ig = IdealGas(k, T);
   // Air's saturation line ends at Tkp = 132.55 K, its equation of state at
   // Tcr = 132.52 K: between them the fluid is supercritical.
   q.subcritical = T < Tkp[k] && T <= Tcr[k];
   if (!q.subcritical) return q;
   checkTRange(kCallerPsat, k, T);
-  q.Pv = std::exp(lnPsat(k, T));
-  q.Pl = q.Pv;
-  if (k == kAir) {
-    q.Pl = std::exp(lnPsat(12, T));
-    if (q.Pl > Pkp[kAir]) q.Pl = 3.774L;
-  }
-  // The liquid start value does not depend on the pressure.
-  q.dV0 = q.dL0 = Rocr[k];
-  SatDensGuess(k, T, q.Pv, q.dV0, q.dL0);
+  satPressures(k, T, q.Pv, q.Pl);
   return q;
+}
+
+void lineGuesses(int k, Real T, const SatLineAtT& q, Real& dV0, Real& dL0) {
+  dV0 = dL0 = Rocr[k];
+  SatDensGuess(k, T, q.Pv, dV0, dL0);
 }
 
 PointState statePT(int k, Real P, Real T) { return statePT(k, P, T, satLineAt(k, T)); }
@@ -47,18 +51,28 @@ PointState statePT(int k, Real P, Real T) { return statePT(k, P, T, satLineAt(k,
 PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
   if (!q.subcritical) {
     const CubicRoots roots = densRKS(k, T, P);
-    return single(k, T, DensPT(k, T, P, roots.root1), 0);
+    return single(k, T, DensPT(k, T, P, roots.root1), 0, q.ig);
   }
-  if (P > q.Pl) return single(k, T, DensPT(k, T, P, q.dL0), 1);  // compressed liquid
+  auto vapour = [&] {
+    Real dV0, dL0;
+    lineGuesses(k, T, q, dV0, dL0);
+    return dV0 * P / q.Pv;
+  };
+  auto liquid = [&] {
+    Real dV0, dL0;
+    lineGuesses(k, T, q, dV0, dL0);
+    return dL0;
+  };
+  if (P > q.Pl) return single(k, T, densityAt(k, T, P, liquid), 1, q.ig);  // compressed liquid
   // A pure fluid exactly on its saturation pressure is the saturated vapour.
-  if (P < q.Pv || k != kAir) return single(k, T, DensPT(k, T, P, q.dV0 * P / q.Pv), 0);
+  if (P < q.Pv || k != kAir) return single(k, T, densityAt(k, T, P, vapour), 0, q.ig);
   // Air between its dew and bubble lines: the band at constant P. The line
   // temperatures come from the correlations as they stand (the bubble line
   // continued below Ttr, both lines up to Pkp), so a legal (P, T) never
   // ends the program here.
   Real Tv = 0, Tl = 0;
   satTemperatures(k, P, Tv, Tl);
-  if (!(Tv > Tl)) return single(k, T, DensPT(k, T, P, q.dV0 * P / q.Pv), 0);
+  if (!(Tv > Tl)) return single(k, T, densityAt(k, T, P, vapour), 0, q.ig);
   Real gv = Rocr[k], gl = Rocr[k], unused = 0;
   SatDensGuess(k, Tv, P, gv, unused);
   const Real dv = DensPT(k, Tv, P, gv);
@@ -67,9 +81,9 @@ PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
   SatDensGuess(k, Tl, P, unused, gl);
   const Real dl = DensPT(k, Tl, P, gl);
   const CaloricResult cl = CaloricDT(k, Tl, dl);
-  const Real w = (T - Tl) / (Tv - Tl);
+  const Real w = (T - Tl) / (Tv - Tl);  // vapour fraction
   PointState r;
-  r.d = dl + w * (dv - dl);
+  r.d = mixtureDensity(1 - w, dv, dl);
   r.h = cl.h + w * (cv.h - cl.h);
   r.s = cl.s + w * (cv.s - cl.s);
   r.Cp = (cv.h - cl.h) / (Tv - Tl);
@@ -78,7 +92,10 @@ PointState statePT(int k, Real P, Real T, const SatLineAtT& q) {
 }
 
 void dhs_PT(std::string_view name, Real P, Real T, Real& d, Real& h, Real& s, Real& Cp, Real& x) {
-  const PointState r = statePT(SubstIndex(name), P, T);
+  const int k = SubstIndex(name);
+  checkPressureInput("dhs_PT", P);
+  checkTemperatureInput("dhs_PT", T);
+  const PointState r = statePT(k, P, T);
   d = r.d, h = r.h, s = r.s, Cp = r.Cp, x = r.x;
 }
 
@@ -87,12 +104,12 @@ PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
   if (T < Tcr[k]) {
     SatStates local;
     if (!sat) {
-      local = dhs2(SubstName[k], 0, T, 2);
+      local = dhs2(SubstName[k], 0, T, SatGiven::Temperature);
       sat = &local;
     }
     const SatStates& q = *sat;
     if (q.dv < q.dl) {
-      const Real x = (d - q.dv) / (q.dl - q.dv);
+      const Real x = liquidFraction(d, q.dv, q.dl);
       if (x > 0 && x < 1) {
         r.P = q.Pv + x * (q.Pl - q.Pv);
         r.h = q.hv + x * (q.hl - q.hv);
@@ -110,18 +127,19 @@ PhsResult stateTd(int k, Real T, Real d, const SatStates* sat) {
   } else {
     r.x = 0;
   }
-  const IdealGasResult ig = IdealGas(k, T);
-  const EosResult e = Eos(k, EosMode::Full, T, d);
-  r.P = e.P;
-  r.h = ig.h0 + e.hR;
-  r.s = ig.s0 - Rgas[k] * std::log(e.P / 0.101325L) + e.sR;
-  r.Cp = ig.cv0 + e.cvR + e.cpcv;
+  const CaloricResult c = CaloricDT(k, T, d);
+  r.P = c.P;
+  r.h = c.h;
+  r.s = c.s;
+  r.Cp = c.cp;
   return r;
 }
 
 void Phs_Td(std::string_view name, Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x) {
   const int k = SubstIndex(name);
   if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  checkTemperatureInput("Phs_Td", T);
+  checkDensityInput("Phs_Td", k, d);
   const PhsResult r = stateTd(k, T, d, nullptr);
   P = r.P, h = r.h, s = r.s, Cp = r.Cp, x = r.x;
 }

@@ -67,7 +67,7 @@ const Real Tkp[kSubstCount + 1] = {
 const Real Pkp[kSubstCount + 1] = {0,         0.229048L, 1.294793L, 1.293402L, 2.652319L, 3.396319L,
                                    4.897742L, 5.087072L, 7.379122L, 4.601203L, 3.744984L, 3.774L};
 
-int SubstIndex(std::string_view name) {
+int substanceIndex(std::string_view name) {
   // Exact comparison; "Air" is tested before "R14".
   static constexpr struct {
     std::string_view id;
@@ -76,7 +76,13 @@ int SubstIndex(std::string_view name) {
                {"O2", 7}, {"CO2", 8},  {"CH4", 9},  {"Air", 11}, {"R14", 10}};
   for (const auto& e : order)
     if (name == e.id) return e.index;
-  fatal("Название вещества указано неправильно!");
+  return 0;
+}
+
+int SubstIndex(std::string_view name) {
+  const int k = substanceIndex(name);
+  if (k == 0) fatal("Название вещества указано неправильно!");
+  return k;
 }
 
 }  // namespace tfs

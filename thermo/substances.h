@@ -9,6 +9,8 @@
 namespace tfs {
 
 inline constexpr int kSubstCount = 11;
+inline constexpr int kHelium = 1;  // the one substance with its own equation of state
+inline constexpr int kAir = 11;    // the one mixture: dew and bubble lines differ
 
 extern const char* const SubstName[kSubstCount + 1];     // identifiers
 extern const char* const SubstNameRus[kSubstCount + 1];  // display names (UTF-8)
@@ -26,7 +28,9 @@ extern const Real Omega[kSubstCount + 1];    // acentric factor
 extern const Real Tkp[kSubstCount + 1];      // K, end of the saturation line
 extern const Real Pkp[kSubstCount + 1];      // MPa, end of the saturation line
 
-// Identifier -> index 1..11; an unknown identifier is fatal.
+// Identifier -> index 1..11, 0 when unknown.
+int substanceIndex(std::string_view name);
+// The same, but an unknown identifier is fatal.
 int SubstIndex(std::string_view name);
 
 }  // namespace tfs

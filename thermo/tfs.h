@@ -14,6 +14,9 @@
 
 namespace tfs {
 
+// The heat capacity that marks a two-phase state.
+inline constexpr Real kTwoPhaseCp = 1e6;
+
 void dhs_PT(std::string_view name, Real P, Real T, Real& d, Real& h, Real& s, Real& Cp, Real& x);
 void Phs_Td(std::string_view name, Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x);
 

@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/libguard.h"
+#include "app/numfmt.h"
 #include "app/numparse.h"
+#include "core_test_support.h"
+#include "thermo/tfs.h"
 
 namespace {
 
@@ -145,6 +149,24 @@ TEST(StandardConversion, AcceptsPointRejectsCommaInAnyCLocale) {
     EXPECT_EQ(v, -1);  // a refused text leaves the value alone
   }
   std::setlocale(LC_NUMERIC, keep.c_str());
+}
+
+// The library writes its numbers with a point; its messages reach the user
+// with the user's separator, and only the decimal points between digits
+// change.
+TEST(LibraryTexts, RangeMessageShowsTheUsersSeparator) {
+  const char keep = app::decimalSeparator();
+  app::setDecimalSeparator(',');
+  testing_support::said().clear();
+  Real Pv = 0, Pl = 0;
+  EXPECT_FALSE(app::libraryGuarded([&] { tfs::Psat("He", 2.1L, Pv, Pl); }));
+  EXPECT_EQ(testing_support::said(),
+            std::vector<std::string>{" Используемая в программе Psat температура   2,10 ниже тройной точки для данного вещества!"});
+  EXPECT_EQ(app::localized("dhs2_T: -0.5000 MPa. T=1000 K .5"), "dhs2_T: -0,5000 MPa. T=1000 K .5");
+  EXPECT_EQ(app::format("%6.2f", 2.1L), "  2,10");
+  EXPECT_EQ(app::format("Cp=%4.2f kJ/kg.K", 2.1L), "Cp=2,10 kJ/kg.K");  // the text's own point stays
+  app::setDecimalSeparator(keep);
+  testing_support::said().clear();
 }
 
 }  // namespace

@@ -20,7 +20,10 @@ std::string F(const char* pattern, Real v) { return app::format(pattern, v); }
 // A student at the window: the calculator, the three entries, the lines.
 class Calculator : public ::testing::Test {
  public:
-  void SetUp() override { said().clear(); }
+  void SetUp() override {
+    c.setSubstance(name);
+    said().clear();
+  }
 
   void Process(int kind) { c.chooseProcess(kind); }
   void Start(int k1, const std::string& v1, int k2, const std::string& v2) {
@@ -55,7 +58,10 @@ TEST_F(Calculator, PairChecksAndEchoes) {
   Start(proc::kDensity, "", proc::kTemperature, "");
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(c.PairRefused, proc::PairRefusal::None);
-  EXPECT_EQ(c.limits[0], F("%6.2f", 0));
+  // The limit fields: the density's range, then the temperature's.
+  EXPECT_EQ(c.limits[0], F("%.2f", 0));
+  EXPECT_EQ(c.limits[2], F("%.2f", tfs::Ttr[tfs::SubstIndex("N2")]));
+  EXPECT_EQ(c.limits[3], F("%.2f", 600));
   Start(proc::kTemperature, "", proc::kDensity, "");
   EXPECT_EQ(Messages(), kPair);
   EXPECT_EQ(c.PairRefused, proc::PairRefusal::Start);
@@ -74,19 +80,23 @@ TEST_F(Calculator, PairChecksAndEchoes) {
   EXPECT_EQ(c.fields[proc::Edn], F("%6.2f", 2));
   EXPECT_EQ(c.Value2, Real(0.3L));
   EXPECT_EQ(c.ShownStart[proc::kDryness], 30);
-  Start(proc::kTemperature, "12,5", proc::kPressure, "300K");
+  Start(proc::kPressure, "12,5", proc::kTemperature, "300K");
   c.leaveEntry(proc::kEntry1);
   c.leaveEntry(proc::kEntry2);
   EXPECT_EQ(c.Value1, Real(12.5L));
   EXPECT_EQ(c.Value2, 300);
-  EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", 12.5L));
-  EXPECT_EQ(c.fields[proc::EPn], F("%6.2f", 300));
+  EXPECT_EQ(c.fields[proc::EPn], F("%6.3f", 12.5L));
+  EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", 300));
   EXPECT_TRUE(Messages().empty());  // entries are read without a warning
   // Blank entries keep the previous value; an edit empties the state fields.
   type(proc::kEntry1, "   ");
   c.leaveEntry(proc::kEntry1);
   EXPECT_EQ(c.Value1, Real(12.5L));
-  EXPECT_TRUE(c.fields[proc::ETn].empty());
+  EXPECT_TRUE(c.fields[proc::EPn].empty());
+  // A value outside its range is not echoed (the field would show no state).
+  type(proc::kEntry1, "1e300");
+  c.leaveEntry(proc::kEntry1);
+  EXPECT_TRUE(c.fields[proc::EPn].empty());
 }
 
 TEST_F(Calculator, IsothermHeatAndWork) {
@@ -131,12 +141,13 @@ TEST_F(Calculator, RefusalsStopTheComputationWithOneMessage) {
       // triple-point pressure.
       {"N2", proc::kTemperature, "200", proc::kDryness, "50", "критической"},
       {"CO2", proc::kPressure, "0.1", proc::kDryness, "50", "тройной точки"},
-      {"N2", proc::kTemperature, "-5", proc::kPressure, "1", "больше нуля"},
+      {"N2", proc::kTemperature, "-5", proc::kPressure, "1", "Температура должна быть в пределах"},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.v2);
     name = k.substance;
     c = good;
+    c.setSubstance(name);
     Start(k.k1, k.v1, k.k2, k.v2);
     Messages();
     EXPECT_FALSE(Compute());
@@ -193,6 +204,7 @@ TEST_F(Calculator, RefusedEndPairDrawsNothingFromStaleStates) {
 TEST_F(Calculator, CarriedStartStaysExact) {
   // R14 compressed liquid heated at 2 MPa to saturated liquid.
   name = "R14";
+  c.setSubstance(name);
   Process(proc::kIsobar);
   Start(proc::kPressure, "2", proc::kTemperature, "150");
   End(proc::kDryness, "0");

@@ -152,7 +152,7 @@ TEST(ProcessPairs, RefusedPairsLeaveTheTargetAlone) {
 
 TEST(ProcessPairs, RoundTripThroughTheDensity) {
   for (const char* name : {"N2", "He", "Ar", "CH4"}) {
-    for (const auto& [T, P] : {std::pair<Real, Real>{300, 0.1L}, {300, 20}, {150, 2}}) {
+    for (const auto& [T, P] : {std::pair<Real, Real>{300, 0.1L}, {300, 9}, {150, 2}}) {
       const ProcPoint a = FromTP(name, T, P);
       ProcPoint b;
       ASSERT_EQ(SolvePair(name, kDensity, kTemperature, a.d, T, b), SolveStatus::Solved);
@@ -198,7 +198,7 @@ TEST(ProcessHeatWork, FirstLawForEveryProcessAndManyStates) {
     ASSERT_EQ(SolvePair(s.name, s.k1, s.k2, s.a, s.b, st), SolveStatus::Solved);
     const Real R = Rgas(s.name);
     const Proc procs[] = {{kIsotherm, kPressure, st.P * 3},      {kIsotherm, kPressure, st.P / 2},
-                          {kIsobar, kTemperature, st.T * 1.4L},  {kIsobar, kEntropy, st.s + 5 * R},
+                          {kIsobar, kTemperature, st.T * 1.4L},  {kIsobar, kEntropy, st.s + 2 * R},
                           {kIsobar, kEnthalpy, st.i - 10},       {kIsochore, kTemperature, st.T * 1.2L},
                           {kIsenthalp, kPressure, st.P / 4},     {kIsentrope, kPressure, st.P * 4},
                           {kIsentrope, kPressure, st.P / 3}};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "thermo/eos.h"
+#include "thermo/limits.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -20,6 +21,16 @@ TEST(EosHe, PassesThroughItsCriticalPointAndTheIdealGas) {
   EXPECT_NEAR(Zof(1, 300, 1.6L), 1, 5e-3L);
   // Near the critical point the isotherm is almost flat.
   EXPECT_LT(std::fabs(c.dP), 1e-4L);
+}
+
+// Up to its limiting density helium's isotherms rise with density, from the
+// triple point to 1000 K; just beyond it the coldest one turns over.
+TEST(EosHe, IsothermsRiseUpToTheLimitingDensity) {
+  const Real top = tfs::limitingDensity(tfs::kHelium);
+  for (Real T : {2.2L, 2.5L, 4.0L, 10.0L, 50.0L, 300.0L, 1000.0L})
+    for (Real rho = 150; rho <= top; rho += 0.5L)
+      EXPECT_GT(tfs::EosHe(1, EosMode::Pressure, T, rho).dP, 0) << static_cast<double>(T) << ' ' << static_cast<double>(rho);
+  EXPECT_LT(tfs::EosHe(1, EosMode::Pressure, 2.2L, top + 2).dP, 0);
 }
 
 TEST(Eos, ZeroDensityLimits) {
@@ -129,10 +140,7 @@ TEST(Eos, ResidualFunctionsAreConsistentWithThePressure) {
           const auto e = full(t, r);
           return e.hR - (1000 * e.P / r - R * t);
         };
-        auto sRv = [&](Real t, Real r) {
-          const auto e = full(t, r);
-          return e.sR - R * std::log(e.P / (r * R * t / 1000));
-        };
+        auto sRv = [&](Real t, Real r) { return full(t, r).sR; };
         const auto e = full(T, rho);
         const Real dPdT = (full(T + hT, rho).P - full(T - hT, rho).P) / (2 * hT);
         const Real cpcv = 1000 * T * dPdT * dPdT / (rho * rho * e.dP);

@@ -100,7 +100,7 @@ TEST(Inverse, TwoPhaseInterpolation) {
   Result r = ByHP("Ar", (q.hv + q.hl) / 2, 1);
   EXPECT_NEAR(r.x, 0.5L, 1e-12L);
   EXPECT_EQ(r.v, q.Tv);
-  EXPECT_NEAR(r.d, (q.dv + q.dl) / 2, 1e-9L);
+  EXPECT_NEAR(1 / r.d, (1 / q.dv + 1 / q.dl) / 2, 1e-12L / r.d);
   EXPECT_NEAR(r.e, (q.sv + q.sl) / 2, 1e-12L);
   EXPECT_EQ(r.Cp, 1000000);
   r = BySP("Ar", 0.75L * q.sv + 0.25L * q.sl, 1);
@@ -123,23 +123,53 @@ TEST(Inverse, TwoPhaseInterpolation) {
   EXPECT_NEAR(r.d, band.d, 1e-6L * band.d);
   r = BySP("Air", band.s, 0.101325L);
   EXPECT_NEAR(r.v, 80, 1e-9L);
+  // Air at fixed T: the pressure runs from Pv to Pl with x.
+  const Sat a = SatT("Air", 80);  // Tv, Tl hold Pv, Pl
+  ASSERT_GT(a.Tl, 1.1L * a.Tv);
+  r = ByTS("Air", 80, 0.7L * a.sv + 0.3L * a.sl);
+  EXPECT_NEAR(r.x, 0.3L, 1e-12L);
+  EXPECT_NEAR(r.v, a.Tv + 0.3L * (a.Tl - a.Tv), 1e-12L);
+}
+
+// A two-phase mixture mixes specific volumes. Nitrogen at its normal boiling
+// point (saturated vapour 4.61, liquid 806 kg/m3, Span et al. 2000) with 46 %
+// liquid has 1/(0.46/806 + 0.54/4.61) = 8.50 kg/m3; mixing the densities
+// would give hundreds.
+TEST(Inverse, TwoPhaseDensityMixesVolumes) {
+  LibraryWatch watch;
+  const Real T = 77.36L, x = 0.46L;
+  const Sat t = SatT("N2", T);  // Tv holds Pv
+  const Real h = t.hv + x * (t.hl - t.hv), s = t.sv + x * (t.sl - t.sv);
+  for (const Result& r : {ByHP("N2", h, t.Tv), BySP("N2", s, t.Tv), ByTS("N2", T, s)}) {
+    EXPECT_NEAR(r.x, x, 1e-3L);
+    EXPECT_NEAR(r.d, 8.50L, 0.25L);
+  }
+  // (T, d) -> x -> d: the fraction of the volume-rule density is x, and its
+  // enthalpy at the same pressure gives the density back.
+  const Real d = 1 / (x / t.dl + (1 - x) / t.dv);
+  Real P, hd, sd, Cp, xd;
+  tfs::Phs_Td("N2", T, d, P, hd, sd, Cp, xd);
+  EXPECT_NEAR(xd, x, 1e-12L);
+  EXPECT_NEAR(hd, h, 1e-9L);
+  EXPECT_NEAR(ByTS("N2", T, sd).d, d, 1e-9L * d);
 }
 
 TEST(Inverse, SolidificationMessages) {
   LibraryWatch watch;
-  // Compressed liquid below the solidification line.
+  // Compressed liquid below the solidification line: the state on it.
   const Real Tm = tfs::Tmelt("N2", 1);
   const State m = PT("N2", 1, Tm);
   Result r = ByHP("N2", m.h - 5, 1);
   EXPECT_EQ(watch.count("Значение h менше h затвердевания !"), 1);
+  EXPECT_EQ(r.v, Tm);
   EXPECT_EQ(r.d, m.d);
   EXPECT_EQ(r.e, m.s);
   EXPECT_EQ(r.x, m.x);
-  const State m2 = PT("N2", 1, Tm + 0.00001L);
-  r = BySP("N2", m2.s - 0.05L, 1);
+  r = BySP("N2", m.s - 0.05L, 1);
   EXPECT_EQ(watch.count("Значение S менше S затвердевания !"), 1);
-  EXPECT_EQ(r.d, m2.d);
-  EXPECT_GE(r.v, Tm + 0.00001L);
+  EXPECT_EQ(r.v, Tm);
+  EXPECT_EQ(r.d, m.d);
+  EXPECT_EQ(r.e, m.h);
   EXPECT_EQ(watch.messages.size(), 2u);
 
   // Below the triple-point pressure the reference is the state at the
@@ -356,6 +386,25 @@ TEST(Inverse, RoundTripsOverAGrid) {
     }
   }
   EXPECT_GT(checked, 1500);
+  EXPECT_TRUE(watch.messages.empty());
+}
+
+// At the lowest pressure the library handles, every substance's vapour is
+// found again from (h, P), (s, P) and (T, s).
+TEST(Inverse, RoundTripsAtThePressureFloor) {
+  LibraryWatch watch;
+  const Real P = tfs::kPressureFloor;
+  for (int k = 1; k <= 11; ++k) {
+    const char* nm = name(k);
+    for (Real T : {tfs::Ttr[k] + 1, tfs::Tcr[k], Real(300), Real(900)}) {
+      const State st = PT(nm, P, T);
+      ASSERT_EQ(st.x, 0) << nm;
+      EXPECT_NEAR(ByHP(nm, st.h, P).v, T, 1.5L * tolH(k) / st.Cp + 1e-6L) << nm << " T=" << T;
+      EXPECT_NEAR(BySP(nm, st.s, P).v, T, 1.5L * tolS(k) * T / st.Cp + 1e-6L) << nm << " T=" << T;
+      // Ideal gas: ds/dlnP = -R.
+      EXPECT_NEAR(ByTS(nm, T, st.s).v, P, 1.5L * tolS(k) / tfs::Rgas[k] * P) << nm << " T=" << T;
+    }
+  }
   EXPECT_TRUE(watch.messages.empty());
 }
 

@@ -4,10 +4,6 @@
 
 namespace {
 
-struct SeparatorGuard {
-  ~SeparatorGuard() { tfs::setDecimalSeparator('.'); }
-};
-
 TEST(FormatNumber, FixedPatternsWithWidthAndLiteralText) {
   EXPECT_EQ(tfs::formatNumber("%6.2f", 2.1L), "  2.10");
   EXPECT_EQ(tfs::formatNumber("%6.4f", 0.229048L), "0.2290");
@@ -22,11 +18,10 @@ TEST(FormatNumber, ZeroCarriesNoSign) {
   EXPECT_EQ(tfs::formatNumber("%6.3f", -0.0006L), "-0.001");
 }
 
-TEST(FormatNumber, DecimalSeparatorIsReplaceable) {
-  SeparatorGuard guard;
-  tfs::setDecimalSeparator(',');
-  EXPECT_EQ(tfs::formatNumber("%6.2f", 130), "130,00");
-  EXPECT_EQ(tfs::formatNumber("d=%4.3f kg/m3", 1.5L), "d=1,500 kg/m3");
+TEST(FormatNumber, DecimalSeparatorIsAnArgument) {
+  EXPECT_EQ(tfs::formatNumber("%6.2f", 130, ','), "130,00");
+  EXPECT_EQ(tfs::formatNumber("d=%4.3f kg/m3", 1.5L, ','), "d=1,500 kg/m3");
+  EXPECT_EQ(tfs::formatNumber("%6.2f", 130), "130.00");
 }
 
 TEST(Handlers, MessageGoesToTheReplacedHandlerAndBack) {

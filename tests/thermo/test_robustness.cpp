@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "routines_support.h"
 #include "thermo/tfs.h"
@@ -108,6 +111,98 @@ TEST(Robustness, RandomCallsReturnDefinedResults) {
     EXPECT_EQ(nan, 0) << nm << ": " << where.str();
   }
   EXPECT_EQ(watch.count("x<0 in x^y"), 0);
+}
+
+// Extreme finite inputs, alone and in pairs: every public routine returns
+// finite outputs or refuses through the fatal handler. The refusals do not
+// reach inside the ranges the windows use.
+TEST(Robustness, ExtremeInputsGiveFiniteResultsOrARefusal) {
+  LibraryWatch watch;
+  const Real big = std::numeric_limits<Real>::max();
+  const Real values[] = {-big, -1e300L, -1, -1e-300L, 0, 1e-300L, 1e-6L, 0.3L, 1, 5, 80, 300, 1e4L, 1e300L, big};
+  int refused = 0, returned = 0;
+  std::ostringstream bad;
+  auto call = [&](const char* what, Real a, Real b, const std::function<std::vector<Real>()>& f) {
+    try {
+      const std::vector<Real> out = f();
+      ++returned;
+      const bool allFinite = std::all_of(out.begin(), out.end(), [](Real r) { return std::isfinite(r); });
+      if (!allFinite && bad.tellp() < 2000)
+        bad << what << "(" << a << ", " << b << "); ";
+    } catch (const FatalError&) {
+      ++refused;
+    }
+  };
+  for (int k = 1; k <= 11; ++k) {
+    const char* nm = name(k);
+    for (Real a : values) {
+      call("Psat", a, 0, [&] { Real v, l; tfs::Psat(nm, a, v, l); return std::vector<Real>{v, l}; });
+      call("Tsat", a, 0, [&] { Real v, l; tfs::Tsat(nm, a, v, l); return std::vector<Real>{v, l}; });
+      call("Tmelt", a, 0, [&] { return std::vector<Real>{tfs::Tmelt(nm, a)}; });
+      call("Pmelt", a, 0, [&] { return std::vector<Real>{tfs::Pmelt(nm, a)}; });
+      call("dhs2_P", a, 0, [&] {
+        std::vector<Real> o(10);
+        tfs::dhs2_P(nm, a, o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], o[9]);
+        return o;
+      });
+      call("dhs2_T", a, 0, [&] {
+        std::vector<Real> o(10);
+        tfs::dhs2_T(nm, a, o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], o[9]);
+        return o;
+      });
+      for (Real b : values) {
+        using Routine = void (*)(std::string_view, Real, Real, Real&, Real&, Real&, Real&, Real&);
+        const std::pair<const char*, Routine> routines[] = {{"dhs_PT", tfs::dhs_PT}, {"Phs_Td", tfs::Phs_Td},
+                                                            {"Tds_hP", tfs::Tds_hP}, {"Tdh_sP", tfs::Tdh_sP},
+                                                            {"Pdh_Ts", tfs::Pdh_Ts}};
+        for (auto [what, routine] : routines)
+          call(what, a, b, [&] {
+            std::vector<Real> o(5);
+            routine(nm, a, b, o[0], o[1], o[2], o[3], o[4]);
+            return o;
+          });
+      }
+    }
+  }
+  EXPECT_EQ(bad.str(), "");
+  EXPECT_GT(returned, 3000);
+  EXPECT_GT(refused, 3000);
+}
+
+// Inputs that give no state are refused with the range checks' texts;
+// n-H2 at 145.9 K and 167.7 kg/m3 (above 1/b = 109 kg/m3) gave NaN.
+TEST(Robustness, RefusalTexts) {
+  LibraryWatch watch;
+  Real a, b, c, d, e;
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[&] { tfs::Phs_Td("n-H2", 145.9L, 167.7L, a, b, c, d, e); },
+       " Используемая в программе Phs_Td плотность   167.70 выше предельной для данного вещества!"},
+      {[&] { tfs::Phs_Td("He", 10, 230, a, b, c, d, e); },
+       " Используемая в программе Phs_Td плотность   230.00 выше предельной для данного вещества!"},
+      {[&] { tfs::Phs_Td("N2", 300, -1, a, b, c, d, e); },
+       " Используемая в программе Phs_Td плотность    -1.00 не больше нуля!"},
+      {[&] { tfs::dhs_PT("N2", 0, 300, a, b, c, d, e); },
+       " Используемое в программе dhs_PT давление 0.0000 не больше нуля!"},
+      {[&] { tfs::Tds_hP("N2", 100, 2000, a, b, c, d, e); },
+       " Используемое в программе Tds_hP давление 2000.0000 выше предельного для данного вещества!"},
+      {[&] { tfs::Tdh_sP("N2", 3, -0.5L, a, b, c, d, e); },
+       " Используемое в программе Tdh_sP давление -0.5000 не больше нуля!"},
+      {[&] { tfs::Pdh_Ts("N2", 2e4L, 3, a, b, c, d, e); },
+       " Используемая в программе Pdh_Ts температура 20000.00 выше предельной для данного вещества!"},
+      {[&] { tfs::dhs2_P("N2", 0, a, b, c, d, e, a, b, c, d, e); },
+       " Используемое в программе dhs2_P давление 0.0000 не больше нуля!"},
+  };
+  for (const auto& [call, text] : cases) {
+    try {
+      call();
+      ADD_FAILURE() << "returned: " << text;
+    } catch (const FatalError& f) {
+      EXPECT_EQ(f.what(), text);
+    }
+  }
+  // Just inside the limits the state is computed.
+  EXPECT_NO_THROW(tfs::Phs_Td("n-H2", 145.9L, 0.999L / tfs::bRKS[2], a, b, c, d, e));
+  EXPECT_TRUE(std::isfinite(a) && std::isfinite(c));
 }
 
 }  // namespace

@@ -195,9 +195,9 @@ TEST(SaturationDeathTest, RangeChecksEndTheProgramWithTheirTexts) {
 
 // The two guards write their line to standard output before the end.
 TEST(SaturationDeathTest, ConsoleGuardsOfTheCoreAndTheMeltingLine) {
-  EXPECT_EXIT(tfs::dhs2("N2", 3.5L, 0, 1), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(tfs::dhs2("N2", 3.5L, 0, tfs::SatGiven::Pressure), ::testing::ExitedWithCode(1),
               "Задано P > Pkp при расчете свойств в насышении !");
-  EXPECT_EXIT(tfs::dhs2("Air", 0, 132.56L, 2), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(tfs::dhs2("Air", 0, 132.56L, tfs::SatGiven::Temperature), ::testing::ExitedWithCode(1),
               "Задано T > Tkp при расчете свойств в насышении !");
   EXPECT_EXIT(tfs::Pmelt("N2", 62), ::testing::ExitedWithCode(1),
               "  Температура Т= 62.0 ниже Т тройной точки !");
@@ -209,8 +209,8 @@ TEST(SaturationGuards, ExactLinesOnStandardOutput) {
     std::function<void()> call;
     std::string line;
   } cases[] = {
-      {[] { tfs::dhs2("N2", 3.5L, 0, 1); }, "Задано P > Pkp при расчете свойств в насышении !\n"},
-      {[] { tfs::dhs2("Air", 0, 132.56L, 2); }, "Задано T > Tkp при расчете свойств в насышении !\n"},
+      {[] { tfs::dhs2("N2", 3.5L, 0, tfs::SatGiven::Pressure); }, "Задано P > Pkp при расчете свойств в насышении !\n"},
+      {[] { tfs::dhs2("Air", 0, 132.56L, tfs::SatGiven::Temperature); }, "Задано T > Tkp при расчете свойств в насышении !\n"},
       {[] { tfs::Pmelt("N2", 62); }, "  Температура Т= 62.0 ниже Т тройной точки !\n"},
       {[] { tfs::Pmelt("He", 0.5L); }, "  Температура Т=  0.5 ниже Т тройной точки !\n"},
   };

@@ -32,7 +32,10 @@ std::string fatalTextOf(std::string_view name) {
 }
 
 TEST(SubstIndex, EveryIdentifierFindsItsOwnRow) {
-  for (int i = 1; i <= tfs::kSubstCount; ++i) EXPECT_EQ(tfs::SubstIndex(tfs::SubstName[i]), i) << i;
+  for (int i = 1; i <= tfs::kSubstCount; ++i) {
+    EXPECT_EQ(tfs::SubstIndex(tfs::SubstName[i]), i) << i;
+    EXPECT_EQ(tfs::substanceIndex(tfs::SubstName[i]), i) << i;
+  }
   EXPECT_EQ(tfs::SubstIndex("Air"), 11);
   EXPECT_EQ(tfs::SubstIndex("R14"), 10);
   EXPECT_EQ(tfs::SubstIndex("He"), 1);
@@ -45,8 +48,10 @@ TEST(SubstIndex, InexactIdentifiersAreFatal) {
   const std::string expected = "Название вещества указано неправильно!";
   for (std::string_view bad : {std::string_view("n2"), std::string_view("N2 "), std::string_view(""),
                                std::string_view("air"), std::string_view(" He"), std::string_view("He\0", 3),
-                               std::string_view("H")})
+                               std::string_view("H")}) {
     EXPECT_EQ(fatalTextOf(bad), expected) << '"' << bad << '"';
+    EXPECT_EQ(tfs::substanceIndex(bad), 0) << '"' << bad << '"';
+  }
 }
 
 TEST(SubstIndexDeathTest, UnknownIdentifierEndsTheProgramWithItsMessage) {
