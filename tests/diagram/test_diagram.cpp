@@ -16,6 +16,7 @@
 
 #include "app/commode.h"
 #include "app/mainwindow.h"
+#include "diagram/picture.h"
 #include "diagram/readout.h"
 #include "diagram/render.h"
 #include "diagram/tspoints.h"
@@ -209,6 +210,69 @@ TEST_F(Diagram, ClickAtTheHighestIsobarsPressureOrAboveAddsNoRow) {
   moveTo(lighter);
   click(lighter);
   EXPECT_EQ(w->pointsRowCounter(), 1);
+}
+
+// Limits changed with the window open: axes, lines and readout follow at
+// once; Enter applies a limit as leaving the field does.
+TEST_F(Diagram, LimitsChangedWithTheWindowOpenRedrawAtOnce) {
+  open(kN2);
+  const int revision = run->session.linesRevision;
+  main->ETma->setText(QStringLiteral("200"));
+  main->ETma->setModified(true);
+  QTest::keyClick(main->ETma, Qt::Key_Return);
+  ASSERT_EQ(run->session.linesRevision, revision + 1);
+  EXPECT_EQ(w->picture().T.hi, 200);
+  w->Timer1Timer();
+  const app::AppState& st = run->session.main;
+  moveTo(pixelOf(5, st.Tmax) - QPoint(0, 8));
+  EXPECT_EQ(w->Edit1->text(), app::fmt("T=%5.2f K", 200));
+  // The isobar labels sit on the lines of the new diagram.
+  for (const diagram::Label& l : w->picture().labels)
+    if (l.role == diagram::LabelRole::Isobar) {
+      EXPECT_EQ(l.s, double(run->session.lines.IsoS[l.index][20]));
+      EXPECT_EQ(l.T, 200);
+    }
+  // The window hidden, the limits changed, then shown again: the new ones.
+  w->hide();
+  main->ETmi->setText(QStringLiteral("70"));
+  main->ETmiExit();
+  w->showDiagram();
+  EXPECT_EQ(w->picture().T.lo, 70);
+  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) {
+    open(kHe);
+    w->grab().save(QString::fromLocal8Bit(out));
+  }
+}
+
+// Where no state exists the readout is blank; a click records the state at
+// its own position, never the one of an earlier position.
+TEST_F(Diagram, ReadoutAndClicksAreHonest) {
+  open(kN2);
+  const QPoint gas = pixelOf(6.0L, 200);
+  moveTo(gas);
+  ASSERT_FALSE(w->Ep->text().isEmpty());
+  // Left of the highest isobar (above its pressure) there is no state.
+  const QPoint dense = pixelOf(run->session.lines.Smin + 0.05L, 340);
+  moveTo(dense);
+  const auto [s, T] = valueAt(dense);
+  Real P, d, h, Cp, x;
+  tfs::Pdh_Ts("N2", T, s, P, d, h, Cp, x);
+  ASSERT_EQ(P, 0);
+  for (QLineEdit* e : {w->Ep, w->Ed, w->Eh, w->ECp}) EXPECT_TRUE(e->text().isEmpty());
+  // Two clicks at two places without a move between them: two states.
+  const QPoint cold = pixelOf(5.0L, 150);
+  click(gas);
+  click(cold);
+  ASSERT_EQ(w->pointsRowCounter(), 2);
+  EXPECT_NE(pts->cell(2, 1), pts->cell(2, 2));
+  EXPECT_EQ(pts->cell(2, 2), app::fmt("%6.2f", valueAt(cold).second));
+  // The points window leaves the readout fields and "Назад" free.
+  ASSERT_TRUE(pts->isVisible());
+  const QRect table = pts->frameGeometry();
+  for (QWidget* e : std::initializer_list<QWidget*>{w->Edit1, w->Edit2, w->Ep, w->Ed, w->Eh, w->ECp, w->Nazad}) {
+    const QRect r(e->mapToGlobal(QPoint(0, 0)), e->size());
+    EXPECT_FALSE(table.intersects(r)) << e->objectName().toStdString();
+  }
 }
 
 }  // namespace

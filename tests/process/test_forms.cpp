@@ -22,6 +22,8 @@
 #include "process/form2.h"
 #include "process/form3.h"
 #include "process/form4.h"
+#include "process/ranges.h"
+#include "thermo/substances.h"
 
 namespace {
 
@@ -181,6 +183,114 @@ TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
   EXPECT_EQ(t4->cell(11, 0), QStringLiteral(" L, кДж/кг"));
   EXPECT_FALSE(t4->isVisible());
   EXPECT_TRUE(testing_support::recorder().texts.isEmpty()) << testing_support::recorder().texts.join('|').toStdString();
+}
+
+// Every field is wide enough for the widest text its format gives within the
+// admissible ranges of any substance, measured in the window's font.
+TEST_F(ProcessWindow, EveryFieldHoldsItsWidestNumber) {
+  Real Tmax = 0, Pmax = 0, dmax = 0, hmax = 0, smax = 0, qmax = 0, vmax = 0;
+  for (int n = 1; n <= tfs::kSubstCount; ++n) {
+    const proc::Ranges r = proc::admissibleRanges(tfs::SubstName[n]);
+    Tmax = std::max(Tmax, r[proc::kTemperature].hi);
+    Pmax = std::max(Pmax, r[proc::kPressure].hi);
+    dmax = std::max(dmax, r[proc::kDensity].hi);
+    vmax = std::max(vmax, r[proc::kVolume].hi);
+    hmax = std::max({hmax, std::fabs(r[proc::kEnthalpy].lo), std::fabs(r[proc::kEnthalpy].hi)});
+    smax = std::max({smax, std::fabs(r[proc::kEntropy].lo), std::fabs(r[proc::kEntropy].hi)});
+    // An isotherm's heat, T times its entropy change.
+    qmax = std::max(qmax, r[proc::kTemperature].hi * (r[proc::kEntropy].hi - r[proc::kEntropy].lo));
+  }
+  struct Case {
+    QLineEdit* field;
+    const char* pattern;
+    Real widest;
+  };
+  const Case cases[] = {{f->ETn, "%6.3f", Tmax},  {f->ETk, "%6.2f", Tmax},   {f->EPn, "%6.3f", Pmax},
+                        {f->EPk, "%6.3f", Pmax},  {f->Edn, "%6.2f", dmax},   {f->Edk, "%6.2f", dmax},
+                        {f->Ehn, "%6.2f", -hmax}, {f->Ehk, "%6.2f", -hmax},  {f->ESn, "%6.4f", -smax},
+                        {f->ESk, "%6.4f", -smax}, {f->EQ, "%6.2f", -qmax},   {f->EL, "%6.3f", -qmax},
+                        {f->Edd, "%6.2f", -dmax}, {f->Edh, "%6.2f", -2 * hmax}, {f->EdS, "%6.4f", -2 * smax},
+                        {f->Edit3, "%.2f", vmax}, {f->Edit9, "%.2f", vmax}};
+  for (const Case& c : cases) {
+    const QString text = F(c.pattern, c.widest);
+    const QFontMetrics fm(c.field->font());
+    EXPECT_LE(fm.horizontalAdvance(text) + 6, c.field->width()) << text.toStdString();
+  }
+  // The results table's headers are whole.
+  TForm3* t = run->program.Form3.get();
+  const QFontMetrics tm(t->IdTab->font());
+  for (int k = 0; k < 12; ++k) EXPECT_LE(tm.horizontalAdvance(t->cell(k, 0)) + 6, t->IdTab->columnWidth(k)) << k;
+}
+
+// No field ever shows "inf", "nan" or "overflow", whatever is typed; every
+// refusal says why in one message.
+TEST_F(ProcessWindow, ExtremeTextsAreRefusedWithOneMessage) {
+  chooseNitrogen();
+  const char* const texts[] = {"1e6", "1e300", "1e-999", "-1e300", "1e4000", "150", "nan", "inf", "0,000001"};
+  int refused = 0;
+  for (int kind = 0; kind < 7; ++kind) {
+    for (const char* text : texts) {
+      SCOPED_TRACE(testing::Message() << kind << ' ' << text);
+      // As the first start parameter (with a sound partner where admitted),
+      // and as the end of the process that keeps the first kind's partner.
+      const int partner = proc::PairAllowed(kind, proc::kTemperature) ? proc::kTemperature : proc::kPressure;
+      Process(proc::kIsobar);
+      Start(kind, QString::fromLatin1(text), partner, partner == proc::kTemperature ? "200" : "1");
+      End(proc::kTemperature, "250");
+      testing_support::recorder().texts.clear();
+      const bool done = f->Calc0Click();
+      refused += !done;
+      EXPECT_LE(testing_support::recorder().texts.size(), 1);
+      if (!done) {
+        EXPECT_EQ(testing_support::recorder().texts.size(), 1);
+      }
+      for (QLineEdit* e : f->findChildren<QLineEdit*>()) {
+        if (e == f->Edit2 || e == f->Edit4 || e == f->Edit10) continue;  // the typed texts
+        for (const char* bad : {"inf", "nan", "overflow"}) EXPECT_FALSE(e->text().contains(QLatin1String(bad))) << bad;
+      }
+    }
+  }
+  EXPECT_GT(refused, 40);
+  // Far too hot ends: an isobar to 1200 K, an isentrope to 12 MPa; an
+  // expansion to the solid.
+  const QString outside = QStringLiteral("Состояние вне пределов расчета");
+  for (auto [proc, k3, v3, says] : {std::tuple{proc::kIsobar, proc::kTemperature, "1200", QStringLiteral("Температура должна быть")},
+                                     std::tuple{proc::kIsentrope, proc::kPressure, "12", outside},
+                                     std::tuple{proc::kIsentrope, proc::kPressure, "0.000001", outside}}) {
+    Process(proc);
+    Start(0, "300", 1, "0.1");
+    End(k3, QString::fromLatin1(v3));
+    testing_support::recorder().texts.clear();
+    EXPECT_FALSE(f->Calc0Click()) << v3;
+    ASSERT_EQ(testing_support::recorder().texts.size(), 1) << v3;
+    EXPECT_TRUE(testing_support::recorder().texts[0].startsWith(says))
+        << testing_support::recorder().texts[0].toStdString();
+    EXPECT_TRUE(f->ETk->text().isEmpty());
+  }
+  // The same refusal from "TS диаграмма" shows one message, draws nothing.
+  testing_support::recorder().texts.clear();
+  f->BitBtn4->click();
+  EXPECT_EQ(testing_support::recorder().texts.size(), 1);
+  EXPECT_EQ(run->session.procLines.ProcIndex, 0);
+}
+
+// A long negative work shows whole.
+TEST_F(ProcessWindow, ALongNegativeWorkIsShownWhole) {
+  chooseNitrogen();
+  Process(proc::kIsotherm);
+  Start(0, "600", 1, "0.000001");
+  End(1, "100");
+  ASSERT_TRUE(f->Calc0Click()) << testing_support::recorder().texts.join('|').toStdString();
+  EXPECT_LT(f->calc().ProcL, -2000);
+  EXPECT_TRUE(f->EL->text().startsWith(u'-'));
+  const QFontMetrics fm(f->EL->font());
+  EXPECT_LE(fm.horizontalAdvance(f->EL->text()) + 6, f->EL->width());
+  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) {
+    f->show();
+    QApplication::processEvents();
+    f->grab().save(QString::fromLocal8Bit(out));
+    f->hide();
+  }
 }
 
 }  // namespace
