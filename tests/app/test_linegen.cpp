@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/linegen.h"
+#include "app/substance.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -18,18 +19,10 @@ using app::DiagramStore;
 using app::LineInputs;
 using app::Real;
 
+// The substance chosen as the main window chooses it, with other limits.
 LineInputs inputs(int subst, Real Tmin = 0, Real Tmax = 350) {
-  LineInputs in;
-  in.subst = subst;
-  in.name = tfs::SubstName[subst];
-  in.Tmin = Tmin > 0 ? Tmin : tfs::Ttr[subst] + Real(0.0001);
-  in.Tmax = Tmax;
-  in.lnTmin = std::log(in.Tmin);
-  in.lnTmax = std::log(in.Tmax);
-  if (in.name == "He") in.lastIsobar = 7;
-  if (in.name == "Ar") in.firstIsobar = 1;
-  if (in.name == "CO2") in.firstIsobar = 4;
-  return in;
+  const app::AppState c = app::substanceChoice(app::AppState{}, subst);
+  return app::lineInputs(app::withLimits(c, Tmin > 0 ? Tmin : c.Tmin, Tmax));
 }
 
 struct LineRun {
@@ -191,6 +184,29 @@ TEST(LineFamilies, CarbonDioxideHasNoIsenthalpPointsAt07MPa) {
   int present = 0;
   for (int j = 0; j <= r.st->HCount; ++j) present += r.st->HT[j][7] != 0;
   EXPECT_GT(present, 0);
+}
+
+// Below the triple-point pressure (CO2 0.52 MPa, Ar 0.069 MPa) the
+// isenthalps keep their vapour points, each on its enthalpy.
+TEST(LineFamilies, IsenthalpsKeepTheirPointsBelowTheTriplePointPressure) {
+  for (const char* name : {"CO2", "Ar"}) {
+    SCOPED_TRACE(name);
+    const LineRun r = compute(inputs(tfs::SubstIndex(name)));
+    int below = 0;
+    for (int k = 0; k < 20; ++k) {
+      const Real P = app::PressureGrid[k];
+      if (!(P < r.st->PtrL)) continue;
+      for (int j = 0; j <= r.st->HCount; ++j) {
+        if (r.st->HT[j][k] == 0) continue;
+        ++below;
+        Real d, h, s, Cp, x;
+        tfs::dhs_PT(name, P, r.st->HT[j][k], d, h, s, Cp, x);
+        EXPECT_NEAR(double(h), double(r.st->HValue[j]), double(tfs::Rgas[tfs::SubstIndex(name)]) / 50) << j << ' ' << k;
+        EXPECT_NEAR(double(s), double(r.st->HS[j][k]), 1e-3);
+      }
+    }
+    EXPECT_GE(below, 3);
+  }
 }
 
 TEST(LineFamilies, IsobarStartsOnMeltingLineOrAtTmin) {
