@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/linegen.h"
+#include "app/units.h"
 #include "diagram/procstore.h"
 #include "process/calculator.h"
 #include "thermo/real.h"
@@ -28,6 +29,7 @@ struct AppState {
   Real lnTmin = 0, lnTmax = 0;
   int firstIsobar = 0, lastIsobar = 10;
   ScaleKind scale = ScaleKind::Logarithmic;
+  Units units = Units::Specific;  // of every value shown
 };
 
 // A state picked on the diagram: the readout at the click.

@@ -167,6 +167,7 @@ void TTSvid::resetReadout() {
 
 void TTSvid::compose() {
   picture_ = diagram::composePicture(session_);
+  layout_ = diagram::chartLayout(picture_, Chart1View->size());
   setWindowTitle(picture_.valid ? QString::fromStdString(picture_.caption) : QStringLiteral(" TS диаграмма"));
   static_cast<ChartCanvas*>(Chart1View)->invalidate();
   if (composedRevision_ != session_.linesRevision) {
@@ -183,6 +184,7 @@ void TTSvid::sessionChanged() {
 void TTSvid::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Chart1View->setGeometry(0, 0, width(), height());
+  layout_ = diagram::chartLayout(picture_, Chart1View->size());
 }
 
 void TTSvid::showEvent(QShowEvent* event) {
@@ -207,8 +209,6 @@ void TTSvid::FormShow() {
   Timer1->start();
   Timer2->start();
 }
-
-diagram::ChartLayout TTSvid::chartLayout() const { return diagram::chartLayout(picture_, Chart1View->size()); }
 
 QPointF TTSvid::viewPosOf(double s, double T) const { return diagram::pixelOf(chartLayout(), picture_, {s, T}); }
 

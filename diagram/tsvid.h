@@ -33,7 +33,7 @@ class TTSvid : public QWidget {
   QTimer *Timer1, *Timer2;
 
   const diagram::Picture& picture() const { return picture_; }
-  diagram::ChartLayout chartLayout() const;
+  diagram::ChartLayout chartLayout() const { return layout_; }
   // Where a diagram point (s, T) lies in the chart's coordinates.
   QPointF viewPosOf(double s, double T) const;
   diagram::PlotRect plotRect() const { return chartLayout().plot; }
@@ -76,6 +76,7 @@ class TTSvid : public QWidget {
 
   app::Session& session_;
   diagram::Picture picture_;
+  diagram::ChartLayout layout_;  // of the picture at the chart's size
   int composedRevision_ = -1;
 
   int tick_ = -1000;

@@ -43,18 +43,24 @@ constexpr Real kR14Sconst = -36.3008167811285668153L;
 
 // Molar Cp, H, S of R14 with the gas constant R (J/(mol K)). Written with
 // e^-u so that no term overflows at low T.
+// Below 1000 K u = theta/T stays above 0.6, where 1 - e^-u loses no digits
+// (expm1 serves the hotter states); the four logarithms are taken as one of
+// their product.
 void rigidRotorOscillator(Real T, Real R, Real& Cp, Real& H, Real& S) {
-  Real cv = 0, hv = 0, sv = 0;
+  Real cv = 0, hv = 0, sv = 0, prod = 1;
   for (int i = 0; i < 4; ++i) {
     const Real theta = kSecondRadiation * kR14Nu[i];
-    const Real u = theta / T, em = std::exp(-u), om = -std::expm1(-u);  // e^-u, 1 - e^-u
-    cv += kR14Degeneracy[i] * u * u * em / (om * om);
-    hv += kR14Degeneracy[i] * theta * em / om;
-    sv += kR14Degeneracy[i] * (u * em / om - std::log(om));
+    const Real u = theta / T, em = std::exp(-u);
+    const Real om = u > Real(0.5) ? 1 - em : -std::expm1(-u);  // 1 - e^-u
+    const Real w = kR14Degeneracy[i] * em / om;
+    cv += u * u * w / om;
+    hv += theta * w;
+    sv += u * w;
+    for (int g = 0; g < kR14Degeneracy[i]; ++g) prod *= om;
   }
   Cp = R * (4 + cv);
   H = kR14Hconst + R * (4 * T + hv);
-  S = kR14Sconst + R * (4 * std::log(T) + sv);
+  S = kR14Sconst + R * (4 * std::log(T) + sv - std::log(prod));
 }
 
 }  // namespace

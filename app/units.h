@@ -1,0 +1,30 @@
+#pragma once
+// The units values are shown in: per kilogram (the library's own) or per
+// mole, with the substance's molar mass M in g/mol:
+//   mol/l = (kg/m3) / M,  J/mol = (kJ/kg) M,  J/(mol K) = (kJ/(kg K)) M,
+//   l/mol = (m3/kg) M.
+// Values are kept in the library's units; only what is shown or typed is
+// converted.
+
+#include "thermo/real.h"
+
+namespace app {
+
+using tfs::Real;
+
+enum class Units { Specific = 0, Molar = 1 };
+
+// What a quantity is measured per mass of: heat capacity, entropy and their
+// kind go with Entropy; heat, work and enthalpy with Enthalpy.
+enum class Dim { Density, Enthalpy, Entropy, Volume };
+
+// A value in the library's units as shown in u for substance subst (1..11).
+Real toShown(Units u, Dim dim, Real value, int subst);
+// A shown (or typed) value back in the library's units.
+Real fromShown(Units u, Dim dim, Real shown, int subst);
+
+// The unit's name as the windows write it: "кг/м3", "кДж/кг",
+// "кДж/(кг.К)", "м3/кг" and "моль/л", "Дж/моль", "Дж/(моль.К)", "л/моль".
+const char* unitText(Units u, Dim dim);
+
+}  // namespace app
