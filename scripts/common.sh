@@ -6,6 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   locales fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev
