@@ -204,7 +204,7 @@ void deviceLines(std::vector<Polyline>& lines, const app::AppState& st, const ap
     chord.index = ideal.index = n;
     chord.colour = ideal.colour = kRed;
     chord.dash = Dash::Dashed;
-    chord.width = 2;
+    chord.width = 3;
     ideal.width = 2;
     std::vector<SPoint> path;
     insertSorted(path, pt(dl.inS, dl.inT));
