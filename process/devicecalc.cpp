@@ -63,9 +63,9 @@ bool usesEta(Device kind) {
 }  // namespace
 
 std::string shownText(app::Units u, Dim dim, Real value, int subst) {
-  static const char* const specific[] = {"%6.2f", "%6.2f", "%6.4f", "%6.4f"};
+  static const char* const perKg[] = {"%6.2f", "%6.2f", "%6.4f", "%6.4f"};
   static const char* const molar[] = {"%6.4f", "%6.1f", "%6.3f", "%6.4f"};
-  const char* pattern = (u == app::Units::Specific ? specific : molar)[int(dim)];
+  const char* pattern = (u == app::Units::Specific ? perKg : molar)[int(dim)];
   return format(pattern, app::toShown(u, dim, value, subst));
 }
 

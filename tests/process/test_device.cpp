@@ -58,7 +58,7 @@ TEST(DeviceBalances, FirstLawEntropyAndExergyForEveryDevice) {
   };
   DeviceData heatIn = Exchanger(400, 500), coolBy = Exchanger(150, 120), byHeat = Exchanger(0, 80);
   byHeat.given = ExchangerGiven::Heat;
-  byHeat.Q = 150;  // condenses part of the oxygen
+  byHeat.Q = 150;  // condenses some of the oxygen
   const Case cases[] = {
       {"N2", 300, 0.1L, Data(Device::Compressor, 1, 0.8L), false},
       {"N2", 300, 0.1L, Data(Device::Compressor, 1), true},
