@@ -38,9 +38,12 @@ int answerInfoOptions(int argc, char** argv) {
   // "-h.png" is a file name for the export, not -h with more letters.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(
-      QStringLiteral("Диаграммы T-s рабочих веществ и идеальные процессы.\n"
+      QStringLiteral("Диаграммы T-s рабочих веществ, идеальные и реальные процессы.\n"
                      "Без параметров открывает окно программы. Запись диаграммы в файл без окна:\n"
-                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]"));
+                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+                     "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
+                     "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
+                     "            [--tr T] [--t0 T]"));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                 QStringLiteral("эта справка"));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -58,6 +61,28 @@ int answerInfoOptions(int argc, char** argv) {
                     QStringLiteral("T")});
   parser.addOption({QStringLiteral("scale"), QStringLiteral("шкала температуры (по умолчанию log)"),
                     QStringLiteral("log|lin")});
+  parser.addOption({QStringLiteral("device"),
+                    QStringLiteral("рассчитать устройство: compressor, compressor-isothermal, expander, throttle, "
+                                   "exchanger; вещества: ") +
+                        substanceList(),
+                    QStringLiteral("ВИД ВЕЩЕСТВО")});
+  parser.addOption({QStringLiteral("p1"), QStringLiteral("давление на входе, МПа"), QStringLiteral("P")});
+  parser.addOption({QStringLiteral("t1"), QStringLiteral("температура на входе, K"), QStringLiteral("T")});
+  parser.addOption({QStringLiteral("p2"), QStringLiteral("давление на выходе, МПа (теплообменнику не нужно)"),
+                    QStringLiteral("P")});
+  parser.addOption({QStringLiteral("eta"),
+                    QStringLiteral("изоэнтропный (изотермический) КПД компрессора или детандера, 0 < E <= 1 "
+                                   "(по умолчанию 1)"),
+                    QStringLiteral("E")});
+  parser.addOption({QStringLiteral("t2"), QStringLiteral("температура на выходе теплообменника, K"),
+                    QStringLiteral("T")});
+  parser.addOption({QStringLiteral("heat"), QStringLiteral("выделившееся в теплообменнике тепло, кДж/кг"),
+                    QStringLiteral("Q")});
+  parser.addOption({QStringLiteral("tr"),
+                    QStringLiteral("температура источника (приемника) тепла теплообменника, K (по умолчанию T0)"),
+                    QStringLiteral("T")});
+  parser.addOption({QStringLiteral("t0"), QStringLiteral("температура окружающей среды, K (по умолчанию 300)"),
+                    QStringLiteral("T")});
 
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);

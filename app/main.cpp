@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/clidevice.h"
 #include "app/cliexport.h"
 #include "app/cmdline.h"
 #include "app/commode.h"
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
   if (const int rc = app::answerInfoOptions(argc, argv); rc >= 0) return rc;
   if (app::isExportCall(argc, argv)) return app::exportMain(argc, argv);
+  if (app::isDeviceCall(argc, argv)) return app::deviceMain(argc, argv);
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();

@@ -171,6 +171,7 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(AllEnd, &QAction::triggered, this, &TForm1::Button2Click);
   connect(Diagr, &QAction::triggered, this, &TForm1::DiagrClick);
   connect(IdProc, &QAction::triggered, this, &TForm1::IdProcClick);
+  connect(RealProc, &QAction::triggered, this, &TForm1::RealProcClick);
   ETma->installEventFilter(this);
   ETmi->installEventFilter(this);
   // Enter applies an edited limit as leaving the field does.
@@ -356,3 +357,5 @@ void TForm1::DiagrClick() {
 }
 
 void TForm1::IdProcClick() { emit processWindowWanted(); }
+
+void TForm1::RealProcClick() { emit realProcessWindowWanted(); }

@@ -45,6 +45,7 @@ class TForm1 : public QWidget {
   void Button2Click();
   void DiagrClick();
   void IdProcClick();
+  void RealProcClick();
 
  signals:
   // The lines of a new substance or new limits are in the session.
@@ -56,6 +57,8 @@ class TForm1 : public QWidget {
   // The diagram window or the process window should come up.
   void diagramWanted();
   void processWindowWanted();
+  // The real-process window should come up.
+  void realProcessWindowWanted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,5 @@
 #pragma once
-// The program's six windows over one session, created in their order and
+// The program's windows over one session, created in their order and
 // alive for the whole run. Their signals are connected here and nowhere
 // else.
 
@@ -13,6 +13,8 @@ class TTS_points;
 class TForm2;
 class TForm3;
 class TForm4;
+class TForm5;
+class TForm6;
 
 namespace app {
 
@@ -30,6 +32,8 @@ class Program {
   std::unique_ptr<TForm2> Form2;        // ideal processes
   std::unique_ptr<TForm3> Form3;        // results table
   std::unique_ptr<TForm4> Form4;        // second table, never shown
+  std::unique_ptr<TForm5> Form5;        // real processes
+  std::unique_ptr<TForm6> Form6;        // their results table
 };
 
 }  // namespace app

@@ -1,16 +1,19 @@
 #pragma once
 // What one open diagram owns: the main window's state (substance, limits,
 // scale), the computed lines, the process lines, the picked points, the
-// process calculator and the rows of the results table. Plain C++: main()
-// creates one session and hands it to the windows by reference.
+// process calculator and the rows of the results table; the same three for
+// the real processes. Plain C++: main() creates one session and hands it to
+// the windows by reference.
 
 #include <string>
 #include <vector>
 
 #include "app/linegen.h"
 #include "app/units.h"
+#include "diagram/devicestore.h"
 #include "diagram/procstore.h"
 #include "process/calculator.h"
+#include "process/devicecalc.h"
 #include "thermo/real.h"
 
 namespace app {
@@ -47,6 +50,11 @@ struct Session {
   std::vector<PointRow> points;
   proc::Calculator process;
   std::vector<proc::ResultRow> results;
+  // Real processes: their calculator, their lines on the diagram, the rows
+  // of their results table.
+  proc::DeviceCalculator devices;
+  diagram::DeviceStore deviceLines;
+  std::vector<proc::DeviceRow> deviceResults;
 };
 
 }  // namespace app

@@ -187,6 +187,42 @@ void processLines(std::vector<Polyline>& lines, const app::AppState& st, const a
   }
 }
 
+// The real processes after the 36 lines: the chord dashed, the ideal
+// reference solid, both red and clipped at the frame; their ends marked.
+void deviceLines(std::vector<Polyline>& lines, const app::AppState& st, const app::DiagramStore& d,
+                 const DeviceStore& dev, bool log) {
+  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+  auto clip = [&](Polyline& l, const std::vector<SPoint>& path) {
+    clipToFrame(l, path, log, double(d.Smin), double(d.Smax), double(st.Tmin), double(st.Tmax));
+  };
+  const int count = std::min<int>(int(dev.lines.size()), DeviceStore::kCapacity);
+  for (int n = 1; n <= count; ++n) {
+    const DeviceLine& dl = dev.lines[n - 1];
+    Polyline chord, ideal;
+    chord.role = LineRole::DeviceReal;
+    ideal.role = LineRole::DeviceIdeal;
+    chord.index = ideal.index = n;
+    chord.colour = ideal.colour = kRed;
+    chord.dash = Dash::Dashed;
+    chord.width = 3;
+    ideal.width = 2;
+    std::vector<SPoint> path;
+    insertSorted(path, pt(dl.inS, dl.inT));
+    insertSorted(path, pt(dl.outS, dl.outT));
+    clip(chord, path);
+    path.clear();
+    for (int j = 0; j <= 15; ++j)
+      if (dl.T[j] > 0) insertSorted(path, pt(dl.S[j], dl.T[j]));
+    clip(ideal, path);
+    std::vector<SPoint> ends;
+    for (const SPoint& q : {pt(dl.inS, dl.inT), pt(dl.outS, dl.outT), pt(dl.S[0], dl.T[0]), pt(dl.S[15], dl.T[15])})
+      if (q.T > 0 && inside(q.s, q.T) && std::find(ends.begin(), ends.end(), q) == ends.end()) ends.push_back(q);
+    for (const SPoint& q : ends) insertSorted(lines[kMarkers].points, q);
+    lines.push_back(std::move(chord));
+    lines.push_back(std::move(ideal));
+  }
+}
+
 void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, const Real labelS[4]) {
   const int m[4] = {1, 4, 7, 10};
   const char* pattern[4] = {"%3.1f ", "%3.1f МПа", "%3.0f МПа", "%3.0f МПа"};
@@ -267,6 +303,7 @@ Picture composePicture(const app::Session& session) {
   for (int i = std::max(st.firstIsobar, 0); i <= std::min(st.lastIsobar, 10); ++i)
     if (d.IsoT[i][0] > 0) insertSorted(p.lines[kMelting].points, pt(d.IsoS[i][0], d.IsoT[i][0]));
   processLines(p.lines, st, d, session.procLines, p.log);
+  deviceLines(p.lines, st, d, session.deviceLines, p.log);
   labels(p, st, d, labelS);
   return p;
 }

@@ -18,7 +18,9 @@ struct Rgb {
 inline constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kBlue{0, 0, 255}, kLime{0, 255, 0},
     kGreen{0, 128, 0};
 
-enum class LineRole { Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process };
+// DeviceReal: the dashed chord of a real process from inlet to outlet;
+// DeviceIdeal: its ideal reference, solid.
+enum class LineRole { Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process, DeviceReal, DeviceIdeal };
 enum class Dash { Solid, Dashed };
 
 // A point of the diagram: entropy kJ/(kg K), temperature K.
@@ -29,7 +31,7 @@ struct SPoint {
 
 struct Polyline {
   LineRole role = LineRole::Frame;
-  int index = 0;  // isobar 0..10, isenthalp 0..9, process line 1..10
+  int index = 0;  // isobar 0..10, isenthalp 0..9, process line 1..10, device 1..10
   Rgb colour;
   Dash dash = Dash::Solid;
   int width = 1;
@@ -71,7 +73,9 @@ struct Picture {
   std::string caption;  // the window's caption
   bool log = true;      // logarithmic temperature axis
   Axis s, T;
-  std::vector<Polyline> lines;  // 36 lines in drawing order
+  // 36 lines in drawing order, then two for each real process: its chord
+  // and its ideal reference.
+  std::vector<Polyline> lines;
   std::vector<Label> labels;
 };
 
@@ -79,6 +83,9 @@ struct Picture {
 inline constexpr int kLineCount = 36;
 inline constexpr int kFrame = 0, kSatLiquid = 1, kSatVapour = 2, kIsobar0 = 3, kIsenthalp0 = 14, kMelting = 24,
                      kMarkers = 25, kProcess0 = 25;  // process line n at 25 + n
+// Real process n (1-based): its chord at kDevice0 + 2 (n - 1), its ideal
+// reference right after.
+inline constexpr int kDevice0 = kLineCount;
 
 // The picture of a session's diagram.
 Picture composePicture(const app::Session& session);

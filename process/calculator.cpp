@@ -195,49 +195,8 @@ void Calculator::showEnd() {
 
 // Shows why a pair gave no state; false when there is nothing to show.
 bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Notify& notify) {
-  const int n = tfs::SubstIndex(name);
-  const std::string dry = "Степень сухости задается только для влажного пара:\n";
-  std::string text;
-  switch (st) {
-    case SolveStatus::Solved: return false;
-    case SolveStatus::NotAdmitted: text = kPairMessage; break;
-    case SolveStatus::DrynessHotT:
-      text = dry + "температура должна быть ниже критической (Ткр = " + format("%.2f", tfs::Tcr[n]) + " K).";
-      break;
-    case SolveStatus::DrynessColdT:
-      text = dry + "температура должна быть не ниже температуры тройной точки (Ттр = " + format("%.2f", tfs::Ttr[n]) +
-             " K).";
-      break;
-    case SolveStatus::DrynessHighP:
-      text = dry + "давление должно быть ниже критического (Ркр = " + format("%.3f", tfs::Pcr[n]) + " МПа).";
-      break;
-    case SolveStatus::DrynessLowP:
-      text = dry + "ниже давления тройной точки (Ртр = " + format("%.5f", TriplePressure(name)) +
-             " МПа) насыщенного состояния нет.";
-      break;
-    case SolveStatus::NotPositive:
-      text = "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля.";
-      break;
-    case SolveStatus::NoState:
-      text = "Состояния с заданными энтальпией и энтропией\nв области расчета нет.";
-      break;
-    case SolveStatus::TooHot:
-      text = "Состояние вне пределов расчета:\nтемпература выше " + limitText(tfs::kIdealGasTmax[n]) + " K !";
-      break;
-    case SolveStatus::TooCold:
-      text = "Состояние вне пределов расчета:\nтемпература ниже температуры затвердевания !";
-      break;
-    case SolveStatus::PressureAbove:
-      text = "Состояние вне пределов расчета:\nдавление выше " + limitText(tfs::pressureCeiling(n)) + " МПа !";
-      break;
-    case SolveStatus::PressureBelow:
-      text = "Состояние вне пределов расчета:\nдавление ниже " + limitText(tfs::kPressureFloor) + " МПа !";
-      break;
-    case SolveStatus::TooDense:
-      text = "Состояние вне пределов расчета:\nплотность не меньше " + limitText(tfs::limitingDensity(n)) + " кг/м3 !";
-      break;
-  }
-  say(notify, text);
+  if (st == SolveStatus::Solved) return false;
+  say(notify, refusalMessage(st, name));
   return true;
 }
 

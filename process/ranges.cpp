@@ -69,4 +69,53 @@ std::string rangeMessage(int kind, const Range& r) {
   return text + " " + kUnitLabels[kind] + " !";
 }
 
+std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state, Real Tmax) {
+  using app::format;
+  const int n = tfs::SubstIndex(name);
+  const std::string out = std::string(state) + " вне пределов расчета:\n";
+  if (!(Tmax > 0)) Tmax = tfs::kIdealGasTmax[n];
+  const std::string dry = "Степень сухости задается только для влажного пара:\n";
+  std::string text;
+  switch (st) {
+    case SolveStatus::Solved: break;
+    case SolveStatus::NotAdmitted: text = kPairMessage; break;
+    case SolveStatus::DrynessHotT:
+      text = dry + "температура должна быть ниже критической (Ткр = " + format("%.2f", tfs::Tcr[n]) + " K).";
+      break;
+    case SolveStatus::DrynessColdT:
+      text = dry + "температура должна быть не ниже температуры тройной точки (Ттр = " + format("%.2f", tfs::Ttr[n]) +
+             " K).";
+      break;
+    case SolveStatus::DrynessHighP:
+      text = dry + "давление должно быть ниже критического (Ркр = " + format("%.3f", tfs::Pcr[n]) + " МПа).";
+      break;
+    case SolveStatus::DrynessLowP:
+      text = dry + "ниже давления тройной точки (Ртр = " + format("%.5f", TriplePressure(name)) +
+             " МПа) насыщенного состояния нет.";
+      break;
+    case SolveStatus::NotPositive:
+      text = "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля.";
+      break;
+    case SolveStatus::NoState:
+      text = "Состояния с заданными энтальпией и энтропией\nв области расчета нет.";
+      break;
+    case SolveStatus::TooHot:
+      text = out + "температура выше " + limitText(Tmax) + " K !";
+      break;
+    case SolveStatus::TooCold:
+      text = out + "температура ниже температуры затвердевания !";
+      break;
+    case SolveStatus::PressureAbove:
+      text = out + "давление выше " + limitText(tfs::pressureCeiling(n)) + " МПа !";
+      break;
+    case SolveStatus::PressureBelow:
+      text = out + "давление ниже " + limitText(tfs::kPressureFloor) + " МПа !";
+      break;
+    case SolveStatus::TooDense:
+      text = out + "плотность не меньше " + limitText(tfs::limitingDensity(n)) + " кг/м3 !";
+      break;
+  }
+  return text;
+}
+
 }  // namespace proc

@@ -31,6 +31,12 @@ Ranges admissibleRanges(std::string_view name);
 // "Температура должна быть в пределах\nот 63,15 до 600,00 K !"
 std::string rangeMessage(int kind, const Range& r);
 
+// Why a pair gave no state, as the windows say it (empty for Solved). state
+// names the state in the texts of the range refusals; Tmax is the hottest
+// admitted temperature (0: the ceiling of the ideal-gas functions).
+std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state = "Состояние",
+                           Real Tmax = 0);
+
 // A limit as its field shows it: two decimals, more for a small value.
 std::string limitText(Real v);
 

@@ -111,23 +111,23 @@ void FromTd(std::string_view name, Real T, Real d, ProcPoint& pt) {
 // Where the isobar P leaves the sound range: the state at the solidification
 // temperature (not below the triple point) and the state at the highest
 // temperature. Status of a requested enthalpy (or entropy) against them.
-SolveStatus AlongIsobar(std::string_view name, Real P, Real value, bool entropy) {
+SolveStatus AlongIsobar(std::string_view name, Real P, Real value, bool entropy, Real Tmax) {
   const int n = tfs::SubstIndex(name);
   const Real Tlow = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
   Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
   tfs::dhs_PT(name, P, Tlow, d, h, s, Cp, x);
   const Real tol = entropy ? tfs::Rgas[n] / 1000 : tfs::Rgas[n] / 100;
   if (value < (entropy ? s : h) - tol) return SolveStatus::TooCold;
-  tfs::dhs_PT(name, P, tfs::kIdealGasTmax[n], d, h, s, Cp, x);
+  tfs::dhs_PT(name, P, Tmax, d, h, s, Cp, x);
   if (value > (entropy ? s : h) + tol) return SolveStatus::TooHot;
   return SolveStatus::Solved;
 }
 
 // A computed state outside the sound range of the library.
-SolveStatus CheckState(std::string_view name, const ProcPoint& p) {
+SolveStatus CheckState(std::string_view name, const ProcPoint& p, Real Tmax) {
   const int n = tfs::SubstIndex(name);
   constexpr Real eps = 1e-9L;
-  if (!(p.T <= tfs::kIdealGasTmax[n] * (1 + eps))) return SolveStatus::TooHot;
+  if (!(p.T <= Tmax * (1 + eps))) return SolveStatus::TooHot;
   if (!(p.T >= tfs::Ttr[n] * (1 - eps))) return SolveStatus::TooCold;
   if (!(p.P <= tfs::pressureCeiling(n) * (1 + eps))) return SolveStatus::PressureAbove;
   if (!(p.P >= tfs::kPressureFloor * (1 - eps))) return SolveStatus::PressureBelow;
@@ -226,6 +226,10 @@ bool MustBePositive(int kind) {
 }  // namespace
 
 SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real b, ProcPoint& pt) {
+  return SolvePairUpTo(name, first, second, a, b, tfs::kIdealGasTmax[tfs::SubstIndex(name)], pt);
+}
+
+SolveStatus SolvePairUpTo(std::string_view name, int first, int second, Real a, Real b, Real Tmax, ProcPoint& pt) {
   if ((MustBePositive(first) && !(a > 0)) || (MustBePositive(second) && !(b > 0))) return SolveStatus::NotPositive;
   SolveStatus st = SolveStatus::Solved;
   ProcPoint r = pt;
@@ -239,10 +243,10 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
   } else if (first == kPressure && second == kTemperature) {
     FromTP(name, b, a, r);
   } else if (first == kPressure && second == kEnthalpy) {
-    if ((st = AlongIsobar(name, a, b, false)) != SolveStatus::Solved) return st;
+    if ((st = AlongIsobar(name, a, b, false, Tmax)) != SolveStatus::Solved) return st;
     FromHP(name, b, a, r);
   } else if (first == kPressure && second == kEntropy) {
-    if ((st = AlongIsobar(name, a, b, true)) != SolveStatus::Solved) return st;
+    if ((st = AlongIsobar(name, a, b, true, Tmax)) != SolveStatus::Solved) return st;
     FromSP(name, b, a, r);
   } else if (first == kPressure && second == kDryness) {
     if ((st = CheckDrynessP(name, a)) != SolveStatus::Solved) return st;
@@ -253,7 +257,7 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
     // Through the density 1/v.
     FromTd(name, b, 1 / a, r);
   } else if (first == kEnthalpy && second == kPressure) {
-    if ((st = AlongIsobar(name, b, a, false)) != SolveStatus::Solved) return st;
+    if ((st = AlongIsobar(name, b, a, false, Tmax)) != SolveStatus::Solved) return st;
     FromHP(name, a, b, r);
   } else if (first == kEnthalpy && second == kEntropy) {
     Real P = 0;
@@ -261,7 +265,7 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
     FromHP(name, a, P, r);
     r.s = b;
   } else if (first == kEntropy && second == kPressure) {
-    if ((st = AlongIsobar(name, b, a, true)) != SolveStatus::Solved) return st;
+    if ((st = AlongIsobar(name, b, a, true, Tmax)) != SolveStatus::Solved) return st;
     FromSP(name, a, b, r);
   } else if (first == kDryness && second == kTemperature) {
     if ((st = CheckDrynessT(name, b)) != SolveStatus::Solved) return st;
@@ -272,7 +276,7 @@ SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real
   } else {
     return SolveStatus::NotAdmitted;
   }
-  if ((st = CheckState(name, r)) != SolveStatus::Solved) return st;
+  if ((st = CheckState(name, r, Tmax)) != SolveStatus::Solved) return st;
   pt = r;
   return SolveStatus::Solved;
 }

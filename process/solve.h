@@ -70,6 +70,9 @@ Real TriplePressure(std::string_view name);
 // determines; on any status but Solved the target is left as it was. A state
 // outside the library's sound range is refused, never clamped.
 SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real b, ProcPoint& pt);
+// The same with another hottest admitted temperature Tmax, K, in place of
+// the ceiling of the ideal-gas functions.
+SolveStatus SolvePairUpTo(std::string_view name, int first, int second, Real a, Real b, Real Tmax, ProcPoint& pt);
 
 // The pressure at which the isenthalp h has entropy s (s falls as P rises).
 // Returns false when no such pressure can be found reliably.

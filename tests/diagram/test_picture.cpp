@@ -77,7 +77,8 @@ TEST(Picture, NitrogenHasThirtySixLinesInTheirLook) {
   double top = 0;
   for (const diagram::SPoint& q : p.lines[1].points) top = std::max(top, q.T);
   EXPECT_DOUBLE_EQ(top, double(tfs::Tcr[tfs::SubstIndex("N2")]));
-  EXPECT_FALSE(diagram::composePicture(app::Session{}).valid);  // nothing chosen yet
+  app::Session none;
+  EXPECT_FALSE(diagram::composePicture(none).valid);  // nothing chosen yet
 }
 
 TEST(Picture, IsobarLabelsFollowEachSubstancesIsobars) {
@@ -192,6 +193,45 @@ TEST(Picture, ProcessLinesAreDrawnUpToTheFrame) {
     pr.ProcCount = 1;
     EXPECT_TRUE(diagram::composePicture(s).lines[27].points.empty());
   }
+}
+
+// Real processes come after the 36 lines, which keep their places: the
+// chord dashed, the ideal reference solid, both red and cut at the frame.
+TEST(Picture, RealProcessesAfterTheThirtySixLines) {
+  app::Session s = chosen("N2");
+  const diagram::Picture before = diagram::composePicture(s);
+  diagram::DeviceLine a;  // a compressor leaving the frame above Tmax = 350 K
+  a.inS = 6.8, a.inT = 300, a.outS = 7.0, a.outT = 640;
+  a.S[0] = 6.8, a.T[0] = 300, a.S[15] = 6.8, a.T[15] = 575;
+  diagram::DeviceLine b;  // a throttle inside the frame, its isentrope dropping
+  b.inS = 5.2, b.inT = 300, b.outS = 6.7, b.outT = 271;
+  b.S[0] = 5.2, b.T[0] = 300, b.S[15] = 5.2, b.T[15] = 200;
+  s.deviceLines.lines = {a, b};
+  const diagram::Picture p = diagram::composePicture(s);
+  ASSERT_EQ(p.lines.size(), 40u);
+  for (int k = 0; k < diagram::kLineCount; ++k) {
+    if (k != diagram::kMarkers) {
+      EXPECT_EQ(p.lines[k].points, before.lines[k].points) << k;
+    }
+  }
+  const Polyline& chordA = p.lines[diagram::kDevice0];
+  const Polyline& idealA = p.lines[diagram::kDevice0 + 1];
+  EXPECT_EQ(chordA.role, diagram::LineRole::DeviceReal);
+  EXPECT_EQ(chordA.dash, diagram::Dash::Dashed);
+  EXPECT_EQ(idealA.dash, diagram::Dash::Solid);
+  EXPECT_EQ(chordA.colour, diagram::kRed);
+  EXPECT_EQ(idealA.colour, diagram::kRed);
+  // Cut where the straight chord (in s, ln T) meets Tmax.
+  ASSERT_EQ(chordA.points.size(), 2u);
+  EXPECT_EQ(chordA.points[0], (diagram::SPoint{6.8, 300}));
+  const double t = std::log(350.0 / 300) / std::log(640.0 / 300);
+  EXPECT_NEAR(chordA.points[1].s, 6.8 + 0.2 * t, 1e-9);
+  EXPECT_DOUBLE_EQ(chordA.points[1].T, 350);
+  EXPECT_EQ(idealA.points, (std::vector<diagram::SPoint>{{6.8, 300}, {6.8, 350}}));
+  EXPECT_EQ(p.lines[diagram::kDevice0 + 2].points, (std::vector<diagram::SPoint>{{5.2, 300}, {6.7, 271}}));
+  EXPECT_EQ(p.lines[diagram::kDevice0 + 3].index, 2);
+  // Ends inside the frame are marked once: a's inlet, b's three ends.
+  EXPECT_EQ(p.lines[diagram::kMarkers].points.size(), before.lines[diagram::kMarkers].points.size() + 4);
 }
 
 TEST(Picture, ALineThatLeavesAndReentersIsDrawnInPieces) {

@@ -13,7 +13,7 @@ done
 
 for opt in --help -h; do
   out=$(run $opt) || fail "$opt exit code $?"
-  for word in --export-diagram --tmin --tmax --scale --version N2 CO2 Air .svg; do
+  for word in --export-diagram --tmin --tmax --scale --version N2 CO2 Air .svg --device --p1 --eta compressor-isothermal; do
     [[ $out == *"$word"* ]] || fail "$opt does not mention $word"
   done
 done

@@ -1,0 +1,228 @@
+#include "app/clidevice.h"
+
+#include <QCoreApplication>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "app/commode.h"
+#include "app/libguard.h"
+#include "app/messages.h"
+#include "process/ranges.h"
+#include "thermo/substances.h"
+
+namespace app {
+
+namespace {
+
+const char* const kOption = "--device";
+
+void printErr(const QString& text) {
+  const QByteArray b = (QStringLiteral("entrograf: ") + text + u'\n').toUtf8();
+  std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+  std::fflush(stderr);
+}
+
+// The library's messages on standard error, each different text once.
+class StderrMessages : public MessageService {
+ public:
+  void show(const QString& text) override {
+    if (seen_.contains(text)) return;
+    seen_ << text;
+    printErr(QString(text).replace(u'\r', u'\n'));
+  }
+
+ private:
+  QStringList seen_;
+};
+
+QString usage() {
+  return QStringLiteral(
+      "расчет реального устройства:\n"
+      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q] [--tr T] [--t0 T]\n"
+      "  ВИД: compressor, compressor-isothermal, expander, throttle, exchanger\n"
+      "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+}
+
+const std::map<QString, proc::Device>& kinds() {
+  static const std::map<QString, proc::Device> k = {{QStringLiteral("compressor"), proc::Device::Compressor},
+                                                    {QStringLiteral("compressor-isothermal"),
+                                                     proc::Device::IsothermalCompressor},
+                                                    {QStringLiteral("expander"), proc::Device::Expander},
+                                                    {QStringLiteral("throttle"), proc::Device::Throttle},
+                                                    {QStringLiteral("exchanger"), proc::Device::Exchanger}};
+  return k;
+}
+
+// A point or a comma as the decimal separator.
+bool readNumber(const QString& text, tfs::Real& value) {
+  QString t = text.trimmed();
+  t.replace(u',', u'.');
+  tfs::Real v = 0;
+  if (t.isEmpty() || !standardConversion(t.toStdString(), v) || !std::isfinite(double(v))) return false;
+  value = v;
+  return true;
+}
+
+// Shortest text that reads back as the same double; never a comma.
+std::string number(tfs::Real v) {
+  const double d = double(v) == 0 ? 0.0 : double(v);
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, d);
+  return std::string(buf, r.ptr);
+}
+
+std::string state(const proc::ProcPoint& p) {
+  return "{\"T\": " + number(p.T) + ", \"P\": " + number(p.P) + ", \"d\": " + number(p.d) + ", \"h\": " +
+         number(p.i) + ", \"s\": " + number(p.s) + ", \"x\": " + number(p.x) + "}";
+}
+
+}  // namespace
+
+bool isDeviceCall(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], kOption) == 0) return true;
+  return false;
+}
+
+bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error) {
+  const qsizetype at = args.indexOf(QLatin1String(kOption));
+  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
+    error = QStringLiteral("не указаны вид устройства и вещество\n") + usage();
+    return false;
+  }
+  const auto kind = kinds().find(args[at + 1]);
+  if (kind == kinds().end()) {
+    error = QStringLiteral("неизвестное устройство \"") + args[at + 1] +
+            QStringLiteral("\"; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger");
+    return false;
+  }
+  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
+  if (subst == 0) {
+    error = QStringLiteral("неизвестное вещество \"") + args[at + 2] +
+            QStringLiteral("\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+    return false;
+  }
+  DeviceRequest r;
+  r.name = tfs::SubstName[subst];
+  r.data.kind = kind->second;
+
+  // The options each kind takes.
+  const proc::Device k = r.data.kind;
+  const bool exchanger = k == proc::Device::Exchanger;
+  const bool eta = k == proc::Device::Compressor || k == proc::Device::IsothermalCompressor || k == proc::Device::Expander;
+  const std::map<QString, bool> applies = {{QStringLiteral("--p1"), true},     {QStringLiteral("--t1"), true},
+                                           {QStringLiteral("--p2"), true},     {QStringLiteral("--t0"), true},
+                                           {QStringLiteral("--eta"), eta},     {QStringLiteral("--t2"), exchanger},
+                                           {QStringLiteral("--heat"), exchanger}, {QStringLiteral("--tr"), exchanger}};
+  std::map<QString, tfs::Real> given;
+  const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    const auto a = applies.find(opt);
+    if (a == applies.end()) {
+      error = QStringLiteral("непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      return false;
+    }
+    if (!a->second) {
+      error = opt + QStringLiteral(" не относится к устройству ") + args[at + 1];
+      return false;
+    }
+    if (given.count(opt)) {
+      error = opt + QStringLiteral(" указан дважды");
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QStringLiteral("после ") + opt + QStringLiteral(" нет значения");
+      return false;
+    }
+    tfs::Real v = 0;
+    if (!readNumber(rest[++i], v)) {
+      error = opt + QStringLiteral(" \"") + rest[i] + QStringLiteral("\" - не число");
+      return false;
+    }
+    given[opt] = v;
+  }
+  auto need = [&](const char* opt) {
+    if (given.count(QLatin1String(opt))) return true;
+    error = QStringLiteral("не указан ") + QLatin1String(opt) + QStringLiteral("\n") + usage();
+    return false;
+  };
+  if (!need("--p1") || !need("--t1")) return false;
+  r.P1 = given[QStringLiteral("--p1")];
+  r.T1 = given[QStringLiteral("--t1")];
+  if (!exchanger) {
+    if (!need("--p2")) return false;
+    r.data.P2 = given[QStringLiteral("--p2")];
+  } else {
+    const bool byT = given.count(QStringLiteral("--t2")), byQ = given.count(QStringLiteral("--heat"));
+    if (byT == byQ) {
+      error = QStringLiteral("теплообменнику нужен либо --t2, либо --heat");
+      return false;
+    }
+    if (given.count(QStringLiteral("--p2")) && given[QStringLiteral("--p2")] != r.P1) {
+      error = QStringLiteral("теплообменник работает при постоянном давлении: --p2 должно равняться --p1");
+      return false;
+    }
+    r.data.P2 = r.P1;
+    r.data.given = byT ? proc::ExchangerGiven::OutletTemperature : proc::ExchangerGiven::Heat;
+    if (byT) r.data.T2 = given[QStringLiteral("--t2")];
+    if (byQ) r.data.Q = given[QStringLiteral("--heat")];
+  }
+  if (given.count(QStringLiteral("--eta"))) r.data.eta = given[QStringLiteral("--eta")];
+  r.data.T0 = given.count(QStringLiteral("--t0")) ? given[QStringLiteral("--t0")] : 300;
+  r.data.Tr = given.count(QStringLiteral("--tr")) ? given[QStringLiteral("--tr")] : r.data.T0;
+  req = r;
+  return true;
+}
+
+std::string deviceJson(const proc::DeviceResult& r) {
+  return "{\"inlet\": " + state(r.inlet) + ", \"outlet\": " + state(r.outlet) + ", \"ideal_outlet\": " +
+         state(r.ideal) + ", \"work\": " + number(r.L) + ", \"heat\": " + number(r.Q) + ", \"sgen\": " +
+         number(r.sgen) + ", \"exergy_destroyed\": " + number(r.exergy) + ", \"T0\": " + number(r.T0) + "}";
+}
+
+int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
+  proc::ProcPoint in;
+  proc::SolveStatus st = proc::SolveStatus::Solved;
+  const bool ok = libraryGuarded([&] { st = proc::SolvePair(req.name, proc::kPressure, proc::kTemperature, req.P1, req.T1, in); });
+  if (!ok || st != proc::SolveStatus::Solved) {
+    error = ok ? QString::fromStdString(proc::refusalMessage(st, req.name, "Состояние на входе"))
+               : QStringLiteral("состояние на входе не рассчитывается !");
+    return kDeviceRefused;
+  }
+  const proc::DeviceResult r = proc::computeDevice(req.name, in, req.data);
+  if (r.status != proc::DeviceStatus::Solved) {
+    const std::string why = proc::deviceMessage(r, req.name, req.data);
+    error = why.empty() ? QStringLiteral("устройство при этих условиях не рассчитывается !") : QString::fromStdString(why);
+    return kDeviceRefused;
+  }
+  json = deviceJson(r);
+  return 0;
+}
+
+int deviceMain(int argc, char** argv) {
+  QCoreApplication a(argc, argv);
+  adoptLocaleSeparator();
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  DeviceRequest req;
+  std::string json;
+  int rc = kDeviceRefused;
+  if (parseDeviceArgs(QCoreApplication::arguments().mid(1), req, error)) rc = runDevice(req, json, error);
+  if (rc == 0) {
+    json += '\n';
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    std::fflush(stdout);
+  } else {
+    printErr(error);
+  }
+  setMessageService(nullptr);
+  return rc;
+}
+
+}  // namespace app

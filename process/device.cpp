@@ -1,0 +1,173 @@
+#include "process/device.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/libguard.h"
+#include "app/numfmt.h"
+#include "process/ranges.h"
+#include "thermo/limits.h"
+#include "thermo/substances.h"
+
+namespace proc {
+
+const std::array<const char*, kDeviceCount> kDeviceItems = {"Компрессор (адиабатный)", "Компрессор (изотермический)",
+                                                            "Детандер", "Дроссель", "Теплообменник"};
+const std::array<const char*, kDeviceCount> kDeviceNames = {"Компр. адиаб.", "Компр. изотерм.", "Детандер",
+                                                            "Дроссель", "Теплообм."};
+
+Real OutletTmax(std::string_view name) { return std::max<Real>(tfs::kIdealGasTmax[tfs::SubstIndex(name)], 700); }
+
+int ReferenceProcess(Device kind) {
+  switch (kind) {
+    case Device::IsothermalCompressor: return kIsotherm;
+    case Device::Exchanger: return kIsobar;
+    default: return kIsentrope;
+  }
+}
+
+namespace {
+
+bool finite(const ProcPoint& p) {
+  return std::isfinite(p.T) && std::isfinite(p.P) && std::isfinite(p.d) && std::isfinite(p.i) &&
+         std::isfinite(p.s) && std::isfinite(p.x);
+}
+
+// A refusal of the outlet pressure itself belongs to the outlet even when
+// the ideal reference found it first.
+bool pressureFault(SolveStatus st) {
+  return st == SolveStatus::PressureAbove || st == SolveStatus::PressureBelow || st == SolveStatus::NotPositive;
+}
+
+DeviceResult refused(DeviceResult r, DeviceStatus status, SolveStatus state = SolveStatus::Solved) {
+  r.status = status;
+  r.state = state;
+  return r;
+}
+
+DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceData& data) {
+  DeviceResult r;
+  r.inlet = in;
+  r.T0 = data.T0;
+  const Device kind = data.kind;
+  if (!(data.T0 > 0) || !std::isfinite(data.T0)) return refused(r, DeviceStatus::BadAmbient);
+  const bool withEta = kind == Device::Compressor || kind == Device::IsothermalCompressor || kind == Device::Expander;
+  if (withEta && !(data.eta > 0 && data.eta <= 1)) return refused(r, DeviceStatus::BadEfficiency);
+  if (kind == Device::Exchanger && (!(data.Tr > 0) || !std::isfinite(data.Tr)))
+    return refused(r, DeviceStatus::BadReservoir);
+  if ((kind == Device::Compressor || kind == Device::IsothermalCompressor) && !(data.P2 > in.P))
+    return refused(r, DeviceStatus::PressureNotHigher);
+  if ((kind == Device::Expander || kind == Device::Throttle) && !(data.P2 < in.P))
+    return refused(r, DeviceStatus::PressureNotLower);
+
+  const Real Tmax = OutletTmax(name);
+  ProcPoint out = in, ideal = in;
+  SolveStatus st = SolveStatus::Solved;
+  switch (kind) {
+    case Device::Compressor:
+    case Device::Expander:
+    case Device::Throttle: {
+      // The ideal reference: the isentrope of the ideal-process window.
+      st = SolvePairUpTo(name, kPressure, kEntropy, data.P2, in.s, Tmax, ideal);
+      if (st != SolveStatus::Solved)
+        return refused(r, pressureFault(st) ? DeviceStatus::OutletRefused : DeviceStatus::IdealRefused, st);
+      Real h2 = in.i;
+      if (kind == Device::Compressor) h2 = in.i + (ideal.i - in.i) / data.eta;
+      if (kind == Device::Expander) h2 = in.i - data.eta * (in.i - ideal.i);
+      // With no loss the outlet is the ideal one itself.
+      out = ideal;
+      if (kind == Device::Throttle || data.eta != 1) {
+        st = SolvePairUpTo(name, kPressure, kEnthalpy, data.P2, h2, Tmax, out);
+        if (st != SolveStatus::Solved) return refused(r, DeviceStatus::OutletRefused, st);
+      }
+      r.Q = 0;
+      r.L = in.i - out.i;
+      r.sgen = out.s - in.s;
+      break;
+    }
+    case Device::IsothermalCompressor: {
+      st = SolvePairUpTo(name, kTemperature, kPressure, in.T, data.P2, Tmax, out);
+      if (st != SolveStatus::Solved) return refused(r, DeviceStatus::OutletRefused, st);
+      ideal = out;
+      // The reversible isotherm's work, divided by the efficiency; the heat
+      // rejected at T1 closes the balance.
+      const ProcResult rev = HeatAndWork(kIsotherm, in, out);
+      r.L = rev.L / data.eta;
+      r.Q = -(out.i - in.i) - r.L;
+      r.sgen = (out.s - in.s) + r.Q / in.T;
+      break;
+    }
+    case Device::Exchanger: {
+      st = data.given == ExchangerGiven::OutletTemperature
+               ? SolvePairUpTo(name, kPressure, kTemperature, in.P, data.T2, Tmax, out)
+               : SolvePairUpTo(name, kPressure, kEnthalpy, in.P, in.i - data.Q, Tmax, out);
+      if (st != SolveStatus::Solved) return refused(r, DeviceStatus::OutletRefused, st);
+      ideal = out;
+      r.L = 0;
+      r.Q = in.i - out.i;
+      r.sgen = (out.s - in.s) + r.Q / data.Tr;
+      // Along the isobar T rises with i: a heated stream is hottest at the
+      // outlet, a cooled one coldest there. The source must not be colder,
+      // the sink not hotter.
+      if ((r.Q < 0 && data.Tr < out.T) || (r.Q > 0 && data.Tr > out.T)) {
+        r.outlet = out;
+        return refused(r, DeviceStatus::HeatUphill);
+      }
+      break;
+    }
+  }
+  r.outlet = out;
+  r.ideal = ideal;
+  r.exergy = data.T0 * r.sgen;
+  if (!finite(out) || !finite(ideal) || !std::isfinite(r.L) || !std::isfinite(r.Q) || !std::isfinite(r.exergy)) {
+    DeviceResult none;
+    none.inlet = in;
+    none.T0 = data.T0;
+    return refused(none, DeviceStatus::NoResult);
+  }
+  r.status = DeviceStatus::Solved;
+  return r;
+}
+
+}  // namespace
+
+DeviceResult computeDevice(std::string_view name, const ProcPoint& inlet, const DeviceData& data) {
+  DeviceResult r;
+  if (!app::libraryGuarded([&] { r = compute(name, inlet, data); })) {
+    r = DeviceResult{};
+    r.inlet = inlet;
+    r.T0 = data.T0;
+    r.status = DeviceStatus::LibraryRefused;
+  }
+  return r;
+}
+
+std::string deviceMessage(const DeviceResult& r, std::string_view name, const DeviceData& data) {
+  switch (r.status) {
+    case DeviceStatus::Solved:
+    case DeviceStatus::LibraryRefused: return {};
+    case DeviceStatus::BadEfficiency:
+      return data.kind == Device::IsothermalCompressor ? "Изотермический КПД должен быть больше 0 и не больше 1 !"
+                                                       : "Изоэнтропный КПД должен быть больше 0 и не больше 1 !";
+    case DeviceStatus::BadAmbient: return "Температура окружающей среды должна быть больше 0 K !";
+    case DeviceStatus::BadReservoir: return "Температура источника (приемника) тепла\nдолжна быть больше 0 K !";
+    case DeviceStatus::PressureNotHigher: return "Давление на выходе компрессора\nдолжно быть выше давления на входе !";
+    case DeviceStatus::PressureNotLower:
+      return std::string("Давление на выходе ") + (data.kind == Device::Throttle ? "дросселя" : "детандера") +
+             "\nдолжно быть ниже давления на входе !";
+    case DeviceStatus::OutletRefused:
+      return refusalMessage(r.state, name, "Состояние на выходе", OutletTmax(name));
+    case DeviceStatus::IdealRefused:
+      return refusalMessage(r.state, name, "Состояние на выходе идеального процесса", OutletTmax(name));
+    case DeviceStatus::HeatUphill: {
+      const std::string T2 = app::format("%.2f", r.outlet.T);
+      const std::string head = "Тепло не переходит от холодного тела к горячему:\n";
+      return r.Q < 0 ? head + "температура источника тепла должна быть не ниже " + T2 + " K !"
+                     : head + "температура приемника тепла должна быть не выше " + T2 + " K !";
+    }
+    case DeviceStatus::NoResult: break;
+  }
+  return "Устройство при этих условиях не рассчитывается !";
+}
+
+}  // namespace proc
