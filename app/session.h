@@ -47,6 +47,13 @@ struct Session {
   std::vector<PointRow> points;
   proc::Calculator process;
   std::vector<proc::ResultRow> results;
+
+  // The student's changes, counted, and the count when the work was last
+  // saved or opened: a difference is work that no file holds yet.
+  long changes = 0;
+  long savedChanges = 0;
+  void touch() { ++changes; }
+  bool modified() const { return changes != savedChanges; }
 };
 
 }  // namespace app
