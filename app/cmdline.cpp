@@ -39,8 +39,10 @@ int answerInfoOptions(int argc, char** argv) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(
       QStringLiteral("Диаграммы T-s рабочих веществ и идеальные процессы.\n"
-                     "Без параметров открывает окно программы. Запись диаграммы в файл без окна:\n"
-                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]"));
+                     "Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.\n"
+                     "Запись диаграммы в файл без окна:\n"
+                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+                     "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ"));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                 QStringLiteral("эта справка"));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -48,7 +50,8 @@ int answerInfoOptions(int argc, char** argv) {
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption({QStringLiteral("export-diagram"),
-                    QStringLiteral("записать диаграмму вещества в ФАЙЛ (.png, .svg или .pdf); вещества: ") +
+                    QStringLiteral("записать диаграмму вещества или рабочего файла (.entrograf) с его процессами "
+                                   "в ФАЙЛ (.png, .svg или .pdf); вещества: ") +
                         substanceList(),
                     QStringLiteral("ВЕЩЕСТВО ФАЙЛ")});
   parser.addOption({QStringLiteral("tmin"),

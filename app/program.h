@@ -16,6 +16,8 @@ class TForm4;
 
 namespace app {
 
+class Keeper;
+
 class Program {
  public:
   explicit Program(Session& session);
@@ -30,6 +32,7 @@ class Program {
   std::unique_ptr<TForm2> Form2;        // ideal processes
   std::unique_ptr<TForm3> Form3;        // results table
   std::unique_ptr<TForm4> Form4;        // second table, never shown
+  std::unique_ptr<Keeper> Files;        // work files, autosave and recovery
 };
 
 }  // namespace app
