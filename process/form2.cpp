@@ -205,8 +205,9 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   // Each read-only field holds the widest number its format gives within the
   // admissible ranges (temperatures to 1000 K, pressures to 100 MPa,
-  // densities below 10000 kg/m3, enthalpies within 100000 kJ/kg, entropies
-  // within 1000 kJ/(kg K), heat and work within 1000000 kJ/kg).
+  // densities below 10000 kg/m3, enthalpies within 100000 kJ/kg or J/mol
+  // and their changes within twice that, entropies within 1000 kJ/(kg K) or
+  // J/(mol K), heat and work within 1000000 kJ/kg or J/mol).
   const QFontMetrics fm(base);
   auto fit = [&fm](QLineEdit* e, const char* widest) {
     e->resize(std::max(e->width(), fm.horizontalAdvance(QString::fromLatin1(widest)) + 12), e->height());
@@ -219,7 +220,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   fit(EQ, "-999999.99");
   fit(EL, "-999999.999");
   fit(Edd, "-9999.99");
-  fit(Edh, "-99999.99");
+  fit(Edh, "-999999.99");
   for (QLineEdit* e : {Edit1, Edit3, Edit5, Edit6, Edit8, Edit9}) fit(e, "9999999.99");
 
   // The choices the session holds (a new calculator: isotherm, temperature
