@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -136,6 +138,18 @@ TEST_F(Work, FilesMenuItemsAndThePointsWindow) {
   // No diagram to save before a substance is chosen.
   emit main->FilesMenu->aboutToShow();
   EXPECT_FALSE(main->SaveDiagram->isEnabled());
+  // With ENTROGRAF_SNAPSHOT=<file.png>, the menu open over the window
+  // beside it.
+  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) {
+    app::Keeper* files = run->program.Files.get();
+    emit files->recentChanged({file("азот.entrograf"), file("аргон.entrograf")});
+    main->show();
+    main->FilesMenu->popup(main->mapToGlobal(QPoint(0, main->MainMenu1->height())));
+    QApplication::processEvents();
+    EXPECT_TRUE(main->FilesMenu->grab().save(QString::fromLocal8Bit(out).chopped(4) + QStringLiteral("-menu.png")));
+    main->FilesMenu->hide();
+    emit files->recentChanged({});
+  }
   // "  Точки   " shows the table the diagram's clicks fill.
   EXPECT_FALSE(points->isVisible());
   main->Points->trigger();
@@ -276,6 +290,22 @@ TEST_F(Work, UnitsSwitchEveryWindowAndBack) {
   // The table copied out has the molar headers too.
   EXPECT_EQ(app::gridCells(results->IdTab)[0][10], "Q, Дж/моль");
   EXPECT_TRUE(run->session.modified());
+  // Every header whole, and the widest heat capacity per mole (two-phase
+  // states show 10^6 kJ/(kg K), R14 weighs 88 g/mol).
+  const QFontMetrics pm(points->TS_tab->font()), rm(results->IdTab->font());
+  for (int c = 0; c < 9; ++c) EXPECT_LE(pm.horizontalAdvance(points->cell(c, 0)) + 6, points->TS_tab->columnWidth(c));
+  for (int c = 0; c < 12; ++c) EXPECT_LE(rm.horizontalAdvance(results->cell(c, 0)) + 6, results->IdTab->columnWidth(c));
+  EXPECT_LE(pm.horizontalAdvance(app::fmt("%8.3f", 1e6L * tfs::MolMass[tfs::SubstIndex("R14")])) + 6,
+            points->TS_tab->columnWidth(7));
+  // What a student sees per mole, with ENTROGRAF_SNAPSHOT=<file.png>: one
+  // picture per window beside it.
+  if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) {
+    const QString base = QString::fromLocal8Bit(out).chopped(4);
+    const std::pair<const char*, QWidget*> windows[] = {
+        {"main", main}, {"points", points}, {"process", process}, {"results", results}, {"diagram", diagram}};
+    for (const auto& [name, w] : windows)
+      EXPECT_TRUE(w->grab().save(base + u'-' + QLatin1String(name) + QStringLiteral(".png")));
+  }
 
   main->UnitsGrItems->button(0)->click();
   EXPECT_EQ(shown(), specific);
