@@ -533,6 +533,9 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     return false;
   }
   auto fresh = std::make_unique<Session>();
+  // The library's notes on the ranges and the lines were shown when the
+  // work was done; a refusal here is reported as the file's.
+  const ScopedLibraryMessages quiet([](const std::string&) {});
   try {
     const Field root(doc.object(), QString());
     const QJsonValue format = doc.object().value(QLatin1String("format"));
@@ -551,9 +554,7 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     readIdeal(root.at("idealProcess"), s);
 
     if (s.main.chosen) {
-      // The lines from substance and limits, as the main window computes
-      // them; its notes were shown when the diagram was first computed.
-      const ScopedLibraryMessages quiet([](const std::string&) {});
+      // The lines from substance and limits, as the main window computes them.
       if (!libraryGuarded([&] { ComputeAll(s.lines, lineInputs(s.main), {}); }))
         refuse(WorkFault::OutOfRange, QStringLiteral("диаграмма не рассчитывается"));
       s.linesRevision = 1;
