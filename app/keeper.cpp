@@ -1,5 +1,6 @@
 #include "app/keeper.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,8 +53,16 @@ Keeper::Keeper(Session& session, QWidget* parent) : session_(session), parent_(p
   // Held for the whole run: never stale by age, only when its process is gone.
   lock_->setStaleLockTime(0);
   if (!lock_->tryLock(0)) {
-    lock_.reset();
-    return;
+    // A marker that names no owner was cut short while it was written: once
+    // it is older than any start takes, it is no one's.
+    qint64 pid = 0;
+    QString host, name;
+    const bool named = lock_->getLockInfo(&pid, &host, &name);
+    const bool old = QFileInfo(marker).lastModified().secsTo(QDateTime::currentDateTime()) > 10;
+    if (named || !old || !lock_->removeStaleLockFile() || !lock_->tryLock(0)) {
+      lock_.reset();
+      return;
+    }
   }
   timer_ = new QTimer(this);
   timer_->setInterval(kAutosaveMs);
