@@ -409,8 +409,9 @@ void TForm1::ETmaExit() {
 }
 
 void TForm1::TScaleClick(int index) {
-  session_.main.scale = index == 0 ? app::ScaleKind::Logarithmic : app::ScaleKind::Linear;
-  session_.touch();
+  const app::ScaleKind scale = index == 0 ? app::ScaleKind::Logarithmic : app::ScaleKind::Linear;
+  if (scale != session_.main.scale) session_.touch();
+  session_.main.scale = scale;
   emit scaleChanged();
 }
 
