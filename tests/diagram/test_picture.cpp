@@ -203,7 +203,8 @@ TEST(Picture, ALineThatLeavesAndReentersIsDrawnInPieces) {
     pr.ProcT[1][j] = T[j];
   }
   pr.ProcIndex = pr.ProcCount = 1;
-  const diagram::Polyline& l = diagram::composePicture(s).lines[26];
+  const diagram::Picture p = diagram::composePicture(s);
+  const diagram::Polyline& l = p.lines[26];
   ASSERT_EQ(l.breaks, std::vector<int>{3});
   ASSERT_EQ(l.points.size(), 6u);
   EXPECT_NEAR(l.points[2].T, 350, 1e-9);  // out at Tmax
