@@ -153,7 +153,11 @@ TEST_F(Work, SavedAndOpenedWorkShowsInEveryWindow) {
   const QStringList before = shown();
   const QString path = file("работа.entrograf");
   paths << path;
-  main->SaveWork->trigger();
+  // Ctrl+S in the main window.
+  main->show();
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
   ASSERT_EQ(asked.size(), 1);
   EXPECT_TRUE(asked[0].save);
   EXPECT_TRUE(QFile::exists(path));
