@@ -12,6 +12,7 @@
 #include "app/linegen.h"
 #include "app/messages.h"
 #include "app/substance.h"
+#include "app/workfile.h"
 #include "diagram/diagramexport.h"
 #include "diagram/picture.h"
 #include "thermo/substances.h"
@@ -46,6 +47,7 @@ QString usage() {
   return QStringLiteral(
       "запись диаграммы в файл:\n"
       "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air\n"
       "  ФАЙЛ: .png, .svg или .pdf");
 }
@@ -82,6 +84,22 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
   }
   ExportRequest r;
   const QString id = args[at + 1];
+  if (isWorkFilePath(id)) {
+    // Limits, scale and units are the work file's own.
+    r.workFile = id;
+    r.file = args[at + 2];
+    const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+    if (!rest.isEmpty()) {
+      error = QStringLiteral("с рабочим файлом \"") + rest[0] + QStringLiteral("\" не задается: пределы и шкала берутся из файла");
+      return false;
+    }
+    if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
+      error = QStringLiteral("формат файла \"") + r.file + QStringLiteral("\" неизвестен: допустимы .png, .svg, .pdf");
+      return false;
+    }
+    req = r;
+    return true;
+  }
   r.subst = substIndexOf(id);
   if (r.subst == 0) {
     error = QStringLiteral("неизвестное вещество \"") + id +
@@ -161,8 +179,25 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
 }
 
 int runExport(const ExportRequest& req, QString& error) {
-  // A session of its own: the substance chosen with the given limits.
   auto session = std::make_unique<Session>();
+  if (!req.workFile.isEmpty()) {
+    // The work file's session, its lines computed as on opening it.
+    WorkError e;
+    if (!openWorkFile(req.workFile, *session, e)) {
+      error = workFileMessage(e, req.workFile);
+      return kExportBadArguments;
+    }
+    if (!session->main.chosen) {
+      error = QStringLiteral("в рабочем файле \"") + req.workFile + QStringLiteral("\" вещество не выбрано");
+      return kExportBadArguments;
+    }
+    if (!diagram::saveDiagram(diagram::composePicture(*session), QSize(kExportWidth, kExportHeight), req.file)) {
+      error = QStringLiteral("файл \"") + req.file + QStringLiteral("\" не записан");
+      return kExportFailed;
+    }
+    return 0;
+  }
+  // A session of its own: the substance chosen with the given limits.
   AppState c = withLimits(substanceChoice(AppState{}, req.subst), req.Tmin, req.Tmax);
   c.scale = req.log ? ScaleKind::Logarithmic : ScaleKind::Linear;
   c.chosen = true;

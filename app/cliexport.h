@@ -2,7 +2,10 @@
 // The diagram written to a file without a window, for teachers preparing
 // material:
 //   entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
-// The format follows the extension (.png, .svg, .pdf). The same code as the
+//   entrograf --export-diagram WORKFILE.entrograf FILE
+// The format follows the extension (.png, .svg, .pdf). A work file gives its
+// session's diagram with its process lines, limits, scale and units; a bad
+// one is refused as a wrong argument, and nothing is written. The same code as the
 // window computes and draws the diagram, so the picture equals a save from
 // the window; no window is created and no session but its own is touched.
 
@@ -17,6 +20,7 @@ namespace app {
 struct ExportRequest {
   std::string name;  // substance identifier
   int subst = 0;     // its index
+  QString workFile;  // a work file in place of the substance and options
   QString file;
   tfs::Real Tmin = 0, Tmax = 0;
   bool log = true;

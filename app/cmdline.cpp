@@ -39,8 +39,10 @@ int answerInfoOptions(int argc, char** argv) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(
       QStringLiteral("Диаграммы T-s рабочих веществ, идеальные и реальные процессы.\n"
-                     "Без параметров открывает окно программы. Запись диаграммы в файл без окна:\n"
+                     "Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.\n"
+                     "Запись диаграммы в файл без окна:\n"
                      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+                     "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
                      "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
                      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
                      "            [--tr T] [--t0 T]"));
@@ -51,7 +53,8 @@ int answerInfoOptions(int argc, char** argv) {
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption({QStringLiteral("export-diagram"),
-                    QStringLiteral("записать диаграмму вещества в ФАЙЛ (.png, .svg или .pdf); вещества: ") +
+                    QStringLiteral("записать диаграмму вещества или рабочего файла (.entrograf) с его процессами "
+                                   "в ФАЙЛ (.png, .svg или .pdf); вещества: ") +
                         substanceList(),
                     QStringLiteral("ВЕЩЕСТВО ФАЙЛ")});
   parser.addOption({QStringLiteral("tmin"),

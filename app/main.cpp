@@ -4,9 +4,11 @@
 #include "app/cliexport.h"
 #include "app/cmdline.h"
 #include "app/commode.h"
+#include "app/keeper.h"
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/workfile.h"
 
 int main(int argc, char** argv) {
   if (const int rc = app::answerInfoOptions(argc, argv); rc >= 0) return rc;
@@ -18,5 +20,11 @@ int main(int argc, char** argv) {
   app::Session session;
   app::Program program(session);
   program.Form1->show();
+  // A work file named on the command line is opened at once.
+  for (const QString& arg : QApplication::arguments().mid(1))
+    if (app::isWorkFilePath(arg)) {
+      program.Files->openFile(arg);
+      break;
+    }
   return a.exec();
 }

@@ -4,11 +4,13 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -76,7 +78,8 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   MainMenu1 = new QMenuBar(this);
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-  Files = MainMenu1->addAction(QStringLiteral(" Файл   "));
+  FilesMenu = MainMenu1->addMenu(QStringLiteral(" Файл   "));
+  Files = FilesMenu->menuAction();
   Points = MainMenu1->addAction(QStringLiteral("  Точки   "));
   IdProc = MainMenu1->addAction(QStringLiteral("  Идеальн. процессы "));
   RealProc = MainMenu1->addAction(QStringLiteral("  Реальн. процессы"));
@@ -167,6 +170,9 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(BboList, &QListWidget::itemClicked, this, [this] { BboListClick(); });
   connect(BboList, &QListWidget::itemActivated, this, [this] { BboListClick(); });
   connect(TScaleItems, &QButtonGroup::idClicked, this, &TForm1::TScaleClick);
+  connect(UnitsGrItems, &QButtonGroup::idClicked, this, &TForm1::UnitsGrClick);
+  connect(Points, &QAction::triggered, this, &TForm1::pointsWindowWanted);
+  buildFilesMenu();
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(AllEnd, &QAction::triggered, this, &TForm1::Button2Click);
   connect(Diagr, &QAction::triggered, this, &TForm1::DiagrClick);
@@ -186,6 +192,66 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
     });
 
   FormCreate();
+}
+
+void TForm1::buildFilesMenu() {
+  FilesMenu->setObjectName(QStringLiteral("FilesMenu"));
+  auto item = [this](const char* name, const QString& text, const QKeySequence& keys, void (TForm1::*wanted)()) {
+    QAction* a = FilesMenu->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(keys);
+    connect(a, &QAction::triggered, this, wanted);
+    return a;
+  };
+  NewWork = item("NewWork", QStringLiteral("Новый"), QKeySequence::New, &TForm1::newWanted);
+  OpenWork = item("OpenWork", QStringLiteral("Открыть..."), QKeySequence::Open, &TForm1::openWanted);
+  // Ctrl+S here: the diagram window's own Ctrl+S acts only in that window.
+  SaveWork = item("SaveWork", QStringLiteral("Сохранить"), QKeySequence::Save, &TForm1::saveWanted);
+  SaveWorkAs = item("SaveWorkAs", QStringLiteral("Сохранить как..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+                    &TForm1::saveAsWanted);
+  FilesMenu->addSeparator();
+  RecentMenu = FilesMenu->addMenu(QStringLiteral("Недавние файлы"));
+  RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+  RecentMenu->setEnabled(false);
+  FilesMenu->addSeparator();
+  SaveDiagram = item("SaveDiagramFile", QStringLiteral("Сохранить диаграмму..."), {}, &TForm1::diagramSaveWanted);
+  SavePoints = item("SavePointsCsv", QStringLiteral("Сохранить точки в CSV..."), {}, &TForm1::pointsSaveWanted);
+  SaveResults = item("SaveResultsCsv", QStringLiteral("Сохранить процессы в CSV..."), {}, &TForm1::resultsSaveWanted);
+  // No diagram to save before a substance is chosen.
+  connect(FilesMenu, &QMenu::aboutToShow, this, [this] { SaveDiagram->setEnabled(session_.main.chosen); });
+}
+
+void TForm1::setRecentFiles(const QStringList& paths) {
+  RecentMenu->clear();
+  for (int i = 0; i < paths.size(); ++i) {
+    const QString path = paths[i];
+    QAction* a = RecentMenu->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+    connect(a, &QAction::triggered, this, [this, path] { emit recentWanted(path); });
+  }
+  RecentMenu->setEnabled(!paths.isEmpty());
+}
+
+void TForm1::showSession() {
+  const app::AppState& st = session_.main;
+  BboList->setCurrentRow(st.subst - 1);
+  if (st.chosen) {
+    Label3->setText(QStringLiteral(" ") + rus(st.subst) + QStringLiteral(" "));
+    ETmi->setText(app::fmt("%5.2f ", st.Tmin));
+    ETma->setText(app::fmt("%5.2f ", st.Tmax));
+    buildInfo();
+  } else {
+    // As at start.
+    Label3->clear();
+    ETmi->clear();
+    ETma->setText(QStringLiteral("300"));
+    info_.clear();
+    Label9->clear();
+  }
+  Label3->adjustSize();
+  for (QLineEdit* field : {ETmi, ETma}) field->setModified(false);
+  UnitsGrItems->button(int(st.units))->setChecked(true);
+  TScaleItems->button(int(st.scale))->setChecked(true);
+  ProcBar->setValue(0);
 }
 
 void TForm1::FormCreate() {
@@ -224,6 +290,11 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // Unsaved work is saved or dropped first, as the student answers.
+  if (mayClose && !mayClose()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   // Closing the main window ends the program, whatever else is open.
   QCoreApplication::quit();
@@ -256,6 +327,7 @@ bool TForm1::recompute(const app::AppState& candidate) {
   session_.main = candidate;
   session_.main.chosen = true;
   session_.linesRevision += 1;
+  session_.touch();
   return true;
 }
 
@@ -338,8 +410,18 @@ void TForm1::ETmaExit() {
 }
 
 void TForm1::TScaleClick(int index) {
-  session_.main.scale = index == 0 ? app::ScaleKind::Logarithmic : app::ScaleKind::Linear;
+  const app::ScaleKind scale = index == 0 ? app::ScaleKind::Logarithmic : app::ScaleKind::Linear;
+  if (scale != session_.main.scale) session_.touch();
+  session_.main.scale = scale;
   emit scaleChanged();
+}
+
+void TForm1::UnitsGrClick(int index) {
+  const app::Units u = index == 0 ? app::Units::Specific : app::Units::Molar;
+  if (u == session_.main.units) return;
+  session_.main.units = u;
+  session_.touch();
+  emit unitsChanged();
 }
 
 void TForm1::FormDeactivate() { ProcBar->setValue(0); }

@@ -2,7 +2,9 @@
 // The main window: substance choice, fact sheet, diagram limits.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "app/session.h"
 
@@ -11,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QProgressBar;
 class QPushButton;
@@ -24,6 +27,9 @@ class TForm1 : public QWidget {
   // Components, named as in the layout.
   QMenuBar* MainMenu1;
   QAction *Files, *Points, *IdProc, *RealProc, *Diagr, *AllEnd;
+  // The menu of " Файл   " (Files is its title item) and its items.
+  QMenu *FilesMenu, *RecentMenu;
+  QAction *NewWork, *OpenWork, *SaveWork, *SaveWorkAs, *SaveDiagram, *SavePoints, *SaveResults;
   QWidget* Client;  // the client area below the menu, 790 x 523
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label8, *Label9, *Label10, *Label11;
   QListWidget* BboList;
@@ -36,11 +42,19 @@ class TForm1 : public QWidget {
   // The fact sheet as built (lines joined by CR LF).
   const QString& infoText() const { return info_; }
 
+  // Shows what the session holds, after its contents were replaced.
+  void showSession();
+  // The list under "Недавние файлы", the last one first.
+  void setRecentFiles(const QStringList& paths);
+  // Asked before the window closes; false keeps the program running.
+  std::function<bool()> mayClose;
+
  public slots:
   void BboListClick();
   void ETmiExit();
   void ETmaExit();
   void TScaleClick(int index);
+  void UnitsGrClick(int index);
   void FormDeactivate();
   void Button2Click();
   void DiagrClick();
@@ -59,6 +73,18 @@ class TForm1 : public QWidget {
   void processWindowWanted();
   // The real-process window should come up.
   void realProcessWindowWanted();
+  void pointsWindowWanted();
+  // The units of the values shown changed.
+  void unitsChanged();
+  // The items of " Файл   ".
+  void newWanted();
+  void openWanted();
+  void saveWanted();
+  void saveAsWanted();
+  void recentWanted(const QString& path);
+  void diagramSaveWanted();
+  void pointsSaveWanted();
+  void resultsSaveWanted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +97,7 @@ class TForm1 : public QWidget {
   // state and store only when the property library accepted every call.
   bool recompute(const app::AppState& candidate);
   void buildInfo();
+  void buildFilesMenu();
 
   app::Session& session_;
   unsigned char warn_ = 1;  // warning flag shared by both limit fields

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/libguard.h"
 
@@ -14,6 +15,17 @@ class ModalBox : public MessageService {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Entrograf"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+  }
+  Answer ask(const QString& text, bool cancel) override {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Entrograf"), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton* stop = cancel ? box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(yes);
+    box.setEscapeButton(stop ? stop : no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : box.clickedButton() == no ? Answer::No : Answer::Cancel;
   }
 };
 
@@ -29,12 +41,20 @@ class OncePerAction : public MessageService {
       if (g_shown.contains(text)) return;
       g_shown << text;
     }
+    target().show(text);
+  }
+  Answer ask(const QString& text, bool cancel) override { return target().ask(text, cancel); }
+
+ private:
+  static MessageService& target() {
     static ModalBox modal;
-    (g_service ? *g_service : static_cast<MessageService&>(modal)).show(text);
+    return g_service ? *g_service : static_cast<MessageService&>(modal);
   }
 };
 
 }  // namespace
+
+Answer MessageService::ask(const QString&, bool cancel) { return cancel ? Answer::Cancel : Answer::No; }
 
 MessageService& messages() {
   static OncePerAction once;

@@ -1,5 +1,11 @@
 #include "app/program.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QTableWidget>
+
+#include "app/keeper.h"
 #include "app/mainwindow.h"
 #include "diagram/tspoints.h"
 #include "diagram/tsvid.h"
@@ -28,7 +34,8 @@ Program::Program(Session& s)
       Form3(std::make_unique<TForm3>(s)),
       Form4(std::make_unique<TForm4>()),
       Form5(std::make_unique<TForm5>(s)),
-      Form6(std::make_unique<TForm6>(s)) {
+      Form6(std::make_unique<TForm6>(s)),
+      Files(std::make_unique<Keeper>(s, Form1.get())) {
   TForm1* main = Form1.get();
   TTSvid* diagram = TSvid.get();
   TTS_points* points = TS_points.get();
@@ -73,6 +80,60 @@ Program::Program(Session& s)
     realResults->raise();
     realResults->showDevice(n);
   });
+
+  // The points window from the main menu.
+  QObject::connect(main, &TForm1::pointsWindowWanted, points, &TTS_points::showAside);
+
+  // Every window shows values in the units chosen.
+  QObject::connect(main, &TForm1::unitsChanged, diagram, [=] {
+    diagram->unitsChanged();
+    points->rebuild();
+    process->unitsChanged();
+    real->unitsChanged();
+    realResults->unitsChanged();
+    results->rebuild();
+  });
+
+  // Work files: the menu, the question before unsaved work is dropped, and
+  // every window showing a session that was opened or begun anew.
+  Keeper* files = Files.get();
+  QObject::connect(main, &TForm1::newWanted, files, &Keeper::newWork);
+  QObject::connect(main, &TForm1::openWanted, files, &Keeper::open);
+  QObject::connect(main, &TForm1::saveWanted, files, &Keeper::save);
+  QObject::connect(main, &TForm1::saveAsWanted, files, &Keeper::saveAs);
+  QObject::connect(main, &TForm1::recentWanted, files, &Keeper::openRecent);
+  QObject::connect(files, &Keeper::recentChanged, main, &TForm1::setRecentFiles);
+  QObject::connect(files, &Keeper::fileChanged, main, [main](const QString& path) {
+    main->setWindowTitle(path.isEmpty() ? QStringLiteral("Entrograf")
+                                        : QStringLiteral("Entrograf - ") + QFileInfo(path).fileName());
+  });
+  main->mayClose = [files] { return files->mayDiscard(); };
+  main->setRecentFiles(files->recentFiles());
+  QObject::connect(files, &Keeper::sessionReplaced, main, [=, &s] {
+    main->showSession();
+    process->showSession();
+    points->rebuild();
+    results->rebuild();
+    real->unitsChanged();
+    realResults->unitsChanged();
+    diagram->sessionReplaced();
+    if (s.main.chosen) diagram->showDiagram();
+  });
+  // The autosave after each row of a table.
+  QObject::connect(diagram, &TTSvid::pointAdded, files, &Keeper::autosave);
+  QObject::connect(process, &TForm2::resultRowAdded, files, &Keeper::autosave);
+  QObject::connect(real, &TForm5::deviceRowAdded, files, &Keeper::autosave);
+
+  // The exports of " Файл   ": the diagram window's and the tables' own.
+  QObject::connect(main, &TForm1::diagramSaveWanted, diagram, &TTSvid::saveDiagramAs);
+  auto saveTable = [](QTableWidget* grid) {
+    if (auto* a = grid->findChild<QAction*>(QStringLiteral("SaveCsv"))) a->trigger();
+  };
+  QObject::connect(main, &TForm1::pointsSaveWanted, points, [=] { saveTable(points->TS_tab); });
+  QObject::connect(main, &TForm1::resultsSaveWanted, results, [=] { saveTable(results->IdTab); });
+
+  // After an abnormal end, the work the autosave kept.
+  files->offerRestore();
 }
 
 Program::~Program() = default;

@@ -18,6 +18,8 @@ class TForm6;
 
 namespace app {
 
+class Keeper;
+
 class Program {
  public:
   explicit Program(Session& session);
@@ -34,6 +36,7 @@ class Program {
   std::unique_ptr<TForm4> Form4;        // second table, never shown
   std::unique_ptr<TForm5> Form5;        // real processes
   std::unique_ptr<TForm6> Form6;        // their results table
+  std::unique_ptr<Keeper> Files;        // work files, autosave and recovery
 };
 
 }  // namespace app

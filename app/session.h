@@ -55,6 +55,13 @@ struct Session {
   proc::DeviceCalculator devices;
   diagram::DeviceStore deviceLines;
   std::vector<proc::DeviceRow> deviceResults;
+
+  // The student's changes, counted, and the count when the work was last
+  // saved or opened: a difference is work that no file holds yet.
+  long changes = 0;
+  long savedChanges = 0;
+  void touch() { ++changes; }
+  bool modified() const { return changes != savedChanges; }
 };
 
 }  // namespace app

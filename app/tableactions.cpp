@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTableWidget>
 
+#include "app/filedialog.h"
 #include "app/messages.h"
 
 namespace app {
@@ -83,9 +83,8 @@ void addTableActions(QTableWidget* grid, const QString& title) {
                    [grid] { copyText(QString::fromStdString(tableText(gridCells(grid), '\t'))); });
   auto* save = new QAction(QStringLiteral("Сохранить в CSV..."), grid);
   QObject::connect(save, &QAction::triggered, grid, [grid, title] {
-    QString path = QFileDialog::getSaveFileName(grid->window(), QStringLiteral("Сохранить в CSV"),
-                                                title + QStringLiteral(".csv"),
-                                                QStringLiteral("Таблицы CSV (*.csv);;Все файлы (*)"));
+    QString path = askFile({true, grid->window(), QStringLiteral("Сохранить в CSV"), title + QStringLiteral(".csv"),
+                            QStringLiteral("Таблицы CSV (*.csv);;Все файлы (*)")});
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     if (!saveCsv(gridCells(grid), path))

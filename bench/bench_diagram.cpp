@@ -10,7 +10,10 @@
 #include <ctime>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include "app/commode.h"
+#include "app/keeper.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "diagram/tsvid.h"
@@ -93,6 +96,9 @@ int main(int argc, char** argv) {
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();
+  // The program's autosave in a folder of the run's own.
+  const QTemporaryDir own;
+  app::setAutosaveFolder(own.path());
   app::Session session;
   app::Program program(session);
   g_program = &program;

@@ -74,7 +74,7 @@ std::vector<Polyline> emptyLines() {
 
 void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
   p.T.title = "Температура Т, К";
-  p.s.title = "Энтропия S, кДж/(кг.К)";
+  p.s.title = std::string("Энтропия S, ") + app::unitText(st.units, app::Dim::Entropy);
   const double lo = double(st.Tmin), hi = double(st.Tmax);
   p.T.lo = lo;
   p.T.hi = hi;
@@ -90,9 +90,11 @@ void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
   p.s.lo = double(d.Smin);
   p.s.hi = double(d.Smax);
   if (d.Smax > d.Smin) {
-    const std::vector<double> t = linearTicks(p.s.lo, p.s.hi, 12);
+    // Round numbers of the units shown, placed at their entropy per kg.
+    const double k = double(app::toShown(st.units, app::Dim::Entropy, 1, st.subst));
+    const std::vector<double> t = linearTicks(p.s.lo * k, p.s.hi * k, 12);
     const double step = t.size() > 1 ? t[1] - t[0] : 1;
-    for (double v : t) p.s.ticks.push_back({v, tickText(v, step)});
+    for (double v : t) p.s.ticks.push_back({v / k, tickText(v, step)});
   }
 }
 
@@ -260,7 +262,10 @@ void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, con
       l.dx -= 20;
       l.dy += 10;
     }
-    l.text = app::format("%5.1f", d.HValue[n]);
+    // Per mole the values have four or five digits: no decimals.
+    l.text = st.units == app::Units::Molar
+                 ? app::format("%5.0f", app::toShown(st.units, app::Dim::Enthalpy, d.HValue[n], st.subst))
+                 : app::format("%5.1f", d.HValue[n]);
     p.labels.push_back(l);
   }
 }

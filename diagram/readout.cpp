@@ -3,15 +3,22 @@
 #include <algorithm>
 
 #include "app/numfmt.h"
+#include "thermo/substances.h"
 
 namespace diagram {
 
+using app::Dim;
 using app::format;
+using app::toShown;
 
 std::string temperatureText(Real T) { return format("T=%5.2f K", T); }
-std::string entropyText(Real s) { return format("S=%5.3f ", s); }
+std::string entropyText(Real s, app::Units u, int subst) { return format("S=%5.3f ", toShown(u, Dim::Entropy, s, subst)); }
 
-std::array<std::string, 4> stateTexts(const CursorState& st) {
+std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, int n) {
+  if (u == app::Units::Molar)
+    return {format("P=%4.3f МПа", st.P), format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
+            format("i=%4.1f J/mol", toShown(u, Dim::Enthalpy, st.h, n)),
+            format("Cp=%4.2f J/mol.K", toShown(u, Dim::Entropy, st.Cp, n))};
   return {format("P=%4.3f МПа", st.P), format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h),
           format("Cp=%4.2f kJ/kg.K", st.Cp)};
 }
@@ -20,22 +27,25 @@ bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at) {
   return st.Tmin < Tcur && Tcur < st.Tmax && at.found && at.P < app::IsobarP[std::clamp(st.lastIsobar, 0, 10)];
 }
 
-const PointCells& PointHeaders() {
+const PointCells& PointHeaders(app::Units u) {
   static const PointCells h = {"  N",         " Вещество",      " T, K",           "  P, МПа", " d, кг/м3", "  i, кДж/кг",
                                " s, кДж/(кг.К)", " Ср, кДж/(кг.К)", " x, %", "", ""};
-  return h;
+  static const PointCells m = {"  N",          " Вещество",       " T, K",     "  P, МПа", " d, моль/л",
+                               "  i, Дж/моль", " s, Дж/(моль.К)", " Ср, Дж/(моль.К)", " x, %", "", ""};
+  return u == app::Units::Molar ? m : h;
 }
 
-PointCells pointRowTexts(const app::PointRow& r, int n) {
+PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u) {
+  const int subst = tfs::substanceIndex(r.substance);
   PointCells c;
   c[0] = format("%5d", n);
   c[1] = "  " + r.substance;
   c[2] = format("%6.2f", r.T);
   c[3] = format("%8.3f", r.P);
-  c[4] = format("%8.3f", r.d);
-  c[5] = format("%8.2f", r.h);
-  c[6] = format("%8.3f", r.s);
-  c[7] = format("%8.3f", r.Cp);
+  c[4] = format("%8.3f", toShown(u, Dim::Density, r.d, subst));
+  c[5] = format("%8.2f", toShown(u, Dim::Enthalpy, r.h, subst));
+  c[6] = format("%8.3f", toShown(u, Dim::Entropy, r.s, subst));
+  c[7] = format("%8.3f", toShown(u, Dim::Entropy, r.Cp, subst));
   // The dryness of a wet state, in percent.
   c[8] = r.x > 0 && r.x < 1 ? format("%6.2f", 100 * (1 - r.x)) : std::string();
   return c;

@@ -9,11 +9,11 @@
 
 namespace diagram {
 
-// "T=%5.2f K" and "S=%5.3f ".
+// "T=%5.2f K" and "S=%5.3f " (the entropy in units u of substance subst).
 std::string temperatureText(Real T);
-std::string entropyText(Real s);
-// The pressure, density, enthalpy and heat capacity fields.
-std::array<std::string, 4> stateTexts(const CursorState& st);
+std::string entropyText(Real s, app::Units u = app::Units::Specific, int subst = 0);
+// The pressure, density, enthalpy and heat capacity fields in units u.
+std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u = app::Units::Specific, int subst = 0);
 
 // A click picks the state at the cursor when the cursor lies strictly
 // between the temperature limits, a state was found there, and its pressure
@@ -22,9 +22,9 @@ bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at);
 
 inline constexpr int kPointColumns = 11;
 using PointCells = std::array<std::string, kPointColumns>;
-// The headers of the points table.
-const PointCells& PointHeaders();
-// Row number n of the points table.
-PointCells pointRowTexts(const app::PointRow& row, int n);
+// The headers of the points table, with the units of u.
+const PointCells& PointHeaders(app::Units u = app::Units::Specific);
+// Row number n of the points table in units u.
+PointCells pointRowTexts(const app::PointRow& row, int n, app::Units u = app::Units::Specific);
 
 }  // namespace diagram

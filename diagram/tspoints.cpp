@@ -45,21 +45,36 @@ TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(p
 }
 
 void TTS_points::FormCreate() {
+  setHeaders();
+  for (int r = 1; r < kRows; ++r) fixCell(0, r);
+  for (int n = 1; n <= int(session_.points.size()); ++n) showPoint(n);
+}
+
+void TTS_points::setHeaders() {
   // Each column holds its whole header and the widest number its format
-  // gives within the diagram's ranges.
+  // gives within the diagram's ranges (per mole: enthalpy, entropy and heat
+  // capacity up to the largest molar mass, 88 g/mol, times more).
   static const int widths[kCols] = {44, 72, 64, 76, 80, 84, 106, 110, 60, 40, 40};
-  static const char* const widest[kCols] = {"99999",    "  n-H2",     "1000.00",     " 100.000", "9999.999", "-99999.99",
-                                            "-999.999", "1000000.000", "100.00",     "",         ""};
+  static const char* const widest[2][kCols] = {
+      {"99999", "  n-H2", "1000.00", " 100.000", "9999.999", "-99999.99", "-999.999", "1000000.000", "100.00", "", ""},
+      {"99999", "  n-H2", "1000.00", " 100.000", "9999.999", "-9999999.99", "-99999.999", "100000000.000", "100.00",
+       "", ""}};
+  const app::Units u = session_.main.units;
   const QFontMetrics fm(TS_tab->font());
   for (int c = 0; c < kCols; ++c) {
-    const QString header = QString::fromStdString(diagram::PointHeaders()[c]);
-    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(QString::fromLatin1(widest[c]))) + 12;
+    const QString header = QString::fromStdString(diagram::PointHeaders(u)[c]);
+    const QString number = QString::fromLatin1(widest[int(u)][c]);
+    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(number)) + 12;
     TS_tab->setColumnWidth(c, std::max(widths[c], need));
     TS_tab->setItem(0, c, new QTableWidgetItem(header));
     fixCell(c, 0);
   }
-  for (int r = 1; r < kRows; ++r) fixCell(0, r);
-  for (int n = 1; n <= int(session_.points.size()); ++n) showPoint(n);
+}
+
+void TTS_points::rebuild() {
+  TS_tab->clearContents();
+  TS_tab->setRowCount(kRows);
+  FormCreate();
 }
 
 // The first row and the first column look like the grid's fixed cells.
@@ -80,7 +95,7 @@ void TTS_points::showPoint(int r) {
     TS_tab->setRowCount(r + 1);
     for (int k = from; k <= r; ++k) fixCell(0, k);
   }
-  const diagram::PointCells cells = diagram::pointRowTexts(session_.points[r - 1], r);
+  const diagram::PointCells cells = diagram::pointRowTexts(session_.points[r - 1], r, session_.main.units);
   for (int c = 0; c < kCols; ++c) {
     QTableWidgetItem* it = TS_tab->item(r, c);
     if (!it) {

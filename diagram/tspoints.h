@@ -21,6 +21,8 @@ class TTS_points : public QWidget {
   // Writes point n (1-based) of the session into row n and scrolls to it;
   // the grid grows to hold it.
   void showPoint(int n);
+  // Headers and every row anew from the session, in its units.
+  void rebuild();
   // Cell text by column and row, as the grid shows it.
   QString cell(int col, int row) const;
   int rowCount() const;
@@ -32,6 +34,7 @@ class TTS_points : public QWidget {
 
  private:
   void FormCreate();
+  void setHeaders();
   void fixCell(int col, int row);
 
   const app::Session& session_;

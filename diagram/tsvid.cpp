@@ -1,7 +1,6 @@
 #include "diagram/tsvid.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QDir>
 #include <QGuiApplication>
@@ -15,7 +14,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/cliexport.h"
 #include "app/commode.h"
+#include "app/filedialog.h"
 #include "app/libguard.h"
 #include "app/messages.h"
 #include "diagram/diagramexport.h"
@@ -96,26 +97,7 @@ TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   save->setObjectName(QStringLiteral("SaveDiagram"));
   save->setShortcut(QKeySequence::Save);
   save->setShortcutContext(Qt::WindowShortcut);
-  connect(save, &QAction::triggered, this, [this] {
-    const QString png = QStringLiteral("Рисунок PNG (*.png)"), svg = QStringLiteral("Рисунок SVG (*.svg)"),
-                  pdf = QStringLiteral("Документ PDF (*.pdf)");
-    QString filter = png;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Сохранить диаграмму"),
-        QStringLiteral("TS_") + QString::fromStdString(session_.main.name) + QStringLiteral(".png"),
-        png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf, &filter);
-    if (path.isEmpty()) return;
-    using diagram::ImageFormat;
-    if (diagram::formatOf(path) == ImageFormat::Unknown && QFileInfo(path).suffix().isEmpty())
-      path += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
-    if (diagram::formatOf(path) == ImageFormat::Unknown) {
-      app::messages().show(QStringLiteral("Диаграмма записывается в файлы PNG, SVG и PDF !\n") +
-                           QDir::toNativeSeparators(path));
-      return;
-    }
-    if (!diagram::saveDiagram(picture_, Chart1View->size(), path))
-      app::messages().show(QStringLiteral("Файл не записан !\n") + QDir::toNativeSeparators(path));
-  });
+  connect(save, &QAction::triggered, this, &TTSvid::saveDiagramAs);
   auto* print = new QAction(QStringLiteral("Печать..."), this);
   print->setObjectName(QStringLiteral("PrintDiagram"));
   print->setShortcut(QKeySequence::Print);
@@ -139,6 +121,49 @@ TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(Timer2, &QTimer::timeout, this, &TTSvid::Timer2Timer);
 
   FormCreate();
+}
+
+void TTSvid::saveDiagramAs() {
+  // Also from the main window's menu with this window closed: the picture
+  // of the session as it is now.
+  if (!isVisible()) compose();
+  if (!picture_.valid) return;
+  const QString png = QStringLiteral("Рисунок PNG (*.png)"), svg = QStringLiteral("Рисунок SVG (*.svg)"),
+                pdf = QStringLiteral("Документ PDF (*.pdf)");
+  QString filter = png;
+  QString path = app::askFile({true, this, QStringLiteral("Сохранить диаграмму"),
+                               QStringLiteral("TS_") + QString::fromStdString(session_.main.name) +
+                                   QStringLiteral(".png"),
+                               png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf, &filter});
+  if (path.isEmpty()) return;
+  using diagram::ImageFormat;
+  if (diagram::formatOf(path) == ImageFormat::Unknown && QFileInfo(path).suffix().isEmpty())
+    path += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+  if (diagram::formatOf(path) == ImageFormat::Unknown) {
+    app::messages().show(QStringLiteral("Диаграмма записывается в файлы PNG, SVG и PDF !\n") +
+                         QDir::toNativeSeparators(path));
+    return;
+  }
+  // A window never shown has no chart size yet: the headless export's then.
+  const QSize chart = isVisible() ? Chart1View->size() : QSize(app::kExportWidth, app::kExportHeight);
+  if (!diagram::saveDiagram(picture_, chart, path))
+    app::messages().show(QStringLiteral("Файл не записан !\n") + QDir::toNativeSeparators(path));
+}
+
+void TTSvid::sessionReplaced() {
+  composedRevision_ = -1;
+  if (!session_.main.chosen) {
+    hide();
+    picture_ = diagram::composePicture(session_);
+    resetReadout();
+    return;
+  }
+  sessionChanged();
+}
+
+void TTSvid::unitsChanged() {
+  sessionChanged();
+  showReadout();
 }
 
 void TTSvid::FormCreate() {
@@ -253,7 +278,8 @@ bool TTSvid::readAt(QPoint pos) {
     setFitted(Edit1, app::qstr(diagram::temperatureText(Tcur_)));
     Edit2->move(std::max(160, Edit1->geometry().right() + 7), Edit2->y());
   }
-  if (diagram::cursorS(r, pos.x(), sc, scur_)) setFitted(Edit2, app::qstr(diagram::entropyText(scur_)));
+  if (diagram::cursorS(r, pos.x(), sc, scur_))
+    setFitted(Edit2, app::qstr(diagram::entropyText(scur_, session_.main.units, session_.main.subst)));
   fresh_ = false;
   if (Ep->isHidden() || busy_) return false;
   busy_ = true;
@@ -266,8 +292,15 @@ bool TTSvid::readAt(QPoint pos) {
   // Where no state exists (left of the highest isobar, in the solid) the
   // fields are blank: nothing of another point is shown for this one.
   kept_ = fresh_ ? s : diagram::CursorState{};
+  showReadout();
+  return true;
+}
+
+void TTSvid::showReadout() {
+  const app::AppState& st = session_.main;
+  if (!Edit2->text().isEmpty()) setFitted(Edit2, app::qstr(diagram::entropyText(scur_, st.units, st.subst)));
   if (fresh_) {
-    const std::array<std::string, 4> t = diagram::stateTexts(kept_);
+    const std::array<std::string, 4> t = diagram::stateTexts(kept_, st.units, st.subst);
     setFitted(Ep, app::qstr(t[0]));
     setFitted(Ed, app::qstr(t[1]));
     setFitted(Eh, app::qstr(t[2]));
@@ -275,7 +308,6 @@ bool TTSvid::readAt(QPoint pos) {
   } else {
     for (QLineEdit* e : {Ep, Ed, Eh, ECp}) e->clear();
   }
-  return true;
 }
 
 void TTSvid::Chart1MouseMove(QPoint pos) { readAt(pos); }
@@ -294,6 +326,7 @@ void TTSvid::Chart1Click(QPoint pos) {
     row.Cp = kept_.Cp;
     row.x = kept_.x;
     session_.points.push_back(row);
+    session_.touch();
     emit pointAdded(int(session_.points.size()));
   }
   emit pointsWanted();

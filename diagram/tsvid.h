@@ -24,6 +24,13 @@ class TTSvid : public QWidget {
   // The session's substance, limits, scale or process lines changed: the
   // picture is composed again, and drawn at once when the window is visible.
   void sessionChanged();
+  // The session's contents were replaced: the readout starts afresh; the
+  // window hides when no substance is chosen.
+  void sessionReplaced();
+  // The units changed: the picture and the readout show the new ones.
+  void unitsChanged();
+  // "Сохранить диаграмму...": the picture into a PNG, SVG or PDF file.
+  void saveDiagramAs();
 
   // Components, named as in the layout.
   QWidget* Chart1View;                  // the chart
@@ -70,6 +77,8 @@ class TTSvid : public QWidget {
   void FormCreate();
   void compose();
   void resetReadout();
+  // The readout texts of the last state read, in the session's units.
+  void showReadout();
   // The readout at a position; false when no state was looked for there.
   bool readAt(QPoint pos);
   diagram::Scale cursorScale() const;

@@ -1,5 +1,8 @@
 #include "process/calculator.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/libguard.h"
 #include "app/numfmt.h"
 #include "app/numparse.h"
@@ -45,14 +48,95 @@ bool readEntry(std::string_view text, Real& value) {
 // The parameter's name as the list shows it, without its leading blank.
 std::string itemName(int kind) { return app::trimmedText(kParamItems[kind]); }
 
+// The parameter kind of a read-only field's value (heat, work and the
+// changes go with the kind they are measured like).
+int fieldKind(int field) {
+  static const int kinds[kFieldCount] = {kTemperature, kPressure, kDensity, kEnthalpy, kEntropy,
+                                         kTemperature, kPressure, kDensity, kEnthalpy, kEntropy,
+                                         kEnthalpy,    kEnthalpy, kDensity, kEnthalpy, kEntropy};
+  return kinds[field];
+}
+
+// Whether a kind's value is measured per mass (and so per mole in molar units).
+bool perMass(int kind) { return kind == kDensity || kind == kVolume || kind == kEnthalpy || kind == kEntropy; }
+
+// A converted entry: seven significant digits without trailing zeros.
+std::string entryText(Real v) {
+  const int decimals = v == 0 ? 0 : std::clamp(6 - int(std::floor(std::log10(std::fabs(v)))), 0, 12);
+  std::string t = app::format("%." + std::to_string(decimals) + "f", v);
+  if (decimals > 0) {
+    while (t.back() == '0') t.pop_back();
+    if (t.back() == app::decimalSeparator()) t.pop_back();
+  }
+  return t;
+}
+
 }  // namespace
+
+void Calculator::setField(int field, int decimals, Real value) {
+  static const char* const pattern[] = {"", "", "%6.2f", "%6.3f", "%6.4f"};
+  FieldDecimals[field] = decimals;
+  FieldValues[field] = value;
+  fields[field] = format(pattern[std::clamp(decimals, 2, 4)], kindToShown(Units, fieldKind(field), value, subst_));
+}
+
+void Calculator::clearField(int field) {
+  FieldDecimals[field] = 0;
+  FieldValues[field] = 0;
+  fields[field].clear();
+}
+
+void Calculator::setEntry(Entry entry, std::string text) {
+  entries[entry] = text;
+  enteredText_[entry] = std::move(text);
+  enteredUnits_[entry] = Units;
+}
+
+void Calculator::reformat() {
+  for (int f = 0; f < kFieldCount; ++f)
+    if (FieldDecimals[f] == 0)
+      fields[f].clear();
+    else
+      setField(f, FieldDecimals[f], FieldValues[f]);
+  writeLimits();
+}
+
+void Calculator::setUnits(app::Units u) {
+  const int kinds[3] = {Kind1, Kind2, Kind3};
+  for (int e = 0; e < 3; ++e) {
+    Real shown = 0;
+    if (enteredUnits_[e] == u)
+      entries[e] = enteredText_[e];
+    else if (perMass(kinds[e]) && readEntry(enteredText_[e], shown))
+      entries[e] = entryText(
+          kindToShown(u, kinds[e], kindFromShown(enteredUnits_[e], kinds[e], shown, subst_), subst_));
+  }
+  Units = u;
+  reformat();
+}
+
+Calculator::Kept Calculator::kept() const { return {hasResult_, result_, typed_}; }
+
+void Calculator::restore(const Kept& k, const std::string& substance) {
+  hasResult_ = k.hasResult;
+  result_ = k.result;
+  typed_ = k.typed;
+  rangesFor_.clear();
+  subst_ = substance.empty() ? 0 : tfs::substanceIndex(substance);
+  rangesOf(substance);
+  for (int e = 0; e < 3; ++e) {
+    enteredText_[e] = entries[e];
+    enteredUnits_[e] = Units;
+  }
+  reformat();
+}
 
 void Calculator::chooseProcess(int kind) { ProcKind = kind; }
 
 void Calculator::emptyEntry(Entry entry) {
-  entries[entry].clear();
+  setEntry(entry, {});
   hasResult_ = false;
-  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
+  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) clearField(f);
 }
 
 bool Calculator::rangesOf(const std::string& name) {
@@ -62,21 +146,29 @@ bool Calculator::rangesOf(const std::string& name) {
   if (!app::libraryGuarded([&] { r = admissibleRanges(name); })) return false;
   ranges_ = r;
   rangesFor_ = name;
+  subst_ = tfs::substanceIndex(name);
   return true;
 }
 
 void Calculator::setSubstance(const std::string& name) {
   Carried = false;
+  subst_ = name.empty() ? 0 : tfs::substanceIndex(name);
   if (!rangesOf(name)) rangesFor_.clear();
   showLimits();
 }
 
 void Calculator::showLimits() {
   const int kinds[3] = {Kind1, Kind2, Kind3};
+  for (int k = 0; k < 3; ++k) LimitKinds[k] = rangesFor_.empty() ? -1 : kinds[k];
+  writeLimits();
+}
+
+void Calculator::writeLimits() {
   for (int k = 0; k < 3; ++k) {
-    const bool known = !rangesFor_.empty();
-    limits[2 * k] = known ? limitText(ranges_[kinds[k]].lo) : std::string();
-    limits[2 * k + 1] = known ? limitText(ranges_[kinds[k]].hi) : std::string();
+    const int kind = LimitKinds[k];
+    const bool known = !rangesFor_.empty() && kind >= 0 && kind < kParamCount;
+    limits[2 * k] = known ? limitText(kindToShown(Units, kind, ranges_[kind].lo, subst_)) : std::string();
+    limits[2 * k + 1] = known ? limitText(kindToShown(Units, kind, ranges_[kind].hi, subst_)) : std::string();
   }
 }
 
@@ -111,35 +203,37 @@ void Calculator::chooseKind3(int kind, const app::Notify& notify) {
 }
 
 void Calculator::typeEntry(Entry entry, std::string text) {
-  entries[entry] = std::move(text);
+  setEntry(entry, std::move(text));
   hasResult_ = false;
   if (entry != kEntry3) Carried = false;
-  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) fields[f].clear();
+  for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) clearField(f);
 }
 
 void Calculator::leaveEntry(Entry entry) {
-  Real v = 0;
-  if (!readEntry(entries[entry], v)) return;
-  typed_[entry] = v;
+  Real shown = 0;
+  if (!readEntry(entries[entry], shown)) return;
   const int kind = entry == kEntry1 ? Kind1 : entry == kEntry2 ? Kind2 : Kind3;
+  // Typed in the chosen units, kept in the library's.
+  const Real v = kindFromShown(Units, kind, shown, subst_);
+  typed_[entry] = v;
   // A value outside the range is not echoed: "Вычислить" names the range.
   if (!rangesFor_.empty() && !ranges_[kind].holds(v)) {
     const int start[kParamCount] = {ETn, EPn, Edn, Edn, Ehn, ESn, -1};
     const int f = start[kind];
-    if (f >= 0) fields[entry == kEntry3 ? f + (ETk - ETn) : f].clear();
+    if (f >= 0) clearField(entry == kEntry3 ? f + (ETk - ETn) : f);
     return;
   }
   if (entry == kEntry1) {
     ShownStart[Kind1] = v;
     switch (Kind1) {
-      case kTemperature: fields[ETn] = format("%6.2f", v); break;
-      case kPressure: fields[EPn] = format("%6.3f", v); break;
-      case kDensity: fields[Edn] = format("%6.2f", v); break;
+      case kTemperature: setField(ETn, 2, v); break;
+      case kPressure: setField(EPn, 3, v); break;
+      case kDensity: setField(Edn, 2, v); break;
       case kVolume:
-        if (v != 0) fields[Edn] = format("%6.2f", 1 / v);
+        if (v != 0) setField(Edn, 2, 1 / v);
         break;
-      case kEnthalpy: fields[Ehn] = format("%6.2f", v); break;
-      case kEntropy: fields[ESn] = format("%6.4f", v); break;
+      case kEnthalpy: setField(Ehn, 2, v); break;
+      case kEntropy: setField(ESn, 4, v); break;
       default: break;
     }
     Value1 = ToInternal(Kind1, v);
@@ -147,22 +241,22 @@ void Calculator::leaveEntry(Entry entry) {
     ShownStart[Kind2] = v;
     Value2 = ToInternal(Kind2, v);
     const int echo[kParamCount] = {ETn, EPn, Edn, -1, Ehn, ESn, -1};
-    if (echo[Kind2] >= 0) fields[echo[Kind2]] = format("%6.2f", v);
+    if (echo[Kind2] >= 0) setField(echo[Kind2], 2, v);
   } else {
     ShownEnd[Kind3] = v;
     Value3 = ToInternal(Kind3, v);
     const int echo[kParamCount] = {ETk, EPk, Edk, -1, Ehk, ESk, -1};
-    if (echo[Kind3] >= 0) fields[echo[Kind3]] = format("%6.2f", v);
+    if (echo[Kind3] >= 0) setField(echo[Kind3], 2, v);
   }
 }
 
 void Calculator::clearStart() {
-  for (int f = ETn; f <= ESn; ++f) fields[f].clear();
+  for (int f = ETn; f <= ESn; ++f) clearField(f);
 }
 
 void Calculator::clearResults() {
   hasResult_ = false;
-  for (int f = ETk; f < kFieldCount; ++f) fields[f].clear();
+  for (int f = ETk; f < kFieldCount; ++f) clearField(f);
 }
 
 void Calculator::showStart() {
@@ -172,11 +266,11 @@ void Calculator::showStart() {
   ShownStart[kDensity] = p.d;
   ShownStart[kEnthalpy] = p.i;
   ShownStart[kEntropy] = p.s;
-  fields[ETn] = format("%6.2f", p.T);
-  fields[EPn] = format("%6.3f", p.P);
-  fields[Edn] = format("%6.2f", p.d);
-  fields[Ehn] = format("%6.2f", p.i);
-  fields[ESn] = format("%6.4f", p.s);
+  setField(ETn, 2, p.T);
+  setField(EPn, 3, p.P);
+  setField(Edn, 2, p.d);
+  setField(Ehn, 2, p.i);
+  setField(ESn, 4, p.s);
 }
 
 void Calculator::showEnd() {
@@ -186,17 +280,17 @@ void Calculator::showEnd() {
   ShownEnd[kDensity] = p.d;
   ShownEnd[kEnthalpy] = p.i;
   ShownEnd[kEntropy] = p.s;
-  fields[ETk] = format("%6.2f", p.T);
-  fields[EPk] = format("%6.3f", p.P);
-  fields[Edk] = format("%6.2f", p.d);
-  fields[Ehk] = format("%6.2f", p.i);
-  fields[ESk] = format("%6.4f", p.s);
+  setField(ETk, 2, p.T);
+  setField(EPk, 3, p.P);
+  setField(Edk, 2, p.d);
+  setField(Ehk, 2, p.i);
+  setField(ESk, 4, p.s);
 }
 
 // Shows why a pair gave no state; false when there is nothing to show.
 bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Notify& notify) {
   if (st == SolveStatus::Solved) return false;
-  say(notify, refusalMessage(st, name));
+  say(notify, refusalMessage(st, name, "Состояние", 0, Units));
   return true;
 }
 
@@ -242,7 +336,7 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
   // A typed value outside its kind's range is refused with the range.
   auto inRange = [&](Entry e, int kind) {
     if (rangesFor_ != name || ranges_[kind].holds(typed_[e])) return true;
-    say(notify, rangeMessage(kind, ranges_[kind]));
+    say(notify, rangeMessage(kind, ranges_[kind], Units, subst_));
     return false;
   };
   // The start state, unless it was carried over from the last end.
@@ -298,11 +392,11 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
   DeltaD = r.dd;
   DeltaI = r.di;
   DeltaS = r.ds;
-  fields[EQ] = format("%6.2f", ProcQ);
-  fields[EL] = format("%6.3f", ProcL);
-  fields[Edd] = format("%6.2f", DeltaD);
-  fields[Edh] = format("%6.2f", DeltaI);
-  fields[EdS] = format("%6.4f", DeltaS);
+  setField(EQ, 2, ProcQ);
+  setField(EL, 3, ProcL);
+  setField(Edd, 2, DeltaD);
+  setField(Edh, 2, DeltaI);
+  setField(EdS, 4, DeltaS);
   return true;
 }
 
@@ -333,8 +427,8 @@ bool Calculator::compute(const std::string& name, const app::Notify& notify) {
 void Calculator::carry() {
   Carried = true;
   Kind1 = kTemperature;
-  limits[2].clear();
-  limits[3].clear();
+  LimitKinds[1] = -1;
+  writeLimits();
   Kind2 = kPressure;
   StartPt.T = EndPt.T;
   StartPt.P = EndPt.P;
@@ -344,13 +438,13 @@ void Calculator::carry() {
   // The phase goes with the state.
   StartPt.x = EndPt.x;
   for (int k = 0; k < kParamCount; ++k) ShownStart[k] = ShownEnd[k];
-  entries[kEntry1] = format("%6.3f", StartPt.T);
-  entries[kEntry2] = format("%6.3f", StartPt.P);
-  fields[ETn] = format("%6.3f", ShownStart[kTemperature]);
-  fields[EPn] = format("%6.3f", ShownStart[kPressure]);
-  fields[Edn] = format("%6.2f", ShownStart[kDensity]);
-  fields[Ehn] = format("%6.2f", ShownStart[kEnthalpy]);
-  fields[ESn] = format("%6.4f", ShownStart[kEntropy]);
+  setEntry(kEntry1, format("%6.3f", StartPt.T));
+  setEntry(kEntry2, format("%6.3f", StartPt.P));
+  setField(ETn, 3, ShownStart[kTemperature]);
+  setField(EPn, 3, ShownStart[kPressure]);
+  setField(Edn, 2, ShownStart[kDensity]);
+  setField(Ehn, 2, ShownStart[kEnthalpy]);
+  setField(ESn, 4, ShownStart[kEntropy]);
   clearResults();
 }
 

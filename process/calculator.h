@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/notify.h"
+#include "app/units.h"
 #include "diagram/procstore.h"
 #include "process/ranges.h"
 #include "process/solve.h"
@@ -41,11 +42,12 @@ extern const char* const kNoSubstanceMessage;
 extern const char* const kNotComputedMessage;
 
 // One process written to the results table: its start and end rows.
+// Values in the library's units (a dryness in percent as typed).
 struct ResultRow {
   int number = 0;
   std::string substance;
   int procKind = 0;
-  Real start[kParamCount] = {}, end[kParamCount] = {};  // the values shown
+  Real start[kParamCount] = {}, end[kParamCount] = {};
   Real Q = 0, L = 0;
 };
 
@@ -56,6 +58,8 @@ class Calculator {
   int Kind1 = kTemperature, Kind2 = kPressure, Kind3 = kTemperature;
   Real Value1 = 0, Value2 = 0, Value3 = 0;
   ProcPoint StartPt, EndPt;
+  // The start and end values shown, in the library's units (a dryness in
+  // percent as typed).
   Real ShownStart[kParamCount] = {}, ShownEnd[kParamCount] = {};
   Real ProcQ = 0, ProcL = 0, DeltaD = 0, DeltaI = 0, DeltaS = 0;
   PairRefusal PairRefused = PairRefusal::None;
@@ -67,6 +71,14 @@ class Calculator {
   std::array<std::string, kFieldCount> fields;
   // What the disabled limit fields show: Edit1, Edit3, Edit5, Edit6, Edit8, Edit9.
   std::array<std::string, 6> limits;
+  // The values behind the texts above: each read-only field's value in the
+  // library's units and its decimals (0: the field is empty); the kind
+  // whose range each entry's limit fields show (-1: none).
+  std::array<int, kFieldCount> FieldDecimals{};
+  std::array<Real, kFieldCount> FieldValues{};
+  std::array<int, 3> LimitKinds{-1, -1, -1};
+  // The units of the values shown and typed.
+  app::Units Units = app::Units::Specific;
 
   // The process radio group.
   void chooseProcess(int kind);
@@ -108,6 +120,25 @@ class Calculator {
   // Whether the fields show a computed process.
   bool hasResult() const { return hasResult_; }
 
+  // Shows every field, limit and dimensional entry in units u; no value
+  // changes. An entry typed in u is given back exactly as it was typed.
+  void setUnits(app::Units u);
+  // The texts of the fields and limits from their values, in Units.
+  void reformat();
+
+  // What a work file keeps beyond the public state: the last computed
+  // process and the entries' values as read (library units).
+  struct Kept {
+    bool hasResult = false;
+    ResultRow result;
+    std::array<Real, 3> typed{};
+  };
+  Kept kept() const;
+  // Takes back a kept state over the public one, for the substance named
+  // (empty: none chosen): the ranges are found again and the texts written;
+  // no other value changes.
+  void restore(const Kept& kept, const std::string& substance);
+
  private:
   void showStart();
   void showEnd();
@@ -118,14 +149,24 @@ class Calculator {
   bool computeSteps(const std::string& name, const app::Notify& notify);
 
   void showLimits();
+  void writeLimits();
   // The ranges of the substance, computed when it first appears.
   bool rangesOf(const std::string& name);
+  // A field's value written with its decimals in the chosen units.
+  void setField(int field, int decimals, Real value);
+  void clearField(int field);
+  // An entry's text set by the program, as if typed in the chosen units.
+  void setEntry(Entry entry, std::string text);
 
   bool hasResult_ = false;
   ResultRow result_;  // the last computed process, for the table
-  Real typed_[3] = {};  // the entries' values as read, in the window's units
+  std::array<Real, 3> typed_{};  // the entries' values as read, library units
   std::string rangesFor_;
   Ranges ranges_;
+  int subst_ = 0;  // substance index of the molar conversions
+  // Each entry's text as typed and the units it was typed in.
+  std::array<std::string, 3> enteredText_;
+  std::array<app::Units, 3> enteredUnits_{};
 };
 
 }  // namespace proc

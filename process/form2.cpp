@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <tuple>
 
 #include "app/commode.h"
 #include "app/messages.h"
@@ -60,7 +61,28 @@ QComboBox* paramList(QWidget* parent, int left, int top) {
   return c;
 }
 
-QString unit(int kind) { return QString::fromUtf8(proc::kUnitLabels[kind]); }
+QString unit(int kind, app::Units u) { return QString::fromUtf8(proc::unitLabel(kind, u)); }
+
+// Counts a change of the process window's state as a change of the
+// student's work.
+class Edit {
+ public:
+  explicit Edit(app::Session& s) : s_(s), before_(of(s.process)) {}
+  ~Edit() {
+    if (of(s_.process) != before_) s_.touch();
+  }
+  Edit(const Edit&) = delete;
+  Edit& operator=(const Edit&) = delete;
+
+ private:
+  using State = std::tuple<int, int, int, int, proc::EntryTexts, std::array<std::string, proc::kFieldCount>, bool,
+                           int, bool>;
+  static State of(const proc::Calculator& c) {
+    return {c.ProcKind, c.Kind1, c.Kind2, c.Kind3, c.entries, c.fields, c.Carried, c.TableCount, c.hasResult()};
+  }
+  app::Session& s_;
+  State before_;
+};
 
 QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width = 97, int height = 25) {
   auto* b = new QPushButton(text, parent);
@@ -183,8 +205,9 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   // Each read-only field holds the widest number its format gives within the
   // admissible ranges (temperatures to 1000 K, pressures to 100 MPa,
-  // densities below 10000 kg/m3, enthalpies within 100000 kJ/kg, entropies
-  // within 1000 kJ/(kg K), heat and work within 1000000 kJ/kg).
+  // densities below 10000 kg/m3, enthalpies within 100000 kJ/kg or J/mol
+  // and their changes within twice that, entropies within 1000 kJ/(kg K) or
+  // J/(mol K), heat and work within 1000000 kJ/kg or J/mol).
   const QFontMetrics fm(base);
   auto fit = [&fm](QLineEdit* e, const char* widest) {
     e->resize(std::max(e->width(), fm.horizontalAdvance(QString::fromLatin1(widest)) + 12), e->height());
@@ -197,7 +220,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   fit(EQ, "-999999.99");
   fit(EL, "-999999.999");
   fit(Edd, "-9999.99");
-  fit(Edh, "-99999.99");
+  fit(Edh, "-999999.99");
   for (QLineEdit* e : {Edit1, Edit3, Edit5, Edit6, Edit8, Edit9}) fit(e, "9999999.99");
 
   // The choices the session holds (a new calculator: isotherm, temperature
@@ -232,6 +255,23 @@ void TForm2::setSubstanceCaption(const QString& text) {
   Label1->adjustSize();
   // A state carried over belongs to the former substance.
   calc().setSubstance(session_.main.name);
+  refresh();
+}
+
+void TForm2::showSession() {
+  const app::AppState& st = session_.main;
+  Label1->setText(st.chosen ? QStringLiteral(" Рабочее вещество - ") + QString::fromUtf8(tfs::SubstNameRus[st.subst]) +
+                                  QStringLiteral(" ")
+                            : QString());
+  Label1->adjustSize();
+  setProBoxIndex(calc().ProcKind);
+  FormActivate();
+  refresh();
+}
+
+void TForm2::unitsChanged() {
+  calc().setUnits(session_.main.units);
+  FormActivate();
   refresh();
 }
 
@@ -282,13 +322,14 @@ void TForm2::FormActivate() {
   PaNam1->setCurrentIndex(c.Kind1);
   PaNam2->setCurrentIndex(c.Kind2);
   PaNam3->setCurrentIndex(c.Kind3);
-  Label2->setText(unit(c.Kind1));
-  Label4->setText(unit(c.Kind2));
-  Label6->setText(unit(c.Kind3));
+  Label2->setText(unit(c.Kind1, c.Units));
+  Label4->setText(unit(c.Kind2, c.Units));
+  Label6->setText(unit(c.Kind3, c.Units));
   for (QLabel* l : {Label2, Label4, Label6}) l->adjustSize();
 }
 
 void TForm2::ProBoxClick() {
+  const Edit edit(session_);
   calc().chooseProcess(proBoxIndex());
   PaNam1->setCurrentIndex(calc().Kind1);
   PaNam3->setCurrentIndex(calc().Kind3);
@@ -296,15 +337,17 @@ void TForm2::ProBoxClick() {
 
 void TForm2::PaNam1Click() {
   const app::MessageScope action;
+  const Edit edit(session_);
   calc().chooseKind1(PaNam1->currentIndex());
-  Label2->setText(unit(calc().Kind1));
+  Label2->setText(unit(calc().Kind1, calc().Units));
   Label2->adjustSize();
   refresh();
 }
 
 void TForm2::PaNam2Click() {
   const app::MessageScope action;
-  Label4->setText(unit(PaNam2->currentIndex()));
+  const Edit edit(session_);
+  Label4->setText(unit(PaNam2->currentIndex(), calc().Units));
   Label4->adjustSize();
   calc().chooseKind2(PaNam2->currentIndex(), app::notifier());
   refresh();
@@ -312,38 +355,45 @@ void TForm2::PaNam2Click() {
 
 void TForm2::PaNam3Click() {
   const app::MessageScope action;
-  Label6->setText(unit(PaNam3->currentIndex()));
+  const Edit edit(session_);
+  Label6->setText(unit(PaNam3->currentIndex(), calc().Units));
   Label6->adjustSize();
   calc().chooseKind3(PaNam3->currentIndex(), app::notifier());
   refresh();
 }
 
 void TForm2::Edit2Exit() {
+  const Edit edit(session_);
   calc().leaveEntry(proc::kEntry1);
   refresh();
 }
 
 void TForm2::Edit4Exit() {
+  const Edit edit(session_);
   calc().leaveEntry(proc::kEntry2);
   refresh();
 }
 
 void TForm2::Edit10Exit() {
+  const Edit edit(session_);
   calc().leaveEntry(proc::kEntry3);
   refresh();
 }
 
 void TForm2::Edit2Change() {
+  const Edit edit(session_);
   calc().typeEntry(proc::kEntry1, Edit2->text().toStdString());
   refresh();
 }
 
 void TForm2::Edit4Change() {
+  const Edit edit(session_);
   calc().typeEntry(proc::kEntry2, Edit4->text().toStdString());
   refresh();
 }
 
 void TForm2::Edit10Change() {
+  const Edit edit(session_);
   calc().typeEntry(proc::kEntry3, Edit10->text().toStdString());
   refresh();
 }
@@ -352,23 +402,26 @@ std::string TForm2::substance() const { return session_.main.chosen ? session_.m
 
 void TForm2::Panel2Exit() {
   const app::MessageScope action;
+  const Edit edit(session_);
   calc().leaveStartPanel(substance(), app::notifier());
   refresh();
 }
 
 bool TForm2::Calc0Click() {
   const app::MessageScope action;
+  const Edit edit(session_);
   const bool done = calc().compute(substance(), app::notifier());
   refresh();
   return done;
 }
 
 void TForm2::BitBtn2Click() {
+  const Edit edit(session_);
   calc().carry();
   PaNam1->setCurrentIndex(calc().Kind1);
   PaNam2->setCurrentIndex(calc().Kind2);
-  Label2->setText(unit(calc().Kind1));
-  Label4->setText(unit(calc().Kind2));
+  Label2->setText(unit(calc().Kind1, calc().Units));
+  Label4->setText(unit(calc().Kind2, calc().Units));
   Label2->adjustSize();
   Label4->adjustSize();
   refresh();
@@ -377,15 +430,20 @@ void TForm2::BitBtn2Click() {
 
 void TForm2::BitBtn4Click() {
   const app::MessageScope action;
+  const Edit edit(session_);
   const bool added = calc().draw(substance(), session_.procLines, app::notifier());
   refresh();
-  if (added) emit processLineAdded();
+  if (added) {
+    session_.touch();
+    emit processLineAdded();
+  }
 }
 
 void TForm2::BitBtn1Click() {
   proc::ResultRow row;
   if (!calc().tableRow(row, app::notifier())) return;
   session_.results.push_back(row);
+  session_.touch();
   emit resultRowAdded(int(session_.results.size()));
 }
 

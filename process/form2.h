@@ -23,6 +23,11 @@ class TForm2 : public QWidget {
   explicit TForm2(app::Session& session, QWidget* parent = nullptr);
   // The working-substance heading, set when a substance is chosen.
   void setSubstanceCaption(const QString& text);
+  // The session's contents were replaced: heading, lists, units and fields
+  // from it, the calculator's state as it was kept.
+  void showSession();
+  // The units changed: labels, entries, fields and limits in the new ones.
+  void unitsChanged();
   // The window's state and operations.
   proc::Calculator& calc() { return session_.process; }
   const proc::Calculator& calc() const { return session_.process; }

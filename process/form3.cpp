@@ -31,19 +31,7 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
 
   IdTab = proc::MakeStringGrid(this, proc::kResultColumns, 100, kFixed);
   IdTab->setGeometry(8, 32, 785, 290);
-  // Each column holds its whole header and the widest number its format
-  // gives within the admissible ranges.
-  const int widths[proc::kResultColumns] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59};
-  const char* const widest[proc::kResultColumns] = {"   9999",  "n-H2",      "T = const", "Начальная",
-                                                    " 1000.00", " 100.000",  "9999.999",  "-99999.99",
-                                                    "-999.9999", "",         "-999999.99", "-999999.99"};
-  const QFontMetrics fm(IdTab->font());
-  for (int k = 0; k < proc::kResultColumns; ++k) {
-    const QString header = QString::fromStdString(proc::ResultHeaders()[k]);
-    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(QString::fromUtf8(widest[k]))) + 12;
-    IdTab->setColumnWidth(k, std::max(widths[k], need));
-    setCell(k, 0, header);
-  }
+  setHeaders();
   app::addTableActions(IdTab, QStringLiteral("Процессы"));
 
   BitBtn1 = new QPushButton(QStringLiteral("Эаписать"), this);
@@ -51,6 +39,36 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
   BitBtn2 = new QPushButton(QStringLiteral("Эакрыть"), this);
   BitBtn2->setGeometry(464, 336, 97, 25);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
+  for (int n = 1; n <= int(session_.results.size()); ++n) showProcess(n);
+}
+
+void TForm3::setHeaders() {
+  // Each column holds its whole header and the widest number its format
+  // gives within the admissible ranges (per mole: enthalpy, entropy, heat
+  // and work up to the largest molar mass, 88 g/mol, times more).
+  const int widths[proc::kResultColumns] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59};
+  const char* const widest[2][proc::kResultColumns] = {
+      {"   9999", "n-H2", "T = const", "Начальная", " 1000.00", " 100.000", "9999.999", "-99999.99", "-999.9999", "",
+       "-999999.99", "-999999.99"},
+      {"   9999", "n-H2", "T = const", "Начальная", " 1000.00", " 100.000", "9999.999", "-9999999.99", "-99999.9999",
+       "", "-99999999.99", "-99999999.99"}};
+  const app::Units u = session_.main.units;
+  const QFontMetrics fm(IdTab->font());
+  for (int k = 0; k < proc::kResultColumns; ++k) {
+    const QString header = QString::fromStdString(proc::ResultHeaders(u)[k]);
+    const QString number = QString::fromUtf8(widest[int(u)][k]);
+    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(number)) + 12;
+    IdTab->setColumnWidth(k, std::max(widths[k], need));
+    setCell(k, 0, header);
+  }
+}
+
+void TForm3::rebuild() {
+  // Back to the first hundred rows, every cell below the headers empty.
+  if (IdTab->rowCount() > 100) IdTab->setRowCount(100);
+  for (int r = 1; r < IdTab->rowCount(); ++r)
+    for (int k = 0; k < proc::kResultColumns; ++k) setCell(k, r, QString());
+  setHeaders();
   for (int n = 1; n <= int(session_.results.size()); ++n) showProcess(n);
 }
 
@@ -69,7 +87,7 @@ void TForm3::showProcess(int n) {
     while (rows < r2 + 1) rows += 100;
     proc::GrowStringGrid(IdTab, rows, kFixed);
   }
-  const std::array<proc::ResultCells, 2> rows = proc::resultRowTexts(session_.results[n - 1]);
+  const std::array<proc::ResultCells, 2> rows = proc::resultRowTexts(session_.results[n - 1], session_.main.units);
   for (int k = 0; k < proc::kResultColumns; ++k) {
     setCell(k, r1, QString::fromStdString(rows[0][k]));
     // The end row leaves the number, substance, process, Q and L empty.

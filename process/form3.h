@@ -24,6 +24,8 @@ class TForm3 : public QWidget {
   // Writes process n (1-based) of the session into rows 2n - 1 and 2n,
   // growing the grid, and scrolls to them.
   void showProcess(int n);
+  // Headers and every process anew from the session, in its units.
+  void rebuild();
 
   // Cells by column and row, as in a string grid.
   QString cell(int col, int row) const;
@@ -31,5 +33,6 @@ class TForm3 : public QWidget {
 
  private:
   void setCell(int col, int row, const QString& text);
+  void setHeaders();
   const app::Session& session_;
 };

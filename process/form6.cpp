@@ -81,5 +81,8 @@ void TForm6::showDevice(int n) {
 
 void TForm6::unitsChanged() {
   showHeaders();
+  // Rows of a former session that this one does not have are emptied.
+  for (int r = 1; r < RealTab->rowCount(); ++r)
+    for (int c = 0; c < RealTab->columnCount(); ++c) proc::SetGridCell(RealTab, c, r, QString());
   for (int n = 1; n <= int(session_.deviceResults.size()); ++n) showDevice(n);
 }

@@ -56,7 +56,43 @@ std::string limitText(Real v) {
   return app::format(pattern[decimals], v);
 }
 
-std::string rangeMessage(int kind, const Range& r) {
+namespace {
+
+// The dimension a kind's value is measured per mass of; false for those
+// that have none.
+bool dimOf(int kind, app::Dim& dim) {
+  switch (kind) {
+    case kDensity: dim = app::Dim::Density; return true;
+    case kVolume: dim = app::Dim::Volume; return true;
+    case kEnthalpy: dim = app::Dim::Enthalpy; return true;
+    case kEntropy: dim = app::Dim::Entropy; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+Real kindToShown(app::Units u, int kind, Real value, int subst) {
+  app::Dim dim{};
+  return dimOf(kind, dim) ? app::toShown(u, dim, value, subst) : value;
+}
+
+Real kindFromShown(app::Units u, int kind, Real shown, int subst) {
+  app::Dim dim{};
+  return dimOf(kind, dim) ? app::fromShown(u, dim, shown, subst) : shown;
+}
+
+const char* unitLabel(int kind, app::Units u) {
+  app::Dim dim{};
+  return dimOf(kind, dim) ? app::unitText(u, dim) : kUnitLabels[kind];
+}
+
+std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) {
+  // Every conversion is a multiplication by a positive number: the ends
+  // keep their order.
+  Range r = range;
+  r.lo = kindToShown(u, kind, range.lo, subst);
+  r.hi = kindToShown(u, kind, range.hi, subst);
   static const char* const subject[kParamCount] = {
       "Температура должна быть", "Давление должно быть",  "Плотность должна быть",       "Удельный объем должен быть",
       "Энтальпия должна быть",   "Энтропия должна быть", "Степень сухости должна быть"};
@@ -66,10 +102,10 @@ std::string rangeMessage(int kind, const Range& r) {
             (r.hiOpen ? "меньше " : "не больше ") + limitText(r.hi);
   else
     text += "в пределах\nот " + limitText(r.lo) + " до " + limitText(r.hi);
-  return text + " " + kUnitLabels[kind] + " !";
+  return text + " " + unitLabel(kind, u) + " !";
 }
 
-std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state, Real Tmax) {
+std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state, Real Tmax, app::Units u) {
   using app::format;
   const int n = tfs::SubstIndex(name);
   const std::string out = std::string(state) + " вне пределов расчета:\n";
@@ -112,7 +148,8 @@ std::string refusalMessage(SolveStatus st, std::string_view name, std::string_vi
       text = out + "давление ниже " + limitText(tfs::kPressureFloor) + " МПа !";
       break;
     case SolveStatus::TooDense:
-      text = out + "плотность не меньше " + limitText(tfs::limitingDensity(n)) + " кг/м3 !";
+      text = out + "плотность не меньше " + limitText(kindToShown(u, kDensity, tfs::limitingDensity(n), n)) + " " +
+             unitLabel(kDensity, u) + " !";
       break;
   }
   return text;

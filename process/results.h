@@ -11,11 +11,11 @@ namespace proc {
 inline constexpr int kResultColumns = 12;
 using ResultCells = std::array<std::string, kResultColumns>;
 
-// The twelve column headers of both table windows.
-const ResultCells& ResultHeaders();
+// The twelve column headers of both table windows, with the units of u.
+const ResultCells& ResultHeaders(app::Units u = app::Units::Specific);
 
-// The start row and the end row of a process as the table shows them;
-// cells the end row does not write are empty.
-std::array<ResultCells, 2> resultRowTexts(const ResultRow& row);
+// The start row and the end row of a process as the table shows them in
+// units u; cells the end row does not write are empty.
+std::array<ResultCells, 2> resultRowTexts(const ResultRow& row, app::Units u = app::Units::Specific);
 
 }  // namespace proc

@@ -1,11 +1,16 @@
 // Test main of the window tests: one application object, messages recorded
-// instead of shown, the library's fatal errors made refusable.
+// instead of shown, the library's fatal errors made refusable, the autosave
+// and the settings in a folder of the run's own.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/commode.h"
+#include "app/filedialog.h"
+#include "app/keeper.h"
 #include "gui_test_support.h"
 
 namespace testing_support {
@@ -14,8 +19,10 @@ app::MessageRecorder& recorder() {
   return r;
 }
 
-std::unique_ptr<Started> startProgram() {
+std::unique_ptr<Started> startProgram(QList<app::Answer> answers) {
   recorder().texts.clear();
+  recorder().questions.clear();
+  recorder().answers = std::move(answers);
   return std::make_unique<Started>();
 }
 }  // namespace testing_support
@@ -23,6 +30,11 @@ std::unique_ptr<Started> startProgram() {
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication a(argc, argv);
+  const QTemporaryDir own;
+  app::setAutosaveFolder(own.filePath(QStringLiteral("data")));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, own.filePath(QStringLiteral("config")));
+  // A dialog that opened would wait for a click: none is chosen.
+  app::setFileDialog([](const app::FileRequest&) { return QString(); });
   app::adoptLocaleSeparator();
   app::setMessageService(&testing_support::recorder());
   app::installLibraryHandlers();

@@ -18,6 +18,8 @@ struct Started {
   app::Session session;
   app::Program program{session};
 };
-std::unique_ptr<Started> startProgram();
+// answers: the recorder's scripted answers to the questions asked, the
+// first one at start (the offer to restore work after an abnormal end).
+std::unique_ptr<Started> startProgram(QList<app::Answer> answers = {});
 
 }  // namespace testing_support

@@ -16,9 +16,11 @@
 #include "app/cliexport.h"
 #include "app/commode.h"
 #include "app/mainwindow.h"
+#include "app/workfile.h"
 #include "diagram/diagramexport.h"
 #include "diagram/tsvid.h"
 #include "gui_test_support.h"
+#include "workfile_support.h"
 #include "thermo/substances.h"
 
 #include <QButtonGroup>
@@ -258,6 +260,63 @@ TEST(CliExport, DrawsWithoutAnyWidgetAndLeavesTheSessionAlone) {
   EXPECT_EQ(run->session.main.Tmin, before.main.Tmin);
   EXPECT_EQ(run->session.linesRevision, before.linesRevision);
   EXPECT_EQ(run->session.lines.Smax, before.lines.Smax);
+}
+
+// A work file in place of the substance: its session's diagram with its
+// process lines, limits, scale and units, as the program draws it; a bad
+// one is refused with exit code 2 and its reason, and nothing is written.
+TEST(CliExport, WorkFileDrawsItsSessionAndBadOnesWriteNothing) {
+  QTemporaryDir dir;
+  const std::unique_ptr<app::Session> work = testing_support::nitrogenWork();
+  const QString good = dir.filePath(QStringLiteral("работа.entrograf"));
+  app::WorkError error;
+  ASSERT_TRUE(app::saveWorkFile(*work, good, error));
+  const QString png = dir.filePath(QStringLiteral("work.png")), ref = dir.filePath(QStringLiteral("ref.png")),
+                plain = dir.filePath(QStringLiteral("plain.png"));
+  const Outcome a = run({QStringLiteral("--export-diagram"), good, png});
+  ASSERT_EQ(a.rc, 0) << a.err.toStdString();
+  auto back = std::make_unique<app::Session>();
+  ASSERT_TRUE(app::openWorkFile(good, *back, error));
+  ASSERT_TRUE(diagram::saveDiagram(diagram::composePicture(*back), QSize(app::kExportWidth, app::kExportHeight), ref));
+  EXPECT_EQ(QImage(png), QImage(ref));
+  ASSERT_EQ(run(exportArgs("N2", plain, {QStringLiteral("--tmax"), QStringLiteral("300"), QStringLiteral("--scale"),
+                                          QStringLiteral("lin")}))
+                .rc,
+            0);
+  // The process lines: thick red lines the substance alone does not have.
+  EXPECT_GT(countPixels(QImage(png), isRed), countPixels(QImage(plain), isRed) + 1000);
+
+  auto write = [&](const char* name, const QByteArray& bytes) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  };
+  const QByteArray bytes = app::workFileBytes(*work);
+  QByteArray newer = bytes;
+  newer.replace("\"version\": 1", "\"version\": 3");
+  app::Session none;
+  struct Case {
+    QString file;
+    QStringList more;
+    const char* says;
+  };
+  const Case cases[] = {
+      {dir.filePath(QStringLiteral("нет.entrograf")), {}, "Файл не прочитан !"},
+      {write("cut.entrograf", bytes.left(bytes.size() / 3)), {}, "Рабочий файл поврежден !"},
+      {write("newer.entrograf", newer), {}, "более новой версией"},
+      {write("none.entrograf", app::workFileBytes(none)), {}, "вещество не выбрано"},
+      {good, {QStringLiteral("--tmax"), QStringLiteral("300")}, "--tmax"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file.toStdString());
+    const QString out = dir.filePath(QStringLiteral("bad.svg"));
+    const Outcome o = run(QStringList{QStringLiteral("--export-diagram"), c.file, out} + c.more);
+    EXPECT_EQ(o.rc, app::kExportBadArguments);
+    EXPECT_TRUE(o.err.contains(QString::fromUtf8(c.says))) << o.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+  }
 }
 
 }  // namespace

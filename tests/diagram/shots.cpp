@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include "app/commode.h"
+#include "app/keeper.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "diagram/tsvid.h"
@@ -16,6 +18,9 @@ int main(int argc, char** argv) {
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  // The program's autosave in a folder of the run's own.
+  const QTemporaryDir own;
+  app::setAutosaveFolder(own.path());
   app::Session session;
   app::Program program(session);
   TTSvid* w = program.TSvid.get();

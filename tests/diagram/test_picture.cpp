@@ -251,4 +251,39 @@ TEST(Picture, ALineThatLeavesAndReentersIsDrawnInPieces) {
   EXPECT_NEAR(l.points[3].T, 350, 1e-9);  // and back in
 }
 
+// Per mole the entropy axis carries round numbers of J/(mol K), each at its
+// entropy per kilogram, and the isenthalps their enthalpy per mole; the
+// lines are those of the specific picture.
+TEST(Picture, MolarAxisAndLabels) {
+  for (const char* name : {"He", "N2", "R14"}) {
+    SCOPED_TRACE(name);
+    app::Session s = chosen(name);
+    const diagram::Picture kg = diagram::composePicture(s);
+    s.main.units = app::Units::Molar;
+    const diagram::Picture mol = diagram::composePicture(s);
+    const double M = double(tfs::MolMass[tfs::SubstIndex(name)]);
+    EXPECT_EQ(mol.s.title, "Энтропия S, Дж/(моль.К)");
+    EXPECT_EQ(kg.s.title, "Энтропия S, кДж/(кг.К)");
+    ASSERT_GE(mol.s.ticks.size(), 4u);
+    const double step = (mol.s.ticks[1].value - mol.s.ticks[0].value) * M;
+    for (const diagram::Tick& t : mol.s.ticks) {
+      const double shown = t.value * M;
+      EXPECT_NEAR(shown / step, std::round(shown / step), 1e-9);
+      std::string text = t.text;
+      std::replace(text.begin(), text.end(), ',', '.');
+      EXPECT_NEAR(std::stod(text), shown, 1e-6 * std::max(1.0, std::fabs(shown)));
+      EXPECT_GE(t.value, mol.s.lo - 1e-12);
+      EXPECT_LE(t.value, mol.s.hi + 1e-12);
+    }
+    for (int j = 0; j <= std::min(s.lines.HCount, 9); ++j) {
+      if (const diagram::Label* l = label(mol, diagram::LabelRole::Isenthalp, j)) {
+        EXPECT_EQ(l->text, app::format("%5.0f", s.lines.HValue[j] * tfs::MolMass[tfs::SubstIndex(name)]));
+      }
+    }
+    ASSERT_EQ(mol.lines.size(), kg.lines.size());
+    for (std::size_t k = 0; k < kg.lines.size(); ++k) EXPECT_EQ(mol.lines[k].points, kg.lines[k].points) << k;
+    EXPECT_EQ(mol.T.ticks.size(), kg.T.ticks.size());
+  }
+}
+
 }  // namespace

@@ -368,4 +368,60 @@ TEST_F(Calculator, RefusedComputationsLeaveNoResultBehind) {
   EXPECT_EQ(Messages(), (std::vector<std::string>{proc::kNoSubstanceMessage}));
 }
 
+// Per mole, typed values are read per mole and every field shows per mole:
+// nitrogen (M = 28.013 g/mol) heated at 1 MPa to 400 kJ/kg, typed as
+// 11205.2 J/mol, reaches the state typed per kilogram, with the heat and
+// changes M times the specific ones. Switching back and forth changes no
+// value and gives every entry back as typed.
+TEST_F(Calculator, MolarUnitsReadAndShowPerMole) {
+  const Real M = 28.013L;
+  auto run = [&](proc::Calculator& calc, app::Units u, const std::string& h) {
+    c = proc::Calculator{};
+    c.setSubstance(name);
+    c.setUnits(u);
+    Process(proc::kIsobar);
+    Start(proc::kTemperature, "300", proc::kPressure, "1");
+    End(proc::kEnthalpy, h);
+    EXPECT_TRUE(Compute());
+    calc = c;
+  };
+  proc::Calculator kg, mol;
+  run(kg, app::Units::Specific, "400");
+  run(mol, app::Units::Molar, "11205.2");
+  EXPECT_TRUE(Messages().empty());
+  for (Real proc::ProcPoint::*v : {&proc::ProcPoint::T, &proc::ProcPoint::P, &proc::ProcPoint::d,
+                                   &proc::ProcPoint::i, &proc::ProcPoint::s})
+    EXPECT_NEAR(double(mol.EndPt.*v / kg.EndPt.*v), 1, 1e-12);
+  EXPECT_EQ(mol.fields[proc::ETk], kg.fields[proc::ETk]);
+  EXPECT_EQ(mol.fields[proc::EPk], kg.fields[proc::EPk]);
+  EXPECT_EQ(mol.fields[proc::Ehk], F("%6.2f", 11205.2L));
+  EXPECT_EQ(mol.fields[proc::Edk], F("%6.2f", kg.EndPt.d / M));
+  EXPECT_EQ(mol.fields[proc::ESn], F("%6.4f", kg.StartPt.s * M));
+  EXPECT_EQ(mol.fields[proc::EQ], F("%6.2f", kg.ProcQ * M));
+  EXPECT_EQ(mol.fields[proc::EdS], F("%6.4f", kg.DeltaS * M));
+  // Limits per mole; a typed value outside them is refused with them.
+  const proc::Range h = proc::admissibleRanges(name)[proc::kEnthalpy];
+  EXPECT_EQ(mol.limits[5], proc::limitText(h.hi * M));
+  c = mol;
+  End(proc::kEnthalpy, "1e7");
+  EXPECT_FALSE(Compute());
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Энтальпия должна быть в пределах\nот " + proc::limitText(h.lo * M) +
+                                                  " до " + proc::limitText(h.hi * M) + " Дж/моль !"}));
+
+  // Back and forth: entries converted and given back, no value changed.
+  c = kg;
+  c.setUnits(app::Units::Molar);
+  EXPECT_EQ(c.entries[proc::kEntry3], app::localized("11205.2"));
+  EXPECT_EQ(c.entries[proc::kEntry1], "300");
+  EXPECT_EQ(c.fields[proc::EQ], mol.fields[proc::EQ]);
+  c.setUnits(app::Units::Specific);
+  EXPECT_EQ(c.entries, kg.entries);
+  EXPECT_EQ(c.fields, kg.fields);
+  EXPECT_EQ(c.limits, kg.limits);
+  EXPECT_EQ(c.FieldValues, kg.FieldValues);
+  EXPECT_EQ(c.Value3, kg.Value3);
+  EXPECT_EQ(c.EndPt.i, kg.EndPt.i);
+  EXPECT_EQ(c.kept().typed, kg.kept().typed);
+}
+
 }  // namespace

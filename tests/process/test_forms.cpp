@@ -186,40 +186,47 @@ TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
 }
 
 // Every field is wide enough for the widest text its format gives within the
-// admissible ranges of any substance, measured in the window's font.
+// admissible ranges of any substance, per kilogram and per mole, measured in
+// the window's font; the results table's headers are whole in both units.
 TEST_F(ProcessWindow, EveryFieldHoldsItsWidestNumber) {
-  Real Tmax = 0, Pmax = 0, dmax = 0, hmax = 0, smax = 0, qmax = 0, vmax = 0;
-  for (int n = 1; n <= tfs::kSubstCount; ++n) {
-    const proc::Ranges r = proc::admissibleRanges(tfs::SubstName[n]);
-    Tmax = std::max(Tmax, r[proc::kTemperature].hi);
-    Pmax = std::max(Pmax, r[proc::kPressure].hi);
-    dmax = std::max(dmax, r[proc::kDensity].hi);
-    vmax = std::max(vmax, r[proc::kVolume].hi);
-    hmax = std::max({hmax, std::fabs(r[proc::kEnthalpy].lo), std::fabs(r[proc::kEnthalpy].hi)});
-    smax = std::max({smax, std::fabs(r[proc::kEntropy].lo), std::fabs(r[proc::kEntropy].hi)});
-    // An isotherm's heat, T times its entropy change.
-    qmax = std::max(qmax, r[proc::kTemperature].hi * (r[proc::kEntropy].hi - r[proc::kEntropy].lo));
+  for (app::Units u : {app::Units::Specific, app::Units::Molar}) {
+    SCOPED_TRACE(int(u));
+    Real Tmax = 0, Pmax = 0, dmax = 0, hmax = 0, smax = 0, qmax = 0, vmax = 0;
+    for (int n = 1; n <= tfs::kSubstCount; ++n) {
+      const proc::Ranges r = proc::admissibleRanges(tfs::SubstName[n]);
+      auto shown = [&](int kind, Real v) { return std::fabs(proc::kindToShown(u, kind, v, n)); };
+      Tmax = std::max(Tmax, r[proc::kTemperature].hi);
+      Pmax = std::max(Pmax, r[proc::kPressure].hi);
+      dmax = std::max(dmax, shown(proc::kDensity, r[proc::kDensity].hi));
+      vmax = std::max(vmax, shown(proc::kVolume, r[proc::kVolume].hi));
+      hmax = std::max({hmax, shown(proc::kEnthalpy, r[proc::kEnthalpy].lo), shown(proc::kEnthalpy, r[proc::kEnthalpy].hi)});
+      smax = std::max({smax, shown(proc::kEntropy, r[proc::kEntropy].lo), shown(proc::kEntropy, r[proc::kEntropy].hi)});
+      // An isotherm's heat, T times its entropy change.
+      qmax = std::max(qmax, r[proc::kTemperature].hi * shown(proc::kEntropy, r[proc::kEntropy].hi - r[proc::kEntropy].lo));
+    }
+    struct Case {
+      QLineEdit* field;
+      const char* pattern;
+      Real widest;
+    };
+    const Case cases[] = {{f->ETn, "%6.3f", Tmax},  {f->ETk, "%6.2f", Tmax},   {f->EPn, "%6.3f", Pmax},
+                          {f->EPk, "%6.3f", Pmax},  {f->Edn, "%6.2f", dmax},   {f->Edk, "%6.2f", dmax},
+                          {f->Ehn, "%6.2f", -hmax}, {f->Ehk, "%6.2f", -hmax},  {f->ESn, "%6.4f", -smax},
+                          {f->ESk, "%6.4f", -smax}, {f->EQ, "%6.2f", -qmax},   {f->EL, "%6.3f", -qmax},
+                          {f->Edd, "%6.2f", -dmax}, {f->Edh, "%6.2f", -2 * hmax}, {f->EdS, "%6.4f", -2 * smax},
+                          {f->Edit3, "%.2f", vmax}, {f->Edit9, "%.2f", vmax}};
+    for (const Case& c : cases) {
+      const QString text = F(c.pattern, c.widest);
+      const QFontMetrics fm(c.field->font());
+      EXPECT_LE(fm.horizontalAdvance(text) + 6, c.field->width()) << text.toStdString();
+    }
+    // The results table's headers are whole.
+    run->session.main.units = u;
+    TForm3* t = run->program.Form3.get();
+    t->rebuild();
+    const QFontMetrics tm(t->IdTab->font());
+    for (int k = 0; k < 12; ++k) EXPECT_LE(tm.horizontalAdvance(t->cell(k, 0)) + 6, t->IdTab->columnWidth(k)) << k;
   }
-  struct Case {
-    QLineEdit* field;
-    const char* pattern;
-    Real widest;
-  };
-  const Case cases[] = {{f->ETn, "%6.3f", Tmax},  {f->ETk, "%6.2f", Tmax},   {f->EPn, "%6.3f", Pmax},
-                        {f->EPk, "%6.3f", Pmax},  {f->Edn, "%6.2f", dmax},   {f->Edk, "%6.2f", dmax},
-                        {f->Ehn, "%6.2f", -hmax}, {f->Ehk, "%6.2f", -hmax},  {f->ESn, "%6.4f", -smax},
-                        {f->ESk, "%6.4f", -smax}, {f->EQ, "%6.2f", -qmax},   {f->EL, "%6.3f", -qmax},
-                        {f->Edd, "%6.2f", -dmax}, {f->Edh, "%6.2f", -2 * hmax}, {f->EdS, "%6.4f", -2 * smax},
-                        {f->Edit3, "%.2f", vmax}, {f->Edit9, "%.2f", vmax}};
-  for (const Case& c : cases) {
-    const QString text = F(c.pattern, c.widest);
-    const QFontMetrics fm(c.field->font());
-    EXPECT_LE(fm.horizontalAdvance(text) + 6, c.field->width()) << text.toStdString();
-  }
-  // The results table's headers are whole.
-  TForm3* t = run->program.Form3.get();
-  const QFontMetrics tm(t->IdTab->font());
-  for (int k = 0; k < 12; ++k) EXPECT_LE(tm.horizontalAdvance(t->cell(k, 0)) + 6, t->IdTab->columnWidth(k)) << k;
 }
 
 // No field ever shows "inf", "nan" or "overflow", whatever is typed; every

@@ -1,0 +1,611 @@
+#include "app/workfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <map>
+#include <memory>
+
+#include "app/libguard.h"
+#include "app/linegen.h"
+#include "app/substance.h"
+#include "process/ranges.h"
+#include "thermo/limits.h"
+#include "thermo/substances.h"
+
+namespace app {
+
+namespace {
+
+using proc::kParamCount;
+
+const char* const kScales[] = {"log", "lin"};
+const char* const kUnitNames[] = {"specific", "molar"};
+const char* const kRefusals[] = {"none", "start", "end"};
+const char* const kStateKeys[] = {"T", "P", "d", "i", "s", "x"};
+
+// Sizes a work file may hold.
+constexpr int kMaxRows = 100000;
+constexpr int kMaxEntry = 1000;
+constexpr int kMaxNumber = 1000000;
+
+// ---------------------------------------------------------------- writing
+
+// "0x1.8p+3", "-0x0p+0": C's hexadecimal form, exact for every long double.
+QString hexText(Real v) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::hex);
+  return QLatin1String(std::signbit(v) ? "-0x" : "0x") + QLatin1String(buf, int(r.ptr - buf));
+}
+
+// A real with all its bits (see workfile.h).
+QJsonValue real(Real v) {
+  // v - hi is exact: it holds the 11 bits of v below the double's last one,
+  // unless v lies beyond the double's range.
+  const double hi = double(v);
+  const double lo = std::isfinite(hi) ? double(v - Real(hi)) : 0;
+  if (!std::isfinite(hi) || Real(hi) + Real(lo) != v || (v == 0 && std::signbit(v))) return hexText(v);
+  if (lo == 0) return hi;
+  return QJsonArray{hi, lo};
+}
+
+QJsonArray reals(const Real* v, int n) {
+  QJsonArray a;
+  for (int i = 0; i < n; ++i) a.append(real(v[i]));
+  return a;
+}
+
+QJsonObject state(const proc::ProcPoint& p) {
+  const Real v[6] = {p.T, p.P, p.d, p.i, p.s, p.x};
+  QJsonObject o;
+  for (int k = 0; k < 6; ++k) o[QLatin1String(kStateKeys[k])] = real(v[k]);
+  return o;
+}
+
+QJsonObject resultRow(const proc::ResultRow& r) {
+  return {{"number", r.number},
+          {"substance", QString::fromStdString(r.substance)},
+          {"process", r.procKind},
+          {"start", reals(r.start, kParamCount)},
+          {"end", reals(r.end, kParamCount)},
+          {"Q", real(r.Q)},
+          {"L", real(r.L)}};
+}
+
+QJsonObject idealProcess(const proc::Calculator& c) {
+  const proc::Calculator::Kept k = c.kept();
+  QJsonArray entries, fields;
+  for (const std::string& e : c.entries) entries.append(QString::fromStdString(e));
+  for (int f = 0; f < proc::kFieldCount; ++f)
+    fields.append(c.FieldDecimals[f] == 0 ? QJsonValue() : QJsonArray{c.FieldDecimals[f], real(c.FieldValues[f])});
+  const Real values[3] = {c.Value1, c.Value2, c.Value3};
+  return {{"process", c.ProcKind},
+          {"kinds", QJsonArray{c.Kind1, c.Kind2, c.Kind3}},
+          {"entries", entries},
+          {"typed", reals(k.typed.data(), 3)},
+          {"values", reals(values, 3)},
+          {"start", state(c.StartPt)},
+          {"end", state(c.EndPt)},
+          {"shownStart", reals(c.ShownStart, kParamCount)},
+          {"shownEnd", reals(c.ShownEnd, kParamCount)},
+          {"Q", real(c.ProcQ)},
+          {"L", real(c.ProcL)},
+          {"dd", real(c.DeltaD)},
+          {"di", real(c.DeltaI)},
+          {"ds", real(c.DeltaS)},
+          {"pairRefused", QLatin1String(kRefusals[int(c.PairRefused)])},
+          {"carried", c.Carried},
+          {"tableCount", c.TableCount},
+          {"fields", fields},
+          {"limitKinds", QJsonArray{c.LimitKinds[0], c.LimitKinds[1], c.LimitKinds[2]}},
+          {"hasResult", k.hasResult},
+          {"lastResult", resultRow(k.result)}};
+}
+
+// ---------------------------------------------------------------- reading
+
+struct Refusal {
+  WorkError error;
+};
+
+[[noreturn]] void refuse(WorkFault fault, const QString& detail) { throw Refusal{{fault, detail}}; }
+
+QString number(Real v) { return QString::number(double(v), 'g', 10); }
+
+// A value of the file with the path that names it in messages.
+class Field {
+ public:
+  Field(QJsonValue v, QString path) : v_(std::move(v)), path_(std::move(path)) {}
+
+  const QString& path() const { return path_; }
+  bool isNull() const { return v_.isNull(); }
+
+  QJsonObject object() const {
+    if (!v_.isObject()) refuse(WorkFault::Damaged, QStringLiteral("поле %1 не объект").arg(path_));
+    return v_.toObject();
+  }
+  // An object with exactly these members.
+  void members(std::initializer_list<const char*> known) const {
+    for (const QString& key : object().keys())
+      if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == QLatin1String(k); }))
+        refuse(WorkFault::Damaged, path_.isEmpty() ? QStringLiteral("неизвестный раздел %1").arg(key)
+                                                   : QStringLiteral("неизвестное поле %1").arg(sub(key)));
+  }
+  Field at(const char* key) const {
+    const QJsonObject o = object();
+    const QString k = QLatin1String(key);
+    if (!o.contains(k))
+      refuse(WorkFault::Damaged, path_.isEmpty() ? QStringLiteral("нет раздела %1").arg(k)
+                                                 : QStringLiteral("нет поля %1").arg(sub(k)));
+    return {o.value(k), sub(k)};
+  }
+
+  // An array of n items (any number up to kMaxRows when n < 0).
+  int items(int n = -1) const {
+    if (!v_.isArray()) refuse(WorkFault::Damaged, QStringLiteral("поле %1 не список").arg(path_));
+    const int size = int(v_.toArray().size());
+    if (n >= 0 && size != n)
+      refuse(WorkFault::Damaged, QStringLiteral("в списке %1 %2 значений вместо %3").arg(path_).arg(size).arg(n));
+    if (size > kMaxRows) refuse(WorkFault::OutOfRange, QStringLiteral("в списке %1 больше %2 строк").arg(path_).arg(kMaxRows));
+    return size;
+  }
+  Field item(int i) const { return {v_.toArray().at(i), QStringLiteral("%1[%2]").arg(path_).arg(i)}; }
+
+  Real real() const {
+    Real v = 0;
+    if (v_.isDouble()) {
+      v = v_.toDouble();
+    } else if (v_.isArray() && v_.toArray().size() == 2 && v_.toArray().at(0).isDouble() &&
+               v_.toArray().at(1).isDouble()) {
+      const double hi = v_.toArray().at(0).toDouble(), lo = v_.toArray().at(1).toDouble();
+      v = Real(hi) + Real(lo);
+      // A sound pair: the low part below the high part's last bit.
+      if (std::fabs(lo) > std::fabs(hi) * 0x1p-52) bad();
+    } else if (v_.isString()) {
+      const QByteArray t = v_.toString().toLatin1();
+      const bool minus = t.startsWith('-');
+      if (!t.mid(minus ? 1 : 0).startsWith("0x")) bad();
+      const char* from = t.constData() + (minus ? 3 : 2);
+      const auto r = std::from_chars(from, t.constData() + t.size(), v, std::chars_format::hex);
+      if (r.ec != std::errc() || r.ptr != t.constData() + t.size() || *from == '-') bad();
+      if (minus) v = -v;
+    } else {
+      bad();
+    }
+    if (!std::isfinite(v)) bad();
+    return v;
+  }
+  int integer(int lo, int hi) const {
+    const double d = v_.toDouble(-1e300);
+    if (!v_.isDouble() || d != std::floor(d)) bad();
+    if (d < lo || d > hi) outside(d);
+    return int(d);
+  }
+  bool boolean() const {
+    if (!v_.isBool()) bad();
+    return v_.toBool();
+  }
+  QString string() const {
+    if (!v_.isString()) bad();
+    const QString s = v_.toString();
+    if (s.size() > kMaxEntry) outside(s.size());
+    return s;
+  }
+  // One of the names; its index.
+  template <std::size_t N>
+  int oneOf(const char* const (&names)[N]) const {
+    const QString s = string();
+    for (std::size_t i = 0; i < N; ++i)
+      if (s == QLatin1String(names[i])) return int(i);
+    bad();
+  }
+
+  [[noreturn]] void bad() const { refuse(WorkFault::Damaged, QStringLiteral("неверное значение %1").arg(path_)); }
+  [[noreturn]] void outside(Real v) const {
+    refuse(WorkFault::OutOfRange, QStringLiteral("%1 = %2").arg(path_, number(v)));
+  }
+
+ private:
+  QString sub(const QString& key) const { return path_.isEmpty() ? key : path_ + u'.' + key; }
+
+  QJsonValue v_;
+  QString path_;
+};
+
+// A substance named in the file: its index.
+int substanceOf(const Field& f) {
+  const QString name = f.string();
+  const int n = tfs::substanceIndex(name.toStdString());
+  if (n == 0) refuse(WorkFault::UnknownSubstance, name);
+  return n;
+}
+
+// What the library describes soundly for a substance: the admissible
+// ranges of the process window, the enthalpy and entropy ranges widened by
+// a twentieth on each side (their ends are found on a grid of pressures),
+// and the largest heat or work of a process.
+struct Bounds {
+  proc::Ranges r;
+  Real qmax = 0;
+};
+
+Bounds boundsFrom(proc::Ranges r) {
+  for (int kind : {proc::kEnthalpy, proc::kEntropy}) {
+    const Real w = (r[kind].hi - r[kind].lo) / 20;
+    r[kind].lo -= w;
+    r[kind].hi += w;
+  }
+  Bounds b;
+  b.r = r;
+  // |T ds| + |di| + |d(Pv)|, Pv never above the enthalpy span.
+  b.qmax = r[proc::kTemperature].hi * (r[proc::kEntropy].hi - r[proc::kEntropy].lo) +
+           2 * (r[proc::kEnthalpy].hi - r[proc::kEnthalpy].lo);
+  return b;
+}
+
+const Bounds& boundsOf(int n) {
+  static std::map<int, Bounds> known;
+  auto it = known.find(n);
+  if (it != known.end()) return it->second;
+  proc::Ranges r;
+  if (!libraryGuarded([&] { r = proc::admissibleRanges(tfs::SubstName[n]); }))
+    refuse(WorkFault::OutOfRange, QString::fromLatin1(tfs::SubstName[n]));
+  return known.emplace(n, boundsFrom(r)).first->second;
+}
+
+// The union of every substance's bounds: for values that may belong to a
+// substance chosen before.
+const Bounds& anyBounds() {
+  static const Bounds all = [] {
+    proc::Ranges u = boundsOf(1).r;
+    for (int n = 2; n <= tfs::kSubstCount; ++n)
+      for (int k = 0; k < kParamCount; ++k) {
+        const proc::Range& r = boundsOf(n).r[k];
+        u[k].lo = std::min(u[k].lo, r.lo);
+        u[k].hi = std::max(u[k].hi, r.hi);
+      }
+    Bounds b;
+    b.r = u;
+    for (int n = 1; n <= tfs::kSubstCount; ++n) b.qmax = std::max(b.qmax, boundsOf(n).qmax);
+    return b;
+  }();
+  return all;
+}
+
+// A value of a parameter kind within the bounds (0 also where a value may
+// be unset).
+Real kindValue(const Field& f, int kind, const Bounds& b, bool zeroAllowed) {
+  const Real v = f.real();
+  if (!(zeroAllowed && v == 0) && !b.r[kind].holds(v)) f.outside(v);
+  return v;
+}
+
+Real magnitude(const Field& f, Real bound) {
+  const Real v = f.real();
+  if (!(std::fabs(v) <= bound)) f.outside(v);
+  return v;
+}
+
+// A state: every value within the bounds, or all zero where unset.
+proc::ProcPoint stateFrom(const Field& f, const Bounds& b, bool zeroAllowed) {
+  f.members({"T", "P", "d", "i", "s", "x"});
+  proc::ProcPoint p;
+  Real* v[6] = {&p.T, &p.P, &p.d, &p.i, &p.s, &p.x};
+  const int kinds[5] = {proc::kTemperature, proc::kPressure, proc::kDensity, proc::kEnthalpy, proc::kEntropy};
+  bool zero = true;
+  for (int k = 0; k < 6; ++k) {
+    *v[k] = f.at(kStateKeys[k]).real();
+    zero = zero && *v[k] == 0;
+  }
+  if (zero && zeroAllowed) return p;
+  for (int k = 0; k < 5; ++k) kindValue(f.at(kStateKeys[k]), kinds[k], b, false);
+  if (!(p.x >= 0 && p.x <= 1)) f.at("x").outside(p.x);
+  return p;
+}
+
+// Seven values of a start or end: those the table shows within the
+// substance's bounds; the specific volume and the dryness, which it does not
+// show and which hold what was typed last, finite.
+void shownValues(const Field& f, Real* out, const Bounds& b, bool zeroAllowed) {
+  f.items(kParamCount);
+  for (int k = 0; k < kParamCount; ++k) {
+    const bool shown = k != proc::kVolume && k != proc::kDryness;
+    out[k] = shown ? kindValue(f.item(k), k, b, zeroAllowed) : f.item(k).real();
+  }
+}
+
+// Values as typed: any finite number (the window reads them before any use).
+void typedValues(const Field& f, Real* out, int n) {
+  f.items(n);
+  for (int k = 0; k < n; ++k) out[k] = f.item(k).real();
+}
+
+// A row of the results table, or with last set the process window's last
+// computed process (unnumbered; before any computation without a substance
+// and all zero).
+proc::ResultRow resultFrom(const Field& f, bool last) {
+  f.members({"number", "substance", "process", "start", "end", "Q", "L"});
+  proc::ResultRow r;
+  const Field name = f.at("substance");
+  const bool unset = last && name.string().isEmpty();
+  const Bounds& b = unset ? anyBounds() : boundsOf(substanceOf(name));
+  if (!unset) r.substance = name.string().toStdString();
+  r.number = f.at("number").integer(last ? 0 : 1, kMaxNumber);
+  r.procKind = f.at("process").integer(0, 4);
+  shownValues(f.at("start"), r.start, b, unset);
+  shownValues(f.at("end"), r.end, b, unset);
+  r.Q = magnitude(f.at("Q"), b.qmax);
+  r.L = magnitude(f.at("L"), b.qmax);
+  return r;
+}
+
+void readIdeal(const Field& f, Session& s) {
+  f.members({"process", "kinds", "entries", "typed", "values", "start", "end", "shownStart", "shownEnd", "Q", "L",
+             "dd", "di", "ds", "pairRefused", "carried", "tableCount", "fields", "limitKinds", "hasResult",
+             "lastResult"});
+  proc::Calculator& c = s.process;
+  const Bounds& any = anyBounds();
+  c.ProcKind = f.at("process").integer(0, 4);
+  const Field kinds = f.at("kinds");
+  kinds.items(3);
+  c.Kind1 = kinds.item(0).integer(0, kParamCount - 1);
+  c.Kind2 = kinds.item(1).integer(0, kParamCount - 1);
+  c.Kind3 = kinds.item(2).integer(0, kParamCount - 1);
+  const Field entries = f.at("entries");
+  entries.items(3);
+  for (int e = 0; e < 3; ++e) c.entries[e] = entries.item(e).string().toStdString();
+
+  // What was typed may lie anywhere (before a substance is chosen nothing is
+  // refused): every use checks it first. So do the values shown from it.
+  proc::Calculator::Kept kept;
+  typedValues(f.at("typed"), kept.typed.data(), 3);
+  Real values[3];
+  typedValues(f.at("values"), values, 3);
+  c.Value1 = values[0];
+  c.Value2 = values[1];
+  c.Value3 = values[2];
+  typedValues(f.at("shownStart"), c.ShownStart, kParamCount);
+  typedValues(f.at("shownEnd"), c.ShownEnd, kParamCount);
+
+  c.Carried = f.at("carried").boolean();
+  // A carried start is the next computation's start: it must be a sound
+  // state of the chosen substance.
+  const bool strict = c.Carried && s.main.chosen;
+  c.StartPt = stateFrom(f.at("start"), strict ? boundsOf(s.main.subst) : any, !strict);
+  c.EndPt = stateFrom(f.at("end"), any, true);
+  c.ProcQ = magnitude(f.at("Q"), any.qmax);
+  c.ProcL = magnitude(f.at("L"), any.qmax);
+  c.DeltaD = magnitude(f.at("dd"), any.r[proc::kDensity].hi);
+  c.DeltaI = magnitude(f.at("di"), any.r[proc::kEnthalpy].hi - any.r[proc::kEnthalpy].lo);
+  c.DeltaS = magnitude(f.at("ds"), any.r[proc::kEntropy].hi - any.r[proc::kEntropy].lo);
+  c.PairRefused = proc::PairRefusal(f.at("pairRefused").oneOf(kRefusals));
+  c.TableCount = f.at("tableCount").integer(0, kMaxNumber);
+
+  const Field fields = f.at("fields");
+  fields.items(proc::kFieldCount);
+  for (int k = 0; k < proc::kFieldCount; ++k) {
+    const Field it = fields.item(k);
+    c.FieldDecimals[k] = 0;
+    c.FieldValues[k] = 0;
+    if (it.isNull()) continue;
+    it.items(2);
+    c.FieldDecimals[k] = it.item(0).integer(2, 4);
+    // A field echoes a typed value or shows a computed one.
+    c.FieldValues[k] = it.item(1).real();
+  }
+  const Field limits = f.at("limitKinds");
+  limits.items(3);
+  for (int k = 0; k < 3; ++k) c.LimitKinds[k] = limits.item(k).integer(-1, kParamCount - 1);
+
+  kept.hasResult = f.at("hasResult").boolean();
+  kept.result = resultFrom(f.at("lastResult"), true);
+  c.Units = s.main.units;
+  c.restore(kept, s.main.chosen ? s.main.name : std::string());
+}
+
+void readDiagram(const Field& f, AppState& st) {
+  f.members({"substance", "Tmin", "Tmax", "scale", "units"});
+  st.scale = ScaleKind(f.at("scale").oneOf(kScales));
+  st.units = Units(f.at("units").oneOf(kUnitNames));
+  const Field name = f.at("substance");
+  const Field tmin = f.at("Tmin"), tmax = f.at("Tmax");
+  const Real Tmin = tmin.real(), Tmax = tmax.real();
+  if (name.isNull()) return;  // nothing chosen yet
+  const int n = substanceOf(name);
+  // The limits the main window accepts.
+  if (checkTmax(n, 0, Tmax).fault != LimitFault::None) tmax.outside(Tmax);
+  if (checkTmin(n, Tmin, Tmax).fault != LimitFault::None) tmin.outside(Tmin);
+  const ScaleKind scale = st.scale;
+  const Units units = st.units;
+  st = withLimits(substanceChoice(AppState{}, n), Tmin, Tmax);
+  st.scale = scale;
+  st.units = units;
+  st.chosen = true;
+}
+
+void readPoints(const Field& f, std::vector<PointRow>& points) {
+  const int n = f.items();
+  points.reserve(std::size_t(n));
+  for (int i = 0; i < n; ++i) {
+    const Field p = f.item(i);
+    p.members({"substance", "T", "P", "d", "h", "s", "Cp", "x"});
+    PointRow r;
+    const Field name = p.at("substance");
+    const Bounds& b = boundsOf(substanceOf(name));
+    r.substance = name.string().toStdString();
+    r.T = kindValue(p.at("T"), proc::kTemperature, b, false);
+    r.P = kindValue(p.at("P"), proc::kPressure, b, false);
+    r.d = kindValue(p.at("d"), proc::kDensity, b, false);
+    r.h = kindValue(p.at("h"), proc::kEnthalpy, b, false);
+    r.s = kindValue(p.at("s"), proc::kEntropy, b, false);
+    r.Cp = p.at("Cp").real();
+    if (!(r.Cp >= 0)) p.at("Cp").outside(r.Cp);
+    r.x = p.at("x").real();
+    if (!(r.x >= 0 && r.x <= 1)) p.at("x").outside(r.x);
+    points.push_back(r);
+  }
+}
+
+void readLines(const Field& f, const AppState& st, diagram::ProcStore& lines) {
+  f.members({"last", "count", "lines"});
+  lines.ProcIndex = f.at("last").integer(0, 10);
+  lines.ProcCount = f.at("count").integer(0, 10);
+  const Bounds& b = st.chosen ? boundsOf(st.subst) : anyBounds();
+  const Field all = f.at("lines");
+  all.items(10);
+  for (int r = 1; r <= 10; ++r) {
+    const Field line = all.item(r - 1);
+    line.members({"s", "T"});
+    const Field S = line.at("s"), T = line.at("T");
+    S.items(16);
+    T.items(16);
+    for (int j = 0; j < 16; ++j) {
+      // A point whose T is 0 is absent.
+      lines.ProcT[r][j] = kindValue(T.item(j), proc::kTemperature, b, true);
+      lines.ProcS[r][j] = lines.ProcT[r][j] == 0 ? S.item(j).real() : kindValue(S.item(j), proc::kEntropy, b, true);
+    }
+  }
+}
+
+void readResults(const Field& f, std::vector<proc::ResultRow>& rows) {
+  const int n = f.items();
+  rows.reserve(std::size_t(n));
+  for (int i = 0; i < n; ++i) rows.push_back(resultFrom(f.item(i), false));
+}
+
+bool looksLikeWorkFile(const QByteArray& bytes) { return bytes.contains(kWorkFileFormat); }
+
+}  // namespace
+
+bool isWorkFilePath(const QString& path) {
+  return QFileInfo(path).suffix().compare(QLatin1String(kWorkFileSuffix), Qt::CaseInsensitive) == 0;
+}
+
+QByteArray workFileBytes(const Session& s) {
+  const AppState& st = s.main;
+  QJsonObject diagram{{"substance", st.chosen ? QJsonValue(QString::fromStdString(st.name)) : QJsonValue()},
+                      {"Tmin", real(st.Tmin)},
+                      {"Tmax", real(st.Tmax)},
+                      {"scale", QLatin1String(kScales[int(st.scale)])},
+                      {"units", QLatin1String(kUnitNames[int(st.units)])}};
+  QJsonArray points;
+  for (const PointRow& p : s.points)
+    points.append(QJsonObject{{"substance", QString::fromStdString(p.substance)},
+                              {"T", real(p.T)},
+                              {"P", real(p.P)},
+                              {"d", real(p.d)},
+                              {"h", real(p.h)},
+                              {"s", real(p.s)},
+                              {"Cp", real(p.Cp)},
+                              {"x", real(p.x)}});
+  QJsonArray lines;
+  for (int r = 1; r <= 10; ++r)
+    lines.append(QJsonObject{{"s", reals(s.procLines.ProcS[r], 16)}, {"T", reals(s.procLines.ProcT[r], 16)}});
+  QJsonArray results;
+  for (const proc::ResultRow& r : s.results) results.append(resultRow(r));
+  const QJsonObject root{
+      {"format", QLatin1String(kWorkFileFormat)},
+      {"version", kWorkFileVersion},
+      {"diagram", diagram},
+      {"points", points},
+      {"processLines", QJsonObject{{"last", s.procLines.ProcIndex}, {"count", s.procLines.ProcCount}, {"lines", lines}}},
+      {"idealProcess", idealProcess(s.process)},
+      {"idealResults", results}};
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
+  QJsonParseError parse{};
+  const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
+  if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
+    // A file of this format cut short, or something else altogether.
+    error = looksLikeWorkFile(bytes) && bytes.trimmed().startsWith('{')
+                ? WorkError{WorkFault::Damaged, QStringLiteral("файл оборван или испорчен (%1)").arg(parse.errorString())}
+                : WorkError{WorkFault::NotWorkFile, {}};
+    return false;
+  }
+  auto fresh = std::make_unique<Session>();
+  // The library's notes on the ranges and the lines were shown when the
+  // work was done; a refusal here is reported as the file's.
+  const ScopedLibraryMessages quiet([](const std::string&) {});
+  try {
+    const Field root(doc.object(), QString());
+    const QJsonValue format = doc.object().value(QLatin1String("format"));
+    if (!format.isString() || format.toString() != QLatin1String(kWorkFileFormat)) refuse(WorkFault::NotWorkFile, {});
+    const Field version = root.at("version");
+    const double v = doc.object().value(QLatin1String("version")).toDouble(-1);
+    if (!(v >= 1 && v == std::floor(v))) version.bad();
+    if (v > kWorkFileVersion) refuse(WorkFault::Newer, QString::number(v));
+    root.members({"format", "version", "diagram", "points", "processLines", "idealProcess", "idealResults"});
+
+    Session& s = *fresh;
+    readDiagram(root.at("diagram"), s.main);
+    readPoints(root.at("points"), s.points);
+    readLines(root.at("processLines"), s.main, s.procLines);
+    readResults(root.at("idealResults"), s.results);
+    readIdeal(root.at("idealProcess"), s);
+
+    if (s.main.chosen) {
+      // The lines from substance and limits, as the main window computes them.
+      if (!libraryGuarded([&] { ComputeAll(s.lines, lineInputs(s.main), {}); }))
+        refuse(WorkFault::OutOfRange, QStringLiteral("диаграмма не рассчитывается"));
+      s.linesRevision = 1;
+    }
+  } catch (const Refusal& r) {
+    error = r.error;
+    return false;
+  }
+  into = std::move(*fresh);
+  error = {};
+  return true;
+}
+
+bool saveWorkFile(const Session& session, const QString& path, WorkError& error) {
+  const QByteArray bytes = workFileBytes(session);
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    f.cancelWriting();
+    error = {WorkFault::NotWritten, f.errorString()};
+    return false;
+  }
+  error = {};
+  return true;
+}
+
+bool openWorkFile(const QString& path, Session& into, WorkError& error) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) {
+    error = {WorkFault::Unreadable, f.errorString()};
+    return false;
+  }
+  return readWorkFile(f.readAll(), into, error);
+}
+
+QString workFileMessage(const WorkError& e, const QString& path) {
+  const QString file = QDir::toNativeSeparators(path);
+  switch (e.fault) {
+    case WorkFault::None: return {};
+    case WorkFault::Unreadable: return QStringLiteral("Файл не прочитан !\n") + file;
+    case WorkFault::NotWorkFile: return QStringLiteral("Это не рабочий файл программы !\n") + file;
+    case WorkFault::Damaged: return QStringLiteral("Рабочий файл поврежден !\n") + e.detail + u'\n' + file;
+    case WorkFault::Newer:
+      return QStringLiteral("Рабочий файл записан более новой версией программы !\n") + file;
+    case WorkFault::UnknownSubstance:
+      return QStringLiteral("Рабочее вещество \"") + e.detail + QStringLiteral("\" в программе не рассчитывается !\n") +
+             file;
+    case WorkFault::OutOfRange:
+      return QStringLiteral("Значение вне пределов расчета !\n") + e.detail + u'\n' + file;
+    case WorkFault::NotWritten: return QStringLiteral("Файл не записан !\n") + file;
+  }
+  return {};
+}
+
+}  // namespace app
