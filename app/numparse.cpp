@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "app/tr.h"
+
 namespace app {
 
 namespace {
@@ -138,7 +140,7 @@ void EditToNumber(std::string_view text, Real& value, unsigned char& flag, const
     return;
   }
   if (t.empty()) {
-    if (notify) notify("В окно ничего не введено\rБудет принято нулевое значение!");
+    if (notify) notify(translate("Input", "В окно ничего не введено\rБудет принято нулевое значение!"));
     value = 0;
     flag = 0;
     return;
@@ -160,7 +162,9 @@ void EditToNumber(std::string_view text, Real& value, unsigned char& flag, const
   }
   readNumber(c, value);  // the partial result, e.g. 1.2 from "1.2.3"
   if (flag != 0) {
-    if (notify) notify("\" " + std::string(text) + "\" в окне не является числом \rОно содержит символы или буквы!");
+    if (notify)
+      notify(withArgs(translate("Input", "\" %1\" в окне не является числом \rОно содержит символы или буквы!"),
+                      {std::string(text)}));
     flag = 1;
   }
 }

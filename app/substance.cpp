@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/numfmt.h"
+#include "app/tr.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -12,17 +13,31 @@ namespace app {
 namespace {
 
 const char* const kSubstNameGen[tfs::kSubstCount + 1] = {"",
-                                                        "ГЕЛИЯ",
-                                                        "НОРМАЛЬНОГО ВОДОРОДА",
-                                                        "ПАРАВОДОРОДА",
-                                                        "НЕОНА",
-                                                        "АЗОТА",
-                                                        "АРГОНА",
-                                                        "КИСЛОРОДА",
-                                                        "ДИОКСИДА УГЛЕРОДА",
-                                                        "МЕТАНА",
-                                                        "ФРЕОНА 14",
-                                                        "ВОЗДУХА"};
+                                                        QT_TRANSLATE_NOOP("Substances", "ГЕЛИЯ"),
+                                                        QT_TRANSLATE_NOOP("Substances", "НОРМАЛЬНОГО ВОДОРОДА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "ПАРАВОДОРОДА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "НЕОНА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "АЗОТА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "АРГОНА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "КИСЛОРОДА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "ДИОКСИДА УГЛЕРОДА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "МЕТАНА"),
+                                                        QT_TRANSLATE_NOOP("Substances", "ФРЕОНА 14"),
+                                                        QT_TRANSLATE_NOOP("Substances", "ВОЗДУХА")};
+
+// The catalogue's list names (tfs::SubstNameRus), marked for translation.
+const char* const kListNames[tfs::kSubstCount + 1] = {"",
+                                                     QT_TRANSLATE_NOOP("Substances", "Гелий"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Нормальный водород"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Параводород"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Неон"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Азот"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Аргон"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Кислород"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Диоксид углерода"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Метан"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Фреон 14"),
+                                                     QT_TRANSLATE_NOOP("Substances", "Воздух")};
 
 bool known(int subst) { return subst >= 1 && subst <= tfs::kSubstCount; }
 
@@ -34,19 +49,26 @@ bool triplePointAbove(int subst, Real P) {
 
 }  // namespace
 
-std::string SubstNameGen(int subst) { return known(subst) ? kSubstNameGen[subst] : std::string(); }
+std::string SubstNameGen(int subst) {
+  return known(subst) ? translate("Substances", kSubstNameGen[subst]) : std::string();
+}
+
+std::string listName(int subst) { return known(subst) ? translate("Substances", kListNames[subst]) : std::string(); }
 
 std::vector<std::string> factSheet(int n) {
   if (!known(n)) return {};
-  return {std::string(" Вещество = ") + tfs::SubstNameRus[n] + "  ( " + tfs::SubstName[n] + " )",
-          " Его молекулярная масса  = " + format("%7.3f", tfs::MolMass[n]),
-          " Критическая температура      = " + format("%7.3f K", tfs::Tcr[n]),
-          " Критическое давление       = " + format("%7.3f", tfs::Pcr[n]) + " МПа",
+  auto line = [](const char* text, const std::string& value) {
+    return withArgs(translate("FactSheet", text), {value});
+  };
+  return {withArgs(translate("FactSheet", " Вещество = %1  ( %2 )"), {listName(n), tfs::SubstName[n]}),
+          line(" Его молекулярная масса  = %1", format("%7.3f", tfs::MolMass[n])),
+          line(" Критическая температура      = %1 K", format("%7.3f", tfs::Tcr[n])),
+          line(" Критическое давление       = %1 МПа", format("%7.3f", tfs::Pcr[n])),
           // Below its triple-point pressure a substance sublimates (CO2 at 0.1 MPa).
-          std::string(triplePointAbove(n, 0.1L) ? " Температура сублимации при 0,1 МПа = "
-                                                : " Температура кипения при 0,1 МПа = ") +
-              format("%7.3f K", tfs::Tboil[n]),
-          " Температура тройной точки       = " + format("%7.3f K", tfs::Ttr[n])};
+          line(triplePointAbove(n, 0.1L) ? " Температура сублимации при 0,1 МПа = %1 K"
+                                         : " Температура кипения при 0,1 МПа = %1 K",
+               format("%7.3f", tfs::Tboil[n])),
+          line(" Температура тройной точки       = %1 K", format("%7.3f", tfs::Ttr[n]))};
 }
 
 Real lowestTmin(int subst) { return tfs::Ttr[subst] + Real(0.0001); }
@@ -103,11 +125,13 @@ LimitCheck checkTmax(int subst, Real Tmin, Real Tmax) {
 std::string limitMessage(LimitFault fault) {
   switch (fault) {
     case LimitFault::None: return {};
-    case LimitFault::TminBelowTriple: return "T мин < Т затвердевания !\nT мин будет скорректировано !";
-    case LimitFault::TminNotBelowTmax: return "T мин >= T макс !\nT мин не будет изменено !";
-    case LimitFault::TmaxTooHigh: return "Зачем Вам такая высокая температура?";
-    case LimitFault::TmaxBelowTriple: return "T макс < Т затвердевания !\nT макс не будет изменено !";
-    case LimitFault::TmaxNotAboveTmin: return "T макс <= T мин !\nT макс не будет изменено !";
+    case LimitFault::TminBelowTriple:
+      return translate("Limits", "T мин < Т затвердевания !\nT мин будет скорректировано !");
+    case LimitFault::TminNotBelowTmax: return translate("Limits", "T мин >= T макс !\nT мин не будет изменено !");
+    case LimitFault::TmaxTooHigh: return translate("Limits", "Зачем Вам такая высокая температура?");
+    case LimitFault::TmaxBelowTriple:
+      return translate("Limits", "T макс < Т затвердевания !\nT макс не будет изменено !");
+    case LimitFault::TmaxNotAboveTmin: return translate("Limits", "T макс <= T мин !\nT макс не будет изменено !");
   }
   return {};
 }

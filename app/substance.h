@@ -13,6 +13,8 @@ namespace app {
 
 // Substance name as used in the diagram title ("АЗОТА"), by index 1..11.
 std::string SubstNameGen(int subst);
+// Substance name as the list shows it ("Азот").
+std::string listName(int subst);
 
 // The fact sheet of the main window, one text per line.
 std::vector<std::string> factSheet(int subst);

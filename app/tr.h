@@ -7,6 +7,13 @@
 #include <initializer_list>
 #include <string>
 
+// Marks a text for translation where it is written as data (a table of
+// names); translate() gives it in the user's language where it is shown.
+// The same definition as Qt's, so either may come first.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace app {
 
 using Translator = std::string (*)(const char* context, const char* text);

@@ -1,5 +1,6 @@
 #include "app/units.h"
 
+#include "app/tr.h"
 #include "thermo/substances.h"
 
 namespace app {
@@ -23,10 +24,12 @@ Real fromShown(Units u, Dim dim, Real shown, int subst) {
   return dim == Dim::Density ? shown * M : shown / M;
 }
 
-const char* unitText(Units u, Dim dim) {
-  static const char* const specific[] = {"кг/м3", "кДж/кг", "кДж/(кг.К)", "м3/кг"};
-  static const char* const molar[] = {"моль/л", "Дж/моль", "Дж/(моль.К)", "л/моль"};
-  return (u == Units::Specific ? specific : molar)[int(dim)];
+std::string unitText(Units u, Dim dim) {
+  static const char* const specific[] = {QT_TRANSLATE_NOOP("Units", "кг/м3"), QT_TRANSLATE_NOOP("Units", "кДж/кг"),
+                                         QT_TRANSLATE_NOOP("Units", "кДж/(кг.К)"), QT_TRANSLATE_NOOP("Units", "м3/кг")};
+  static const char* const molar[] = {QT_TRANSLATE_NOOP("Units", "моль/л"), QT_TRANSLATE_NOOP("Units", "Дж/моль"),
+                                      QT_TRANSLATE_NOOP("Units", "Дж/(моль.К)"), QT_TRANSLATE_NOOP("Units", "л/моль")};
+  return translate("Units", (u == Units::Specific ? specific : molar)[int(dim)]);
 }
 
 }  // namespace app

@@ -6,6 +6,8 @@
 // Values are kept in the library's units; only what is shown or typed is
 // converted.
 
+#include <string>
+
 #include "thermo/real.h"
 
 namespace app {
@@ -24,7 +26,8 @@ Real toShown(Units u, Dim dim, Real value, int subst);
 Real fromShown(Units u, Dim dim, Real shown, int subst);
 
 // The unit's name as the windows write it: "кг/м3", "кДж/кг",
-// "кДж/(кг.К)", "м3/кг" and "моль/л", "Дж/моль", "Дж/(моль.К)", "л/моль".
-const char* unitText(Units u, Dim dim);
+// "кДж/(кг.К)", "м3/кг" and "моль/л", "Дж/моль", "Дж/(моль.К)", "л/моль"
+// (in the user's language).
+std::string unitText(Units u, Dim dim);
 
 }  // namespace app

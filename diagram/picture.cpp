@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/numfmt.h"
+#include "app/tr.h"
 #include "app/substance.h"
 #include "diagram/ticks.h"
 #include "thermo/substances.h"
@@ -73,8 +74,8 @@ std::vector<Polyline> emptyLines() {
 }
 
 void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
-  p.T.title = "Температура Т, К";
-  p.s.title = std::string("Энтропия S, ") + app::unitText(st.units, app::Dim::Entropy);
+  p.T.title = app::translate("Diagram", "Температура Т, К");
+  p.s.title = app::translate("Diagram", "Энтропия S, ") + app::unitText(st.units, app::Dim::Entropy);
   const double lo = double(st.Tmin), hi = double(st.Tmax);
   p.T.lo = lo;
   p.T.hi = hi;
@@ -227,7 +228,8 @@ void deviceLines(std::vector<Polyline>& lines, const app::AppState& st, const ap
 
 void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, const Real labelS[4]) {
   const int m[4] = {1, 4, 7, 10};
-  const char* pattern[4] = {"%3.1f ", "%3.1f МПа", "%3.0f МПа", "%3.0f МПа"};
+  const std::string MPa = app::translate("Diagram", "%3.0f МПа");
+  const std::string pattern[4] = {"%3.1f ", app::translate("Diagram", "%3.1f МПа"), MPa, MPa};
   const int width[4] = {41, 57, 57, 57};
   for (int n = 0; n < 4; ++n) {
     // Only the isobars this substance draws carry a label.
@@ -286,7 +288,7 @@ Picture composePicture(const app::Session& session) {
   const int subst = st.subst >= 1 && st.subst <= tfs::kSubstCount ? st.subst : 0;
   if (!st.chosen || subst == 0) return p;
   p.valid = true;
-  p.caption = " TS диаграмма для " + app::SubstNameGen(subst) + " (в систeме SI)";
+  p.caption = app::withArgs(app::translate("Diagram", " TS диаграмма для %1 (в систeме SI)"), {app::SubstNameGen(subst)});
   axes(p, st, d);
 
   p.lines[kFrame].points = {pt(d.Smin, st.Tmin), pt(d.Smax, st.Tmax)};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/numfmt.h"
+#include "app/tr.h"
 #include "thermo/substances.h"
 
 namespace diagram {
@@ -15,24 +16,31 @@ std::string temperatureText(Real T) { return format("T=%5.2f K", T); }
 std::string entropyText(Real s, app::Units u, int subst) { return format("S=%5.3f ", toShown(u, Dim::Entropy, s, subst)); }
 
 std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, int n) {
+  const std::string P = format(app::translate("Readout", "P=%4.3f МПа"), st.P);
   if (u == app::Units::Molar)
-    return {format("P=%4.3f МПа", st.P), format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
+    return {P, format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
             format("i=%4.1f J/mol", toShown(u, Dim::Enthalpy, st.h, n)),
             format("Cp=%4.2f J/mol.K", toShown(u, Dim::Entropy, st.Cp, n))};
-  return {format("P=%4.3f МПа", st.P), format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h),
-          format("Cp=%4.2f kJ/kg.K", st.Cp)};
+  return {P, format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h), format("Cp=%4.2f kJ/kg.K", st.Cp)};
 }
 
 bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at) {
   return st.Tmin < Tcur && Tcur < st.Tmax && at.found && at.P < app::IsobarP[std::clamp(st.lastIsobar, 0, 10)];
 }
 
-const PointCells& PointHeaders(app::Units u) {
-  static const PointCells h = {"  N",         " Вещество",      " T, K",           "  P, МПа", " d, кг/м3", "  i, кДж/кг",
-                               " s, кДж/(кг.К)", " Ср, кДж/(кг.К)", " x, %", "", ""};
-  static const PointCells m = {"  N",          " Вещество",       " T, K",     "  P, МПа", " d, моль/л",
-                               "  i, Дж/моль", " s, Дж/(моль.К)", " Ср, Дж/(моль.К)", " x, %", "", ""};
-  return u == app::Units::Molar ? m : h;
+PointCells PointHeaders(app::Units u) {
+  const std::string s = app::unitText(u, Dim::Entropy);
+  return {"  N",
+          app::translate("Points", " Вещество"),
+          " T, K",
+          "  P, " + app::translate("Units", "МПа"),
+          " d, " + app::unitText(u, Dim::Density),
+          "  i, " + app::unitText(u, Dim::Enthalpy),
+          " s, " + s,
+          app::translate("Points", " Ср, ") + s,
+          " x, %",
+          "",
+          ""};
 }
 
 PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u) {

@@ -23,7 +23,7 @@ bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at);
 inline constexpr int kPointColumns = 11;
 using PointCells = std::array<std::string, kPointColumns>;
 // The headers of the points table, with the units of u.
-const PointCells& PointHeaders(app::Units u = app::Units::Specific);
+PointCells PointHeaders(app::Units u = app::Units::Specific);
 // Row number n of the points table in units u.
 PointCells pointRowTexts(const app::PointRow& row, int n, app::Units u = app::Units::Specific);
 

@@ -6,6 +6,7 @@
 #include "app/libguard.h"
 #include "app/numfmt.h"
 #include "app/numparse.h"
+#include "app/tr.h"
 #include "process/path.h"
 #include "thermo/limits.h"
 #include "thermo/substances.h"
@@ -14,19 +15,32 @@ namespace proc {
 
 using app::format;
 
-const std::array<const char*, kParamCount> kParamItems = {" Температура", " Давление",  " Плотность",      " Уд. объем",
-                                                          " Энтальпия",   " Энтропия", " Степень сухости"};
-const std::array<const char*, kParamCount> kUnitLabels = {"K", "МПа", "кг/м3", "м3/кг", "кДж/кг", "кДж/(кг.К)", "%"};
-const std::array<const char*, 5> kProcessItems = {"Изотерма ( Т = const )", "Изобара ( P = const )",
-                                                  "Изохора ( v = const )", "Изоэнтальпа ( i = const )",
-                                                  "Изоэнтропа ( S = const )"};
+const std::array<const char*, kParamCount> kParamItems = {
+    QT_TRANSLATE_NOOP("Process", " Температура"), QT_TRANSLATE_NOOP("Process", " Давление"),
+    QT_TRANSLATE_NOOP("Process", " Плотность"),   QT_TRANSLATE_NOOP("Process", " Уд. объем"),
+    QT_TRANSLATE_NOOP("Process", " Энтальпия"),   QT_TRANSLATE_NOOP("Process", " Энтропия"),
+    QT_TRANSLATE_NOOP("Process", " Степень сухости")};
+const std::array<const char*, kParamCount> kUnitLabels = {
+    "K", QT_TRANSLATE_NOOP("Units", "МПа"), QT_TRANSLATE_NOOP("Units", "кг/м3"), QT_TRANSLATE_NOOP("Units", "м3/кг"),
+    QT_TRANSLATE_NOOP("Units", "кДж/кг"), QT_TRANSLATE_NOOP("Units", "кДж/(кг.К)"), "%"};
+const std::array<const char*, 5> kProcessItems = {
+    QT_TRANSLATE_NOOP("Process", "Изотерма ( Т = const )"), QT_TRANSLATE_NOOP("Process", "Изобара ( P = const )"),
+    QT_TRANSLATE_NOOP("Process", "Изохора ( v = const )"), QT_TRANSLATE_NOOP("Process", "Изоэнтальпа ( i = const )"),
+    QT_TRANSLATE_NOOP("Process", "Изоэнтропа ( S = const )")};
 const std::array<const char*, 5> kProcessNames = {"T = const", "P = const", "v = const", "i = const", "S = const"};
 
-const char* const kPairMessage = "Принятое Вами сочетание параметров\nне разрешено в данной программе.";
-const char* const kLinesMessage = "В программе число линий процессов\nограничено 10-тью линиями";
-const char* const kCoincideMessage = "Параметры начальной и конечной точек\nсовпадают!";
-const char* const kNoSubstanceMessage = "Рабочее вещество не выбрано !\nВыберите его в главном окне.";
-const char* const kNotComputedMessage = "Процесс не рассчитан !\nВ таблицу ничего не записано.";
+const char* const kPairMessage =
+    QT_TRANSLATE_NOOP("Process", "Принятое Вами сочетание параметров\nне разрешено в данной программе.");
+const char* const kLinesMessage = QT_TRANSLATE_NOOP("Process", "В программе число линий процессов\nограничено 10-тью линиями");
+const char* const kCoincideMessage = QT_TRANSLATE_NOOP("Process", "Параметры начальной и конечной точек\nсовпадают!");
+const char* const kNoSubstanceMessage =
+    QT_TRANSLATE_NOOP("Process", "Рабочее вещество не выбрано !\nВыберите его в главном окне.");
+const char* const kNotComputedMessage =
+    QT_TRANSLATE_NOOP("Process", "Процесс не рассчитан !\nВ таблицу ничего не записано.");
+
+std::string procText(const char* marked) { return app::translate("Process", marked); }
+
+std::string paramItem(int kind) { return procText(kParamItems[kind]); }
 
 namespace {
 
@@ -46,7 +60,7 @@ bool readEntry(std::string_view text, Real& value) {
 }
 
 // The parameter's name as the list shows it, without its leading blank.
-std::string itemName(int kind) { return app::trimmedText(kParamItems[kind]); }
+std::string itemName(int kind) { return app::trimmedText(paramItem(kind)); }
 
 // The parameter kind of a read-only field's value (heat, work and the
 // changes go with the kind they are measured like).
@@ -186,7 +200,7 @@ void Calculator::chooseKind2(int kind, const app::Notify& notify) {
   Carried = false;
   showLimits();
   if (!PairAllowed(Kind1, Kind2)) {
-    say(notify, kPairMessage);
+    say(notify, procText(kPairMessage));
     PairRefused = PairRefusal::Start;
   }
 }
@@ -197,7 +211,7 @@ void Calculator::chooseKind3(int kind, const app::Notify& notify) {
   Kind3 = kind;
   showLimits();
   if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
-    say(notify, kPairMessage);
+    say(notify, procText(kPairMessage));
     PairRefused = PairRefusal::End;
   }
 }
@@ -290,7 +304,7 @@ void Calculator::showEnd() {
 // Shows why a pair gave no state; false when there is nothing to show.
 bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Notify& notify) {
   if (st == SolveStatus::Solved) return false;
-  say(notify, refusalMessage(st, name, "Состояние", 0, Units));
+  say(notify, refusalMessage(st, name, {}, 0, Units));
   return true;
 }
 
@@ -329,7 +343,7 @@ void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
 // The steps of "Вычислить"; false at the first refusal, which it reports.
 bool Calculator::computeSteps(const std::string& name, const app::Notify& notify) {
   if (name.empty()) {
-    say(notify, kNoSubstanceMessage);
+    say(notify, procText(kNoSubstanceMessage));
     return false;
   }
   rangesOf(name);
@@ -343,8 +357,9 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
   if (!Carried) {
     for (Entry e : {kEntry1, kEntry2})
       if (blank(entries[e])) {
-        say(notify, "Не введено значение параметра \"" + itemName(e == kEntry1 ? Kind1 : Kind2) +
-                        "\"\nначальной точки процесса !");
+        say(notify, app::withArgs(procText(QT_TRANSLATE_NOOP("Process", "Не введено значение параметра \"%1\"\n"
+                                                                            "начальной точки процесса !")),
+                                  {itemName(e == kEntry1 ? Kind1 : Kind2)}));
         clearStart();
         return false;
       }
@@ -352,7 +367,7 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
     leaveEntry(kEntry2);
     PairRefused = PairRefusal::None;
     if (!PairAllowed(Kind1, Kind2)) {
-      say(notify, kPairMessage);
+      say(notify, procText(kPairMessage));
       PairRefused = PairRefusal::Start;
       return false;
     }
@@ -370,13 +385,15 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
     showStart();
   }
   if (blank(entries[kEntry3])) {
-    say(notify, "Не введено значение параметра \"" + itemName(Kind3) + "\"\nконечной точки процесса !");
+    say(notify, app::withArgs(procText(QT_TRANSLATE_NOOP("Process", "Не введено значение параметра \"%1\"\n"
+                                                                        "конечной точки процесса !")),
+                              {itemName(Kind3)}));
     return false;
   }
   leaveEntry(kEntry3);
   PairRefused = PairRefusal::None;
   if (!PairAllowed(ConstKind(ProcKind), Kind3)) {
-    say(notify, kPairMessage);
+    say(notify, procText(kPairMessage));
     PairRefused = PairRefusal::End;
     return false;
   }
@@ -452,7 +469,7 @@ bool Calculator::draw(const std::string& name, diagram::ProcStore& lines, const 
   // Nothing is drawn from a refused or failed computation.
   if (!compute(name, notify)) return false;
   if (lines.ProcIndex >= 10) {
-    say(notify, kLinesMessage);
+    say(notify, procText(kLinesMessage));
     return false;
   }
   Real S[16], T[16];
@@ -463,14 +480,14 @@ bool Calculator::draw(const std::string& name, diagram::ProcStore& lines, const 
     lines.ProcS[lines.ProcIndex][j] = S[j];
     lines.ProcT[lines.ProcIndex][j] = T[j];
   }
-  if (status == PathStatus::Coincident) say(notify, kCoincideMessage);
+  if (status == PathStatus::Coincident) say(notify, procText(kCoincideMessage));
   lines.ProcCount += 1;
   return true;
 }
 
 bool Calculator::tableRow(ResultRow& row, const app::Notify& notify) {
   if (!hasResult_) {
-    say(notify, kNotComputedMessage);
+    say(notify, procText(kNotComputedMessage));
     return false;
   }
   TableCount += 1;

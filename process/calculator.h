@@ -41,6 +41,11 @@ extern const char* const kCoincideMessage;
 extern const char* const kNoSubstanceMessage;
 extern const char* const kNotComputedMessage;
 
+// A text of the calculator (one of the above) in the user's language.
+std::string procText(const char* marked);
+// A parameter list item in the user's language.
+std::string paramItem(int kind);
+
 // One process written to the results table: its start and end rows.
 // Values in the library's units (a dryness in percent as typed).
 struct ResultRow {

@@ -1,5 +1,7 @@
 #include "process/device.h"
 
+#include "app/tr.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,10 +13,16 @@
 
 namespace proc {
 
-const std::array<const char*, kDeviceCount> kDeviceItems = {"Компрессор (адиабатный)", "Компрессор (изотермический)",
-                                                            "Детандер", "Дроссель", "Теплообменник"};
-const std::array<const char*, kDeviceCount> kDeviceNames = {"Компр. адиаб.", "Компр. изотерм.", "Детандер",
-                                                            "Дроссель", "Теплообм."};
+const std::array<const char*, kDeviceCount> kDeviceItems = {
+    QT_TRANSLATE_NOOP("Devices", "Компрессор (адиабатный)"), QT_TRANSLATE_NOOP("Devices", "Компрессор (изотермический)"),
+    QT_TRANSLATE_NOOP("Devices", "Детандер"), QT_TRANSLATE_NOOP("Devices", "Дроссель"),
+    QT_TRANSLATE_NOOP("Devices", "Теплообменник")};
+const std::array<const char*, kDeviceCount> kDeviceNames = {
+    QT_TRANSLATE_NOOP("Devices", "Компр. адиаб."), QT_TRANSLATE_NOOP("Devices", "Компр. изотерм."),
+    QT_TRANSLATE_NOOP("Devices", "Детандер"), QT_TRANSLATE_NOOP("Devices", "Дроссель"),
+    QT_TRANSLATE_NOOP("Devices", "Теплообм.")};
+
+std::string deviceText(const char* marked) { return app::translate("Devices", marked); }
 
 Real OutletTmax(std::string_view name) { return std::max<Real>(tfs::kIdealGasTmax[tfs::SubstIndex(name)], 700); }
 
@@ -147,27 +155,36 @@ std::string deviceMessage(const DeviceResult& r, std::string_view name, const De
     case DeviceStatus::Solved:
     case DeviceStatus::LibraryRefused: return {};
     case DeviceStatus::BadEfficiency:
-      return data.kind == Device::IsothermalCompressor ? "Изотермический КПД должен быть больше 0 и не больше 1 !"
-                                                       : "Изоэнтропный КПД должен быть больше 0 и не больше 1 !";
-    case DeviceStatus::BadAmbient: return "Температура окружающей среды должна быть больше 0 K !";
-    case DeviceStatus::BadReservoir: return "Температура источника (приемника) тепла\nдолжна быть больше 0 K !";
-    case DeviceStatus::PressureNotHigher: return "Давление на выходе компрессора\nдолжно быть выше давления на входе !";
+      return deviceText(data.kind == Device::IsothermalCompressor
+                            ? QT_TRANSLATE_NOOP("Devices", "Изотермический КПД должен быть больше 0 и не больше 1 !")
+                            : QT_TRANSLATE_NOOP("Devices", "Изоэнтропный КПД должен быть больше 0 и не больше 1 !"));
+    case DeviceStatus::BadAmbient:
+      return deviceText(QT_TRANSLATE_NOOP("Devices", "Температура окружающей среды должна быть больше 0 K !"));
+    case DeviceStatus::BadReservoir:
+      return deviceText(QT_TRANSLATE_NOOP("Devices", "Температура источника (приемника) тепла\nдолжна быть больше 0 K !"));
+    case DeviceStatus::PressureNotHigher:
+      return deviceText(
+          QT_TRANSLATE_NOOP("Devices", "Давление на выходе компрессора\nдолжно быть выше давления на входе !"));
     case DeviceStatus::PressureNotLower:
-      return std::string("Давление на выходе ") + (data.kind == Device::Throttle ? "дросселя" : "детандера") +
-             "\nдолжно быть ниже давления на входе !";
+      return deviceText(data.kind == Device::Throttle
+                            ? QT_TRANSLATE_NOOP("Devices", "Давление на выходе дросселя\nдолжно быть ниже давления на входе !")
+                            : QT_TRANSLATE_NOOP("Devices", "Давление на выходе детандера\nдолжно быть ниже давления на входе !"));
     case DeviceStatus::OutletRefused:
-      return refusalMessage(r.state, name, "Состояние на выходе", OutletTmax(name));
+      return refusalMessage(r.state, name, deviceText(QT_TRANSLATE_NOOP("Devices", "Состояние на выходе")), OutletTmax(name));
     case DeviceStatus::IdealRefused:
-      return refusalMessage(r.state, name, "Состояние на выходе идеального процесса", OutletTmax(name));
-    case DeviceStatus::HeatUphill: {
-      const std::string T2 = app::format("%.2f", r.outlet.T);
-      const std::string head = "Тепло не переходит от холодного тела к горячему:\n";
-      return r.Q < 0 ? head + "температура источника тепла должна быть не ниже " + T2 + " K !"
-                     : head + "температура приемника тепла должна быть не выше " + T2 + " K !";
-    }
+      return refusalMessage(r.state, name,
+                            deviceText(QT_TRANSLATE_NOOP("Devices", "Состояние на выходе идеального процесса")),
+                            OutletTmax(name));
+    case DeviceStatus::HeatUphill:
+      return app::withArgs(
+          deviceText(r.Q < 0 ? QT_TRANSLATE_NOOP("Devices", "Тепло не переходит от холодного тела к горячему:\n"
+                                                            "температура источника тепла должна быть не ниже %1 K !")
+                             : QT_TRANSLATE_NOOP("Devices", "Тепло не переходит от холодного тела к горячему:\n"
+                                                            "температура приемника тепла должна быть не выше %1 K !")),
+          {app::format("%.2f", r.outlet.T)});
     case DeviceStatus::NoResult: break;
   }
-  return "Устройство при этих условиях не рассчитывается !";
+  return deviceText(QT_TRANSLATE_NOOP("Devices", "Устройство при этих условиях не рассчитывается !"));
 }
 
 }  // namespace proc

@@ -30,6 +30,8 @@ inline constexpr int kDeviceCount = 5;
 // The device list of the window and the names of the results table.
 extern const std::array<const char*, kDeviceCount> kDeviceItems;
 extern const std::array<const char*, kDeviceCount> kDeviceNames;
+// One of the device texts above in the user's language.
+std::string deviceText(const char* marked);
 
 // What fixes the exchanger's outlet.
 enum class ExchangerGiven : int { OutletTemperature = 0, Heat = 1 };

@@ -1,5 +1,7 @@
 #include "process/devicecalc.h"
 
+#include "app/tr.h"
+
 #include <cmath>
 
 #include "app/libguard.h"
@@ -50,10 +52,14 @@ std::string entryText(Real v) {
   return t == "-0" ? "0" : t;
 }
 
-std::string missing(const std::string& what) { return "Не введено значение параметра \"" + what + "\" !"; }
+std::string missing(const char* what) {
+  return app::withArgs(deviceText(QT_TRANSLATE_NOOP("Devices", "Не введено значение параметра \"%1\" !")),
+                       {deviceText(what)});
+}
 
 const char* etaName(Device kind) {
-  return kind == Device::IsothermalCompressor ? "Изотермический КПД" : "Изоэнтропный КПД";
+  return kind == Device::IsothermalCompressor ? QT_TRANSLATE_NOOP("Devices", "Изотермический КПД")
+                                              : QT_TRANSLATE_NOOP("Devices", "Изоэнтропный КПД");
 }
 
 bool usesEta(Device kind) {
@@ -74,20 +80,35 @@ std::string drynessText(Real x) { return x > 0 && x < 1 ? format("%5.1f", 100 * 
 DeviceCells deviceHeaders(app::Units u) {
   const std::string d = app::unitText(u, Dim::Density), i = app::unitText(u, Dim::Enthalpy),
                     s = app::unitText(u, Dim::Entropy);
-  return {"  N",       " Вещество", " Устройство",  " КПД",       " Точка",        " T, K",
-          "  P, МПа",  " d, " + d,  "  i, " + i,    " s, " + s,   " x, %",         " L, " + i,
-          " Q, " + i,  " Sпр, " + s, " T0·Sпр, " + i, " T0, K"};
+  auto t = [](const char* marked) { return deviceText(marked); };
+  return {"  N",
+          t(QT_TRANSLATE_NOOP("Devices", " Вещество")),
+          t(QT_TRANSLATE_NOOP("Devices", " Устройство")),
+          t(QT_TRANSLATE_NOOP("Devices", " КПД")),
+          t(QT_TRANSLATE_NOOP("Devices", " Точка")),
+          " T, K",
+          "  P, " + app::translate("Units", "МПа"),
+          " d, " + d,
+          "  i, " + i,
+          " s, " + s,
+          " x, %",
+          " L, " + i,
+          " Q, " + i,
+          t(QT_TRANSLATE_NOOP("Devices", " Sпр, ")) + s,
+          t(QT_TRANSLATE_NOOP("Devices", " T0·Sпр, ")) + i,
+          " T0, K"};
 }
 
 std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
   const int subst = tfs::substanceIndex(row.substance);
   std::array<DeviceCells, 3> r;
   const ProcPoint* pts[3] = {&row.inlet, &row.outlet, &row.ideal};
-  const char* names[3] = {"Вход", "Выход", "Ид. выход"};
+  const char* names[3] = {QT_TRANSLATE_NOOP("Devices", "Вход"), QT_TRANSLATE_NOOP("Devices", "Выход"),
+                          QT_TRANSLATE_NOOP("Devices", "Ид. выход")};
   for (int k = 0; k < 3; ++k) {
     DeviceCells& c = r[k];
     const ProcPoint& p = *pts[k];
-    c[4] = names[k];
+    c[4] = deviceText(names[k]);
     c[5] = format(" %5.2f", p.T);
     c[6] = format(" %5.3f", p.P);
     c[7] = shownText(u, Dim::Density, p.d, subst);
@@ -98,7 +119,7 @@ std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
   DeviceCells& a = r[0];
   a[0] = "   " + std::to_string(row.number);
   a[1] = row.substance;
-  a[2] = kDeviceNames[int(row.kind)];
+  a[2] = deviceText(kDeviceNames[int(row.kind)]);
   if (usesEta(row.kind)) a[3] = format("%4.3f", row.eta);
   a[11] = shownText(u, Dim::Enthalpy, row.L, subst);
   a[12] = shownText(u, Dim::Enthalpy, row.Q, subst);
@@ -187,7 +208,7 @@ void DeviceCalculator::chooseKind2(int kind, const app::Notify& notify) {
   Carried = false;
   clearFrom(kInletRow);
   showLimits();
-  if (!PairAllowed(Kind1, Kind2)) say(notify, kPairMessage);
+  if (!PairAllowed(Kind1, Kind2)) say(notify, procText(kPairMessage));
 }
 
 void DeviceCalculator::chooseGiven(ExchangerGiven given) {
@@ -238,13 +259,13 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
   DeviceData d;
   d.kind = Kind;
   d.given = Given;
-  auto need = [&](DeviceEntry e, const std::string& what) {
+  auto need = [&](DeviceEntry e, const char* what) {
     if (!blank(entries[e])) return true;
     say(notify, missing(what));
     return false;
   };
   if (Kind != Device::Exchanger) {
-    if (!need(kOutletP, "Давление на выходе")) return false;
+    if (!need(kOutletP, QT_TRANSLATE_NOOP("Devices", "Давление на выходе"))) return false;
     d.P2 = readNumber(entries[kOutletP]);
     if (!ranges_[kPressure].holds(d.P2)) {
       say(notify, rangeMessage(kPressure, ranges_[kPressure]));
@@ -259,7 +280,9 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
   }
   if (Kind == Device::Exchanger) {
     const bool byT = Given == ExchangerGiven::OutletTemperature;
-    if (!need(kGivenValue, byT ? "Температура на выходе" : "Выделившееся тепло")) return false;
+    if (!need(kGivenValue, byT ? QT_TRANSLATE_NOOP("Devices", "Температура на выходе")
+                               : QT_TRANSLATE_NOOP("Devices", "Выделившееся тепло")))
+      return false;
     const Real v = readNumber(entries[kGivenValue]);
     if (byT) {
       const Range r{tfs::Ttr[subst_], OutletTmax(name)};
@@ -272,7 +295,7 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
       d.Q = app::fromShown(Units, Dim::Enthalpy, v, subst_);
     }
   }
-  if (!need(kAmbient, "Температура окружающей среды")) return false;
+  if (!need(kAmbient, QT_TRANSLATE_NOOP("Devices", "Температура окружающей среды"))) return false;
   d.T0 = readNumber(entries[kAmbient]);
   d.Tr = blank(entries[kReservoir]) ? d.T0 : readNumber(entries[kReservoir]);
   data_ = d;
@@ -281,7 +304,7 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
 
 bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& notify) {
   if (name.empty()) {
-    say(notify, kNoSubstanceMessage);
+    say(notify, procText(kNoSubstanceMessage));
     return false;
   }
   subst_ = tfs::SubstIndex(name);
@@ -290,13 +313,14 @@ bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& 
     const int kinds[2] = {Kind1, Kind2};
     for (int k = 0; k < 2; ++k)
       if (blank(entries[k])) {
-        say(notify, "Не введено значение параметра \"" + app::trimmedText(kParamItems[kinds[k]]) +
-                        "\"\nначальной точки процесса !");
+        say(notify, app::withArgs(procText(QT_TRANSLATE_NOOP("Process", "Не введено значение параметра \"%1\"\n"
+                                                                            "начальной точки процесса !")),
+                                  {app::trimmedText(paramItem(kinds[k]))}));
         clearFrom(kInletRow);
         return false;
       }
     if (!PairAllowed(Kind1, Kind2)) {
-      say(notify, kPairMessage);
+      say(notify, procText(kPairMessage));
       return false;
     }
     Real v[2];
@@ -367,7 +391,7 @@ void DeviceCalculator::carry() {
 bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store, const app::Notify& notify) {
   if (!compute(name, notify)) return false;
   if (int(store.lines.size()) >= diagram::DeviceStore::kCapacity) {
-    say(notify, kLinesMessage);
+    say(notify, procText(kLinesMessage));
     return false;
   }
   diagram::DeviceLine line;
@@ -380,7 +404,7 @@ bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store
           [&] { status = BuildProcPath(name, ReferenceProcess(Kind), Result.inlet, Result.ideal, line.S, line.T); }))
     return false;
   if (status == PathStatus::Coincident) {
-    say(notify, kCoincideMessage);
+    say(notify, procText(kCoincideMessage));
     return false;
   }
   store.lines.push_back(line);
@@ -389,7 +413,7 @@ bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store
 
 bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify) {
   if (!hasResult_) {
-    say(notify, kNotComputedMessage);
+    say(notify, procText(kNotComputedMessage));
     return false;
   }
   TableCount += 1;

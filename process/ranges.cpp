@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/numfmt.h"
+#include "app/tr.h"
 #include "process/calculator.h"
 #include "thermo/limits.h"
 #include "thermo/substances.h"
@@ -82,10 +83,14 @@ Real kindFromShown(app::Units u, int kind, Real shown, int subst) {
   return dimOf(kind, dim) ? app::fromShown(u, dim, shown, subst) : shown;
 }
 
-const char* unitLabel(int kind, app::Units u) {
+std::string unitLabel(int kind, app::Units u) {
   app::Dim dim{};
-  return dimOf(kind, dim) ? app::unitText(u, dim) : kUnitLabels[kind];
+  return dimOf(kind, dim) ? app::unitText(u, dim) : app::translate("Units", kUnitLabels[kind]);
 }
+
+namespace {
+std::string tr(const char* text) { return app::translate("Ranges", text); }
+}  // namespace
 
 std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) {
   // Every conversion is a multiplication by a positive number: the ends
@@ -94,65 +99,63 @@ std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) 
   r.lo = kindToShown(u, kind, range.lo, subst);
   r.hi = kindToShown(u, kind, range.hi, subst);
   static const char* const subject[kParamCount] = {
-      "Температура должна быть", "Давление должно быть",  "Плотность должна быть",       "Удельный объем должен быть",
-      "Энтальпия должна быть",   "Энтропия должна быть", "Степень сухости должна быть"};
-  std::string text = std::string(subject[kind]) + " ";
-  if (r.loOpen || r.hiOpen)
-    text += std::string(r.loOpen ? "больше " : "не меньше ") + limitText(r.lo) + " и " +
-            (r.hiOpen ? "меньше " : "не больше ") + limitText(r.hi);
-  else
-    text += "в пределах\nот " + limitText(r.lo) + " до " + limitText(r.hi);
-  return text + " " + unitLabel(kind, u) + " !";
+      QT_TRANSLATE_NOOP("Ranges", "Температура должна быть"), QT_TRANSLATE_NOOP("Ranges", "Давление должно быть"),
+      QT_TRANSLATE_NOOP("Ranges", "Плотность должна быть"), QT_TRANSLATE_NOOP("Ranges", "Удельный объем должен быть"),
+      QT_TRANSLATE_NOOP("Ranges", "Энтальпия должна быть"), QT_TRANSLATE_NOOP("Ranges", "Энтропия должна быть"),
+      QT_TRANSLATE_NOOP("Ranges", "Степень сухости должна быть")};
+  const char* form = QT_TRANSLATE_NOOP("Ranges", "%1 в пределах\nот %2 до %3 %4 !");
+  if (r.loOpen && r.hiOpen)
+    form = QT_TRANSLATE_NOOP("Ranges", "%1 больше %2 и меньше %3 %4 !");
+  else if (r.loOpen)
+    form = QT_TRANSLATE_NOOP("Ranges", "%1 больше %2 и не больше %3 %4 !");
+  else if (r.hiOpen)
+    form = QT_TRANSLATE_NOOP("Ranges", "%1 не меньше %2 и меньше %3 %4 !");
+  return app::withArgs(tr(form), {tr(subject[kind]), limitText(r.lo), limitText(r.hi), unitLabel(kind, u)});
 }
 
 std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state, Real Tmax, app::Units u) {
   using app::format;
+  using app::withArgs;
   const int n = tfs::SubstIndex(name);
-  const std::string out = std::string(state) + " вне пределов расчета:\n";
+  const std::string who = state.empty() ? tr(QT_TRANSLATE_NOOP("Ranges", "Состояние")) : std::string(state);
   if (!(Tmax > 0)) Tmax = tfs::kIdealGasTmax[n];
-  const std::string dry = "Степень сухости задается только для влажного пара:\n";
-  std::string text;
+  auto dry = [](const char* rest, const std::string& value) {
+    return withArgs(tr(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
+                    {withArgs(tr(rest), {value})});
+  };
+  auto out = [&who](const char* rest, const std::string& value = {}) {
+    return withArgs(tr(QT_TRANSLATE_NOOP("Ranges", "%1 вне пределов расчета:\n%2")), {who, withArgs(tr(rest), {value})});
+  };
   switch (st) {
-    case SolveStatus::Solved: break;
-    case SolveStatus::NotAdmitted: text = kPairMessage; break;
+    case SolveStatus::Solved: return {};
+    case SolveStatus::NotAdmitted: return procText(kPairMessage);
     case SolveStatus::DrynessHotT:
-      text = dry + "температура должна быть ниже критической (Ткр = " + format("%.2f", tfs::Tcr[n]) + " K).";
-      break;
+      return dry(QT_TRANSLATE_NOOP("Ranges", "температура должна быть ниже критической (Ткр = %1 K)."),
+                 format("%.2f", tfs::Tcr[n]));
     case SolveStatus::DrynessColdT:
-      text = dry + "температура должна быть не ниже температуры тройной точки (Ттр = " + format("%.2f", tfs::Ttr[n]) +
-             " K).";
-      break;
+      return dry(QT_TRANSLATE_NOOP("Ranges", "температура должна быть не ниже температуры тройной точки (Ттр = %1 K)."),
+                 format("%.2f", tfs::Ttr[n]));
     case SolveStatus::DrynessHighP:
-      text = dry + "давление должно быть ниже критического (Ркр = " + format("%.3f", tfs::Pcr[n]) + " МПа).";
-      break;
+      return dry(QT_TRANSLATE_NOOP("Ranges", "давление должно быть ниже критического (Ркр = %1 МПа)."),
+                 format("%.3f", tfs::Pcr[n]));
     case SolveStatus::DrynessLowP:
-      text = dry + "ниже давления тройной точки (Ртр = " + format("%.5f", TriplePressure(name)) +
-             " МПа) насыщенного состояния нет.";
-      break;
+      return dry(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет."),
+                 format("%.5f", TriplePressure(name)));
     case SolveStatus::NotPositive:
-      text = "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля.";
-      break;
+      return tr(QT_TRANSLATE_NOOP("Ranges", "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля."));
     case SolveStatus::NoState:
-      text = "Состояния с заданными энтальпией и энтропией\nв области расчета нет.";
-      break;
-    case SolveStatus::TooHot:
-      text = out + "температура выше " + limitText(Tmax) + " K !";
-      break;
-    case SolveStatus::TooCold:
-      text = out + "температура ниже температуры затвердевания !";
-      break;
+      return tr(QT_TRANSLATE_NOOP("Ranges", "Состояния с заданными энтальпией и энтропией\nв области расчета нет."));
+    case SolveStatus::TooHot: return out(QT_TRANSLATE_NOOP("Ranges", "температура выше %1 K !"), limitText(Tmax));
+    case SolveStatus::TooCold: return out(QT_TRANSLATE_NOOP("Ranges", "температура ниже температуры затвердевания !"));
     case SolveStatus::PressureAbove:
-      text = out + "давление выше " + limitText(tfs::pressureCeiling(n)) + " МПа !";
-      break;
+      return out(QT_TRANSLATE_NOOP("Ranges", "давление выше %1 МПа !"), limitText(tfs::pressureCeiling(n)));
     case SolveStatus::PressureBelow:
-      text = out + "давление ниже " + limitText(tfs::kPressureFloor) + " МПа !";
-      break;
+      return out(QT_TRANSLATE_NOOP("Ranges", "давление ниже %1 МПа !"), limitText(tfs::kPressureFloor));
     case SolveStatus::TooDense:
-      text = out + "плотность не меньше " + limitText(kindToShown(u, kDensity, tfs::limitingDensity(n), n)) + " " +
-             unitLabel(kDensity, u) + " !";
-      break;
+      return out(QT_TRANSLATE_NOOP("Ranges", "плотность не меньше %1 !"),
+                 limitText(kindToShown(u, kDensity, tfs::limitingDensity(n), n)) + " " + unitLabel(kDensity, u));
   }
-  return text;
+  return {};
 }
 
 }  // namespace proc

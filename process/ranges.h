@@ -35,18 +35,19 @@ Ranges admissibleRanges(std::string_view name);
 Real kindToShown(app::Units u, int kind, Real value, int subst);
 Real kindFromShown(app::Units u, int kind, Real shown, int subst);
 // The unit a kind is shown in: "кг/м3" or "моль/л", "K", "МПа", "%".
-const char* unitLabel(int kind, app::Units u);
+std::string unitLabel(int kind, app::Units u);
 
 // "Температура должна быть в пределах\nот 63,15 до 600,00 K !", the range
 // in the units shown.
 std::string rangeMessage(int kind, const Range& r, app::Units u = app::Units::Specific, int subst = 0);
 
 // Why a pair gave no state, as the windows say it (empty for Solved). state
-// names the state in the texts of the range refusals; Tmax is the hottest
+// names the state in the texts of the range refusals ("Состояние" when
+// empty); Tmax is the hottest
 // admitted temperature (0: the ceiling of the ideal-gas functions); a
 // density is named in the units shown.
-std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state = "Состояние",
-                           Real Tmax = 0, app::Units u = app::Units::Specific);
+std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state = {}, Real Tmax = 0,
+                           app::Units u = app::Units::Specific);
 
 // A limit as its field shows it: two decimals, more for a small value.
 std::string limitText(Real v);

@@ -1,19 +1,30 @@
 #include "process/results.h"
 
 #include "app/numfmt.h"
+#include "app/tr.h"
+#include "app/units.h"
 #include "process/ranges.h"
 #include "thermo/substances.h"
 
 namespace proc {
 
-const ResultCells& ResultHeaders(app::Units u) {
-  static const ResultCells h = {"  N",        " Вещество", " Процесс",         " Точки",
-                                " T, K",      "  P, МПа",  " d, кг/м3",        "  i, кДж/кг",
-                                " s, кДж/(кг.К)", " x, %", " Q, кДж/кг",       " L, кДж/кг"};
-  static const ResultCells m = {"  N",        " Вещество", " Процесс",          " Точки",
-                                " T, K",      "  P, МПа",  " d, моль/л",        "  i, Дж/моль",
-                                " s, Дж/(моль.К)", " x, %", " Q, Дж/моль",      " L, Дж/моль"};
-  return u == app::Units::Molar ? m : h;
+ResultCells ResultHeaders(app::Units u) {
+  using app::Dim;
+  auto t = [](const char* marked) { return app::translate("Results", marked); };
+  const std::string d = app::unitText(u, Dim::Density), i = app::unitText(u, Dim::Enthalpy),
+                    s = app::unitText(u, Dim::Entropy);
+  return {"  N",
+          t(QT_TRANSLATE_NOOP("Results", " Вещество")),
+          t(QT_TRANSLATE_NOOP("Results", " Процесс")),
+          t(QT_TRANSLATE_NOOP("Results", " Точки")),
+          " T, K",
+          "  P, " + app::translate("Units", "МПа"),
+          " d, " + d,
+          "  i, " + i,
+          " s, " + s,
+          " x, %",
+          " Q, " + i,
+          " L, " + i};
 }
 
 std::array<ResultCells, 2> resultRowTexts(const ResultRow& row, app::Units u) {
@@ -26,8 +37,8 @@ std::array<ResultCells, 2> resultRowTexts(const ResultRow& row, app::Units u) {
   a[0] = "   " + std::to_string(row.number);
   a[1] = row.substance;
   a[2] = row.procKind >= 0 && row.procKind < 5 ? kProcessNames[row.procKind] : "";
-  a[3] = "Начальная";
-  b[3] = "Конечная";
+  a[3] = app::translate("Results", "Начальная");
+  b[3] = app::translate("Results", "Конечная");
   auto state = [&](ResultCells& c, const Real* v) {
     c[4] = format(" %5.2f", v[kTemperature]);
     c[5] = format(" %5.3f", v[kPressure]);

@@ -12,7 +12,7 @@ inline constexpr int kResultColumns = 12;
 using ResultCells = std::array<std::string, kResultColumns>;
 
 // The twelve column headers of both table windows, with the units of u.
-const ResultCells& ResultHeaders(app::Units u = app::Units::Specific);
+ResultCells ResultHeaders(app::Units u = app::Units::Specific);
 
 // The start row and the end row of a process as the table shows them in
 // units u; cells the end row does not write are empty.

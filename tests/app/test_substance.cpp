@@ -89,8 +89,8 @@ TEST(Units, MolarValuesFromTheMolarMass) {
       EXPECT_NEAR(double(app::fromShown(Units::Molar, dim, app::toShown(Units::Molar, dim, v, n), n)), double(v), 1e-15);
       EXPECT_EQ(app::toShown(Units::Specific, dim, v, n), v);
     }
-  EXPECT_STREQ(app::unitText(Units::Molar, Dim::Entropy), "Дж/(моль.К)");
-  EXPECT_STREQ(app::unitText(Units::Specific, Dim::Density), "кг/м3");
+  EXPECT_EQ(app::unitText(Units::Molar, Dim::Entropy), "Дж/(моль.К)");
+  EXPECT_EQ(app::unitText(Units::Specific, Dim::Density), "кг/м3");
 }
 
 }  // namespace
