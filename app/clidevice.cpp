@@ -39,8 +39,7 @@ class StderrMessages : public MessageService {
 };
 
 QString usage() {
-  return QStringLiteral(
-      "расчет реального устройства:\n"
+  return QCoreApplication::translate("Device", "расчет реального устройства:\n"
       "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q] [--tr T] [--t0 T]\n"
       "  ВИД: compressor, compressor-isothermal, expander, throttle, exchanger\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
@@ -90,19 +89,19 @@ bool isDeviceCall(int argc, char** argv) {
 bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error) {
   const qsizetype at = args.indexOf(QLatin1String(kOption));
   if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
-    error = QStringLiteral("не указаны вид устройства и вещество\n") + usage();
+    error = QCoreApplication::translate("Device", "не указаны вид устройства и вещество\n") + usage();
     return false;
   }
   const auto kind = kinds().find(args[at + 1]);
   if (kind == kinds().end()) {
-    error = QStringLiteral("неизвестное устройство \"") + args[at + 1] +
-            QStringLiteral("\"; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger");
+    error = QCoreApplication::translate("Device", "неизвестное устройство \"") + args[at + 1] +
+            QCoreApplication::translate("Device", "\"; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger");
     return false;
   }
   const int subst = tfs::substanceIndex(args[at + 2].toStdString());
   if (subst == 0) {
-    error = QStringLiteral("неизвестное вещество \"") + args[at + 2] +
-            QStringLiteral("\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+    error = QCoreApplication::translate("Device", "неизвестное вещество \"") + args[at + 2] +
+            QCoreApplication::translate("Device", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
     return false;
   }
   DeviceRequest r;
@@ -123,31 +122,31 @@ bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error
     const QString& opt = rest[i];
     const auto a = applies.find(opt);
     if (a == applies.end()) {
-      error = QStringLiteral("непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      error = QCoreApplication::translate("Device", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
       return false;
     }
     if (!a->second) {
-      error = opt + QStringLiteral(" не относится к устройству ") + args[at + 1];
+      error = opt + QCoreApplication::translate("Device", " не относится к устройству ") + args[at + 1];
       return false;
     }
     if (given.count(opt)) {
-      error = opt + QStringLiteral(" указан дважды");
+      error = opt + QCoreApplication::translate("Device", " указан дважды");
       return false;
     }
     if (i + 1 >= rest.size()) {
-      error = QStringLiteral("после ") + opt + QStringLiteral(" нет значения");
+      error = QCoreApplication::translate("Device", "после ") + opt + QCoreApplication::translate("Device", " нет значения");
       return false;
     }
     tfs::Real v = 0;
     if (!readNumber(rest[++i], v)) {
-      error = opt + QStringLiteral(" \"") + rest[i] + QStringLiteral("\" - не число");
+      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("Device", "\" - не число");
       return false;
     }
     given[opt] = v;
   }
   auto need = [&](const char* opt) {
     if (given.count(QLatin1String(opt))) return true;
-    error = QStringLiteral("не указан ") + QLatin1String(opt) + QStringLiteral("\n") + usage();
+    error = QCoreApplication::translate("Device", "не указан ") + QLatin1String(opt) + QStringLiteral("\n") + usage();
     return false;
   };
   if (!need("--p1") || !need("--t1")) return false;
@@ -159,11 +158,11 @@ bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error
   } else {
     const bool byT = given.count(QStringLiteral("--t2")), byQ = given.count(QStringLiteral("--heat"));
     if (byT == byQ) {
-      error = QStringLiteral("теплообменнику нужен либо --t2, либо --heat");
+      error = QCoreApplication::translate("Device", "теплообменнику нужен либо --t2, либо --heat");
       return false;
     }
     if (given.count(QStringLiteral("--p2")) && given[QStringLiteral("--p2")] != r.P1) {
-      error = QStringLiteral("теплообменник работает при постоянном давлении: --p2 должно равняться --p1");
+      error = QCoreApplication::translate("Device", "теплообменник работает при постоянном давлении: --p2 должно равняться --p1");
       return false;
     }
     r.data.P2 = r.P1;
@@ -189,23 +188,23 @@ int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
   proc::SolveStatus st = proc::SolveStatus::Solved;
   const bool ok = libraryGuarded([&] { st = proc::SolvePair(req.name, proc::kPressure, proc::kTemperature, req.P1, req.T1, in); });
   if (!ok || st != proc::SolveStatus::Solved) {
-    error = ok ? QString::fromStdString(proc::refusalMessage(st, req.name, "Состояние на входе"))
-               : QStringLiteral("состояние на входе не рассчитывается !");
+    error = ok ? QString::fromStdString(proc::refusalMessage(st, req.name, QCoreApplication::translate("Device", "Состояние на входе").toStdString()))
+               : QCoreApplication::translate("Device", "состояние на входе не рассчитывается !");
     return kDeviceRefused;
   }
   const proc::DeviceResult r = proc::computeDevice(req.name, in, req.data);
   if (r.status != proc::DeviceStatus::Solved) {
     const std::string why = proc::deviceMessage(r, req.name, req.data);
-    error = why.empty() ? QStringLiteral("устройство при этих условиях не рассчитывается !") : QString::fromStdString(why);
+    error = why.empty() ? QCoreApplication::translate("Device", "устройство при этих условиях не рассчитывается !") : QString::fromStdString(why);
     return kDeviceRefused;
   }
   json = deviceJson(r);
   return 0;
 }
 
-int deviceMain(int argc, char** argv) {
+int deviceMain(int argc, char** argv, Language lang) {
   QCoreApplication a(argc, argv);
-  adoptLocaleSeparator();
+  useLanguage(lang);
   StderrMessages out;
   setMessageService(&out);
   installLibraryHandlers();

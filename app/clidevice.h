@@ -17,6 +17,8 @@
 
 #include "process/device.h"
 
+#include "app/language.h"
+
 namespace app {
 
 struct DeviceRequest {
@@ -40,6 +42,6 @@ std::string deviceJson(const proc::DeviceResult& r);
 int runDevice(const DeviceRequest& req, std::string& json, QString& error);
 
 // The whole headless program.
-int deviceMain(int argc, char** argv);
+int deviceMain(int argc, char** argv, Language lang);
 
 }  // namespace app

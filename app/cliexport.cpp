@@ -1,5 +1,6 @@
 #include "app/cliexport.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSize>
 #include <cmath>
@@ -44,8 +45,7 @@ class StderrMessages : public MessageService {
 };
 
 QString usage() {
-  return QStringLiteral(
-      "запись диаграммы в файл:\n"
+  return QCoreApplication::translate("Export", "запись диаграммы в файл:\n"
       "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
       "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air\n"
@@ -79,7 +79,7 @@ bool isExportCall(int argc, char** argv) {
 bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error) {
   const qsizetype at = args.indexOf(QLatin1String(kOption));
   if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u"--")) {
-    error = QStringLiteral("не указаны вещество и файл\n") + usage();
+    error = QCoreApplication::translate("Export", "не указаны вещество и файл\n") + usage();
     return false;
   }
   ExportRequest r;
@@ -90,11 +90,11 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
     r.file = args[at + 2];
     const QStringList rest = args.mid(0, at) + args.mid(at + 3);
     if (!rest.isEmpty()) {
-      error = QStringLiteral("с рабочим файлом \"") + rest[0] + QStringLiteral("\" не задается: пределы и шкала берутся из файла");
+      error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[0] + QCoreApplication::translate("Export", "\" не задается: пределы и шкала берутся из файла");
       return false;
     }
     if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
-      error = QStringLiteral("формат файла \"") + r.file + QStringLiteral("\" неизвестен: допустимы .png, .svg, .pdf");
+      error = QCoreApplication::translate("Export", "формат файла \"") + r.file + QCoreApplication::translate("Export", "\" неизвестен: допустимы .png, .svg, .pdf");
       return false;
     }
     req = r;
@@ -102,8 +102,8 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
   }
   r.subst = substIndexOf(id);
   if (r.subst == 0) {
-    error = QStringLiteral("неизвестное вещество \"") + id +
-            QStringLiteral("\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+    error = QCoreApplication::translate("Export", "неизвестное вещество \"") + id +
+            QCoreApplication::translate("Export", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
     return false;
   }
   r.name = tfs::SubstName[r.subst];
@@ -115,23 +115,23 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
   for (qsizetype i = 0; i < rest.size(); ++i) {
     const QString& opt = rest[i];
     if (opt != u"--tmin" && opt != u"--tmax" && opt != u"--scale") {
-      error = QStringLiteral("непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      error = QCoreApplication::translate("Export", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
       return false;
     }
     if (i + 1 >= rest.size()) {
-      error = QStringLiteral("после ") + opt + QStringLiteral(" нет значения");
+      error = QCoreApplication::translate("Export", "после ") + opt + QCoreApplication::translate("Export", " нет значения");
       return false;
     }
     bool& given = opt == u"--tmin" ? tminGiven : opt == u"--tmax" ? tmaxGiven : scaleGiven;
     if (given) {
-      error = opt + QStringLiteral(" указан дважды");
+      error = opt + QCoreApplication::translate("Export", " указан дважды");
       return false;
     }
     given = true;
     const QString value = rest[++i];
     if (opt == u"--scale") {
       if (value != u"log" && value != u"lin") {
-        error = QStringLiteral("шкала \"") + value + QStringLiteral("\": допустимы log и lin");
+        error = QCoreApplication::translate("Export", "шкала \"") + value + QCoreApplication::translate("Export", "\": допустимы log и lin");
         return false;
       }
       r.log = value == u"log";
@@ -139,7 +139,7 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
     }
     tfs::Real v = 0;
     if (!readTemperature(value, v)) {
-      error = opt + QStringLiteral(" \"") + value + QStringLiteral("\" - не число");
+      error = opt + QStringLiteral(" \"") + value + QCoreApplication::translate("Export", "\" - не число");
       return false;
     }
     (opt == u"--tmin" ? tmin : tmax) = v;
@@ -153,25 +153,25 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
   r.Tmax = tmaxGiven ? tmax : chosen.Tmax;
   const LimitCheck upper = checkTmax(r.subst, 0, r.Tmax);
   if (upper.fault == LimitFault::TmaxTooHigh) {
-    error = QStringLiteral("T макс > 500 K !");
+    error = QCoreApplication::translate("Export", "T макс > 500 K !");
     return false;
   }
   if (upper.fault == LimitFault::TmaxBelowTriple) {
-    error = QStringLiteral("T макс < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    error = QCoreApplication::translate("Export", "T макс < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
     return false;
   }
   const LimitCheck lower = checkTmin(r.subst, tminGiven ? tmin : chosen.Tmin, r.Tmax);
   if (tminGiven && tmin < ttr) {
-    error = QStringLiteral("T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    error = QCoreApplication::translate("Export", "T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
     return false;
   }
   if (lower.refused()) {
-    error = QStringLiteral("T мин >= T макс !");
+    error = QCoreApplication::translate("Export", "T мин >= T макс !");
     return false;
   }
   r.Tmin = lower.value;
   if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
-    error = QStringLiteral("формат файла \"") + r.file + QStringLiteral("\" неизвестен: допустимы .png, .svg, .pdf");
+    error = QCoreApplication::translate("Export", "формат файла \"") + r.file + QCoreApplication::translate("Export", "\" неизвестен: допустимы .png, .svg, .pdf");
     return false;
   }
   req = r;
@@ -188,11 +188,11 @@ int runExport(const ExportRequest& req, QString& error) {
       return kExportBadArguments;
     }
     if (!session->main.chosen) {
-      error = QStringLiteral("в рабочем файле \"") + req.workFile + QStringLiteral("\" вещество не выбрано");
+      error = QCoreApplication::translate("Export", "в рабочем файле \"") + req.workFile + QCoreApplication::translate("Export", "\" вещество не выбрано");
       return kExportBadArguments;
     }
     if (!diagram::saveDiagram(diagram::composePicture(*session), QSize(kExportWidth, kExportHeight), req.file)) {
-      error = QStringLiteral("файл \"") + req.file + QStringLiteral("\" не записан");
+      error = QCoreApplication::translate("Export", "файл \"") + req.file + QCoreApplication::translate("Export", "\" не записан");
       return kExportFailed;
     }
     return 0;
@@ -203,23 +203,23 @@ int runExport(const ExportRequest& req, QString& error) {
   c.chosen = true;
   session->main = c;
   if (!libraryGuarded([&] { ComputeAll(session->lines, lineInputs(c), {}); })) {
-    error = QStringLiteral("диаграмма при этих условиях не рассчитывается !");
+    error = QCoreApplication::translate("Export", "диаграмма при этих условиях не рассчитывается !");
     return kExportFailed;
   }
   const diagram::Picture picture = diagram::composePicture(*session);
   if (!diagram::saveDiagram(picture, QSize(kExportWidth, kExportHeight), req.file)) {
-    error = QStringLiteral("файл \"") + req.file + QStringLiteral("\" не записан");
+    error = QCoreApplication::translate("Export", "файл \"") + req.file + QCoreApplication::translate("Export", "\" не записан");
     return kExportFailed;
   }
   return 0;
 }
 
-int exportMain(int argc, char** argv) {
+int exportMain(int argc, char** argv, Language lang) {
   // No display needed: the picture is drawn offscreen whatever platform the
   // environment names.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication a(argc, argv);
-  adoptLocaleSeparator();
+  useLanguage(lang);
   StderrMessages out;
   setMessageService(&out);
   installLibraryHandlers();

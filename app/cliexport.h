@@ -15,6 +15,8 @@
 
 #include "thermo/real.h"
 
+#include "app/language.h"
+
 namespace app {
 
 struct ExportRequest {
@@ -49,6 +51,6 @@ int runExport(const ExportRequest& req, QString& error);
 
 // The whole headless program: the offscreen platform, the application, the
 // export; messages on standard error.
-int exportMain(int argc, char** argv);
+int exportMain(int argc, char** argv, Language lang);
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/language.h"
 #include "app/version.h"
 #include "thermo/substances.h"
 
@@ -27,18 +28,33 @@ QString substanceList() {
 
 }  // namespace
 
-int answerInfoOptions(int argc, char** argv) {
+int answerInfoOptions(int argc, char** argv, Language lang) {
   QCoreApplication::setApplicationName(QStringLiteral(ENTROGRAF_APP_NAME));
   QCoreApplication::setApplicationVersion(QStringLiteral(ENTROGRAF_VERSION));
   QCoreApplication::setOrganizationName(QStringLiteral(ENTROGRAF_ORGANIZATION));
   QCoreApplication::setOrganizationDomain(QStringLiteral(ENTROGRAF_ORGANIZATION_DOMAIN));
   QGuiApplication::setDesktopFileName(QStringLiteral(ENTROGRAF_APP_ID));
 
+  // Only the two answers here; "-h.png" is a file name for the export.
+  bool wantHelp = false, wantVersion = false;
+  for (int i = 1; i < argc; ++i) {
+    const QString a = QString::fromLocal8Bit(argv[i]);
+    wantHelp |= a == u"-h" || a == u"--help" || a == u"-help" || a == u"-?" || a == u"--?";
+    wantVersion |= a == u"-v" || a == u"--version" || a == u"-version";
+  }
+  if (!wantHelp && !wantVersion) return -1;
+  QCoreApplication a(argc, argv);  // the help text names the program's path
+  useLanguage(lang);
+  if (!wantHelp) {
+    printOut(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
+    return 0;
+  }
+
   QCommandLineParser parser;
   // "-h.png" is a file name for the export, not -h with more letters.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(
-      QStringLiteral("Диаграммы T-s рабочих веществ, идеальные и реальные процессы.\n"
+      QCoreApplication::translate("CommandLine", "Диаграммы T-s рабочих веществ, идеальные и реальные процессы.\n"
                      "Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.\n"
                      "Запись диаграммы в файл без окна:\n"
                      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
@@ -47,58 +63,49 @@ int answerInfoOptions(int argc, char** argv) {
                      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
                      "            [--tr T] [--t0 T]"));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                QStringLiteral("эта справка"));
+                                QCoreApplication::translate("CommandLine", "эта справка"));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   QStringLiteral("версия программы"));
+                                   QCoreApplication::translate("CommandLine", "версия программы"));
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption({QStringLiteral("export-diagram"),
-                    QStringLiteral("записать диаграмму вещества или рабочего файла (.entrograf) с его процессами "
+                    QCoreApplication::translate("CommandLine", "записать диаграмму вещества или рабочего файла (.entrograf) с его процессами "
                                    "в ФАЙЛ (.png, .svg или .pdf); вещества: ") +
                         substanceList(),
-                    QStringLiteral("ВЕЩЕСТВО ФАЙЛ")});
+                    QCoreApplication::translate("CommandLine", "ВЕЩЕСТВО ФАЙЛ")});
   parser.addOption({QStringLiteral("tmin"),
-                    QStringLiteral("нижний предел температуры, K (по умолчанию чуть выше тройной точки)"),
+                    QCoreApplication::translate("CommandLine", "нижний предел температуры, K (по умолчанию чуть выше тройной точки)"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("tmax"), QStringLiteral("верхний предел температуры, K (по умолчанию 350)"),
+  parser.addOption({QStringLiteral("tmax"), QCoreApplication::translate("CommandLine", "верхний предел температуры, K (по умолчанию 350)"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("scale"), QStringLiteral("шкала температуры (по умолчанию log)"),
+  parser.addOption({QStringLiteral("scale"), QCoreApplication::translate("CommandLine", "шкала температуры (по умолчанию log)"),
                     QStringLiteral("log|lin")});
   parser.addOption({QStringLiteral("device"),
-                    QStringLiteral("рассчитать устройство: compressor, compressor-isothermal, expander, throttle, "
+                    QCoreApplication::translate("CommandLine", "рассчитать устройство: compressor, compressor-isothermal, expander, throttle, "
                                    "exchanger; вещества: ") +
                         substanceList(),
-                    QStringLiteral("ВИД ВЕЩЕСТВО")});
-  parser.addOption({QStringLiteral("p1"), QStringLiteral("давление на входе, МПа"), QStringLiteral("P")});
-  parser.addOption({QStringLiteral("t1"), QStringLiteral("температура на входе, K"), QStringLiteral("T")});
-  parser.addOption({QStringLiteral("p2"), QStringLiteral("давление на выходе, МПа (теплообменнику не нужно)"),
+                    QCoreApplication::translate("CommandLine", "ВИД ВЕЩЕСТВО")});
+  parser.addOption({QStringLiteral("p1"), QCoreApplication::translate("CommandLine", "давление на входе, МПа"), QStringLiteral("P")});
+  parser.addOption({QStringLiteral("t1"), QCoreApplication::translate("CommandLine", "температура на входе, K"), QStringLiteral("T")});
+  parser.addOption({QStringLiteral("p2"), QCoreApplication::translate("CommandLine", "давление на выходе, МПа (теплообменнику не нужно)"),
                     QStringLiteral("P")});
   parser.addOption({QStringLiteral("eta"),
-                    QStringLiteral("изоэнтропный (изотермический) КПД компрессора или детандера, 0 < E <= 1 "
+                    QCoreApplication::translate("CommandLine", "изоэнтропный (изотермический) КПД компрессора или детандера, 0 < E <= 1 "
                                    "(по умолчанию 1)"),
                     QStringLiteral("E")});
-  parser.addOption({QStringLiteral("t2"), QStringLiteral("температура на выходе теплообменника, K"),
+  parser.addOption({QStringLiteral("t2"), QCoreApplication::translate("CommandLine", "температура на выходе теплообменника, K"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("heat"), QStringLiteral("выделившееся в теплообменнике тепло, кДж/кг"),
+  parser.addOption({QStringLiteral("heat"), QCoreApplication::translate("CommandLine", "выделившееся в теплообменнике тепло, кДж/кг"),
                     QStringLiteral("Q")});
   parser.addOption({QStringLiteral("tr"),
-                    QStringLiteral("температура источника (приемника) тепла теплообменника, K (по умолчанию T0)"),
+                    QCoreApplication::translate("CommandLine", "температура источника (приемника) тепла теплообменника, K (по умолчанию T0)"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("t0"), QStringLiteral("температура окружающей среды, K (по умолчанию 300)"),
+  parser.addOption({QStringLiteral("t0"), QCoreApplication::translate("CommandLine", "температура окружающей среды, K (по умолчанию 300)"),
                     QStringLiteral("T")});
-
-  QStringList args;
-  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  // Unknown options are left to Qt and the export; only the two answers here.
-  parser.parse(args);
-  const bool wantHelp = parser.isSet(help), wantVersion = parser.isSet(version);
-  if (!wantHelp && !wantVersion) return -1;
-
-  QCoreApplication a(argc, argv);  // the help text names the program's path
-  if (wantHelp)
-    printOut(parser.helpText());
-  else
-    printOut(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
+  parser.addOption({QStringLiteral("lang"),
+                    QCoreApplication::translate("CommandLine", "язык программы (по умолчанию язык системы)"),
+                    QStringLiteral("ru|en")});
+  printOut(parser.helpText());
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "app/keeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -28,14 +29,14 @@ constexpr int kAutosaveMs = 30000;
 const char* const kRecentKey = "recentFiles";
 
 QString filter() {
-  return QStringLiteral("Рабочие файлы (*.") + QLatin1String(kWorkFileSuffix) + QStringLiteral(");;Все файлы (*)");
+  return QCoreApplication::translate("Keeper", "Рабочие файлы (*.%1);;Все файлы (*)").arg(QLatin1String(kWorkFileSuffix));
 }
 
 }  // namespace
 
-const char* const kUnsavedQuestion = "Работа не сохранена !\nСохранить ее в файле?";
+const char* const kUnsavedQuestion = QT_TRANSLATE_NOOP("Keeper", "Работа не сохранена !\nСохранить ее в файле?");
 const char* const kRestoreQuestion =
-    "Программа не была завершена нормально !\nВосстановить несохраненную работу?";
+    QT_TRANSLATE_NOOP("Keeper", "Программа не была завершена нормально !\nВосстановить несохраненную работу?");
 
 QString autosaveFolder() {
   return folderOverride().isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
@@ -88,7 +89,7 @@ void Keeper::offerRestore() {
   if (!leftBehind_) return;
   leftBehind_ = false;
   const QString path = autosavePath();
-  if (messages().ask(QString::fromUtf8(kRestoreQuestion), false) != Answer::Yes) {
+  if (messages().ask(QCoreApplication::translate("Keeper", kRestoreQuestion), false) != Answer::Yes) {
     removeAutosave();
     return;
   }
@@ -131,7 +132,7 @@ void Keeper::autosave() {
 
 bool Keeper::mayDiscard() {
   if (!session_.modified()) return true;
-  switch (messages().ask(QString::fromUtf8(kUnsavedQuestion), true)) {
+  switch (messages().ask(QCoreApplication::translate("Keeper", kUnsavedQuestion), true)) {
     case Answer::Yes: return save();
     case Answer::No: return true;
     case Answer::Cancel: return false;
@@ -159,7 +160,7 @@ void Keeper::newWork() {
 
 void Keeper::open() {
   if (!mayDiscard()) return;
-  const QString path = askFile({false, parent_, QStringLiteral("Открыть работу"), QFileInfo(file_).path(), filter()});
+  const QString path = askFile({false, parent_, QCoreApplication::translate("Keeper", "Открыть работу"), QFileInfo(file_).path(), filter()});
   if (!path.isEmpty()) openFile(path);
 }
 
@@ -183,9 +184,9 @@ void Keeper::openRecent(const QString& path) {
 bool Keeper::save() { return file_.isEmpty() ? saveAs() : saveTo(file_); }
 
 bool Keeper::saveAs() {
-  const QString name = session_.main.chosen ? QString::fromStdString(session_.main.name) : QStringLiteral("Работа");
+  const QString name = session_.main.chosen ? QString::fromStdString(session_.main.name) : QCoreApplication::translate("Keeper", "Работа");
   const QString offered = file_.isEmpty() ? name + u'.' + QLatin1String(kWorkFileSuffix) : file_;
-  QString path = askFile({true, parent_, QStringLiteral("Сохранить работу"), offered, filter()});
+  QString path = askFile({true, parent_, QCoreApplication::translate("Keeper", "Сохранить работу"), offered, filter()});
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += u'.' + QLatin1String(kWorkFileSuffix);
   return saveTo(path);

@@ -29,7 +29,7 @@ bool takeLanguage(int& argc, char** argv, Language& lang, QString& error) {
     } else if (std::strcmp(value, "en") == 0) {
       lang = Language::English;
     } else {
-      error = QStringLiteral("--lang: ru или en");
+      error = QCoreApplication::translate("Language", "--lang: ru или en");
       return false;
     }
     for (int k = i; k + 2 <= argc; ++k) argv[k] = argv[k + 2];
@@ -40,21 +40,30 @@ bool takeLanguage(int& argc, char** argv, Language& lang, QString& error) {
 }
 
 void useLanguage(Language lang) {
-  auto* app = QCoreApplication::instance();
+  // The translation installed before goes: the language can change.
+  static QTranslator* installed = nullptr;
+  if (installed) {
+    QCoreApplication::removeTranslator(installed);
+    delete installed;
+    installed = nullptr;
+  }
+  auto* t = new QTranslator(QCoreApplication::instance());
+  bool loaded = false;
   if (lang == Language::Russian) {
-    // Qt's own dialogs and menus in Russian.
-    auto* qt = new QTranslator(app);
-    if (qt->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-      QCoreApplication::installTranslator(qt);
+    // The program is written in Russian; Qt's own dialogs and menus follow.
+    loaded = t->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     setDecimalSeparator(',');
   } else {
-    auto* own = new QTranslator(app);
-    if (own->load(QStringLiteral(":/i18n/entrograf_en.qm"))) QCoreApplication::installTranslator(own);
+    loaded = t->load(QStringLiteral(":/i18n/entrograf_en.qm"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     setDecimalSeparator('.');
   }
+  if (loaded && QCoreApplication::installTranslator(t))
+    installed = t;
+  else
+    delete t;
   setTranslator(translated);
 }
 

@@ -33,7 +33,8 @@ using app::Real;
 
 constexpr int kClientW = 790, kClientH = 523;
 
-QString rus(int subst) { return QString::fromUtf8(tfs::SubstNameRus[subst]); }
+// The substance as the list names it, in the user's language.
+QString rus(int subst) { return QString::fromStdString(app::listName(subst)); }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
                   const QFont* font = nullptr) {
@@ -78,13 +79,13 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   MainMenu1 = new QMenuBar(this);
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-  FilesMenu = MainMenu1->addMenu(QStringLiteral(" Файл   "));
+  FilesMenu = MainMenu1->addMenu(QCoreApplication::translate("TForm1", " Файл   "));
   Files = FilesMenu->menuAction();
-  Points = MainMenu1->addAction(QStringLiteral("  Точки   "));
-  IdProc = MainMenu1->addAction(QStringLiteral("  Идеальн. процессы "));
-  RealProc = MainMenu1->addAction(QStringLiteral("  Реальн. процессы"));
-  Diagr = MainMenu1->addAction(QStringLiteral("  ТS диаграмма"));
-  AllEnd = MainMenu1->addAction(QStringLiteral("  Выход"));
+  Points = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Точки   "));
+  IdProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Идеальн. процессы "));
+  RealProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Реальн. процессы"));
+  Diagr = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  ТS диаграмма"));
+  AllEnd = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Выход"));
   Files->setObjectName(QStringLiteral("Files"));
   Points->setObjectName(QStringLiteral("Points"));
   IdProc->setObjectName(QStringLiteral("IdProc"));
@@ -103,7 +104,7 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   QFont big = base;
   big.setPixelSize(18);
   big.setBold(true);
-  Label1 = makeLabel(c, "Label1", QStringLiteral("Учебная программа"), 112, 24, 179, 24, &big);
+  Label1 = makeLabel(c, "Label1", QCoreApplication::translate("TForm1", "Учебная программа"), 112, 24, 179, 24, &big);
   Label1->setStyleSheet(QStringLiteral("color: blue"));
   QFont title = base;
   title.setPixelSize(20);
@@ -113,7 +114,7 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   QFont bold = base;
   bold.setBold(true);
-  Label4 = makeLabel(c, "Label4", QStringLiteral("Выбор вешества"), 56, 96, 123, 16, &bold);
+  Label4 = makeLabel(c, "Label4", QCoreApplication::translate("TForm1", "Выбор вешества"), 56, 96, 123, 16, &bold);
   Label3 = makeLabel(c, "Label3", QString(), 280, 96, 48, 16, &bold);
 
   BboList = new QListWidget(c);
@@ -134,30 +135,30 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Label9->setWordWrap(true);
   Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  UnitsGr = makeRadioGroup(c, "UnitsGr", QStringLiteral("  Размерности выводимых величин "),
-                           {QStringLiteral("Удельные [ кг/м3,   кДж/кг,    кДж/(кг.К) ]"),
-                            QStringLiteral("Мольные  [ моль/л, Дж/моль, Дж/(моль.К) ]")},
+  UnitsGr = makeRadioGroup(c, "UnitsGr", QCoreApplication::translate("TForm1", "  Размерности выводимых величин "),
+                           {QCoreApplication::translate("TForm1", "Удельные [ кг/м3,   кДж/кг,    кДж/(кг.К) ]"),
+                            QCoreApplication::translate("TForm1", "Мольные  [ моль/л, Дж/моль, Дж/(моль.К) ]")},
                            488, 120, 297, 121, UnitsGrItems);
-  Label10 = makeLabel(c, "Label10", QStringLiteral("Параметры TS диаграммы"), 240, 288, 195, 16, &bold);
-  Label11 = makeLabel(c, "Label11", QStringLiteral("Пределы температуры"), 136, 320, 136, 13, &bold);
-  TScale = makeRadioGroup(c, "TScale", QStringLiteral("   Шкала температур диаграммы "),
-                          {QStringLiteral("Логарифмическая шкала"), QStringLiteral("Линейная шкала")}, 488, 320,
+  Label10 = makeLabel(c, "Label10", QCoreApplication::translate("TForm1", "Параметры TS диаграммы"), 240, 288, 195, 16, &bold);
+  Label11 = makeLabel(c, "Label11", QCoreApplication::translate("TForm1", "Пределы температуры"), 136, 320, 136, 13, &bold);
+  TScale = makeRadioGroup(c, "TScale", QCoreApplication::translate("TForm1", "   Шкала температур диаграммы "),
+                          {QCoreApplication::translate("TForm1", "Логарифмическая шкала"), QCoreApplication::translate("TForm1", "Линейная шкала")}, 488, 320,
                           297, 89, TScaleItems);
 
-  Label5 = makeLabel(c, "Label5", QStringLiteral("Максимальная т-ра, К"), 88, 352, 113, 13);
+  Label5 = makeLabel(c, "Label5", QCoreApplication::translate("TForm1", "Максимальная т-ра, К"), 88, 352, 113, 13);
   ETma = new QLineEdit(QStringLiteral("300"), c);
   ETma->setObjectName(QStringLiteral("ETma"));
   ETma->setGeometry(232, 344, 57, 21);
-  Label6 = makeLabel(c, "Label6", QStringLiteral("Минимальная т-ра, К "), 88, 392, 110, 13);
+  Label6 = makeLabel(c, "Label6", QCoreApplication::translate("TForm1", "Минимальная т-ра, К "), 88, 392, 110, 13);
   ETmi = new QLineEdit(c);
   ETmi->setObjectName(QStringLiteral("ETmi"));
   ETmi->setGeometry(232, 384, 57, 21);
 
-  Button1 = new QPushButton(QStringLiteral("Пересчет"), c);
+  Button1 = new QPushButton(QCoreApplication::translate("TForm1", "Пересчет"), c);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(344, 360, 75, 25);
-  Label8 = makeLabel(c, "Label8", QStringLiteral("Выполнение вспомогательных операций"), 304, 448, 208, 13);
-  Button2 = new QPushButton(QStringLiteral("Выход"), c);
+  Label8 = makeLabel(c, "Label8", QCoreApplication::translate("TForm1", "Выполнение вспомогательных операций"), 304, 448, 208, 13);
+  Button2 = new QPushButton(QCoreApplication::translate("TForm1", "Выход"), c);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setGeometry(40, 472, 89, 25);
   ProcBar = new QProgressBar(c);
@@ -203,20 +204,20 @@ void TForm1::buildFilesMenu() {
     connect(a, &QAction::triggered, this, wanted);
     return a;
   };
-  NewWork = item("NewWork", QStringLiteral("Новый"), QKeySequence::New, &TForm1::newWanted);
-  OpenWork = item("OpenWork", QStringLiteral("Открыть..."), QKeySequence::Open, &TForm1::openWanted);
+  NewWork = item("NewWork", QCoreApplication::translate("TForm1", "Новый"), QKeySequence::New, &TForm1::newWanted);
+  OpenWork = item("OpenWork", QCoreApplication::translate("TForm1", "Открыть..."), QKeySequence::Open, &TForm1::openWanted);
   // Ctrl+S here: the diagram window's own Ctrl+S acts only in that window.
-  SaveWork = item("SaveWork", QStringLiteral("Сохранить"), QKeySequence::Save, &TForm1::saveWanted);
-  SaveWorkAs = item("SaveWorkAs", QStringLiteral("Сохранить как..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+  SaveWork = item("SaveWork", QCoreApplication::translate("TForm1", "Сохранить"), QKeySequence::Save, &TForm1::saveWanted);
+  SaveWorkAs = item("SaveWorkAs", QCoreApplication::translate("TForm1", "Сохранить как..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
                     &TForm1::saveAsWanted);
   FilesMenu->addSeparator();
-  RecentMenu = FilesMenu->addMenu(QStringLiteral("Недавние файлы"));
+  RecentMenu = FilesMenu->addMenu(QCoreApplication::translate("TForm1", "Недавние файлы"));
   RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
   RecentMenu->setEnabled(false);
   FilesMenu->addSeparator();
-  SaveDiagram = item("SaveDiagramFile", QStringLiteral("Сохранить диаграмму..."), {}, &TForm1::diagramSaveWanted);
-  SavePoints = item("SavePointsCsv", QStringLiteral("Сохранить точки в CSV..."), {}, &TForm1::pointsSaveWanted);
-  SaveResults = item("SaveResultsCsv", QStringLiteral("Сохранить процессы в CSV..."), {}, &TForm1::resultsSaveWanted);
+  SaveDiagram = item("SaveDiagramFile", QCoreApplication::translate("TForm1", "Сохранить диаграмму..."), {}, &TForm1::diagramSaveWanted);
+  SavePoints = item("SavePointsCsv", QCoreApplication::translate("TForm1", "Сохранить точки в CSV..."), {}, &TForm1::pointsSaveWanted);
+  SaveResults = item("SaveResultsCsv", QCoreApplication::translate("TForm1", "Сохранить процессы в CSV..."), {}, &TForm1::resultsSaveWanted);
   // No diagram to save before a substance is chosen.
   connect(FilesMenu, &QMenu::aboutToShow, this, [this] { SaveDiagram->setEnabled(session_.main.chosen); });
 }
@@ -319,7 +320,7 @@ bool TForm1::recompute(const app::AppState& candidate) {
   for (const QString& q : notes) app::messages().show(q);
   if (!ok) {
     ProcBar->setValue(0);
-    app::messages().show(QStringLiteral("Диаграмма при этих условиях не рассчитывается !\n"
+    app::messages().show(QCoreApplication::translate("TForm1", "Диаграмма при этих условиях не рассчитывается !\n"
                                         "Остаются прежние значения !"));
     return false;
   }
@@ -356,7 +357,7 @@ void TForm1::BboListClick() {
   buildInfo();
   session_.procLines.resetCounters();
   session_.procLines.clearLines();
-  emit substanceChosen(QStringLiteral(" Рабочее вещество - ") + name + QStringLiteral(" "));
+  emit substanceChosen(QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ").arg(name));
   emit diagramComputed();
   emit diagramWanted();
 }

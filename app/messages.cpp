@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,9 +20,9 @@ class ModalBox : public MessageService {
   Answer ask(const QString& text, bool cancel) override {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Entrograf"), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    QPushButton* stop = cancel ? box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole) : nullptr;
+    QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "Нет"), QMessageBox::NoRole);
+    QPushButton* stop = cancel ? box.addButton(QCoreApplication::translate("Messages", "Отмена"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.setEscapeButton(stop ? stop : no);
     box.exec();

@@ -61,14 +61,14 @@ std::vector<std::string> factSheet(int n) {
     return withArgs(translate("FactSheet", text), {value});
   };
   return {withArgs(translate("FactSheet", " Вещество = %1  ( %2 )"), {listName(n), tfs::SubstName[n]}),
-          line(" Его молекулярная масса  = %1", format("%7.3f", tfs::MolMass[n])),
-          line(" Критическая температура      = %1 K", format("%7.3f", tfs::Tcr[n])),
-          line(" Критическое давление       = %1 МПа", format("%7.3f", tfs::Pcr[n])),
+          line(QT_TRANSLATE_NOOP("FactSheet", " Его молекулярная масса  = %1"), format("%7.3f", tfs::MolMass[n])),
+          line(QT_TRANSLATE_NOOP("FactSheet", " Критическая температура      = %1 K"), format("%7.3f", tfs::Tcr[n])),
+          line(QT_TRANSLATE_NOOP("FactSheet", " Критическое давление       = %1 МПа"), format("%7.3f", tfs::Pcr[n])),
           // Below its triple-point pressure a substance sublimates (CO2 at 0.1 MPa).
-          line(triplePointAbove(n, 0.1L) ? " Температура сублимации при 0,1 МПа = %1 K"
-                                         : " Температура кипения при 0,1 МПа = %1 K",
+          line(triplePointAbove(n, 0.1L) ? QT_TRANSLATE_NOOP("FactSheet", " Температура сублимации при 0,1 МПа = %1 K")
+                                         : QT_TRANSLATE_NOOP("FactSheet", " Температура кипения при 0,1 МПа = %1 K"),
                format("%7.3f", tfs::Tboil[n])),
-          line(" Температура тройной точки       = %1 K", format("%7.3f", tfs::Ttr[n]))};
+          line(QT_TRANSLATE_NOOP("FactSheet", " Температура тройной точки       = %1 K"), format("%7.3f", tfs::Ttr[n]))};
 }
 
 Real lowestTmin(int subst) { return tfs::Ttr[subst] + Real(0.0001); }

@@ -1,5 +1,6 @@
 #include "app/tableactions.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -71,24 +72,24 @@ void copyText(const QString& text) {
 }
 
 void addTableActions(QTableWidget* grid, const QString& title) {
-  auto* copy = new QAction(QStringLiteral("Копировать"), grid);
+  auto* copy = new QAction(QCoreApplication::translate("Tables", "Копировать"), grid);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   QObject::connect(copy, &QAction::triggered, grid, [grid] {
     const TextTable cells = selectedCells(grid);
     if (!cells.empty()) copyText(QString::fromStdString(tableText(cells, '\t')));
   });
-  auto* copyAll = new QAction(QStringLiteral("Копировать всё"), grid);
+  auto* copyAll = new QAction(QCoreApplication::translate("Tables", "Копировать всё"), grid);
   QObject::connect(copyAll, &QAction::triggered, grid,
                    [grid] { copyText(QString::fromStdString(tableText(gridCells(grid), '\t'))); });
-  auto* save = new QAction(QStringLiteral("Сохранить в CSV..."), grid);
+  auto* save = new QAction(QCoreApplication::translate("Tables", "Сохранить в CSV..."), grid);
   QObject::connect(save, &QAction::triggered, grid, [grid, title] {
-    QString path = askFile({true, grid->window(), QStringLiteral("Сохранить в CSV"), title + QStringLiteral(".csv"),
-                            QStringLiteral("Таблицы CSV (*.csv);;Все файлы (*)")});
+    QString path = askFile({true, grid->window(), QCoreApplication::translate("Tables", "Сохранить в CSV"), title + QStringLiteral(".csv"),
+                            QCoreApplication::translate("Tables", "Таблицы CSV (*.csv);;Все файлы (*)")});
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     if (!saveCsv(gridCells(grid), path))
-      messages().show(QStringLiteral("Файл не записан !\n") + QDir::toNativeSeparators(path));
+      messages().show(QCoreApplication::translate("Tables", "Файл не записан !\n") + QDir::toNativeSeparators(path));
   });
   copy->setObjectName(QStringLiteral("CopyCells"));
   copyAll->setObjectName(QStringLiteral("CopyTable"));

@@ -1,5 +1,6 @@
 #include "app/workfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -129,32 +130,32 @@ class Field {
   bool isNull() const { return v_.isNull(); }
 
   QJsonObject object() const {
-    if (!v_.isObject()) refuse(WorkFault::Damaged, QStringLiteral("поле %1 не объект").arg(path_));
+    if (!v_.isObject()) refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "поле %1 не объект").arg(path_));
     return v_.toObject();
   }
   // An object with exactly these members.
   void members(std::initializer_list<const char*> known) const {
     for (const QString& key : object().keys())
       if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == QLatin1String(k); }))
-        refuse(WorkFault::Damaged, path_.isEmpty() ? QStringLiteral("неизвестный раздел %1").arg(key)
-                                                   : QStringLiteral("неизвестное поле %1").arg(sub(key)));
+        refuse(WorkFault::Damaged, path_.isEmpty() ? QCoreApplication::translate("WorkFile", "неизвестный раздел %1").arg(key)
+                                                   : QCoreApplication::translate("WorkFile", "неизвестное поле %1").arg(sub(key)));
   }
   Field at(const char* key) const {
     const QJsonObject o = object();
     const QString k = QLatin1String(key);
     if (!o.contains(k))
-      refuse(WorkFault::Damaged, path_.isEmpty() ? QStringLiteral("нет раздела %1").arg(k)
-                                                 : QStringLiteral("нет поля %1").arg(sub(k)));
+      refuse(WorkFault::Damaged, path_.isEmpty() ? QCoreApplication::translate("WorkFile", "нет раздела %1").arg(k)
+                                                 : QCoreApplication::translate("WorkFile", "нет поля %1").arg(sub(k)));
     return {o.value(k), sub(k)};
   }
 
   // An array of n items (any number up to kMaxRows when n < 0).
   int items(int n = -1) const {
-    if (!v_.isArray()) refuse(WorkFault::Damaged, QStringLiteral("поле %1 не список").arg(path_));
+    if (!v_.isArray()) refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "поле %1 не список").arg(path_));
     const int size = int(v_.toArray().size());
     if (n >= 0 && size != n)
-      refuse(WorkFault::Damaged, QStringLiteral("в списке %1 %2 значений вместо %3").arg(path_).arg(size).arg(n));
-    if (size > kMaxRows) refuse(WorkFault::OutOfRange, QStringLiteral("в списке %1 больше %2 строк").arg(path_).arg(kMaxRows));
+      refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "в списке %1 %2 значений вместо %3").arg(path_).arg(size).arg(n));
+    if (size > kMaxRows) refuse(WorkFault::OutOfRange, QCoreApplication::translate("WorkFile", "в списке %1 больше %2 строк").arg(path_).arg(kMaxRows));
     return size;
   }
   Field item(int i) const { return {v_.toArray().at(i), QStringLiteral("%1[%2]").arg(path_).arg(i)}; }
@@ -208,7 +209,7 @@ class Field {
     bad();
   }
 
-  [[noreturn]] void bad() const { refuse(WorkFault::Damaged, QStringLiteral("неверное значение %1").arg(path_)); }
+  [[noreturn]] void bad() const { refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "неверное значение %1").arg(path_)); }
   [[noreturn]] void outside(Real v) const {
     refuse(WorkFault::OutOfRange, QStringLiteral("%1 = %2").arg(path_, number(v)));
   }
@@ -528,7 +529,7 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
   if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
     // A file of this format cut short, or something else altogether.
     error = looksLikeWorkFile(bytes) && bytes.trimmed().startsWith('{')
-                ? WorkError{WorkFault::Damaged, QStringLiteral("файл оборван или испорчен (%1)").arg(parse.errorString())}
+                ? WorkError{WorkFault::Damaged, QCoreApplication::translate("WorkFile", "файл оборван или испорчен (%1)").arg(parse.errorString())}
                 : WorkError{WorkFault::NotWorkFile, {}};
     return false;
   }
@@ -556,7 +557,7 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     if (s.main.chosen) {
       // The lines from substance and limits, as the main window computes them.
       if (!libraryGuarded([&] { ComputeAll(s.lines, lineInputs(s.main), {}); }))
-        refuse(WorkFault::OutOfRange, QStringLiteral("диаграмма не рассчитывается"));
+        refuse(WorkFault::OutOfRange, QCoreApplication::translate("WorkFile", "диаграмма не рассчитывается"));
       s.linesRevision = 1;
     }
   } catch (const Refusal& r) {
@@ -593,17 +594,17 @@ QString workFileMessage(const WorkError& e, const QString& path) {
   const QString file = QDir::toNativeSeparators(path);
   switch (e.fault) {
     case WorkFault::None: return {};
-    case WorkFault::Unreadable: return QStringLiteral("Файл не прочитан !\n") + file;
-    case WorkFault::NotWorkFile: return QStringLiteral("Это не рабочий файл программы !\n") + file;
-    case WorkFault::Damaged: return QStringLiteral("Рабочий файл поврежден !\n") + e.detail + u'\n' + file;
+    case WorkFault::Unreadable: return QCoreApplication::translate("WorkFile", "Файл не прочитан !\n") + file;
+    case WorkFault::NotWorkFile: return QCoreApplication::translate("WorkFile", "Это не рабочий файл программы !\n") + file;
+    case WorkFault::Damaged: return QCoreApplication::translate("WorkFile", "Рабочий файл поврежден !\n") + e.detail + u'\n' + file;
     case WorkFault::Newer:
-      return QStringLiteral("Рабочий файл записан более новой версией программы !\n") + file;
+      return QCoreApplication::translate("WorkFile", "Рабочий файл записан более новой версией программы !\n") + file;
     case WorkFault::UnknownSubstance:
-      return QStringLiteral("Рабочее вещество \"") + e.detail + QStringLiteral("\" в программе не рассчитывается !\n") +
+      return QCoreApplication::translate("WorkFile", "Рабочее вещество \"") + e.detail + QCoreApplication::translate("WorkFile", "\" в программе не рассчитывается !\n") +
              file;
     case WorkFault::OutOfRange:
-      return QStringLiteral("Значение вне пределов расчета !\n") + e.detail + u'\n' + file;
-    case WorkFault::NotWritten: return QStringLiteral("Файл не записан !\n") + file;
+      return QCoreApplication::translate("WorkFile", "Значение вне пределов расчета !\n") + e.detail + u'\n' + file;
+    case WorkFault::NotWritten: return QCoreApplication::translate("WorkFile", "Файл не записан !\n") + file;
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "diagram/tspoints.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,11 +20,11 @@ const QColor kFixed(0xF0, 0xF0, 0xF0);
 }  // namespace
 
 TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setWindowTitle(QStringLiteral("Точки с TS диаграммы"));
+  setWindowTitle(QCoreApplication::translate("TTS_points", "Точки с TS диаграммы"));
   setWindowFlags(windowFlags() | Qt::Window);
   resize(802, 382);
 
-  Label1 = new QLabel(QStringLiteral("Параметры точек, снятых с TS диаграммы"), this);
+  Label1 = new QLabel(QCoreApplication::translate("TTS_points", "Параметры точек, снятых с TS диаграммы"), this);
   QFont bold = Label1->font();
   bold.setBold(true);
   Label1->setFont(bold);
@@ -36,10 +37,10 @@ TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(p
   TS_tab->verticalHeader()->setDefaultSectionSize(20);
   TS_tab->setGeometry(8, 34, 786, 300);
 
-  BitBtn1 = new QPushButton(QStringLiteral("Назад"), this);
+  BitBtn1 = new QPushButton(QCoreApplication::translate("TTS_points", "Назад"), this);
   BitBtn1->setGeometry(360, 342, 75, 25);
   connect(BitBtn1, &QPushButton::clicked, this, &TTS_points::BitBtn1Click);
-  app::addTableActions(TS_tab, QStringLiteral("Точки"));
+  app::addTableActions(TS_tab, QCoreApplication::translate("TTS_points", "Точки"));
 
   FormCreate();
 }

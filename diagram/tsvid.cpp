@@ -1,5 +1,6 @@
 #include "diagram/tsvid.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QFileInfo>
 #include <QDir>
@@ -73,7 +74,7 @@ void setFitted(QLineEdit* e, const QString& text) {
 }  // namespace
 
 TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setWindowTitle(QStringLiteral(" TS диаграмма"));
+  setWindowTitle(QCoreApplication::translate("TTSvid", " TS диаграмма"));
   setWindowFlags(windowFlags() | Qt::Window);
 
   Chart1View = new ChartCanvas(picture_, this);
@@ -88,17 +89,17 @@ TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Eh = box(Chart1View, 80, 88, 97);
   ECp = box(Chart1View, 80, 112, 97);
   for (QLineEdit* e : {Ep, Ed, Eh, ECp}) e->setStyleSheet(QStringLiteral("QLineEdit { background: yellow; }"));
-  Nazad = new QPushButton(QStringLiteral("Назад"), Chart1View);
+  Nazad = new QPushButton(QCoreApplication::translate("TTSvid", "Назад"), Chart1View);
   Nazad->setGeometry(80, 152, 75, 25);
   connect(Nazad, &QPushButton::clicked, this, &TTSvid::NazadClick);
 
   // The chart's menu: the picture into a file or on paper.
-  auto* save = new QAction(QStringLiteral("Сохранить диаграмму..."), this);
+  auto* save = new QAction(QCoreApplication::translate("TTSvid", "Сохранить диаграмму..."), this);
   save->setObjectName(QStringLiteral("SaveDiagram"));
   save->setShortcut(QKeySequence::Save);
   save->setShortcutContext(Qt::WindowShortcut);
   connect(save, &QAction::triggered, this, &TTSvid::saveDiagramAs);
-  auto* print = new QAction(QStringLiteral("Печать..."), this);
+  auto* print = new QAction(QCoreApplication::translate("TTSvid", "Печать..."), this);
   print->setObjectName(QStringLiteral("PrintDiagram"));
   print->setShortcut(QKeySequence::Print);
   print->setShortcutContext(Qt::WindowShortcut);
@@ -128,10 +129,10 @@ void TTSvid::saveDiagramAs() {
   // of the session as it is now.
   if (!isVisible()) compose();
   if (!picture_.valid) return;
-  const QString png = QStringLiteral("Рисунок PNG (*.png)"), svg = QStringLiteral("Рисунок SVG (*.svg)"),
-                pdf = QStringLiteral("Документ PDF (*.pdf)");
+  const QString png = QCoreApplication::translate("TTSvid", "Рисунок PNG (*.png)"), svg = QCoreApplication::translate("TTSvid", "Рисунок SVG (*.svg)"),
+                pdf = QCoreApplication::translate("TTSvid", "Документ PDF (*.pdf)");
   QString filter = png;
-  QString path = app::askFile({true, this, QStringLiteral("Сохранить диаграмму"),
+  QString path = app::askFile({true, this, QCoreApplication::translate("TTSvid", "Сохранить диаграмму"),
                                QStringLiteral("TS_") + QString::fromStdString(session_.main.name) +
                                    QStringLiteral(".png"),
                                png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf, &filter});
@@ -140,14 +141,14 @@ void TTSvid::saveDiagramAs() {
   if (diagram::formatOf(path) == ImageFormat::Unknown && QFileInfo(path).suffix().isEmpty())
     path += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
   if (diagram::formatOf(path) == ImageFormat::Unknown) {
-    app::messages().show(QStringLiteral("Диаграмма записывается в файлы PNG, SVG и PDF !\n") +
+    app::messages().show(QCoreApplication::translate("TTSvid", "Диаграмма записывается в файлы PNG, SVG и PDF !\n") +
                          QDir::toNativeSeparators(path));
     return;
   }
   // A window never shown has no chart size yet: the headless export's then.
   const QSize chart = isVisible() ? Chart1View->size() : QSize(app::kExportWidth, app::kExportHeight);
   if (!diagram::saveDiagram(picture_, chart, path))
-    app::messages().show(QStringLiteral("Файл не записан !\n") + QDir::toNativeSeparators(path));
+    app::messages().show(QCoreApplication::translate("TTSvid", "Файл не записан !\n") + QDir::toNativeSeparators(path));
 }
 
 void TTSvid::sessionReplaced() {
@@ -193,7 +194,7 @@ void TTSvid::resetReadout() {
 void TTSvid::compose() {
   picture_ = diagram::composePicture(session_);
   layout_ = diagram::chartLayout(picture_, Chart1View->size());
-  setWindowTitle(picture_.valid ? QString::fromStdString(picture_.caption) : QStringLiteral(" TS диаграмма"));
+  setWindowTitle(picture_.valid ? QString::fromStdString(picture_.caption) : QCoreApplication::translate("TTSvid", " TS диаграмма"));
   static_cast<ChartCanvas*>(Chart1View)->invalidate();
   if (composedRevision_ != session_.linesRevision) {
     composedRevision_ = session_.linesRevision;

@@ -129,10 +129,7 @@ std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
   return r;
 }
 
-std::string DeviceCalculator::unitOf(int kind) const {
-  Dim dim;
-  return dimOf(kind, dim) ? app::unitText(Units, dim) : kUnitLabels[kind];
-}
+std::string DeviceCalculator::unitOf(int kind) const { return unitLabel(kind, Units); }
 
 Real DeviceCalculator::internal(int kind, Real typed) const {
   Dim dim;
@@ -329,17 +326,7 @@ bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& 
       const Real perKg = internal(kinds[k], typed);
       if (!ranges_[kinds[k]].holds(perKg)) {
         // The range in the units shown.
-        Range r = ranges_[kinds[k]];
-        std::string text = rangeMessage(kinds[k], r);
-        Dim dim;
-        if (dimOf(kinds[k], dim) && Units != app::Units::Specific) {
-          r.lo = app::toShown(Units, dim, r.lo, subst_);
-          r.hi = app::toShown(Units, dim, r.hi, subst_);
-          text = rangeMessage(kinds[k], r);
-          const std::string perKgUnit = std::string(" ") + kUnitLabels[kinds[k]] + " !";
-          text = text.substr(0, text.size() - perKgUnit.size()) + " " + unitOf(kinds[k]) + " !";
-        }
-        say(notify, text);
+        say(notify, rangeMessage(kinds[k], ranges_[kinds[k]], Units, subst_));
         clearFrom(kInletRow);
         return false;
       }

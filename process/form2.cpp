@@ -1,5 +1,6 @@
 #include "process/form2.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QButtonGroup>
@@ -18,6 +19,7 @@
 
 #include "app/commode.h"
 #include "app/messages.h"
+#include "app/substance.h"
 #include "thermo/substances.h"
 
 using proc::Real;
@@ -57,11 +59,11 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bo
 QComboBox* paramList(QWidget* parent, int left, int top) {
   auto* c = new QComboBox(parent);
   c->setGeometry(left, top, 145, 21);
-  for (const char* item : proc::kParamItems) c->addItem(QString::fromUtf8(item));
+  for (int k = 0; k < proc::kParamCount; ++k) c->addItem(QString::fromStdString(proc::paramItem(k)));
   return c;
 }
 
-QString unit(int kind, app::Units u) { return QString::fromUtf8(proc::unitLabel(kind, u)); }
+QString unit(int kind, app::Units u) { return QString::fromStdString(proc::unitLabel(kind, u)); }
 
 // Counts a change of the process window's state as a change of the
 // student's work.
@@ -99,7 +101,7 @@ bool inside(const QWidget* w, const QWidget* panel) {
 }  // namespace
 
 TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setWindowTitle(QStringLiteral("Расчет идеальных термодинамических процессов"));
+  setWindowTitle(QCoreApplication::translate("TForm2", "Расчет идеальных термодинамических процессов"));
   setFixedSize(800, 572);
   // A small font, so that the numbers fit the narrow fields.
   QFont base = font();
@@ -112,12 +114,12 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Label1->setFont(bold);
   Label1->setGeometry(280, 16, 55, 20);
 
-  ProBox = new QGroupBox(QStringLiteral("Выбор процесса"), this);
+  ProBox = new QGroupBox(QCoreApplication::translate("TForm2", "Выбор процесса"), this);
   ProBox->setGeometry(8, 40, 225, 185);
   paint(ProBox, lime());
   ProGroup = new QButtonGroup(this);
   for (int k = 0; k < 5; ++k) {
-    ProItem[k] = new QRadioButton(QString::fromUtf8(proc::kProcessItems[k]), ProBox);
+    ProItem[k] = new QRadioButton(QString::fromStdString(proc::procText(proc::kProcessItems[k])), ProBox);
     ProItem[k]->setGeometry(12, 28 + k * 30, 205, 22);
     ProGroup->addButton(ProItem[k], k);
   }
@@ -128,8 +130,8 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Panel2->setFrameShape(QFrame::Panel);
   Panel2->setFrameShadow(QFrame::Raised);
   paint(Panel2, lime());
-  Label3 = caption(Panel2, QStringLiteral("Параметры начальной точки процесса"), 24, 6, true);
-  Label22 = caption(Panel2, QStringLiteral("Предельные значения    мин              мах"), 236, 22);
+  Label3 = caption(Panel2, QCoreApplication::translate("TForm2", "Параметры начальной точки процесса"), 24, 6, true);
+  Label22 = caption(Panel2, QCoreApplication::translate("TForm2", "Предельные значения    мин              мах"), 236, 22);
   PaNam1 = paramList(Panel2, 24, 40);
   PaNam2 = paramList(Panel2, 24, 72);
   Edit2 = entry(Panel2, 184, 40);
@@ -141,8 +143,8 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Edit5 = entry(Panel2, 360, 72);
   Edit6 = entry(Panel2, 440, 72);
   for (QLineEdit* e : {Edit1, Edit3, Edit5, Edit6}) e->setEnabled(false);
-  const QStringList heads = {QStringLiteral("Температура"), QStringLiteral("Давление"), QStringLiteral("Плотность"),
-                             QStringLiteral("Энтальпия"), QStringLiteral("Энтропия")};
+  const QStringList heads = {QCoreApplication::translate("TForm2", "Температура"), QCoreApplication::translate("TForm2", "Давление"), QCoreApplication::translate("TForm2", "Плотность"),
+                             QCoreApplication::translate("TForm2", "Энтальпия"), QCoreApplication::translate("TForm2", "Энтропия")};
   const int startLefts[5] = {24, 128, 240, 352, 456};
   QLineEdit** startFields[5] = {&ETn, &EPn, &Edn, &Ehn, &ESn};
   for (int k = 0; k < 5; ++k) {
@@ -157,7 +159,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Panel3->setFrameShape(QFrame::Panel);
   Panel3->setFrameShadow(QFrame::Raised);
   paint(Panel3, aqua());
-  Label5 = caption(Panel3, QStringLiteral("Определяющий параметр конечной точки"), 24, 8, true);
+  Label5 = caption(Panel3, QCoreApplication::translate("TForm2", "Определяющий параметр конечной точки"), 24, 8, true);
   PaNam3 = paramList(Panel3, 24, 32);
   Edit10 = entry(Panel3, 184, 32);
   Label6 = caption(Panel3, QString(), 240, 35);
@@ -179,14 +181,14 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Panel4->setFrameShape(QFrame::Panel);
   Panel4->setFrameShadow(QFrame::Raised);
   paint(Panel4, yellow());
-  Label7 = caption(Panel4, QStringLiteral("Результаты  процесса"), 16, 10, true);
-  Label8 = caption(Panel4, QStringLiteral("Выделившееся тепло"), 16, 43);
-  Label9 = new QLabel(QStringLiteral("Совеошенная газом техническая работа"), Panel4);
+  Label7 = caption(Panel4, QCoreApplication::translate("TForm2", "Результаты  процесса"), 16, 10, true);
+  Label8 = caption(Panel4, QCoreApplication::translate("TForm2", "Выделившееся тепло"), 16, 43);
+  Label9 = new QLabel(QCoreApplication::translate("TForm2", "Совеошенная газом техническая работа"), Panel4);
   Label9->setWordWrap(true);
   Label9->setGeometry(16, 72, 140, 36);
-  Label10 = caption(Panel4, QStringLiteral("Изменение плотности"), 272, 19);
-  Label11 = caption(Panel4, QStringLiteral("Изменение энтальпии"), 272, 51);
-  Label12 = caption(Panel4, QStringLiteral("Изменение энтропии"), 272, 83);
+  Label10 = caption(Panel4, QCoreApplication::translate("TForm2", "Изменение плотности"), 272, 19);
+  Label11 = caption(Panel4, QCoreApplication::translate("TForm2", "Изменение энтальпии"), 272, 51);
+  Label12 = caption(Panel4, QCoreApplication::translate("TForm2", "Изменение энтропии"), 272, 83);
   EQ = entry(Panel4, 160, 40);
   EL = entry(Panel4, 160, 80);
   Edd = entry(Panel4, 440, 16);
@@ -194,11 +196,11 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   EdS = entry(Panel4, 440, 80);
   for (QLineEdit* e : {EQ, EL, Edd, Edh, EdS}) e->setReadOnly(true);
 
-  Calc0 = button(this, QStringLiteral("Вычислить"), 112, 304);
-  BitBtn1 = button(this, QStringLiteral("В таблицу"), 112, 352);
-  BitBtn4 = button(this, QStringLiteral("TS диаграмма"), 112, 400);
-  BitBtn2 = button(this, QStringLiteral("Конец => Начало"), 112, 448);
-  BitBtn5 = button(this, QStringLiteral("Назад"), 16, 400, 75, 25);
+  Calc0 = button(this, QCoreApplication::translate("TForm2", "Вычислить"), 112, 304);
+  BitBtn1 = button(this, QCoreApplication::translate("TForm2", "В таблицу"), 112, 352);
+  BitBtn4 = button(this, QCoreApplication::translate("TForm2", "TS диаграмма"), 112, 400);
+  BitBtn2 = button(this, QCoreApplication::translate("TForm2", "Конец => Начало"), 112, 448);
+  BitBtn5 = button(this, QCoreApplication::translate("TForm2", "Назад"), 16, 400, 75, 25);
   QFont narrow = base;
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
@@ -260,8 +262,8 @@ void TForm2::setSubstanceCaption(const QString& text) {
 
 void TForm2::showSession() {
   const app::AppState& st = session_.main;
-  Label1->setText(st.chosen ? QStringLiteral(" Рабочее вещество - ") + QString::fromUtf8(tfs::SubstNameRus[st.subst]) +
-                                  QStringLiteral(" ")
+  Label1->setText(st.chosen ? QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ")
+                                  .arg(QString::fromStdString(app::listName(st.subst)))
                             : QString());
   Label1->adjustSize();
   setProBoxIndex(calc().ProcKind);

@@ -1,5 +1,6 @@
 #include "process/form3.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -22,7 +23,7 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
   base.setPixelSize(11);
   setFont(base);
 
-  Label1 = new QLabel(QStringLiteral("Таблица резульатов расчета идеальных процессов"), this);
+  Label1 = new QLabel(QCoreApplication::translate("TForm3", "Таблица резульатов расчета идеальных процессов"), this);
   QFont bold = base;
   bold.setBold(true);
   Label1->setFont(bold);
@@ -32,11 +33,11 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
   IdTab = proc::MakeStringGrid(this, proc::kResultColumns, 100, kFixed);
   IdTab->setGeometry(8, 32, 785, 290);
   setHeaders();
-  app::addTableActions(IdTab, QStringLiteral("Процессы"));
+  app::addTableActions(IdTab, QCoreApplication::translate("TForm3", "Процессы"));
 
-  BitBtn1 = new QPushButton(QStringLiteral("Эаписать"), this);
+  BitBtn1 = new QPushButton(QCoreApplication::translate("TForm3", "Эаписать"), this);
   BitBtn1->setGeometry(240, 336, 97, 25);
-  BitBtn2 = new QPushButton(QStringLiteral("Эакрыть"), this);
+  BitBtn2 = new QPushButton(QCoreApplication::translate("TForm3", "Эакрыть"), this);
   BitBtn2->setGeometry(464, 336, 97, 25);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
   for (int n = 1; n <= int(session_.results.size()); ++n) showProcess(n);

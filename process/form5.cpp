@@ -1,5 +1,6 @@
 #include "process/form5.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
@@ -73,7 +74,7 @@ QComboBox* list(QWidget* parent, int left, int top, const QStringList& items) {
 
 QStringList paramItems() {
   QStringList items;
-  for (const char* item : proc::kParamItems) items << QString::fromUtf8(item);
+  for (int k = 0; k < proc::kParamCount; ++k) items << QString::fromStdString(proc::paramItem(k));
   return items;
 }
 
@@ -102,7 +103,7 @@ const char* const kWidestResult[4] = {"-99999999.99", "-99999999.99", "-99999.99
 }  // namespace
 
 TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setWindowTitle(QStringLiteral("Реальные процессы"));
+  setWindowTitle(QCoreApplication::translate("TForm5", "Реальные процессы"));
   QFont base = font();
   base.setPixelSize(11);
   setFont(base);
@@ -117,12 +118,12 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Label1->setFont(bold);
   Label1->setGeometry(280, 16, 55, 20);
 
-  DevBox = new QGroupBox(QStringLiteral("Выбор устройства"), this);
+  DevBox = new QGroupBox(QCoreApplication::translate("TForm5", "Выбор устройства"), this);
   DevBox->setGeometry(8, 40, 225, 185);
   paint(DevBox, lime());
   DevGroup = new QButtonGroup(this);
   for (int k = 0; k < proc::kDeviceCount; ++k) {
-    DevItem[k] = new QRadioButton(QString::fromUtf8(proc::kDeviceItems[k]), DevBox);
+    DevItem[k] = new QRadioButton(QString::fromStdString(proc::deviceText(proc::kDeviceItems[k])), DevBox);
     DevItem[k]->setGeometry(12, 28 + k * 30, 205, 22);
     DevGroup->addButton(DevItem[k], k);
   }
@@ -130,8 +131,8 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   // Inlet.
   Panel2 = panel(this, QRect(248, 48, 600, 110), lime());
-  caption(Panel2, QStringLiteral("Параметры на входе"), 24, 6, true);
-  caption(Panel2, QStringLiteral("Предельные значения    мин              мах"), 296, 22);
+  caption(Panel2, QCoreApplication::translate("TForm5", "Параметры на входе"), 24, 6, true);
+  caption(Panel2, QCoreApplication::translate("TForm5", "Предельные значения    мин              мах"), 296, 22);
   PaNam1 = list(Panel2, 24, 40, paramItems());
   PaNam2 = list(Panel2, 24, 72, paramItems());
   Edit2 = entry(Panel2, 184, 40, 70);
@@ -149,28 +150,28 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   // The device's data.
   Panel3 = panel(this, QRect(248, 168, 600, 122), aqua());
-  caption(Panel3, QStringLiteral("Данные устройства"), 24, 6, true);
-  LabelP2 = caption(Panel3, QStringLiteral("Давление на выходе"), 24, 35);
+  caption(Panel3, QCoreApplication::translate("TForm5", "Данные устройства"), 24, 6, true);
+  LabelP2 = caption(Panel3, QCoreApplication::translate("TForm5", "Давление на выходе"), 24, 35);
   EP2 = entry(Panel3, 190, 32, 64);
-  caption(Panel3, QStringLiteral("МПа"), 262, 35);
-  GivenList = list(Panel3, 24, 64, {QStringLiteral("Температура на выходе"), QStringLiteral("Выделившееся тепло")});
+  caption(Panel3, QCoreApplication::translate("TForm5", "МПа"), 262, 35);
+  GivenList = list(Panel3, 24, 64, {QCoreApplication::translate("TForm5", "Температура на выходе"), QCoreApplication::translate("TForm5", "Выделившееся тепло")});
   GivenList->resize(160, GivenList->height());
   EGiven = entry(Panel3, 190, 64, 64);
   LabelGivenUnit = caption(Panel3, QString(), 262, 67);
   LabelEta = caption(Panel3, QString(), 310, 35);
   EEta = entry(Panel3, 532, 32, 48);
-  LabelTr = new QLabel(QStringLiteral("Температура источника\n(приемника) тепла"), Panel3);
+  LabelTr = new QLabel(QCoreApplication::translate("TForm5", "Температура источника\n(приемника) тепла"), Panel3);
   LabelTr->setGeometry(310, 58, 200, 32);
   ETr = entry(Panel3, 532, 64, 48);
   ETr->setPlaceholderText(QStringLiteral("= T0"));
   caption(Panel3, QStringLiteral("K"), 586, 67);
-  caption(Panel3, QStringLiteral("Температура окружающей среды T0"), 310, 99);
+  caption(Panel3, QCoreApplication::translate("TForm5", "Температура окружающей среды T0"), 310, 99);
   ET0 = entry(Panel3, 532, 96, 48);
   caption(Panel3, QStringLiteral("K"), 586, 99);
 
   // States.
   Panel4 = panel(this, QRect(8, 300, 840, 128), QColor(255, 255, 255));
-  const QStringList rows = {QStringLiteral("Вход"), QStringLiteral("Выход"), QStringLiteral("Идеальный выход")};
+  const QStringList rows = {QCoreApplication::translate("TForm5", "Вход"), QCoreApplication::translate("TForm5", "Выход"), QCoreApplication::translate("TForm5", "Идеальный выход")};
   for (int r = 0; r < 3; ++r) caption(Panel4, rows[r], 12, 49 + r * 26);
   for (int c = 0; c < proc::kStateCols; ++c) {
     const int left = 132 + c * 116;
@@ -183,9 +184,9 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   // Results: the fields of one width, the units after them.
   Panel5 = panel(this, QRect(248, 436, 600, 132), yellow());
-  caption(Panel5, QStringLiteral("Результаты  процесса"), 16, 8, true);
-  const QStringList names = {QStringLiteral("Совеошенная газом техническая работа"), QStringLiteral("Выделившееся тепло"),
-                             QStringLiteral("Производство энтропии"), QStringLiteral("Потеря эксергии T0·Sпр")};
+  caption(Panel5, QCoreApplication::translate("TForm5", "Результаты  процесса"), 16, 8, true);
+  const QStringList names = {QCoreApplication::translate("TForm5", "Совеошенная газом техническая работа"), QCoreApplication::translate("TForm5", "Выделившееся тепло"),
+                             QCoreApplication::translate("TForm5", "Производство энтропии"), QCoreApplication::translate("TForm5", "Потеря эксергии T0·Sпр")};
   for (int k = 0; k < 4; ++k) {
     caption(Panel5, names[k], 16, 35 + k * 24);
     Res[k] = field(Panel5, 300, 32 + k * 24);
@@ -193,11 +194,11 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
     ResUnit[k] = caption(Panel5, QString(), 300 + Res[k]->width() + 8, 35 + k * 24);
   }
 
-  Calc0 = button(this, QStringLiteral("Вычислить"), 112, 440);
-  BitBtn1 = button(this, QStringLiteral("В таблицу"), 112, 472);
-  BitBtn4 = button(this, QStringLiteral("TS диаграмма"), 112, 504);
-  BitBtn2 = button(this, QStringLiteral("Конец => Начало"), 112, 536);
-  BitBtn5 = button(this, QStringLiteral("Назад"), 16, 504, 75);
+  Calc0 = button(this, QCoreApplication::translate("TForm5", "Вычислить"), 112, 440);
+  BitBtn1 = button(this, QCoreApplication::translate("TForm5", "В таблицу"), 112, 472);
+  BitBtn4 = button(this, QCoreApplication::translate("TForm5", "TS диаграмма"), 112, 504);
+  BitBtn2 = button(this, QCoreApplication::translate("TForm5", "Конец => Начало"), 112, 536);
+  BitBtn5 = button(this, QCoreApplication::translate("TForm5", "Назад"), 16, 504, 75);
   QFont narrow = base;
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
@@ -256,12 +257,12 @@ void TForm5::showUnits() {
   setLabel(LabelGivenUnit, c.Given == proc::ExchangerGiven::Heat ? q(app::unitText(u, app::Dim::Enthalpy))
                                                                   : QStringLiteral("K"));
   const QString heads[proc::kStateCols] = {
-      QStringLiteral("Температура,\nK"),
-      QStringLiteral("Давление,\nМПа"),
-      QStringLiteral("Плотность,\n") + q(app::unitText(u, app::Dim::Density)),
-      QStringLiteral("Энтальпия,\n") + q(app::unitText(u, app::Dim::Enthalpy)),
-      QStringLiteral("Энтропия,\n") + q(app::unitText(u, app::Dim::Entropy)),
-      QStringLiteral("Степень\nсухости, %")};
+      QCoreApplication::translate("TForm5", "Температура,\nK"),
+      QCoreApplication::translate("TForm5", "Давление,\nМПа"),
+      QCoreApplication::translate("TForm5", "Плотность,\n") + q(app::unitText(u, app::Dim::Density)),
+      QCoreApplication::translate("TForm5", "Энтальпия,\n") + q(app::unitText(u, app::Dim::Enthalpy)),
+      QCoreApplication::translate("TForm5", "Энтропия,\n") + q(app::unitText(u, app::Dim::Entropy)),
+      QCoreApplication::translate("TForm5", "Степень\nсухости, %")};
   for (int k = 0; k < proc::kStateCols; ++k) setLabel(Heads[k], heads[k]);
   const app::Dim dims[4] = {app::Dim::Enthalpy, app::Dim::Enthalpy, app::Dim::Entropy, app::Dim::Enthalpy};
   for (int k = 0; k < 4; ++k) setLabel(ResUnit[k], q(app::unitText(u, dims[k])));
@@ -290,8 +291,8 @@ void TForm5::refresh() {
                    kind == proc::Device::Expander;
   EP2->setEnabled(!exchanger);
   EEta->setEnabled(eta);
-  setLabel(LabelEta, kind == proc::Device::IsothermalCompressor ? QStringLiteral("Изотермический КПД")
-                                                                : QStringLiteral("Изоэнтропный КПД"));
+  setLabel(LabelEta, kind == proc::Device::IsothermalCompressor ? QCoreApplication::translate("TForm5", "Изотермический КПД")
+                                                                : QCoreApplication::translate("TForm5", "Изоэнтропный КПД"));
   for (QWidget* w : {static_cast<QWidget*>(GivenList), static_cast<QWidget*>(EGiven), static_cast<QWidget*>(ETr)})
     w->setEnabled(exchanger);
 }

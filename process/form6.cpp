@@ -1,5 +1,6 @@
 #include "process/form6.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -22,12 +23,12 @@ const char* const kWidest[proc::kDeviceColumns] = {
 }  // namespace
 
 TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setWindowTitle(QStringLiteral("Реальные процессы"));
+  setWindowTitle(QCoreApplication::translate("TForm6", "Реальные процессы"));
   QFont base = font();
   base.setPixelSize(11);
   setFont(base);
 
-  Label1 = new QLabel(QStringLiteral("Таблица результатов расчета реальных процессов"), this);
+  Label1 = new QLabel(QCoreApplication::translate("TForm6", "Таблица результатов расчета реальных процессов"), this);
   QFont bold = base;
   bold.setBold(true);
   Label1->setFont(bold);
@@ -35,13 +36,13 @@ TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), 
   Label1->adjustSize();
 
   RealTab = proc::MakeStringGrid(this, proc::kDeviceColumns, 100, kFixed);
-  app::addTableActions(RealTab, QStringLiteral("Реальные процессы"));
+  app::addTableActions(RealTab, QCoreApplication::translate("TForm6", "Реальные процессы"));
   showHeaders();
   int width = 2 * RealTab->frameWidth() + 20;
   for (int k = 0; k < proc::kDeviceColumns; ++k) width += RealTab->columnWidth(k);
   RealTab->setGeometry(8, 32, width, 290);
 
-  BitBtn2 = new QPushButton(QStringLiteral("Закрыть"), this);
+  BitBtn2 = new QPushButton(QCoreApplication::translate("TForm6", "Закрыть"), this);
   BitBtn2->setGeometry(width / 2 - 40, 336, 97, 25);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
   setFixedSize(width + 16, 375);

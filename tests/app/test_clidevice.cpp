@@ -22,7 +22,8 @@ Outcome run(const QStringList& args) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
   p.setProcessEnvironment(env);
-  p.start(QStringLiteral(ENTROGRAF_BIN), args);
+  // In Russian unless a language is asked for: the texts below are Russian.
+  p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(QStringLiteral("--lang")) ? args : QStringList{QStringLiteral("--lang"), QStringLiteral("ru")} + args);
   Outcome r;
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
   r.rc = p.exitCode();

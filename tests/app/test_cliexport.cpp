@@ -15,6 +15,7 @@
 
 #include "app/cliexport.h"
 #include "app/commode.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/workfile.h"
 #include "diagram/diagramexport.h"
@@ -45,7 +46,8 @@ Outcome run(const QStringList& args, const QString& platform = {}) {
   for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
   if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
   p.setProcessEnvironment(env);
-  p.start(QStringLiteral(ENTROGRAF_BIN), args);
+  // In Russian unless a language is asked for: the texts below are Russian.
+  p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(QStringLiteral("--lang")) ? args : QStringList{QStringLiteral("--lang"), QStringLiteral("ru")} + args);
   Outcome r;
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
   r.rc = p.exitCode();
@@ -205,6 +207,9 @@ TEST(CliExport, RefusalsSayWhyAndLeaveNoFile) {
 }
 
 TEST(CliExport, PictureEqualsTheWindows) {
+  // The program in Russian, as the export is asked to draw.
+  const char keep = app::decimalSeparator();
+  app::useLanguage(app::Language::Russian);
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   for (bool log : {true, false}) {
@@ -236,6 +241,7 @@ TEST(CliExport, PictureEqualsTheWindows) {
       for (int x = 0; x < a.width(); ++x) differ += a.pixel(x, y) != b.pixel(x, y);
     EXPECT_EQ(differ, 0) << (log ? "log" : "lin");
   }
+  app::setDecimalSeparator(keep);
   EXPECT_TRUE(testing_support::recorder().texts.isEmpty());
 }
 
@@ -277,7 +283,12 @@ TEST(CliExport, WorkFileDrawsItsSessionAndBadOnesWriteNothing) {
   ASSERT_EQ(a.rc, 0) << a.err.toStdString();
   auto back = std::make_unique<app::Session>();
   ASSERT_TRUE(app::openWorkFile(good, *back, error));
-  ASSERT_TRUE(diagram::saveDiagram(diagram::composePicture(*back), QSize(app::kExportWidth, app::kExportHeight), ref));
+  // Drawn in Russian, as the export was asked to (its numbers with a comma).
+  const char keep = app::decimalSeparator();
+  app::setDecimalSeparator(',');
+  const diagram::Picture picture = diagram::composePicture(*back);
+  app::setDecimalSeparator(keep);
+  ASSERT_TRUE(diagram::saveDiagram(picture, QSize(app::kExportWidth, app::kExportHeight), ref));
   EXPECT_EQ(QImage(png), QImage(ref));
   ASSERT_EQ(run(exportArgs("N2", plain, {QStringLiteral("--tmax"), QStringLiteral("300"), QStringLiteral("--scale"),
                                           QStringLiteral("lin")}))

@@ -1,0 +1,178 @@
+// The program in English and in Russian: with --lang en no window shows a
+// Cyrillic letter, with --lang ru the texts are the program's own and Qt's
+// dialogs speak Russian; numbers follow the language.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTabWidget>
+
+#include "app/language.h"
+#include "app/mainwindow.h"
+#include "app/numfmt.h"
+#include "diagram/picture.h"
+#include "diagram/tspoints.h"
+#include "diagram/tsvid.h"
+#include "gui_test_support.h"
+#include "process/form2.h"
+#include "process/form3.h"
+#include "process/form5.h"
+#include "process/form6.h"
+
+namespace {
+
+// Every text a widget shows: captions, labels, buttons, fields, list and
+// table items, menus.
+QStringList shownTexts(QWidget* top) {
+  QStringList t;
+  QList<QWidget*> all = top->findChildren<QWidget*>();
+  all.prepend(top);
+  for (QWidget* w : all) {
+    if (w->isWindow()) t << w->windowTitle();
+    if (auto* l = qobject_cast<QLabel*>(w)) t << l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) t << b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) t << e->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) t << g->title();
+    if (auto* c = qobject_cast<QComboBox*>(w))
+      for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+    if (auto* l = qobject_cast<QListWidget*>(w))
+      for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
+    if (auto* g = qobject_cast<QTableWidget*>(w))
+      for (int r = 0; r < g->rowCount(); ++r)
+        for (int c = 0; c < g->columnCount(); ++c)
+          if (g->item(r, c)) t << g->item(r, c)->text();
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) t << tabs->tabText(i);
+    for (QAction* a : w->actions()) t << a->text();
+    if (auto* m = qobject_cast<QMenuBar*>(w))
+      for (QAction* a : m->actions()) {
+        t << a->text();
+        if (a->menu())
+          for (QAction* b : a->menu()->actions()) t << b->text();
+      }
+  }
+  return t;
+}
+
+QStringList pictureTexts(const diagram::Picture& p) {
+  QStringList t{QString::fromStdString(p.caption), QString::fromStdString(p.s.title), QString::fromStdString(p.T.title)};
+  for (const diagram::Label& l : p.labels) t << QString::fromStdString(l.text);
+  return t;
+}
+
+// A session as a student leaves it: nitrogen, a process computed, drawn and
+// tabulated, a point picked, a compressor computed.
+void work(testing_support::Started& run) {
+  app::Program& p = run.program;
+  p.Form1->BboList->setCurrentRow(4);
+  p.Form1->BboListClick();
+  TForm2* f = p.Form2.get();
+  f->show();
+  f->Edit2->setText(QStringLiteral("100"));
+  f->Edit4->setText(QStringLiteral("0.1"));
+  f->PaNam3->setCurrentIndex(1);
+  f->PaNam3Click();
+  f->Edit10->setText(QStringLiteral("5"));
+  ASSERT_TRUE(f->Calc0Click());
+  f->BitBtn4->click();
+  f->BitBtn1->click();
+  TTSvid* d = p.TSvid.get();
+  d->resize(1000, 800);
+  d->Timer1Timer();
+  const QPoint gas = d->viewPosOf(6.0, 200).toPoint();
+  d->Chart1MouseMove(gas);
+  d->Chart1Click(gas);
+  p.Form5->show();
+}
+
+TEST(Language, EnglishWindowsShowNoCyrillicLetter) {
+  int argc = 3;
+  char a0[] = "entrograf", a1[] = "--lang", a2[] = "en";
+  char* argv[] = {a0, a1, a2, nullptr};
+  app::Language lang = app::Language::Russian;
+  QString error;
+  ASSERT_TRUE(app::takeLanguage(argc, argv, lang, error));
+  EXPECT_EQ(argc, 1);
+  ASSERT_EQ(lang, app::Language::English);
+  const char keep = app::decimalSeparator();
+  app::useLanguage(lang);
+  EXPECT_EQ(app::decimalSeparator(), '.');
+  {
+    auto run = testing_support::startProgram();
+    work(*run);
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    QStringList texts;
+    for (QWidget* w : QApplication::topLevelWidgets()) texts << shownTexts(w);
+    texts << pictureTexts(run->program.TSvid->picture());
+    for (const QString& m : testing_support::recorder().texts) texts << m;
+    EXPECT_GT(texts.size(), 300);
+    for (const QString& t : texts) EXPECT_FALSE(t.contains(cyrillic)) << t.toStdString();
+    EXPECT_EQ(run->program.Form1->Label1->text(), QStringLiteral("Teaching program"));
+    // With ENTROGRAF_SNAPSHOT=<file.png> the English main window is written there.
+    if (const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT"); !out.isEmpty()) {
+      run->program.Form1->show();
+      QApplication::processEvents();
+      EXPECT_TRUE(run->program.Form1->grab().save(QString::fromLocal8Bit(out)));
+    }
+    EXPECT_TRUE(run->program.Form2->EQ->text().contains(u'.'));
+    // A refusal of the library in English as well.
+    testing_support::recorder().texts.clear();
+    run->program.Form2->Edit10->setText(QStringLiteral("40"));
+    run->program.Form2->PaNam3->setCurrentIndex(0);
+    run->program.Form2->PaNam3Click();
+    run->program.Form2->Edit10->setText(QStringLiteral("1e9"));
+    run->program.Form2->Calc0Click();
+    for (const QString& m : testing_support::recorder().texts) EXPECT_FALSE(m.contains(cyrillic)) << m.toStdString();
+    EXPECT_FALSE(testing_support::recorder().texts.isEmpty());
+  }
+  app::useLanguage(app::Language::Russian);
+  app::setDecimalSeparator(keep);
+}
+
+TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
+  int argc = 3;
+  char a0[] = "entrograf", a1[] = "--lang", a2[] = "ru";
+  char* argv[] = {a0, a1, a2, nullptr};
+  app::Language lang = app::Language::English;
+  QString error;
+  ASSERT_TRUE(app::takeLanguage(argc, argv, lang, error));
+  ASSERT_EQ(lang, app::Language::Russian);
+  const char keep = app::decimalSeparator();
+  app::useLanguage(lang);
+  EXPECT_EQ(app::decimalSeparator(), ',');
+  // Qt's own texts (the fields' context menu) in Russian.
+  EXPECT_NE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Copy"));
+  {
+    auto run = testing_support::startProgram();
+    work(*run);
+    app::Program& p = run->program;
+    const QStringList texts = shownTexts(p.Form1.get()) + shownTexts(p.Form2.get()) + shownTexts(p.Form3.get());
+    for (const char* spec : {"Учебная программа", "Выбор вешества", "  Идеальн. процессы ", "Логарифмическая шкала",
+                             "Совеошенная газом техническая работа", "Конец => Начало", " Степень сухости",
+                             "Изоэнтропа ( S = const )", "Таблица резульатов расчета идеальных процессов", " L, кДж/кг"})
+      EXPECT_TRUE(texts.contains(QString::fromUtf8(spec))) << spec;
+    EXPECT_EQ(p.TSvid->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI)"));
+    EXPECT_TRUE(p.Form2->EQ->text().contains(u','));
+  }
+  // An unknown language is refused by name.
+  int n = 3;
+  char b2[] = "de";
+  char* bad[] = {a0, a1, b2, nullptr};
+  EXPECT_FALSE(app::takeLanguage(n, bad, lang, error));
+  EXPECT_TRUE(error.contains(QStringLiteral("ru")));
+  app::setDecimalSeparator(keep);
+}
+
+}  // namespace
