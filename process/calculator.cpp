@@ -273,33 +273,23 @@ void Calculator::clearResults() {
   for (int f = ETk; f < kFieldCount; ++f) clearField(f);
 }
 
-void Calculator::showStart() {
-  const ProcPoint& p = StartPt;
-  ShownStart[kTemperature] = p.T;
-  ShownStart[kPressure] = p.P;
-  ShownStart[kDensity] = p.d;
-  ShownStart[kEnthalpy] = p.i;
-  ShownStart[kEntropy] = p.s;
-  setField(ETn, 2, p.T);
-  setField(EPn, 3, p.P);
-  setField(Edn, 2, p.d);
-  setField(Ehn, 2, p.i);
-  setField(ESn, 4, p.s);
+// A state into its shown values and its five fields from first (ETn or ETk).
+void Calculator::show(const ProcPoint& p, Real shown[kParamCount], int first) {
+  shown[kTemperature] = p.T;
+  shown[kPressure] = p.P;
+  shown[kDensity] = p.d;
+  shown[kEnthalpy] = p.i;
+  shown[kEntropy] = p.s;
+  setField(first + (ETn - ETn), 2, p.T);
+  setField(first + (EPn - ETn), 3, p.P);
+  setField(first + (Edn - ETn), 2, p.d);
+  setField(first + (Ehn - ETn), 2, p.i);
+  setField(first + (ESn - ETn), 4, p.s);
 }
 
-void Calculator::showEnd() {
-  const ProcPoint& p = EndPt;
-  ShownEnd[kTemperature] = p.T;
-  ShownEnd[kPressure] = p.P;
-  ShownEnd[kDensity] = p.d;
-  ShownEnd[kEnthalpy] = p.i;
-  ShownEnd[kEntropy] = p.s;
-  setField(ETk, 2, p.T);
-  setField(EPk, 3, p.P);
-  setField(Edk, 2, p.d);
-  setField(Ehk, 2, p.i);
-  setField(ESk, 4, p.s);
-}
+void Calculator::showStart() { show(StartPt, ShownStart, ETn); }
+
+void Calculator::showEnd() { show(EndPt, ShownEnd, ETk); }
 
 // Shows why a pair gave no state; false when there is nothing to show.
 bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Notify& notify) {

@@ -145,6 +145,7 @@ class Calculator {
   void restore(const Kept& kept, const std::string& substance);
 
  private:
+  void show(const ProcPoint& p, Real shown[kParamCount], int first);
   void showStart();
   void showEnd();
   void clearStart();
