@@ -140,7 +140,8 @@ bool finite(Real v) { return std::isfinite(v); }
 // exchanged; the temperatures from the enthalpies there.
 void exchanger(std::string_view name, int which, const ProcPoint& hotIn, const ProcPoint& hotOut,
                const ProcPoint& coldIn, const ProcPoint& coldOut) {
-  constexpr Real tol = Real(1e-9L);
+  // The temperatures come from enthalpies to the inverse routine's accuracy.
+  constexpr Real tol = Real(1e-6L);
   constexpr int kSections = 8;
   auto crossed = [&] {
     Refusal r{CycleStatus::ExchangerCrossed};
@@ -279,7 +280,7 @@ void solve(std::string_view name, Cycle kind, const CycleData& d, CycleResult& r
       const ProcPoint p5 = sv.byPH(5, Ph, p4.i - (1 - y) * (p9.i - g.i));
       const ProcPoint p6 = sv.device(6, Device::Throttle, p5, Pl, 1).outlet;
       const ProcPoint p3 = sv.byPH(3, Ph, p2.i - (1 - y) * (p10.i - p9.i));
-      if (p3.T < d.Tpre * (1 - Real(1e-9L))) refuse(CycleStatus::BathWarms, p3.T);
+      if (p3.T < d.Tpre * (1 - Real(1e-6L))) refuse(CycleStatus::BathWarms, p3.T);
       exchanger(name, 1, p2, p3, p9, p10);
       exchanger(name, 2, p4, p5, g, p9);
       r.y = y;
