@@ -45,7 +45,10 @@ int answerInfoOptions(int argc, char** argv) {
                      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
                      "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
                      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
-                     "            [--tr T] [--t0 T]"));
+                     "            [--tr T] [--t0 T]\n"
+                     "Расчет цикла ожижения без окна (JSON на стандартный вывод):\n"
+                     "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]\n"
+                     "            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]"));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                 QStringLiteral("эта справка"));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -84,8 +87,31 @@ int answerInfoOptions(int argc, char** argv) {
   parser.addOption({QStringLiteral("tr"),
                     QStringLiteral("температура источника (приемника) тепла теплообменника, K (по умолчанию T0)"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("t0"), QStringLiteral("температура окружающей среды, K (по умолчанию 300)"),
+  parser.addOption({QStringLiteral("t0"),
+                    QStringLiteral("температура окружающей среды, K (по умолчанию 300, в цикле - T1)"),
                     QStringLiteral("T")});
+  parser.addOption({QStringLiteral("cycle"),
+                    QStringLiteral("рассчитать цикл ожижения: linde, linde-precooled, claude; вещества: ") +
+                        substanceList(),
+                    QStringLiteral("ВИД ВЕЩЕСТВО")});
+  parser.addOption({QStringLiteral("plow"), QStringLiteral("низкое давление цикла, МПа (по умолчанию 0.101325)"),
+                    QStringLiteral("P")});
+  parser.addOption({QStringLiteral("phigh"), QStringLiteral("высокое давление цикла, МПа (по умолчанию 20)"),
+                    QStringLiteral("P")});
+  parser.addOption({QStringLiteral("eta-t"),
+                    QStringLiteral("изотермический КПД компрессора цикла (по умолчанию 1)"), QStringLiteral("E")});
+  parser.addOption({QStringLiteral("dt"),
+                    QStringLiteral("разность температур на теплом конце теплообменников, K (по умолчанию 0)"),
+                    QStringLiteral("K")});
+  parser.addOption({QStringLiteral("leak"),
+                    QStringLiteral("теплоприток на 1 кг сжатого газа, кДж/кг (по умолчанию 0)"), QStringLiteral("Q")});
+  parser.addOption({QStringLiteral("tpre"), QStringLiteral("температура ванны предварительного охлаждения, K"),
+                    QStringLiteral("T")});
+  parser.addOption({QStringLiteral("xe"), QStringLiteral("доля потока высокого давления на детандер, 0 <= X < 1"),
+                    QStringLiteral("X")});
+  parser.addOption({QStringLiteral("t3"), QStringLiteral("температура на входе в детандер, K"), QStringLiteral("T")});
+  parser.addOption({QStringLiteral("eta-s"),
+                    QStringLiteral("изоэнтропный КПД детандера цикла (по умолчанию 0.8)"), QStringLiteral("E")});
 
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/clicycle.h"
 #include "app/clidevice.h"
 #include "app/cliexport.h"
 #include "app/cmdline.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   if (const int rc = app::answerInfoOptions(argc, argv); rc >= 0) return rc;
   if (app::isExportCall(argc, argv)) return app::exportMain(argc, argv);
   if (app::isDeviceCall(argc, argv)) return app::deviceMain(argc, argv);
+  if (app::isCycleCall(argc, argv)) return app::cycleMain(argc, argv);
   QApplication a(argc, argv);
   app::adoptLocaleSeparator();
   app::installLibraryHandlers();
