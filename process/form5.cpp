@@ -198,9 +198,11 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   BitBtn4 = button(this, QStringLiteral("TS диаграмма"), 112, 504);
   BitBtn2 = button(this, QStringLiteral("Конец => Начало"), 112, 536);
   BitBtn5 = button(this, QStringLiteral("Назад"), 16, 504, 75);
+  BitBtn6 = button(this, QStringLiteral("Циклы ожижения"), 8, 536, 98);
   QFont narrow = base;
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
+  BitBtn6->setFont(narrow);
   setFixedSize(856, 580);
 
   PaNam1->setCurrentIndex(calc().Kind1);
@@ -231,6 +233,7 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
   connect(BitBtn5, &QPushButton::clicked, this, &QWidget::hide);
+  connect(BitBtn6, &QPushButton::clicked, this, &TForm5::cyclesWanted);
 }
 
 std::string TForm5::substance() const { return session_.main.chosen ? session_.main.name : std::string(); }
