@@ -223,6 +223,7 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   for (const auto& [e, which] : typed) {
     connect(e, &QLineEdit::textChanged, this, [this, e = e, which = which] {
       calc().typeEntry(which, e->text().toStdString());
+      session_.touch();
       refresh();
     });
     // Enter computes, as "Вычислить" does.
@@ -301,12 +302,14 @@ void TForm5::refresh() {
 
 void TForm5::DevBoxClick() {
   calc().chooseDevice(proc::Device(DevGroup->checkedId()));
+  session_.touch();
   refresh();
 }
 
 void TForm5::PaNam1Click() {
   const app::MessageScope action;
   calc().chooseKind1(PaNam1->currentIndex());
+  session_.touch();
   showUnits();
   refresh();
 }
@@ -314,12 +317,14 @@ void TForm5::PaNam1Click() {
 void TForm5::PaNam2Click() {
   const app::MessageScope action;
   calc().chooseKind2(PaNam2->currentIndex(), app::notifier());
+  session_.touch();
   showUnits();
   refresh();
 }
 
 void TForm5::GivenListClick() {
   calc().chooseGiven(proc::ExchangerGiven(GivenList->currentIndex()));
+  session_.touch();
   showUnits();
   refresh();
 }
@@ -327,6 +332,7 @@ void TForm5::GivenListClick() {
 bool TForm5::Calc0Click() {
   const app::MessageScope action;
   const bool done = calc().compute(substance(), app::notifier());
+  if (done) session_.touch();
   refresh();
   return done;
 }
@@ -336,11 +342,13 @@ void TForm5::BitBtn1Click() {
   proc::DeviceRow row;
   if (!calc().tableRow(row, app::notifier())) return;
   session_.deviceResults.push_back(row);
+  session_.touch();
   emit deviceRowAdded(int(session_.deviceResults.size()));
 }
 
 void TForm5::BitBtn2Click() {
   calc().carry();
+  session_.touch();
   PaNam1->setCurrentIndex(calc().Kind1);
   PaNam2->setCurrentIndex(calc().Kind2);
   showUnits();
@@ -352,5 +360,8 @@ void TForm5::BitBtn4Click() {
   const app::MessageScope action;
   const bool added = calc().draw(substance(), session_.deviceLines, app::notifier());
   refresh();
-  if (added) emit deviceLineAdded();
+  if (added) {
+    session_.touch();
+    emit deviceLineAdded();
+  }
 }

@@ -19,10 +19,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
 
 #include "app/commode.h"
+#include "app/keeper.h"
+#include "app/workfile.h"
 #include "app/mainwindow.h"
 #include "app/tableactions.h"
 #include "diagram/tsvid.h"
@@ -156,6 +159,24 @@ TEST(CycleWindow, NitrogenLindeHampsonFollowedOnTheDiagramAndRefusalsKeepIt) {
   c->unitsChanged();
   pick(c, 0);
   c->Data[TCycles::kPhigh]->setValue(20);
+
+  // Saved and opened again: the window shows the cycle kept, drawn.
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("cycle.entrograf"));
+  app::WorkError error;
+  ASSERT_TRUE(app::saveWorkFile(s, path, error));
+  const QString yield = c->Res[TCycles::kYield]->text();
+  pick(c, 2);
+  c->OnDiagram->setChecked(false);
+  ASSERT_TRUE(run->program.Files->openFile(path));
+  EXPECT_EQ(c->Kind->currentIndex(), 0);
+  EXPECT_EQ(c->Res[TCycles::kYield]->text(), yield);
+  EXPECT_TRUE(c->OnDiagram->isChecked());
+  EXPECT_EQ(count(tv->picture(), LineRole::CycleLine), 4);
+  EXPECT_FALSE(s.modified());
+  // A change in the real-process window is work to be saved too.
+  real->Edit2->setText(QStringLiteral("300"));
+  EXPECT_TRUE(s.modified());
   snapshot(c, "");
   snapshot(tv, "-diagram");
   snapshot(c->Chart, "-chart");
