@@ -8,6 +8,7 @@
 #include <map>
 
 #include "app/commode.h"
+#include "app/cliout.h"
 #include "app/libguard.h"
 #include "app/messages.h"
 #include "process/ranges.h"
@@ -18,25 +19,6 @@ namespace app {
 namespace {
 
 const char* const kOption = "--device";
-
-void printErr(const QString& text) {
-  const QByteArray b = (QStringLiteral("entrograf: ") + text + u'\n').toUtf8();
-  std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
-  std::fflush(stderr);
-}
-
-// The library's messages on standard error, each different text once.
-class StderrMessages : public MessageService {
- public:
-  void show(const QString& text) override {
-    if (seen_.contains(text)) return;
-    seen_ << text;
-    printErr(QString(text).replace(u'\r', u'\n'));
-  }
-
- private:
-  QStringList seen_;
-};
 
 QString usage() {
   return QCoreApplication::translate("Device", "расчет реального устройства:\n"
@@ -55,27 +37,9 @@ const std::map<QString, proc::Device>& kinds() {
   return k;
 }
 
-// A point or a comma as the decimal separator.
-bool readNumber(const QString& text, tfs::Real& value) {
-  QString t = text.trimmed();
-  t.replace(u',', u'.');
-  tfs::Real v = 0;
-  if (t.isEmpty() || !standardConversion(t.toStdString(), v) || !std::isfinite(double(v))) return false;
-  value = v;
-  return true;
-}
-
-// Shortest text that reads back as the same double; never a comma.
-std::string number(tfs::Real v) {
-  const double d = double(v) == 0 ? 0.0 : double(v);
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, d);
-  return std::string(buf, r.ptr);
-}
-
 std::string state(const proc::ProcPoint& p) {
-  return "{\"T\": " + number(p.T) + ", \"P\": " + number(p.P) + ", \"d\": " + number(p.d) + ", \"h\": " +
-         number(p.i) + ", \"s\": " + number(p.s) + ", \"x\": " + number(p.x) + "}";
+  return "{\"T\": " + jsonNumber(p.T) + ", \"P\": " + jsonNumber(p.P) + ", \"d\": " + jsonNumber(p.d) + ", \"h\": " +
+         jsonNumber(p.i) + ", \"s\": " + jsonNumber(p.s) + ", \"x\": " + jsonNumber(p.x) + "}";
 }
 
 }  // namespace
@@ -138,7 +102,7 @@ bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error
       return false;
     }
     tfs::Real v = 0;
-    if (!readNumber(rest[++i], v)) {
+    if (!readCliNumber(rest[++i], v)) {
       error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("Device", "\" - не число");
       return false;
     }
@@ -179,8 +143,8 @@ bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error
 
 std::string deviceJson(const proc::DeviceResult& r) {
   return "{\"inlet\": " + state(r.inlet) + ", \"outlet\": " + state(r.outlet) + ", \"ideal_outlet\": " +
-         state(r.ideal) + ", \"work\": " + number(r.L) + ", \"heat\": " + number(r.Q) + ", \"sgen\": " +
-         number(r.sgen) + ", \"exergy_destroyed\": " + number(r.exergy) + ", \"T0\": " + number(r.T0) + "}";
+         state(r.ideal) + ", \"work\": " + jsonNumber(r.L) + ", \"heat\": " + jsonNumber(r.Q) + ", \"sgen\": " +
+         jsonNumber(r.sgen) + ", \"exergy_destroyed\": " + jsonNumber(r.exergy) + ", \"T0\": " + jsonNumber(r.T0) + "}";
 }
 
 int runDevice(const DeviceRequest& req, std::string& json, QString& error) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/commode.h"
+#include "app/cliout.h"
 #include "app/libguard.h"
 #include "app/linegen.h"
 #include "app/messages.h"
@@ -23,26 +24,6 @@ namespace app {
 namespace {
 
 const char* const kOption = "--export-diagram";
-
-void printErr(const QString& text) {
-  const QByteArray b = (QStringLiteral("entrograf: ") + text + u'\n').toUtf8();
-  std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
-  std::fflush(stderr);
-}
-
-// The library's messages on standard error, each different text once (a
-// note repeats for every point of a line).
-class StderrMessages : public MessageService {
- public:
-  void show(const QString& text) override {
-    if (seen_.contains(text)) return;
-    seen_ << text;
-    printErr(QString(text).replace(u'\r', u'\n'));
-  }
-
- private:
-  QStringList seen_;
-};
 
 QString usage() {
   return QCoreApplication::translate("Export", "запись диаграммы в файл:\n"

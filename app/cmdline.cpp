@@ -61,7 +61,10 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
                      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
                      "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
                      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
-                     "            [--tr T] [--t0 T]"));
+                     "            [--tr T] [--t0 T]\n"
+                     "Расчет цикла ожижения без окна (JSON на стандартный вывод):\n"
+                     "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]\n"
+                     "            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]"));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                 QCoreApplication::translate("CommandLine", "эта справка"));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -100,8 +103,31 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
   parser.addOption({QStringLiteral("tr"),
                     QCoreApplication::translate("CommandLine", "температура источника (приемника) тепла теплообменника, K (по умолчанию T0)"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("t0"), QCoreApplication::translate("CommandLine", "температура окружающей среды, K (по умолчанию 300)"),
+  parser.addOption({QStringLiteral("t0"),
+                    QCoreApplication::translate("CommandLine", "температура окружающей среды, K (по умолчанию 300, в цикле - T1)"),
                     QStringLiteral("T")});
+  parser.addOption({QStringLiteral("cycle"),
+                    QCoreApplication::translate("CommandLine", "рассчитать цикл ожижения: linde, linde-precooled, claude; вещества: ") +
+                        substanceList(),
+                    QCoreApplication::translate("CommandLine", "ВИД ВЕЩЕСТВО")});
+  parser.addOption({QStringLiteral("plow"), QCoreApplication::translate("CommandLine", "низкое давление цикла, МПа (по умолчанию 0.101325)"),
+                    QStringLiteral("P")});
+  parser.addOption({QStringLiteral("phigh"), QCoreApplication::translate("CommandLine", "высокое давление цикла, МПа (по умолчанию 20)"),
+                    QStringLiteral("P")});
+  parser.addOption({QStringLiteral("eta-t"),
+                    QCoreApplication::translate("CommandLine", "изотермический КПД компрессора цикла (по умолчанию 1)"), QStringLiteral("E")});
+  parser.addOption({QStringLiteral("dt"),
+                    QCoreApplication::translate("CommandLine", "разность температур на теплом конце теплообменников, K (по умолчанию 0)"),
+                    QStringLiteral("K")});
+  parser.addOption({QStringLiteral("leak"),
+                    QCoreApplication::translate("CommandLine", "теплоприток на 1 кг сжатого газа, кДж/кг (по умолчанию 0)"), QStringLiteral("Q")});
+  parser.addOption({QStringLiteral("tpre"), QCoreApplication::translate("CommandLine", "температура ванны предварительного охлаждения, K"),
+                    QStringLiteral("T")});
+  parser.addOption({QStringLiteral("xe"), QCoreApplication::translate("CommandLine", "доля потока высокого давления на детандер, 0 <= X < 1"),
+                    QStringLiteral("X")});
+  parser.addOption({QStringLiteral("t3"), QCoreApplication::translate("CommandLine", "температура на входе в детандер, K"), QStringLiteral("T")});
+  parser.addOption({QStringLiteral("eta-s"),
+                    QCoreApplication::translate("CommandLine", "изоэнтропный КПД детандера цикла (по умолчанию 0.8)"), QStringLiteral("E")});
   parser.addOption({QStringLiteral("lang"),
                     QCoreApplication::translate("CommandLine", "язык программы (по умолчанию язык системы)"),
                     QStringLiteral("ru|en")});

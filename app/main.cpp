@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/clicycle.h"
 #include "app/clidevice.h"
 #include "app/cliexport.h"
 #include "app/cmdline.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   }
   if (app::isExportCall(argc, argv)) return app::exportMain(argc, argv, lang);
   if (app::isDeviceCall(argc, argv)) return app::deviceMain(argc, argv, lang);
+  if (app::isCycleCall(argc, argv)) return app::cycleMain(argc, argv, lang);
   QApplication a(argc, argv);
   app::useLanguage(lang);
   app::installLibraryHandlers();

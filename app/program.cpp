@@ -13,6 +13,7 @@
 #include "process/form3.h"
 #include "process/form4.h"
 #include "process/form5.h"
+#include "process/cyclewindow.h"
 #include "process/form6.h"
 
 namespace app {
@@ -35,6 +36,7 @@ Program::Program(Session& s)
       Form4(std::make_unique<TForm4>()),
       Form5(std::make_unique<TForm5>(s)),
       Form6(std::make_unique<TForm6>(s)),
+      Cycles(std::make_unique<TCycles>(s)),
       Files(std::make_unique<Keeper>(s, Form1.get())) {
   TForm1* main = Form1.get();
   TTSvid* diagram = TSvid.get();
@@ -43,6 +45,7 @@ Program::Program(Session& s)
   TForm3* results = Form3.get();
   TForm5* real = Form5.get();
   TForm6* realResults = Form6.get();
+  TCycles* cycles = Cycles.get();
 
   // The process window opens where the main window is.
   process->move(main->pos());
@@ -75,6 +78,13 @@ Program::Program(Session& s)
     diagram->sessionChanged();
     diagram->showDiagram();
   });
+  // The liquefaction cycles: from the real-process window, on the diagram,
+  // starting anew for each substance.
+  QObject::connect(main, &TForm1::substanceChosen, cycles, &TCycles::setSubstanceCaption);
+  QObject::connect(real, &TForm5::cyclesWanted, cycles, [cycles] { bringUp(cycles); });
+  QObject::connect(cycles, &TCycles::cycleChanged, diagram, &TTSvid::sessionChanged);
+  QObject::connect(cycles, &TCycles::diagramWanted, diagram, &TTSvid::showDiagram);
+
   QObject::connect(real, &TForm5::deviceRowAdded, realResults, [realResults](int n) {
     realResults->show();
     realResults->raise();
@@ -91,6 +101,7 @@ Program::Program(Session& s)
     process->unitsChanged();
     real->unitsChanged();
     realResults->unitsChanged();
+    cycles->unitsChanged();
     results->rebuild();
   });
 
@@ -116,6 +127,7 @@ Program::Program(Session& s)
     results->rebuild();
     real->unitsChanged();
     realResults->unitsChanged();
+    cycles->showSession();
     diagram->sessionReplaced();
     if (s.main.chosen) diagram->showDiagram();
   });

@@ -15,6 +15,7 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm6;
+class TCycles;
 
 namespace app {
 
@@ -36,6 +37,7 @@ class Program {
   std::unique_ptr<TForm4> Form4;        // second table, never shown
   std::unique_ptr<TForm5> Form5;        // real processes
   std::unique_ptr<TForm6> Form6;        // their results table
+  std::unique_ptr<TCycles> Cycles;      // liquefaction cycles
   std::unique_ptr<Keeper> Files;        // work files, autosave and recovery
 };
 

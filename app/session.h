@@ -2,7 +2,7 @@
 // What one open diagram owns: the main window's state (substance, limits,
 // scale), the computed lines, the process lines, the picked points, the
 // process calculator and the rows of the results table; the same three for
-// the real processes. Plain C++: main() creates one session and hands it to
+// the real processes; the liquefaction cycle. Plain C++: main() creates one session and hands it to
 // the windows by reference.
 
 #include <string>
@@ -13,6 +13,7 @@
 #include "diagram/devicestore.h"
 #include "diagram/procstore.h"
 #include "process/calculator.h"
+#include "process/cycles.h"
 #include "process/devicecalc.h"
 #include "thermo/real.h"
 
@@ -55,6 +56,8 @@ struct Session {
   proc::DeviceCalculator devices;
   diagram::DeviceStore deviceLines;
   std::vector<proc::DeviceRow> deviceResults;
+  // The liquefaction cycle: its data, what was solved, its lines.
+  proc::CycleWork cycles;
 
   // The student's changes, counted, and the count when the work was last
   // saved or opened: a difference is work that no file holds yet.

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
@@ -18,9 +19,12 @@
 #include "app/libguard.h"
 #include "app/linegen.h"
 #include "app/substance.h"
+#include "process/cycles.h"
+#include "process/device.h"
 #include "process/ranges.h"
 #include "thermo/limits.h"
 #include "thermo/substances.h"
+#include "thermo/tfs.h"
 
 namespace app {
 
@@ -109,6 +113,67 @@ QJsonObject idealProcess(const proc::Calculator& c) {
           {"limitKinds", QJsonArray{c.LimitKinds[0], c.LimitKinds[1], c.LimitKinds[2]}},
           {"hasResult", k.hasResult},
           {"lastResult", resultRow(k.result)}};
+}
+
+QJsonObject deviceData(const proc::DeviceData& d) {
+  return {{"device", int(d.kind)}, {"P2", real(d.P2)}, {"eta", real(d.eta)}, {"given", int(d.given)},
+          {"T2", real(d.T2)},      {"Q", real(d.Q)},   {"Tr", real(d.Tr)},   {"T0", real(d.T0)}};
+}
+
+QJsonObject deviceResult(const proc::DeviceResult& r) {
+  return {{"status", int(r.status)}, {"state", int(r.state)}, {"inlet", state(r.inlet)},
+          {"outlet", state(r.outlet)}, {"ideal", state(r.ideal)}, {"L", real(r.L)},
+          {"Q", real(r.Q)},           {"sgen", real(r.sgen)},   {"exergy", real(r.exergy)},
+          {"T0", real(r.T0)}};
+}
+
+QJsonObject realProcesses(const proc::DeviceCalculator& c, const diagram::DeviceStore& store) {
+  const proc::DeviceCalculator::Kept k = c.kept();
+  QJsonArray entries, lines;
+  for (const std::string& e : c.entries) entries.append(QString::fromStdString(e));
+  for (const diagram::DeviceLine& l : store.lines)
+    lines.append(QJsonObject{{"in", QJsonArray{real(l.inS), real(l.inT)}},
+                             {"out", QJsonArray{real(l.outS), real(l.outT)}},
+                             {"s", reals(l.S, 16)},
+                             {"T", reals(l.T, 16)}});
+  return {{"device", int(c.Kind)},
+          {"kinds", QJsonArray{c.Kind1, c.Kind2}},
+          {"given", int(c.Given)},
+          {"entries", entries},
+          {"inlet", state(c.Inlet)},
+          {"carried", c.Carried},
+          {"tableCount", c.TableCount},
+          {"hasResult", k.hasResult},
+          {"inletShown", k.inletShown},
+          {"data", deviceData(k.data)},
+          {"result", deviceResult(c.Result)},
+          {"lines", lines}};
+}
+
+QJsonObject realRow(const proc::DeviceRow& r) {
+  return {{"number", r.number},   {"substance", QString::fromStdString(r.substance)},
+          {"device", int(r.kind)}, {"eta", real(r.eta)},
+          {"inlet", state(r.inlet)}, {"outlet", state(r.outlet)},
+          {"ideal", state(r.ideal)}, {"L", real(r.L)},
+          {"Q", real(r.Q)},         {"sgen", real(r.sgen)},
+          {"exergy", real(r.exergy)}, {"T0", real(r.T0)}};
+}
+
+const char* const kCycleKeys[] = {"Plow", "Phigh", "T1", "etaT", "dT", "leak", "Tpre", "xe", "T3", "etaS", "T0"};
+
+std::array<Real*, 11> cycleValues(proc::CycleData& d) {
+  return {&d.Plow, &d.Phigh, &d.T1, &d.etaT, &d.dT, &d.leak, &d.Tpre, &d.xe, &d.T3, &d.etaS, &d.T0};
+}
+
+QJsonObject cycles(const proc::CycleWork& w) {
+  QJsonArray data;
+  for (proc::CycleData d : w.data) {
+    QJsonObject o;
+    const std::array<Real*, 11> v = cycleValues(d);
+    for (std::size_t k = 0; k < v.size(); ++k) o[QLatin1String(kCycleKeys[k])] = real(*v[k]);
+    data.append(o);
+  }
+  return {{"cycle", int(w.kind)}, {"onDiagram", w.onDiagram}, {"data", data}};
 }
 
 // ---------------------------------------------------------------- reading
@@ -482,6 +547,173 @@ void readResults(const Field& f, std::vector<proc::ResultRow>& rows) {
   for (int i = 0; i < n; ++i) rows.push_back(resultFrom(f.item(i), false));
 }
 
+// A real device's states reach the hottest outlet (700 K where the
+// ideal-gas functions end at 600 K): the substance's bounds up to there.
+const Bounds& deviceBoundsOf(int n) {
+  static std::map<int, Bounds> known;
+  auto it = known.find(n);
+  if (it != known.end()) return it->second;
+  Bounds b = boundsOf(n);
+  const Real Tmax = proc::OutletTmax(tfs::SubstName[n]);
+  Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+  if (!libraryGuarded([&] { tfs::dhs_PT(tfs::SubstName[n], tfs::kPressureFloor, Tmax, d, h, s, Cp, x); }))
+    refuse(WorkFault::OutOfRange, QString::fromLatin1(tfs::SubstName[n]));
+  b.r[proc::kTemperature].hi = std::max(b.r[proc::kTemperature].hi, Tmax);
+  const Real wh = (b.r[proc::kEnthalpy].hi - b.r[proc::kEnthalpy].lo) / 20;
+  const Real ws = (b.r[proc::kEntropy].hi - b.r[proc::kEntropy].lo) / 20;
+  b.r[proc::kEnthalpy].hi = std::max(b.r[proc::kEnthalpy].hi, h + wh);
+  b.r[proc::kEntropy].hi = std::max(b.r[proc::kEntropy].hi, s + ws);
+  b.qmax += b.r[proc::kTemperature].hi * (b.r[proc::kEntropy].hi - b.r[proc::kEntropy].lo) +
+            2 * (b.r[proc::kEnthalpy].hi - b.r[proc::kEnthalpy].lo);
+  return known.emplace(n, b).first->second;
+}
+
+const Bounds& anyDeviceBounds() {
+  static const Bounds all = [] {
+    Bounds u = deviceBoundsOf(1);
+    for (int n = 2; n <= tfs::kSubstCount; ++n) {
+      const Bounds& b = deviceBoundsOf(n);
+      for (int k = 0; k < kParamCount; ++k) {
+        u.r[k].lo = std::min(u.r[k].lo, b.r[k].lo);
+        u.r[k].hi = std::max(u.r[k].hi, b.r[k].hi);
+      }
+      u.qmax = std::max(u.qmax, b.qmax);
+    }
+    return u;
+  }();
+  return all;
+}
+
+Real finiteReal(const Field& f) { return f.real(); }
+
+proc::DeviceData deviceDataFrom(const Field& f) {
+  f.members({"device", "P2", "eta", "given", "T2", "Q", "Tr", "T0"});
+  proc::DeviceData d;
+  d.kind = proc::Device(f.at("device").integer(0, proc::kDeviceCount - 1));
+  d.given = proc::ExchangerGiven(f.at("given").integer(0, 1));
+  // As typed: any finite number (each use checks it first).
+  d.P2 = finiteReal(f.at("P2"));
+  d.eta = finiteReal(f.at("eta"));
+  d.T2 = finiteReal(f.at("T2"));
+  d.Q = finiteReal(f.at("Q"));
+  d.Tr = finiteReal(f.at("Tr"));
+  d.T0 = finiteReal(f.at("T0"));
+  return d;
+}
+
+proc::DeviceResult deviceResultFrom(const Field& f, const Bounds& b) {
+  f.members({"status", "state", "inlet", "outlet", "ideal", "L", "Q", "sgen", "exergy", "T0"});
+  proc::DeviceResult r;
+  r.status = proc::DeviceStatus(f.at("status").integer(0, int(proc::DeviceStatus::NoResult)));
+  r.state = proc::SolveStatus(f.at("state").integer(0, int(proc::SolveStatus::TooDense)));
+  r.inlet = stateFrom(f.at("inlet"), b, true);
+  r.outlet = stateFrom(f.at("outlet"), b, true);
+  r.ideal = stateFrom(f.at("ideal"), b, true);
+  r.L = magnitude(f.at("L"), b.qmax);
+  r.Q = magnitude(f.at("Q"), b.qmax);
+  r.sgen = finiteReal(f.at("sgen"));
+  r.exergy = finiteReal(f.at("exergy"));
+  r.T0 = finiteReal(f.at("T0"));
+  return r;
+}
+
+void readReal(const Field& f, Session& s) {
+  f.members({"device", "kinds", "given", "entries", "inlet", "carried", "tableCount", "hasResult", "inletShown",
+             "data", "result", "lines"});
+  proc::DeviceCalculator& c = s.devices;
+  c.Kind = proc::Device(f.at("device").integer(0, proc::kDeviceCount - 1));
+  const Field kinds = f.at("kinds");
+  kinds.items(2);
+  c.Kind1 = kinds.item(0).integer(0, kParamCount - 1);
+  c.Kind2 = kinds.item(1).integer(0, kParamCount - 1);
+  c.Given = proc::ExchangerGiven(f.at("given").integer(0, 1));
+  const Field entries = f.at("entries");
+  entries.items(proc::kDeviceEntryCount);
+  for (int e = 0; e < proc::kDeviceEntryCount; ++e) c.entries[e] = entries.item(e).string().toStdString();
+  c.Carried = f.at("carried").boolean();
+  // A carried inlet is the next computation's inlet: a sound state of the
+  // chosen substance.
+  const bool strict = c.Carried && s.main.chosen;
+  c.Inlet = stateFrom(f.at("inlet"), strict ? deviceBoundsOf(s.main.subst) : anyDeviceBounds(), !strict);
+  c.TableCount = f.at("tableCount").integer(0, kMaxNumber);
+  proc::DeviceCalculator::Kept kept;
+  kept.hasResult = f.at("hasResult").boolean();
+  kept.inletShown = f.at("inletShown").boolean();
+  kept.data = deviceDataFrom(f.at("data"));
+  c.Result = deviceResultFrom(f.at("result"), anyDeviceBounds());
+
+  const Bounds& b = s.main.chosen ? deviceBoundsOf(s.main.subst) : anyDeviceBounds();
+  const Field lines = f.at("lines");
+  const int n = lines.items();
+  if (n > diagram::DeviceStore::kCapacity) lines.outside(n);
+  for (int i = 0; i < n; ++i) {
+    const Field l = lines.item(i);
+    l.members({"in", "out", "s", "T"});
+    diagram::DeviceLine line;
+    const Field in = l.at("in"), out = l.at("out"), S = l.at("s"), T = l.at("T");
+    in.items(2);
+    out.items(2);
+    line.inS = kindValue(in.item(0), proc::kEntropy, b, false);
+    line.inT = kindValue(in.item(1), proc::kTemperature, b, false);
+    line.outS = kindValue(out.item(0), proc::kEntropy, b, false);
+    line.outT = kindValue(out.item(1), proc::kTemperature, b, false);
+    S.items(16);
+    T.items(16);
+    for (int j = 0; j < 16; ++j) {
+      // A point whose T is 0 is absent.
+      line.T[j] = kindValue(T.item(j), proc::kTemperature, b, true);
+      line.S[j] = line.T[j] == 0 ? S.item(j).real() : kindValue(S.item(j), proc::kEntropy, b, true);
+    }
+    s.deviceLines.lines.push_back(line);
+  }
+  c.Units = s.main.units;
+  c.restore(kept, s.main.chosen ? s.main.name : std::string());
+}
+
+void readRealResults(const Field& f, std::vector<proc::DeviceRow>& rows) {
+  const int n = f.items();
+  rows.reserve(std::size_t(n));
+  for (int i = 0; i < n; ++i) {
+    const Field r = f.item(i);
+    r.members({"number", "substance", "device", "eta", "inlet", "outlet", "ideal", "L", "Q", "sgen", "exergy", "T0"});
+    proc::DeviceRow row;
+    const Field name = r.at("substance");
+    const Bounds& b = deviceBoundsOf(substanceOf(name));
+    row.substance = name.string().toStdString();
+    row.number = r.at("number").integer(1, kMaxNumber);
+    row.kind = proc::Device(r.at("device").integer(0, proc::kDeviceCount - 1));
+    row.eta = finiteReal(r.at("eta"));
+    row.inlet = stateFrom(r.at("inlet"), b, false);
+    row.outlet = stateFrom(r.at("outlet"), b, false);
+    row.ideal = stateFrom(r.at("ideal"), b, false);
+    row.L = magnitude(r.at("L"), b.qmax);
+    row.Q = magnitude(r.at("Q"), b.qmax);
+    row.sgen = finiteReal(r.at("sgen"));
+    row.exergy = finiteReal(r.at("exergy"));
+    row.T0 = finiteReal(r.at("T0"));
+    rows.push_back(row);
+  }
+}
+
+// The cycles' data as the window holds them, any finite numbers (each use
+// checks them first); the cycle chosen is solved again, and a cycle that
+// the data do not make shows its reason in the window.
+void readCycles(const Field& f, Session& s) {
+  f.members({"cycle", "onDiagram", "data"});
+  proc::CycleWork& w = s.cycles;
+  w.kind = proc::Cycle(f.at("cycle").integer(0, proc::kCycleCount - 1));
+  w.onDiagram = f.at("onDiagram").boolean();
+  const Field data = f.at("data");
+  data.items(proc::kCycleCount);
+  for (int k = 0; k < proc::kCycleCount; ++k) {
+    const Field d = data.item(k);
+    d.members({"Plow", "Phigh", "T1", "etaT", "dT", "leak", "Tpre", "xe", "T3", "etaS", "T0"});
+    const std::array<Real*, 11> v = cycleValues(w.data[k]);
+    for (std::size_t i = 0; i < v.size(); ++i) *v[i] = finiteReal(d.at(kCycleKeys[i]));
+  }
+  if (s.main.chosen) w.solve(s.main.name);
+}
+
 bool looksLikeWorkFile(const QByteArray& bytes) { return bytes.contains(kWorkFileFormat); }
 
 }  // namespace
@@ -519,7 +751,14 @@ QByteArray workFileBytes(const Session& s) {
       {"points", points},
       {"processLines", QJsonObject{{"last", s.procLines.ProcIndex}, {"count", s.procLines.ProcCount}, {"lines", lines}}},
       {"idealProcess", idealProcess(s.process)},
-      {"idealResults", results}};
+      {"idealResults", results},
+      {"realProcesses", realProcesses(s.devices, s.deviceLines)},
+      {"realResults", [&] {
+         QJsonArray rows;
+         for (const proc::DeviceRow& r : s.deviceResults) rows.append(realRow(r));
+         return rows;
+       }()},
+      {"cycles", cycles(s.cycles)}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -545,7 +784,12 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     const double v = doc.object().value(QLatin1String("version")).toDouble(-1);
     if (!(v >= 1 && v == std::floor(v))) version.bad();
     if (v > kWorkFileVersion) refuse(WorkFault::Newer, QString::number(v));
-    root.members({"format", "version", "diagram", "points", "processLines", "idealProcess", "idealResults"});
+    // Version 1 has no real processes and no cycles: they open empty.
+    if (v == 1)
+      root.members({"format", "version", "diagram", "points", "processLines", "idealProcess", "idealResults"});
+    else
+      root.members({"format", "version", "diagram", "points", "processLines", "idealProcess", "idealResults",
+                    "realProcesses", "realResults", "cycles"});
 
     Session& s = *fresh;
     readDiagram(root.at("diagram"), s.main);
@@ -553,6 +797,19 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     readLines(root.at("processLines"), s.main, s.procLines);
     readResults(root.at("idealResults"), s.results);
     readIdeal(root.at("idealProcess"), s);
+    if (v >= 2) {
+      readReal(root.at("realProcesses"), s);
+      readRealResults(root.at("realResults"), s.deviceResults);
+    } else {
+      s.devices.Units = s.main.units;
+      s.devices.setSubstance(s.main.chosen ? s.main.name : std::string());
+    }
+    if (v >= 2) {
+      readCycles(root.at("cycles"), s);
+    } else if (s.main.chosen) {
+      s.cycles.reset(s.main.name);
+      s.cycles.solve(s.main.name);
+    }
 
     if (s.main.chosen) {
       // The lines from substance and limits, as the main window computes them.

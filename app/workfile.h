@@ -1,8 +1,12 @@
 #pragma once
 // The student's work in a file: a session as JSON text (UTF-8). A work file
 // holds the substance, the limits, the scale and the units, the points, the
-// process window's state, its results rows and the process lines; the
-// diagram's lines are computed again on opening from substance and limits.
+// process window's state, its results rows and the process lines; since
+// version 2 also the real-process window's state with its lines
+// (realProcesses), its rows (realResults) and the liquefaction cycles'
+// data (cycles), whose cycle is solved again on opening. The diagram's lines
+// are computed again on opening from substance and limits. A version 1
+// file opens with no real processes and the cycles at their defaults.
 //
 // Every real is written with all its 64 bits: as a JSON number when the
 // nearest double is the value itself, otherwise as a pair [hi, lo] of
@@ -23,7 +27,7 @@
 namespace app {
 
 inline constexpr char kWorkFileFormat[] = "entrograf-work";
-inline constexpr int kWorkFileVersion = 1;
+inline constexpr int kWorkFileVersion = 2;
 // The extension of work files, without its point.
 inline constexpr char kWorkFileSuffix[] = "entrograf";
 

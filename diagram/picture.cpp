@@ -226,6 +226,55 @@ void deviceLines(std::vector<Polyline>& lines, const app::AppState& st, const ap
   }
 }
 
+// The liquefaction cycle after the real processes, in its own colour: its
+// isobars solid, its chords dashed, clipped at the frame; its states marked
+// and numbered (one label for states that coincide).
+void cycleLines(Picture& p, const app::AppState& st, const app::DiagramStore& d, const diagram::CycleStore& cyc,
+                bool log) {
+  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+  for (const CyclePath& c : cyc.paths) {
+    Polyline l;
+    l.role = c.chord ? LineRole::CycleChord : LineRole::CycleLine;
+    l.colour = kViolet;
+    l.width = 2;
+    l.dash = c.chord ? Dash::Dashed : Dash::Solid;
+    std::vector<SPoint> path;
+    for (std::size_t k = 0; k < c.S.size(); ++k) path.push_back(pt(c.S[k], c.T[k]));
+    clipToFrame(l, path, log, double(d.Smin), double(d.Smax), double(st.Tmin), double(st.Tmax));
+    p.lines.push_back(std::move(l));
+  }
+  if (cyc.marks.empty()) return;
+  Polyline marks;
+  marks.role = LineRole::CycleStates;
+  marks.colour = kViolet;
+  marks.joined = false;
+  marks.marker = 6;
+  std::vector<Label> numbers;
+  for (const CycleMark& m : cyc.marks) {
+    if (!inside(m.s, m.T)) continue;
+    const SPoint at = pt(m.s, m.T);
+    auto same = std::find_if(numbers.begin(), numbers.end(), [&](const Label& l) { return l.s == at.s && l.T == at.T; });
+    if (same != numbers.end()) {
+      same->text += ", " + std::to_string(m.n);
+      continue;
+    }
+    insertSorted(marks.points, at);
+    Label l;
+    l.role = LabelRole::CycleState;
+    l.index = m.n;
+    l.s = at.s;
+    l.T = at.T;
+    l.dx = 5;
+    l.dy = -20;
+    l.minWidth = 0;
+    l.text = std::to_string(m.n);
+    l.colour = kViolet;
+    numbers.push_back(l);
+  }
+  p.lines.push_back(std::move(marks));
+  p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
+}
+
 void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, const Real labelS[4]) {
   const int m[4] = {1, 4, 7, 10};
   const std::string MPa = app::translate("Diagram", "%3.0f МПа");
@@ -312,6 +361,7 @@ Picture composePicture(const app::Session& session) {
   processLines(p.lines, st, d, session.procLines, p.log);
   deviceLines(p.lines, st, d, session.deviceLines, p.log);
   labels(p, st, d, labelS);
+  if (session.cycles.onDiagram) cycleLines(p, st, d, session.cycles.lines, p.log);
   return p;
 }
 

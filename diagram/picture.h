@@ -17,10 +17,17 @@ struct Rgb {
 };
 inline constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kBlue{0, 0, 255}, kLime{0, 255, 0},
     kGreen{0, 128, 0};
+// The liquefaction cycle's own colour.
+inline constexpr Rgb kViolet{150, 0, 200};
 
 // DeviceReal: the dashed chord of a real process from inlet to outlet;
-// DeviceIdeal: its ideal reference, solid.
-enum class LineRole { Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process, DeviceReal, DeviceIdeal };
+// DeviceIdeal: its ideal reference, solid. CycleLine: a liquefaction
+// cycle's isobar, CycleChord: its compressor, valve or expander, dashed;
+// CycleStates: its states marked.
+enum class LineRole {
+  Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process, DeviceReal, DeviceIdeal,
+  CycleLine, CycleChord, CycleStates
+};
 enum class Dash { Solid, Dashed };
 
 // A point of the diagram: entropy kJ/(kg K), temperature K.
@@ -43,7 +50,9 @@ struct Polyline {
   std::vector<int> breaks;
 };
 
-enum class LabelRole { Isobar, Isenthalp };
+// CycleState: the number of a cycle's state (several numbers where states
+// coincide).
+enum class LabelRole { Isobar, Isenthalp, CycleState };
 
 // A value label. Isobar labels sit on the top row of the picture above the
 // entropy s; isenthalp labels at (s, T). dx, dy: offset of the label's top
@@ -55,6 +64,7 @@ struct Label {
   int dx = 0, dy = 0;
   int minWidth = 41;  // px
   std::string text;
+  Rgb colour = kBlack;  // of a label not framed
 };
 
 struct Tick {
@@ -74,7 +84,8 @@ struct Picture {
   bool log = true;      // logarithmic temperature axis
   Axis s, T;
   // 36 lines in drawing order, then two for each real process: its chord
-  // and its ideal reference.
+  // and its ideal reference; then the liquefaction cycle's lines and its
+  // states.
   std::vector<Polyline> lines;
   std::vector<Label> labels;
 };

@@ -154,7 +154,8 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
   }
   g.restore();
 
-  // The value labels: isobar labels framed in red, isenthalp numbers plain.
+  // The value labels: isobar labels framed in red, isenthalp and cycle
+  // numbers plain in their colour.
   g.setFont(labelFont());
   const QFontMetrics lm(labelFont());
   for (const Label& label : p.labels) {
@@ -165,7 +166,7 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
       g.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
       g.setPen(Qt::red);
     } else {
-      g.setPen(Qt::black);
+      g.setPen(colour(label.colour));
     }
     g.drawText(QPointF(r.left() + 4, r.top() + (r.height() + lm.ascent() - lm.descent()) / 2.0), qs(label.text));
   }

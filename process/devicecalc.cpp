@@ -186,6 +186,24 @@ void DeviceCalculator::showAll() {
   results[kFieldExergy] = shownText(Units, Dim::Enthalpy, Result.exergy, subst_);
 }
 
+DeviceCalculator::Kept DeviceCalculator::kept() const {
+  return {hasResult_, !states[kInletRow][kColT].empty(), data_};
+}
+
+void DeviceCalculator::restore(const Kept& k, const std::string& substance) {
+  hasResult_ = k.hasResult;
+  data_ = k.data;
+  subst_ = substance.empty() ? 0 : tfs::substanceIndex(substance);
+  rangesFor_.clear();
+  rangesOf(substance);
+  for (auto& row : states)
+    for (std::string& f : row) f.clear();
+  for (std::string& f : results) f.clear();
+  if (k.inletShown) showState(kInletRow, Inlet);
+  showLimits();
+  showAll();
+}
+
 void DeviceCalculator::chooseDevice(Device kind) {
   Kind = kind;
   clearFrom(kOutletRow);

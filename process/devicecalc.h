@@ -98,6 +98,19 @@ class DeviceCalculator {
 
   // The data of the device as last read from the entries.
   const DeviceData& data() const { return data_; }
+
+  // What a work file keeps beyond the public state: whether a device is
+  // computed and its inlet shown, and the data last read.
+  struct Kept {
+    bool hasResult = false;
+    bool inletShown = false;
+    DeviceData data;
+  };
+  Kept kept() const;
+  // Takes back a kept state over the public one, for the substance named
+  // (empty: none chosen): the ranges are found again and the texts written
+  // in Units; no value changes.
+  void restore(const Kept& kept, const std::string& substance);
   // The unit of an inlet kind in the units shown.
   std::string unitOf(int kind) const;
 

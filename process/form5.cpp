@@ -199,9 +199,11 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   BitBtn4 = button(this, QCoreApplication::translate("TForm5", "TS диаграмма"), 112, 504);
   BitBtn2 = button(this, QCoreApplication::translate("TForm5", "Конец => Начало"), 112, 536);
   BitBtn5 = button(this, QCoreApplication::translate("TForm5", "Назад"), 16, 504, 75);
+  BitBtn6 = button(this, QCoreApplication::translate("TForm5", "Циклы ожижения"), 8, 536, 98);
   QFont narrow = base;
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
+  BitBtn6->setFont(narrow);
   setFixedSize(856, 580);
 
   PaNam1->setCurrentIndex(calc().Kind1);
@@ -222,6 +224,7 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   for (const auto& [e, which] : typed) {
     connect(e, &QLineEdit::textChanged, this, [this, e = e, which = which] {
       calc().typeEntry(which, e->text().toStdString());
+      session_.touch();
       refresh();
     });
     // Enter computes, as "Вычислить" does.
@@ -232,6 +235,7 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
   connect(BitBtn5, &QPushButton::clicked, this, &QWidget::hide);
+  connect(BitBtn6, &QPushButton::clicked, this, &TForm5::cyclesWanted);
 }
 
 std::string TForm5::substance() const { return session_.main.chosen ? session_.main.name : std::string(); }
@@ -299,12 +303,14 @@ void TForm5::refresh() {
 
 void TForm5::DevBoxClick() {
   calc().chooseDevice(proc::Device(DevGroup->checkedId()));
+  session_.touch();
   refresh();
 }
 
 void TForm5::PaNam1Click() {
   const app::MessageScope action;
   calc().chooseKind1(PaNam1->currentIndex());
+  session_.touch();
   showUnits();
   refresh();
 }
@@ -312,12 +318,14 @@ void TForm5::PaNam1Click() {
 void TForm5::PaNam2Click() {
   const app::MessageScope action;
   calc().chooseKind2(PaNam2->currentIndex(), app::notifier());
+  session_.touch();
   showUnits();
   refresh();
 }
 
 void TForm5::GivenListClick() {
   calc().chooseGiven(proc::ExchangerGiven(GivenList->currentIndex()));
+  session_.touch();
   showUnits();
   refresh();
 }
@@ -325,6 +333,7 @@ void TForm5::GivenListClick() {
 bool TForm5::Calc0Click() {
   const app::MessageScope action;
   const bool done = calc().compute(substance(), app::notifier());
+  if (done) session_.touch();
   refresh();
   return done;
 }
@@ -334,11 +343,13 @@ void TForm5::BitBtn1Click() {
   proc::DeviceRow row;
   if (!calc().tableRow(row, app::notifier())) return;
   session_.deviceResults.push_back(row);
+  session_.touch();
   emit deviceRowAdded(int(session_.deviceResults.size()));
 }
 
 void TForm5::BitBtn2Click() {
   calc().carry();
+  session_.touch();
   PaNam1->setCurrentIndex(calc().Kind1);
   PaNam2->setCurrentIndex(calc().Kind2);
   showUnits();
@@ -350,5 +361,8 @@ void TForm5::BitBtn4Click() {
   const app::MessageScope action;
   const bool added = calc().draw(substance(), session_.deviceLines, app::notifier());
   refresh();
-  if (added) emit deviceLineAdded();
+  if (added) {
+    session_.touch();
+    emit deviceLineAdded();
+  }
 }

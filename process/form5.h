@@ -45,6 +45,7 @@ class TForm5 : public QWidget {
   QLineEdit* Res[4] = {};
   QLabel* ResUnit[4] = {};
   QPushButton *Calc0 = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn4 = nullptr, *BitBtn5 = nullptr;
+  QPushButton* BitBtn6 = nullptr;  // the liquefaction cycles
 
   // Handlers.
   void DevBoxClick();
@@ -69,6 +70,8 @@ class TForm5 : public QWidget {
   void deviceLineAdded();
   // Device n (1-based) was added to the session's rows.
   void deviceRowAdded(int n);
+  // The liquefaction cycles window was asked for.
+  void cyclesWanted();
 
  private:
   // Shows what the calculator holds.

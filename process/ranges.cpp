@@ -89,7 +89,8 @@ std::string unitLabel(int kind, app::Units u) {
 }
 
 namespace {
-std::string tr(const char* text) { return app::translate("Ranges", text); }
+// A text marked where it is written, in the user's language.
+std::string tx(const char* text) { return app::translate("Ranges", text); }
 }  // namespace
 
 std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) {
@@ -110,21 +111,21 @@ std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) 
     form = QT_TRANSLATE_NOOP("Ranges", "%1 больше %2 и не больше %3 %4 !");
   else if (r.hiOpen)
     form = QT_TRANSLATE_NOOP("Ranges", "%1 не меньше %2 и меньше %3 %4 !");
-  return app::withArgs(tr(form), {tr(subject[kind]), limitText(r.lo), limitText(r.hi), unitLabel(kind, u)});
+  return app::withArgs(tx(form), {tx(subject[kind]), limitText(r.lo), limitText(r.hi), unitLabel(kind, u)});
 }
 
 std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state, Real Tmax, app::Units u) {
   using app::format;
   using app::withArgs;
   const int n = tfs::SubstIndex(name);
-  const std::string who = state.empty() ? tr(QT_TRANSLATE_NOOP("Ranges", "Состояние")) : std::string(state);
+  const std::string who = state.empty() ? tx(QT_TRANSLATE_NOOP("Ranges", "Состояние")) : std::string(state);
   if (!(Tmax > 0)) Tmax = tfs::kIdealGasTmax[n];
   auto dry = [](const char* rest, const std::string& value) {
-    return withArgs(tr(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
-                    {withArgs(tr(rest), {value})});
+    return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
+                    {withArgs(tx(rest), {value})});
   };
   auto out = [&who](const char* rest, const std::string& value = {}) {
-    return withArgs(tr(QT_TRANSLATE_NOOP("Ranges", "%1 вне пределов расчета:\n%2")), {who, withArgs(tr(rest), {value})});
+    return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "%1 вне пределов расчета:\n%2")), {who, withArgs(tx(rest), {value})});
   };
   switch (st) {
     case SolveStatus::Solved: return {};
@@ -142,9 +143,9 @@ std::string refusalMessage(SolveStatus st, std::string_view name, std::string_vi
       return dry(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет."),
                  format("%.5f", TriplePressure(name)));
     case SolveStatus::NotPositive:
-      return tr(QT_TRANSLATE_NOOP("Ranges", "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля."));
+      return tx(QT_TRANSLATE_NOOP("Ranges", "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля."));
     case SolveStatus::NoState:
-      return tr(QT_TRANSLATE_NOOP("Ranges", "Состояния с заданными энтальпией и энтропией\nв области расчета нет."));
+      return tx(QT_TRANSLATE_NOOP("Ranges", "Состояния с заданными энтальпией и энтропией\nв области расчета нет."));
     case SolveStatus::TooHot: return out(QT_TRANSLATE_NOOP("Ranges", "температура выше %1 K !"), limitText(Tmax));
     case SolveStatus::TooCold: return out(QT_TRANSLATE_NOOP("Ranges", "температура ниже температуры затвердевания !"));
     case SolveStatus::PressureAbove:

@@ -106,9 +106,30 @@ inline int addProcesses(app::Session& s, int count) {
   return done;
 }
 
+// A real device as its window computes it: drawn, written to its table and
+// its outlet carried over as the next inlet.
+inline bool addDevice(app::Session& s, proc::Device kind, const std::string& T1, const std::string& P1,
+                      const std::string& P2, const std::string& eta) {
+  proc::DeviceCalculator& c = s.devices;
+  c.chooseDevice(kind);
+  c.chooseKind1(proc::kTemperature);
+  c.chooseKind2(proc::kPressure, {});
+  c.typeEntry(proc::kInlet1, T1);
+  c.typeEntry(proc::kInlet2, P1);
+  c.typeEntry(proc::kOutletP, P2);
+  c.typeEntry(proc::kEfficiency, eta);
+  proc::DeviceRow row;
+  if (!c.draw(s.main.name, s.deviceLines, {}) || !c.tableRow(row, {})) return false;
+  s.deviceResults.push_back(row);
+  c.carry();
+  return true;
+}
+
 // Nitrogen per mole on a linear scale up to 300 K: twelve picked states,
 // eight processes with their lines, a start carried over, and an end entry
-// typed beyond any range.
+// typed beyond any range; a compressor to 667 K drawn and carried over, an
+// expander with losses computed; a Claude cycle with its own expander flow
+// on the diagram.
 inline std::unique_ptr<app::Session> nitrogenWork() {
   auto s = std::make_unique<app::Session>();
   choose(*s, "N2", 300, app::ScaleKind::Linear);
@@ -121,6 +142,18 @@ inline std::unique_ptr<app::Session> nitrogenWork() {
   s->process.chooseKind3(proc::kPressure, {});
   s->process.typeEntry(proc::kEntry3, "1e4000");
   s->process.leaveEntry(proc::kEntry3);
+  s->devices.setSubstance("N2");
+  s->devices.setUnits(app::Units::Molar);
+  addDevice(*s, proc::Device::Compressor, "300", "0.1", "1", "0.75");
+  s->devices.chooseDevice(proc::Device::Expander);
+  s->devices.typeEntry(proc::kOutletP, "0.2");
+  s->devices.compute("N2", {});
+  s->cycles.reset("N2");
+  s->cycles.kind = proc::Cycle::Claude;
+  s->cycles.current().xe = tfs::Real(0.35L);
+  s->cycles.data[0].dT = 3;
+  s->cycles.onDiagram = true;
+  s->cycles.solve("N2");
   return s;
 }
 

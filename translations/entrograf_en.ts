@@ -4,24 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
-Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
-Запись диаграммы в файл без окна:
-  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
-Расчет реального устройства без окна (JSON на стандартный вывод):
-  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
-            [--tr T] [--t0 T]</source>
-        <translation>T-s diagrams of working substances, ideal and real processes.
-Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
-Writing a diagram to a file without a window:
-  entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram WORK_FILE.entrograf FILE
-Computing a real device without a window (JSON on standard output):
-  entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
-            [--tr T] [--t0 T]</translation>
-    </message>
-    <message>
         <source>эта справка</source>
         <translation>this help</translation>
     </message>
@@ -86,12 +68,390 @@ Computing a real device without a window (JSON on standard output):
         <translation>temperature of the heat source (sink) of the heat exchanger, K (default T0)</translation>
     </message>
     <message>
-        <source>температура окружающей среды, K (по умолчанию 300)</source>
-        <translation>ambient temperature, K (default 300)</translation>
-    </message>
-    <message>
         <source>язык программы (по умолчанию язык системы)</source>
         <translation>language of the program (default: the system language)</translation>
+    </message>
+    <message>
+        <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
+Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
+Запись диаграммы в файл без окна:
+  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]
+  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
+Расчет реального устройства без окна (JSON на стандартный вывод):
+  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
+            [--tr T] [--t0 T]
+Расчет цикла ожижения без окна (JSON на стандартный вывод):
+  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
+            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]</source>
+        <translation>T-s diagrams of working substances, ideal and real processes.
+Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
+Writing a diagram to a file without a window:
+  entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
+  entrograf --export-diagram WORK_FILE.entrograf FILE
+Computing a real device without a window (JSON on standard output):
+  entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
+            [--tr T] [--t0 T]
+Computing a liquefaction cycle without a window (JSON on standard output):
+  entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
+            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]</translation>
+    </message>
+    <message>
+        <source>температура окружающей среды, K (по умолчанию 300, в цикле - T1)</source>
+        <translation>ambient temperature, K (default 300, in a cycle T1)</translation>
+    </message>
+    <message>
+        <source>рассчитать цикл ожижения: linde, linde-precooled, claude; вещества: </source>
+        <translation>compute a liquefaction cycle: linde, linde-precooled, claude; substances: </translation>
+    </message>
+    <message>
+        <source>низкое давление цикла, МПа (по умолчанию 0.101325)</source>
+        <translation>low pressure of the cycle, MPa (default 0.101325)</translation>
+    </message>
+    <message>
+        <source>высокое давление цикла, МПа (по умолчанию 20)</source>
+        <translation>high pressure of the cycle, MPa (default 20)</translation>
+    </message>
+    <message>
+        <source>изотермический КПД компрессора цикла (по умолчанию 1)</source>
+        <translation>isothermal efficiency of the cycle compressor (default 1)</translation>
+    </message>
+    <message>
+        <source>разность температур на теплом конце теплообменников, K (по умолчанию 0)</source>
+        <translation>temperature difference at the warm end of the heat exchangers, K (default 0)</translation>
+    </message>
+    <message>
+        <source>теплоприток на 1 кг сжатого газа, кДж/кг (по умолчанию 0)</source>
+        <translation>heat leak per 1 kg of compressed gas, kJ/kg (default 0)</translation>
+    </message>
+    <message>
+        <source>температура ванны предварительного охлаждения, K</source>
+        <translation>temperature of the precooling bath, K</translation>
+    </message>
+    <message>
+        <source>доля потока высокого давления на детандер, 0 &lt;= X &lt; 1</source>
+        <translation>fraction of the high-pressure flow sent to the expander, 0 &lt;= X &lt; 1</translation>
+    </message>
+    <message>
+        <source>температура на входе в детандер, K</source>
+        <translation>expander inlet temperature, K</translation>
+    </message>
+    <message>
+        <source>изоэнтропный КПД детандера цикла (по умолчанию 0.8)</source>
+        <translation>isentropic efficiency of the cycle expander (default 0.8)</translation>
+    </message>
+</context>
+<context>
+    <name>Cycle</name>
+    <message>
+        <source>расчет цикла ожижения:
+  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]
+            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+  ВИД: linde, linde-precooled, claude
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>computing a liquefaction cycle:
+  entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]
+            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+  KIND: linde, linde-precooled, claude
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+    </message>
+    <message>
+        <source>не указаны вид цикла и вещество
+</source>
+        <translation>the kind of cycle and the substance are not given
+</translation>
+    </message>
+    <message>
+        <source>неизвестный цикл "</source>
+        <translation>unknown cycle "</translation>
+    </message>
+    <message>
+        <source>"; допустимы: linde, linde-precooled, claude</source>
+        <translation>"; allowed: linde, linde-precooled, claude</translation>
+    </message>
+    <message>
+        <source>неизвестное вещество "</source>
+        <translation>unknown substance "</translation>
+    </message>
+    <message>
+        <source>"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>"; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+    </message>
+    <message>
+        <source>непонятный аргумент "</source>
+        <translation>unknown argument "</translation>
+    </message>
+    <message>
+        <source> не относится к циклу </source>
+        <translation> does not apply to the cycle </translation>
+    </message>
+    <message>
+        <source> указан дважды</source>
+        <translation> given twice</translation>
+    </message>
+    <message>
+        <source>после </source>
+        <translation>no value after </translation>
+    </message>
+    <message>
+        <source> нет значения</source>
+        <translation />
+    </message>
+    <message>
+        <source>" - не число</source>
+        <translation>" is not a number</translation>
+    </message>
+    <message>
+        <source>температура окружающей среды --t0 должна быть больше 0 K</source>
+        <translation>the ambient temperature --t0 must be above 0 K</translation>
+    </message>
+</context>
+<context>
+    <name>Cycles</name>
+    <message>
+        <source>Линде–Хэмпсон</source>
+        <translation>Linde–Hampson</translation>
+    </message>
+    <message>
+        <source>Линде–Хэмпсон с предварительным охлаждением</source>
+        <translation>Linde–Hampson with precooling</translation>
+    </message>
+    <message>
+        <source>Клод</source>
+        <translation>Claude</translation>
+    </message>
+    <message>
+        <source>Компрессор</source>
+        <translation>Compressor</translation>
+    </message>
+    <message>
+        <source>Теплообменник 1</source>
+        <translation>Heat exchanger 1</translation>
+    </message>
+    <message>
+        <source>Теплообменник 2</source>
+        <translation>Heat exchanger 2</translation>
+    </message>
+    <message>
+        <source>Теплообменник 3</source>
+        <translation>Heat exchanger 3</translation>
+    </message>
+    <message>
+        <source>Ванна предв. охлаждения</source>
+        <translation>Precooling bath</translation>
+    </message>
+    <message>
+        <source>Детандер</source>
+        <translation>Expander</translation>
+    </message>
+    <message>
+        <source>Дроссель</source>
+        <translation>Throttle valve</translation>
+    </message>
+    <message>
+        <source>Отделитель жидкости</source>
+        <translation>Liquid separator</translation>
+    </message>
+    <message>
+        <source>Теплый конец и подпитка</source>
+        <translation>Warm end and make-up</translation>
+    </message>
+    <message>
+        <source>вход компрессора</source>
+        <translation>compressor inlet</translation>
+    </message>
+    <message>
+        <source>выход компрессора</source>
+        <translation>compressor outlet</translation>
+    </message>
+    <message>
+        <source>перед дросселем</source>
+        <translation>before the valve</translation>
+    </message>
+    <message>
+        <source>после дросселя</source>
+        <translation>after the valve</translation>
+    </message>
+    <message>
+        <source>жидкость</source>
+        <translation>liquid</translation>
+    </message>
+    <message>
+        <source>пар из отделителя</source>
+        <translation>vapour from the separator</translation>
+    </message>
+    <message>
+        <source>обратный поток, теплый конец</source>
+        <translation>return flow, warm end</translation>
+    </message>
+    <message>
+        <source>вход в ванну</source>
+        <translation>bath inlet</translation>
+    </message>
+    <message>
+        <source>выход из ванны</source>
+        <translation>bath outlet</translation>
+    </message>
+    <message>
+        <source>обратный поток за теплообм. 2</source>
+        <translation>return flow after exch. 2</translation>
+    </message>
+    <message>
+        <source>вход в детандер</source>
+        <translation>expander inlet</translation>
+    </message>
+    <message>
+        <source>выход из детандера</source>
+        <translation>expander outlet</translation>
+    </message>
+    <message>
+        <source>за теплообменником 2</source>
+        <translation>after heat exchanger 2</translation>
+    </message>
+    <message>
+        <source>обратный поток за теплообм. 3</source>
+        <translation>return flow after exch. 3</translation>
+    </message>
+    <message>
+        <source>после смешения с детандерным</source>
+        <translation>after mixing with the expander flow</translation>
+    </message>
+    <message>
+        <source>Жидкость не образуется: холода детандера не хватает
+(газ при дросселировании от %1 K нагревается).
+Увеличьте долю потока на детандер !</source>
+        <translation>No liquid forms: the expander gives too little cold
+(the gas warms up when throttled from %1 K).
+Increase the expander flow fraction !</translation>
+    </message>
+    <message>
+        <source>Жидкость не образуется: газ при дросселировании от %1 K
+нагревается (он выше температуры инверсии).
+Газ нужно предварительно охладить !</source>
+        <translation>No liquid forms: the gas throttled from %1 K
+warms up (it is above the inversion temperature).
+The gas must be precooled !</translation>
+    </message>
+    <message>
+        <source>Жидкость не образуется: холода дросселирования
+не хватает на недорекуперацию и теплоприток !</source>
+        <translation>No liquid forms: the cold of throttling
+does not cover the warm-end loss and the heat leak !</translation>
+    </message>
+    <message>
+        <source>На выходе детандера влажный пар (степень сухости %1 %).</source>
+        <translation>Wet vapour at the expander outlet (dryness %1 %).</translation>
+    </message>
+    <message>
+        <source>Данные цикла должны быть числами !</source>
+        <translation>The cycle data must be numbers !</translation>
+    </message>
+    <message>
+        <source>Низкое давление должно быть ниже высокого !</source>
+        <translation>The low pressure must be below the high one !</translation>
+    </message>
+    <message>
+        <source>Низкое давление должно быть ниже критического
+(Ркр = %1 МПа): иначе жидкость не отделяется !</source>
+        <translation>The low pressure must be below the critical one
+(Pc = %1 MPa): otherwise no liquid separates !</translation>
+    </message>
+    <message>
+        <source>Низкое давление должно быть не ниже давления
+тройной точки (Ртр = %1 МПа): ниже него жидкости нет !</source>
+        <translation>The low pressure must not be below the triple-point
+pressure (Ptr = %1 MPa): below it there is no liquid !</translation>
+    </message>
+    <message>
+        <source>Изотермический КПД должен быть больше 0 и не больше 1 !</source>
+        <translation>The isothermal efficiency must be above 0 and not above 1 !</translation>
+    </message>
+    <message>
+        <source>Изоэнтропный КПД должен быть больше 0 и не больше 1 !</source>
+        <translation>The isentropic efficiency must be above 0 and not above 1 !</translation>
+    </message>
+    <message>
+        <source>Разность температур на теплом конце
+должна быть не меньше 0 и меньше %1 K !</source>
+        <translation>The temperature difference at the warm end
+must be at least 0 and below %1 K !</translation>
+    </message>
+    <message>
+        <source>Разность температур на теплом конце
+должна быть не меньше 0 K !</source>
+        <translation>The temperature difference at the warm end
+must be at least 0 K !</translation>
+    </message>
+    <message>
+        <source>Теплоприток не может быть отрицательным !</source>
+        <translation>The heat leak cannot be negative !</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды T0 должна быть
+больше 0 K и не выше T1 !</source>
+        <translation>The ambient temperature T0 must be
+above 0 K and not above T1 !</translation>
+    </message>
+    <message>
+        <source>При разности температур на теплом конце
+температура окружающей среды T0 должна равняться T1 !</source>
+        <translation>With a temperature difference at the warm end
+the ambient temperature T0 must equal T1 !</translation>
+    </message>
+    <message>
+        <source>Температура предварительного охлаждения
+должна быть выше %1 K и ниже T1 !</source>
+        <translation>The precooling temperature
+must be above %1 K and below T1 !</translation>
+    </message>
+    <message>
+        <source>Температура предварительного охлаждения
+должна быть ниже T1 !</source>
+        <translation>The precooling temperature
+must be below T1 !</translation>
+    </message>
+    <message>
+        <source>Доля потока на детандер должна быть
+не меньше 0 и меньше 1 !</source>
+        <translation>The expander flow fraction must be
+at least 0 and below 1 !</translation>
+    </message>
+    <message>
+        <source>Температура на входе в детандер должна быть ниже T1 !</source>
+        <translation>The expander inlet temperature must be below T1 !</translation>
+    </message>
+    <message>
+        <source>На входе в детандер жидкость !
+Температура на входе в детандер должна быть выше %1 K.</source>
+        <translation>Liquid at the expander inlet !
+The expander inlet temperature must be above %1 K.</translation>
+    </message>
+    <message>
+        <source>Доля потока на детандер слишком велика:
+жидкости получалось бы больше, чем проходит через дроссель !</source>
+        <translation>The expander flow fraction is too large:
+more liquid would form than passes through the valve !</translation>
+    </message>
+    <message>
+        <source>Состояние %1</source>
+        <translation>State %1</translation>
+    </message>
+    <message>
+        <source>В теплообменнике %1 горячий поток холоднее холодного:
+цикл при этих данных невозможен !</source>
+        <translation>In heat exchanger %1 the hot stream is colder than the cold one:
+the cycle is impossible with these data !</translation>
+    </message>
+    <message>
+        <source>Поток приходит в ванну предварительного охлаждения
+холоднее ее (%1 K): ванна его нагревала бы !
+Понизьте температуру предварительного охлаждения.</source>
+        <translation>The flow enters the precooling bath
+colder than the bath (%1 K): the bath would warm it !
+Lower the precooling temperature.</translation>
+    </message>
+    <message>
+        <source>Цикл при этих данных не рассчитывается !</source>
+        <translation>The cycle cannot be computed with these data !</translation>
     </message>
 </context>
 <context>
@@ -113,24 +473,24 @@ Computing a real device without a window (JSON on standard output):
 </translation>
     </message>
     <message>
-        <source>неизвестное устройство &quot;</source>
-        <translation>unknown device &quot;</translation>
+        <source>неизвестное устройство "</source>
+        <translation>unknown device "</translation>
     </message>
     <message>
-        <source>&quot;; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger</source>
-        <translation>&quot;; allowed: compressor, compressor-isothermal, expander, throttle, exchanger</translation>
+        <source>"; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger</source>
+        <translation>"; allowed: compressor, compressor-isothermal, expander, throttle, exchanger</translation>
     </message>
     <message>
-        <source>неизвестное вещество &quot;</source>
-        <translation>unknown substance &quot;</translation>
+        <source>неизвестное вещество "</source>
+        <translation>unknown substance "</translation>
     </message>
     <message>
-        <source>&quot;; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>&quot;; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+        <source>"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>"; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
     <message>
-        <source>непонятный аргумент &quot;</source>
-        <translation>unknown argument &quot;</translation>
+        <source>непонятный аргумент "</source>
+        <translation>unknown argument "</translation>
     </message>
     <message>
         <source> не относится к устройству </source>
@@ -146,11 +506,11 @@ Computing a real device without a window (JSON on standard output):
     </message>
     <message>
         <source> нет значения</source>
-        <translation></translation>
+        <translation />
     </message>
     <message>
-        <source>&quot; - не число</source>
-        <translation>&quot; is not a number</translation>
+        <source>" - не число</source>
+        <translation>" is not a number</translation>
     </message>
     <message>
         <source>не указан </source>
@@ -272,8 +632,8 @@ the heat sink must not be warmer than %1 K !</translation>
         <translation>The device cannot be computed under these conditions !</translation>
     </message>
     <message>
-        <source>Не введено значение параметра &quot;%1&quot; !</source>
-        <translation>No value entered for &quot;%1&quot; !</translation>
+        <source>Не введено значение параметра "%1" !</source>
+        <translation>No value entered for "%1" !</translation>
     </message>
     <message>
         <source>Изотермический КПД</source>
@@ -380,32 +740,32 @@ the heat sink must not be warmer than %1 K !</translation>
 </translation>
     </message>
     <message>
-        <source>с рабочим файлом &quot;</source>
-        <translation>with the work file &quot;</translation>
+        <source>с рабочим файлом "</source>
+        <translation>with the work file "</translation>
     </message>
     <message>
-        <source>&quot; не задается: пределы и шкала берутся из файла</source>
-        <translation>&quot; this is not given: the limits and the scale come from the file</translation>
+        <source>" не задается: пределы и шкала берутся из файла</source>
+        <translation>" this is not given: the limits and the scale come from the file</translation>
     </message>
     <message>
-        <source>формат файла &quot;</source>
-        <translation>the format of the file &quot;</translation>
+        <source>формат файла "</source>
+        <translation>the format of the file "</translation>
     </message>
     <message>
-        <source>&quot; неизвестен: допустимы .png, .svg, .pdf</source>
-        <translation>&quot; is unknown: allowed are .png, .svg, .pdf</translation>
+        <source>" неизвестен: допустимы .png, .svg, .pdf</source>
+        <translation>" is unknown: allowed are .png, .svg, .pdf</translation>
     </message>
     <message>
-        <source>неизвестное вещество &quot;</source>
-        <translation>unknown substance &quot;</translation>
+        <source>неизвестное вещество "</source>
+        <translation>unknown substance "</translation>
     </message>
     <message>
-        <source>&quot;; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>&quot;; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+        <source>"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>"; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
     <message>
-        <source>непонятный аргумент &quot;</source>
-        <translation>unknown argument &quot;</translation>
+        <source>непонятный аргумент "</source>
+        <translation>unknown argument "</translation>
     </message>
     <message>
         <source>после </source>
@@ -413,23 +773,23 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source> нет значения</source>
-        <translation></translation>
+        <translation />
     </message>
     <message>
         <source> указан дважды</source>
         <translation> given twice</translation>
     </message>
     <message>
-        <source>шкала &quot;</source>
-        <translation>scale &quot;</translation>
+        <source>шкала "</source>
+        <translation>scale "</translation>
     </message>
     <message>
-        <source>&quot;: допустимы log и lin</source>
-        <translation>&quot;: allowed are log and lin</translation>
+        <source>": допустимы log и lin</source>
+        <translation>": allowed are log and lin</translation>
     </message>
     <message>
-        <source>&quot; - не число</source>
-        <translation>&quot; is not a number</translation>
+        <source>" - не число</source>
+        <translation>" is not a number</translation>
     </message>
     <message>
         <source>T макс &gt; 500 K !</source>
@@ -448,20 +808,20 @@ the heat sink must not be warmer than %1 K !</translation>
         <translation>T min &gt;= T max !</translation>
     </message>
     <message>
-        <source>в рабочем файле &quot;</source>
-        <translation>the work file &quot;</translation>
+        <source>в рабочем файле "</source>
+        <translation>the work file "</translation>
     </message>
     <message>
-        <source>&quot; вещество не выбрано</source>
-        <translation>&quot; has no substance chosen</translation>
+        <source>" вещество не выбрано</source>
+        <translation>" has no substance chosen</translation>
     </message>
     <message>
-        <source>файл &quot;</source>
-        <translation>the file &quot;</translation>
+        <source>файл "</source>
+        <translation>the file "</translation>
     </message>
     <message>
-        <source>&quot; не записан</source>
-        <translation>&quot; was not written</translation>
+        <source>" не записан</source>
+        <translation>" was not written</translation>
     </message>
     <message>
         <source>диаграмма при этих условиях не рассчитывается !</source>
@@ -502,12 +862,12 @@ the heat sink must not be warmer than %1 K !</translation>
 <context>
     <name>Input</name>
     <message>
-        <source>В окно ничего не введено<byte value="xd"/>Будет принято нулевое значение!</source>
-        <translation>Nothing was entered in the field<byte value="xd"/>Zero will be taken!</translation>
+        <source>В окно ничего не введено<byte value="xd" />Будет принято нулевое значение!</source>
+        <translation>Nothing was entered in the field<byte value="xd" />Zero will be taken!</translation>
     </message>
     <message>
-        <source>&quot; %1&quot; в окне не является числом <byte value="xd"/>Оно содержит символы или буквы!</source>
-        <translation>&quot; %1&quot; in the field is not a number <byte value="xd"/>It holds signs or letters!</translation>
+        <source>" %1" в окне не является числом <byte value="xd" />Оно содержит символы или буквы!</source>
+        <translation>" %1" in the field is not a number <byte value="xd" />It holds signs or letters!</translation>
     </message>
 </context>
 <context>
@@ -769,15 +1129,15 @@ Choose one in the main window.</translation>
 Nothing was written to the table.</translation>
     </message>
     <message>
-        <source>Не введено значение параметра &quot;%1&quot;
+        <source>Не введено значение параметра "%1"
 начальной точки процесса !</source>
-        <translation>No value entered for &quot;%1&quot;
+        <translation>No value entered for "%1"
 of the start point of the process !</translation>
     </message>
     <message>
-        <source>Не введено значение параметра &quot;%1&quot;
+        <source>Не введено значение параметра "%1"
 конечной точки процесса !</source>
-        <translation>No value entered for &quot;%1&quot;
+        <translation>No value entered for "%1"
 of the end point of the process !</translation>
     </message>
 </context>
@@ -864,6 +1224,34 @@ of the end point of the process !</translation>
     <message>
         <source>плотность не меньше %1 !</source>
         <translation>the density is not below %1 !</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>The state</translation>
+    </message>
+    <message>
+        <source>Степень сухости задается только для влажного пара:
+%1</source>
+        <translation>A dryness is given only for wet vapour:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 вне пределов расчета:
+%2</source>
+        <translation>%1 is outside the range of the program:
+%2</translation>
+    </message>
+    <message>
+        <source>Температура, давление, плотность и удельный объем
+должны быть больше нуля.</source>
+        <translation>Temperature, pressure, density and specific volume
+must be above zero.</translation>
+    </message>
+    <message>
+        <source>Состояния с заданными энтальпией и энтропией
+в области расчета нет.</source>
+        <translation>There is no state with the given enthalpy and entropy
+in the range of the program.</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1373,263 @@ of the end point of the process !</translation>
     <message>
         <source>Воздух</source>
         <translation>Air</translation>
+    </message>
+</context>
+<context>
+    <name>TCycles</name>
+    <message>
+        <source>Циклы ожижения</source>
+        <translation>Liquefaction cycles</translation>
+    </message>
+    <message>
+        <source>Данные цикла</source>
+        <translation>Cycle data</translation>
+    </message>
+    <message>
+        <source>Низкое давление</source>
+        <translation>Low pressure</translation>
+    </message>
+    <message>
+        <source>Высокое давление</source>
+        <translation>High pressure</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды и сжатия T1</source>
+        <translation>Ambient and compression temperature T1</translation>
+    </message>
+    <message>
+        <source>Изотермический КПД компрессора</source>
+        <translation>Isothermal efficiency of the compressor</translation>
+    </message>
+    <message>
+        <source>Разность температур на теплом конце</source>
+        <translation>Temperature difference at the warm end</translation>
+    </message>
+    <message>
+        <source>Теплоприток на 1 кг сжатого газа</source>
+        <translation>Heat leak per 1 kg of compressed gas</translation>
+    </message>
+    <message>
+        <source>Температура предварительного охлаждения</source>
+        <translation>Precooling temperature</translation>
+    </message>
+    <message>
+        <source>Доля потока на детандер xe</source>
+        <translation>Expander flow fraction xe</translation>
+    </message>
+    <message>
+        <source>Температура на входе в детандер</source>
+        <translation>Expander inlet temperature</translation>
+    </message>
+    <message>
+        <source>Изоэнтропный КПД детандера</source>
+        <translation>Isentropic efficiency of the expander</translation>
+    </message>
+    <message>
+        <source>Цикл на TS диаграмме</source>
+        <translation>Cycle on the TS diagram</translation>
+    </message>
+    <message>
+        <source>Результаты цикла</source>
+        <translation>Cycle results</translation>
+    </message>
+    <message>
+        <source>Выход жидкости y</source>
+        <translation>Liquid yield y</translation>
+    </message>
+    <message>
+        <source>Работа сжатия</source>
+        <translation>Compression work</translation>
+    </message>
+    <message>
+        <source>Работа детандера</source>
+        <translation>Expander work</translation>
+    </message>
+    <message>
+        <source>Работа охлаждения ванны (обратимая)</source>
+        <translation>Work of cooling the bath (reversible)</translation>
+    </message>
+    <message>
+        <source>Затраченная работа W на 1 кг сжатого газа</source>
+        <translation>Work spent W per 1 kg of compressed gas</translation>
+    </message>
+    <message>
+        <source>Затраченная работа W/y на 1 кг жидкости</source>
+        <translation>Work spent W/y per 1 kg of liquid</translation>
+    </message>
+    <message>
+        <source>Минимальная работа ожижения Wi</source>
+        <translation>Minimum work of liquefaction Wi</translation>
+    </message>
+    <message>
+        <source>Степень совершенства Wi/(W/y)</source>
+        <translation>Figure of merit Wi/(W/y)</translation>
+    </message>
+    <message>
+        <source>Цикл ожижения</source>
+        <translation>Liquefaction cycle</translation>
+    </message>
+    <message>
+        <source>Потери эксергии</source>
+        <translation>Exergy losses</translation>
+    </message>
+    <message>
+        <source>Потеря эксергии T0·Sпр по элементам цикла</source>
+        <translation>Exergy destroyed T0·Sgen per component of the cycle</translation>
+    </message>
+    <message>
+        <source>Потеря эксергии</source>
+        <translation>Exergy destroyed</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Сохранить в PNG...</source>
+        <translation>Save as PNG...</translation>
+    </message>
+    <message>
+        <source>Сохранить диаграмму потерь</source>
+        <translation>Save the loss chart</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Файл не записан !
+</source>
+        <translation>The file was not written !
+</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Цикл</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>МПа</source>
+        <translation>MPa</translation>
+    </message>
+    <message>
+        <source>Дж/моль сжатого газа</source>
+        <translation>J/mol of compressed gas</translation>
+    </message>
+    <message>
+        <source>кДж/кг сжатого газа</source>
+        <translation>kJ/kg of compressed gas</translation>
+    </message>
+    <message>
+        <source>Дж/моль жидкости</source>
+        <translation>J/mol of liquid</translation>
+    </message>
+    <message>
+        <source>кДж/кг жидкости</source>
+        <translation>kJ/kg of liquid</translation>
+    </message>
+    <message>
+        <source>моль/моль сжатого газа</source>
+        <translation>mol/mol of compressed gas</translation>
+    </message>
+    <message>
+        <source>кг/кг сжатого газа</source>
+        <translation>kg/kg of compressed gas</translation>
+    </message>
+    <message>
+        <source> N</source>
+        <translation> N</translation>
+    </message>
+    <message>
+        <source> Точка</source>
+        <translation> Point</translation>
+    </message>
+    <message>
+        <source> T, K</source>
+        <translation> T, K</translation>
+    </message>
+    <message>
+        <source> P, МПа</source>
+        <translation> P, MPa</translation>
+    </message>
+    <message>
+        <source> d, </source>
+        <translation> d, </translation>
+    </message>
+    <message>
+        <source> i, </source>
+        <translation> i, </translation>
+    </message>
+    <message>
+        <source> s, </source>
+        <translation> s, </translation>
+    </message>
+    <message>
+        <source> Ст. сухости, %</source>
+        <translation> Dryness, %</translation>
+    </message>
+    <message>
+        <source> Доля потока</source>
+        <translation> Flow fraction</translation>
+    </message>
+    <message>
+        <source> Элемент цикла</source>
+        <translation> Component</translation>
+    </message>
+    <message>
+        <source> T0·Sпр, </source>
+        <translation> T0·Sgen, </translation>
+    </message>
+    <message>
+        <source> Доля, %</source>
+        <translation> Share, %</translation>
+    </message>
+    <message>
+        <source>Рабочее вещество не выбрано !</source>
+        <translation>No working substance chosen !</translation>
+    </message>
+    <message>
+        <source>Компр.</source>
+        <translation>Compr.</translation>
+    </message>
+    <message>
+        <source>ТО 1</source>
+        <translation>HX 1</translation>
+    </message>
+    <message>
+        <source>ТО 2</source>
+        <translation>HX 2</translation>
+    </message>
+    <message>
+        <source>ТО 3</source>
+        <translation>HX 3</translation>
+    </message>
+    <message>
+        <source>Ванна</source>
+        <translation>Bath</translation>
+    </message>
+    <message>
+        <source>Детандер</source>
+        <translation>Expander</translation>
+    </message>
+    <message>
+        <source>Дроссель</source>
+        <translation>Throttle valve</translation>
+    </message>
+    <message>
+        <source>Отдел.</source>
+        <translation>Separ.</translation>
+    </message>
+    <message>
+        <source>Подпитка</source>
+        <translation>Make-up</translation>
+    </message>
+    <message>
+        <source> Сумма = W/y - Wi</source>
+        <translation> Total = W/y - Wi</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +2007,10 @@ MPa</translation>
         <source>Изоэнтропный КПД</source>
         <translation>Isentropic efficiency</translation>
     </message>
+    <message>
+        <source>Циклы ожижения</source>
+        <translation>Liquefaction cycles</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -1583,13 +2232,13 @@ MPa</translation>
 </translation>
     </message>
     <message>
-        <source>Рабочее вещество &quot;</source>
-        <translation>The working substance &quot;</translation>
+        <source>Рабочее вещество "</source>
+        <translation>The working substance "</translation>
     </message>
     <message>
-        <source>&quot; в программе не рассчитывается !
+        <source>" в программе не рассчитывается !
 </source>
-        <translation>&quot; is not computed by the program !
+        <translation>" is not computed by the program !
 </translation>
     </message>
     <message>

@@ -6,31 +6,15 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <cmath>
+
+#include "cli_support.h"
 
 namespace {
 
-struct Outcome {
-  int rc = -1;
-  QByteArray out, err;
-};
+using Outcome = ProgramRun;
 
-Outcome run(const QStringList& args) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
-  p.setProcessEnvironment(env);
-  // In Russian unless a language is asked for: the texts below are Russian.
-  p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(QStringLiteral("--lang")) ? args : QStringList{QStringLiteral("--lang"), QStringLiteral("ru")} + args);
-  Outcome r;
-  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
-  r.rc = p.exitCode();
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
-}
+Outcome run(const QStringList& args) { return runProgram(args); }
 
 QStringList device(const char* line) { return QString::fromLatin1(line).split(u' '); }
 

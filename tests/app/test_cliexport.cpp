@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cmath>
@@ -20,14 +23,10 @@
 #include "app/workfile.h"
 #include "diagram/diagramexport.h"
 #include "diagram/tsvid.h"
+#include "cli_support.h"
 #include "gui_test_support.h"
 #include "workfile_support.h"
 #include "thermo/substances.h"
-
-#include <QButtonGroup>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
 
 namespace {
 
@@ -38,21 +37,9 @@ struct Outcome {
   QString err;
 };
 
-// The program with the arguments, without a display and without a named
-// platform (or with the one given).
 Outcome run(const QStringList& args, const QString& platform = {}) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
-  if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-  p.setProcessEnvironment(env);
-  // In Russian unless a language is asked for: the texts below are Russian.
-  p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(QStringLiteral("--lang")) ? args : QStringList{QStringLiteral("--lang"), QStringLiteral("ru")} + args);
-  Outcome r;
-  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
-  r.rc = p.exitCode();
-  r.err = QString::fromUtf8(p.readAllStandardError());
-  return r;
+  const ProgramRun p = runProgram(args, platform);
+  return {p.rc, QString::fromUtf8(p.err)};
 }
 
 QStringList exportArgs(const char* subst, const QString& file, QStringList more = {}) {
@@ -306,7 +293,7 @@ TEST(CliExport, WorkFileDrawsItsSessionAndBadOnesWriteNothing) {
   };
   const QByteArray bytes = app::workFileBytes(*work);
   QByteArray newer = bytes;
-  newer.replace("\"version\": 1", "\"version\": 3");
+  newer.replace("\"version\": 2", "\"version\": 3");
   app::Session none;
   struct Case {
     QString file;

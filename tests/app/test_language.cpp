@@ -6,8 +6,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QtCharts/QAbstractAxis>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +31,7 @@
 #include "diagram/tspoints.h"
 #include "diagram/tsvid.h"
 #include "gui_test_support.h"
+#include "process/cyclewindow.h"
 #include "process/form2.h"
 #include "process/form3.h"
 #include "process/form5.h"
@@ -55,6 +61,13 @@ QStringList shownTexts(QWidget* top) {
           if (g->item(r, c)) t << g->item(r, c)->text();
     if (auto* tabs = qobject_cast<QTabWidget*>(w))
       for (int i = 0; i < tabs->count(); ++i) t << tabs->tabText(i);
+    if (auto* v = qobject_cast<QChartView*>(w)) {
+      t << v->chart()->title();
+      for (QAbstractAxis* a : v->chart()->axes()) {
+        t << a->titleText();
+        if (auto* c = qobject_cast<QBarCategoryAxis*>(a)) t << c->categories();
+      }
+    }
     for (QAction* a : w->actions()) t << a->text();
     if (auto* m = qobject_cast<QMenuBar*>(w))
       for (QAction* a : m->actions()) {
@@ -73,7 +86,8 @@ QStringList pictureTexts(const diagram::Picture& p) {
 }
 
 // A session as a student leaves it: nitrogen, a process computed, drawn and
-// tabulated, a point picked, a compressor computed.
+// tabulated, a point picked, the real-process window and a Claude cycle
+// open.
 void work(testing_support::Started& run) {
   app::Program& p = run.program;
   p.Form1->BboList->setCurrentRow(4);
@@ -95,6 +109,9 @@ void work(testing_support::Started& run) {
   d->Chart1MouseMove(gas);
   d->Chart1Click(gas);
   p.Form5->show();
+  p.Form5->BitBtn6->click();
+  p.Cycles->Kind->setCurrentIndex(2);
+  p.Cycles->Kind->activated(2);
 }
 
 TEST(Language, EnglishWindowsShowNoCyrillicLetter) {
@@ -134,6 +151,11 @@ TEST(Language, EnglishWindowsShowNoCyrillicLetter) {
     run->program.Form2->PaNam3Click();
     run->program.Form2->Edit10->setText(QStringLiteral("1e9"));
     run->program.Form2->Calc0Click();
+    for (const QString& m : testing_support::recorder().texts) EXPECT_FALSE(m.contains(cyrillic)) << m.toStdString();
+    EXPECT_FALSE(testing_support::recorder().texts.isEmpty());
+    // And of a cycle: a low pressure above the high one.
+    testing_support::recorder().texts.clear();
+    run->program.Cycles->Data[TCycles::kPlow]->setValue(25);
     for (const QString& m : testing_support::recorder().texts) EXPECT_FALSE(m.contains(cyrillic)) << m.toStdString();
     EXPECT_FALSE(testing_support::recorder().texts.isEmpty());
   }

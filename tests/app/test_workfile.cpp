@@ -89,6 +89,57 @@ void expectSame(const app::Session& a, const app::Session& b) {
   EXPECT_EQ(c.hasResult(), d.hasResult());
   EXPECT_TRUE(same(c.kept().result, d.kept().result));
   for (int e = 0; e < 3; ++e) EXPECT_TRUE(same(c.kept().typed[e], d.kept().typed[e])) << e;
+
+  // The real processes: the window's state, its lines, its rows.
+  const proc::DeviceCalculator &u = a.devices, &v = b.devices;
+  EXPECT_EQ(std::tie(u.Kind, u.Kind1, u.Kind2, u.Given, u.Carried, u.TableCount, u.Units),
+            std::tie(v.Kind, v.Kind1, v.Kind2, v.Given, v.Carried, v.TableCount, v.Units));
+  EXPECT_TRUE(same(u.Inlet, v.Inlet));
+  EXPECT_EQ(u.entries, v.entries);
+  EXPECT_EQ(u.states, v.states);
+  EXPECT_EQ(u.results, v.results);
+  EXPECT_EQ(u.limits, v.limits);
+  EXPECT_EQ(u.hasResult(), v.hasResult());
+  const proc::DeviceResult &r = u.Result, &q = v.Result;
+  EXPECT_TRUE(r.status == q.status && r.state == q.state && same(r.inlet, q.inlet) && same(r.outlet, q.outlet) &&
+              same(r.ideal, q.ideal) && same(r.L, q.L) && same(r.Q, q.Q) && same(r.sgen, q.sgen) &&
+              same(r.exergy, q.exergy) && same(r.T0, q.T0));
+  const proc::DeviceData &dd = u.data(), &de = v.data();
+  EXPECT_TRUE(dd.kind == de.kind && dd.given == de.given && same(dd.P2, de.P2) && same(dd.eta, de.eta) &&
+              same(dd.T2, de.T2) && same(dd.Q, de.Q) && same(dd.Tr, de.Tr) && same(dd.T0, de.T0));
+  ASSERT_EQ(a.deviceLines.lines.size(), b.deviceLines.lines.size());
+  for (std::size_t i = 0; i < a.deviceLines.lines.size(); ++i) {
+    const diagram::DeviceLine &l = a.deviceLines.lines[i], &m = b.deviceLines.lines[i];
+    EXPECT_TRUE(same(l.inS, m.inS) && same(l.inT, m.inT) && same(l.outS, m.outS) && same(l.outT, m.outT) &&
+                same(l.S, m.S) && same(l.T, m.T))
+        << "device line " << i;
+  }
+  ASSERT_EQ(a.deviceResults.size(), b.deviceResults.size());
+  for (std::size_t i = 0; i < a.deviceResults.size(); ++i) {
+    const proc::DeviceRow &x1 = a.deviceResults[i], &x2 = b.deviceResults[i];
+    EXPECT_TRUE(x1.number == x2.number && x1.substance == x2.substance && x1.kind == x2.kind && same(x1.eta, x2.eta) &&
+                same(x1.inlet, x2.inlet) && same(x1.outlet, x2.outlet) && same(x1.ideal, x2.ideal) &&
+                same(x1.L, x2.L) && same(x1.Q, x2.Q) && same(x1.sgen, x2.sgen) && same(x1.exergy, x2.exergy) &&
+                same(x1.T0, x2.T0))
+        << "real row " << i;
+  }
+
+  // The cycles: data, what is drawn, the cycle solved again the same.
+  const proc::CycleWork &w = a.cycles, &z = b.cycles;
+  EXPECT_EQ(w.kind, z.kind);
+  EXPECT_EQ(w.onDiagram, z.onDiagram);
+  for (int k = 0; k < proc::kCycleCount; ++k) {
+    const proc::CycleData &p = w.data[k], &t = z.data[k];
+    EXPECT_TRUE(same(p.Plow, t.Plow) && same(p.Phigh, t.Phigh) && same(p.T1, t.T1) && same(p.etaT, t.etaT) &&
+                same(p.dT, t.dT) && same(p.leak, t.leak) && same(p.Tpre, t.Tpre) && same(p.xe, t.xe) &&
+                same(p.T3, t.T3) && same(p.etaS, t.etaS) && same(p.T0, t.T0))
+        << "cycle data " << k;
+  }
+  EXPECT_EQ(w.result.status, z.result.status);
+  EXPECT_TRUE(same(w.result.y, z.result.y) && same(w.result.Wf, z.result.Wf));
+  ASSERT_EQ(w.lines.paths.size(), z.lines.paths.size());
+  for (std::size_t i = 0; i < w.lines.paths.size(); ++i)
+    EXPECT_TRUE(w.lines.paths[i].S == z.lines.paths[i].S && w.lines.paths[i].T == z.lines.paths[i].T) << i;
 }
 
 std::unique_ptr<app::Session> nitrogenWork() {
@@ -97,6 +148,13 @@ std::unique_ptr<app::Session> nitrogenWork() {
   EXPECT_EQ(s->results.size(), 8u);
   EXPECT_EQ(s->procLines.ProcCount, 8);
   EXPECT_TRUE(s->process.Carried);
+  EXPECT_EQ(s->deviceResults.size(), 1u);
+  EXPECT_EQ(s->deviceLines.lines.size(), 1u);
+  EXPECT_TRUE(s->devices.Carried);
+  EXPECT_TRUE(s->devices.hasResult());
+  EXPECT_GT(s->deviceResults[0].outlet.T, 600);  // above nitrogen's 600 K of the ideal-gas functions
+  EXPECT_TRUE(s->cycles.result.liquid());
+  EXPECT_FALSE(s->cycles.lines.empty());
   return s;
 }
 
@@ -207,12 +265,58 @@ const BadFile kBadFiles[] = {
     {"another JSON", [](const QByteArray&) { return QByteArray(R"({"format": "другой", "version": 1})"); },
      WorkFault::NotWorkFile},
     {"cut short", [](const QByteArray& g) { return g.left(g.size() / 2); }, WorkFault::Damaged},
-    {"newer", [](const QByteArray& g) { return changed(g, {"version"}, 2); }, WorkFault::Newer},
+    {"newer", [](const QByteArray& g) { return changed(g, {"version"}, 3); }, WorkFault::Newer},
     {"version as text", [](const QByteArray& g) { return changed(g, {"version"}, "1"); }, WorkFault::Damaged},
     {"unknown section",
      [](const QByteArray& g) {
        QJsonObject o = json(g);
-       o["cycles"] = QJsonArray();
+       o["plots"] = QJsonArray();
+       return bytesOf(o);
+     },
+     WorkFault::Damaged},
+    {"the cycles in a version 1 file", [](const QByteArray& g) { return changed(g, {"version"}, 1); },
+     WorkFault::Damaged},
+    {"no cycles in version 2",
+     [](const QByteArray& g) {
+       QJsonObject o = json(g);
+       o.remove("cycles");
+       return bytesOf(o);
+     },
+     WorkFault::Damaged},
+    {"a cycle of kind 3", [](const QByteArray& g) { return changed(g, {"cycles", "cycle"}, 3); },
+     WorkFault::OutOfRange},
+    {"a cycle's pressure as text", [](const QByteArray& g) { return changed(g, {"cycles", "data", "2", "Phigh"}, "20"); },
+     WorkFault::Damaged},
+    {"two cycles' data", [](const QByteArray& g) { return changed(g, {"cycles", "data"}, QJsonArray{1, 2}); },
+     WorkFault::Damaged},
+    {"a device of kind 9", [](const QByteArray& g) { return changed(g, {"realProcesses", "device"}, 9); },
+     WorkFault::OutOfRange},
+    {"a carried inlet at 5000 K",
+     [](const QByteArray& g) { return changed(g, {"realProcesses", "inlet", "T"}, 5000); }, WorkFault::OutOfRange},
+    {"a device line at 5000 K",
+     [](const QByteArray& g) { return changed(g, {"realProcesses", "lines", "0", "T", "4"}, 5000); },
+     WorkFault::OutOfRange},
+    {"eleven device lines",
+     [](const QByteArray& g) {
+       QJsonObject o = json(g);
+       QJsonArray lines = o["realProcesses"].toObject()["lines"].toArray();
+       while (lines.size() < 11) lines.append(lines[0]);
+       put(o, {"realProcesses", "lines"}, lines);
+       return bytesOf(o);
+     },
+     WorkFault::OutOfRange},
+    {"a real row of an unknown substance",
+     [](const QByteArray& g) { return changed(g, {"realResults", "0", "substance"}, "Kr"); },
+     WorkFault::UnknownSubstance},
+    {"a real row's outlet above the pressure ceiling",
+     [](const QByteArray& g) { return changed(g, {"realResults", "0", "outlet", "P"}, 500); },
+     WorkFault::OutOfRange},
+    {"a real row without its work",
+     [](const QByteArray& g) {
+       QJsonObject o = json(g);
+       QJsonObject row = o["realResults"].toArray()[0].toObject();
+       row.remove("L");
+       put(o, {"realResults", "0"}, row);
        return bytesOf(o);
      },
      WorkFault::Damaged},
@@ -324,9 +428,33 @@ TEST(WorkFile, RefusalsSayWhatAndWhere) {
   EXPECT_FALSE(app::readWorkFile(changed(good, {"points", "1", "T"}, 1e6), s, e));
   EXPECT_EQ(e.detail, QStringLiteral("points[1].T = 1000000"));
   QJsonObject o = json(good);
-  o["cycles"] = QJsonArray();
+  o["plots"] = QJsonArray();
   EXPECT_FALSE(app::readWorkFile(bytesOf(o), s, e));
-  EXPECT_EQ(e.detail, QStringLiteral("неизвестный раздел cycles"));
+  EXPECT_EQ(e.detail, QStringLiteral("неизвестный раздел plots"));
+}
+
+// A file of version 1, before real processes and cycles, opens with none
+// of them: no device, no row, no line, the cycles at the substance's
+// defaults and not drawn.
+TEST(WorkFile, VersionOneOpensWithoutRealProcessesAndCycles) {
+  QJsonObject o = json(app::workFileBytes(*nitrogenWork()));
+  for (const char* section : {"realProcesses", "realResults", "cycles"}) o.remove(QLatin1String(section));
+  o["version"] = 1;
+  auto s = std::make_unique<app::Session>();
+  app::WorkError e;
+  ASSERT_TRUE(app::readWorkFile(bytesOf(o), *s, e)) << e.detail.toStdString();
+  EXPECT_EQ(s->points.size(), 12u);
+  EXPECT_TRUE(s->deviceResults.empty());
+  EXPECT_TRUE(s->deviceLines.lines.empty());
+  EXPECT_FALSE(s->devices.hasResult());
+  EXPECT_FALSE(s->devices.Carried);
+  EXPECT_EQ(s->devices.Units, app::Units::Molar);
+  EXPECT_EQ(s->cycles.kind, proc::Cycle::Linde);
+  EXPECT_FALSE(s->cycles.onDiagram);
+  EXPECT_TRUE(s->cycles.current() == proc::defaultCycleData("N2"));
+  EXPECT_TRUE(s->cycles.result.liquid());
+  // Saved again it is a version 2 file.
+  EXPECT_EQ(json(app::workFileBytes(*s))["version"].toInt(), 2);
 }
 
 // The sample in docs/ opens: nitrogen, its points, and a closed cycle of

@@ -1,0 +1,166 @@
+#include "app/clicycle.h"
+
+#include <QCoreApplication>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "app/commode.h"
+#include "app/cliout.h"
+#include "app/libguard.h"
+#include "app/messages.h"
+#include "thermo/substances.h"
+
+namespace app {
+
+namespace {
+
+const char* const kOption = "--cycle";
+
+QString usage() {
+  return QCoreApplication::translate("Cycle", "расчет цикла ожижения:\n"
+      "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]\n"
+      "            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
+      "  ВИД: linde, linde-precooled, claude\n"
+      "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+}
+
+const std::map<QString, proc::Cycle>& kinds() {
+  static const std::map<QString, proc::Cycle> k = {{QStringLiteral("linde"), proc::Cycle::Linde},
+                                                   {QStringLiteral("linde-precooled"), proc::Cycle::Precooled},
+                                                   {QStringLiteral("claude"), proc::Cycle::Claude}};
+  return k;
+}
+
+}  // namespace
+
+bool isCycleCall(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], kOption) == 0) return true;
+  return false;
+}
+
+bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) {
+  const qsizetype at = args.indexOf(QLatin1String(kOption));
+  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
+    error = QCoreApplication::translate("Cycle", "не указаны вид цикла и вещество\n") + usage();
+    return false;
+  }
+  const auto kind = kinds().find(args[at + 1]);
+  if (kind == kinds().end()) {
+    error = QCoreApplication::translate("Cycle", "неизвестный цикл \"") + args[at + 1] +
+            QCoreApplication::translate("Cycle", "\"; допустимы: linde, linde-precooled, claude");
+    return false;
+  }
+  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
+  if (subst == 0) {
+    error = QCoreApplication::translate("Cycle", "неизвестное вещество \"") + args[at + 2] +
+            QCoreApplication::translate("Cycle", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+    return false;
+  }
+  CycleRequest r;
+  r.name = tfs::SubstName[subst];
+  r.kind = kind->second;
+  r.data = proc::defaultCycleData(r.name);
+  const bool pre = r.kind == proc::Cycle::Precooled, claude = r.kind == proc::Cycle::Claude;
+  struct Target {
+    tfs::Real* value;
+    bool applies;
+  };
+  proc::CycleData& d = r.data;
+  const std::map<QString, Target> options = {
+      {QStringLiteral("--plow"), {&d.Plow, true}},   {QStringLiteral("--phigh"), {&d.Phigh, true}},
+      {QStringLiteral("--t1"), {&d.T1, true}},       {QStringLiteral("--eta-t"), {&d.etaT, true}},
+      {QStringLiteral("--dt"), {&d.dT, true}},       {QStringLiteral("--leak"), {&d.leak, true}},
+      {QStringLiteral("--t0"), {&d.T0, true}},       {QStringLiteral("--tpre"), {&d.Tpre, pre}},
+      {QStringLiteral("--xe"), {&d.xe, claude}},     {QStringLiteral("--t3"), {&d.T3, claude}},
+      {QStringLiteral("--eta-s"), {&d.etaS, claude}}};
+  QStringList given;
+  const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    const auto o = options.find(opt);
+    if (o == options.end()) {
+      error = QCoreApplication::translate("Cycle", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      return false;
+    }
+    if (!o->second.applies) {
+      error = opt + QCoreApplication::translate("Cycle", " не относится к циклу ") + args[at + 1];
+      return false;
+    }
+    if (given.contains(opt)) {
+      error = opt + QCoreApplication::translate("Cycle", " указан дважды");
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QCoreApplication::translate("Cycle", "после ") + opt + QCoreApplication::translate("Cycle", " нет значения");
+      return false;
+    }
+    if (!readCliNumber(rest[++i], *o->second.value)) {
+      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("Cycle", "\" - не число");
+      return false;
+    }
+    given << opt;
+  }
+  // T0 is T1 unless given; a T0 given as 0 is no ambient at all.
+  if (given.contains(QStringLiteral("--t0")) && !(d.T0 > 0)) {
+    error = QCoreApplication::translate("Cycle", "температура окружающей среды --t0 должна быть больше 0 K");
+    return false;
+  }
+  req = r;
+  return true;
+}
+
+std::string cycleJson(const proc::CycleResult& r) {
+  std::string states;
+  for (const proc::CycleState& s : r.states) {
+    if (!states.empty()) states += ", ";
+    states += "{\"n\": " + std::to_string(s.n) + ", \"T\": " + jsonNumber(s.p.T) + ", \"P\": " + jsonNumber(s.p.P) +
+              ", \"h\": " + jsonNumber(s.p.i) + ", \"s\": " + jsonNumber(s.p.s) + ", \"x\": " + jsonNumber(s.p.x) +
+              ", \"flow\": " + jsonNumber(s.flow) + "}";
+  }
+  std::string exergy;
+  for (int k = 0; k < proc::kPartCount; ++k) {
+    if (!r.hasPart[k]) continue;
+    if (!exergy.empty()) exergy += ", ";
+    exergy += std::string("\"") + proc::partKey(proc::Part(k)) + "\": " + jsonNumber(r.exergy[k]);
+  }
+  const bool liquid = r.liquid();
+  return "{\"states\": [" + states + "], \"yield\": " + jsonNumber(r.y) + ", \"work_per_kg_compressed\": " +
+         jsonNumber(r.W) + ", \"work_per_kg_liquid\": " + (liquid ? jsonNumber(r.Wf) : "null") +
+         ", \"ideal_work\": " + jsonNumber(r.Wi) + ", \"fom\": " + (liquid ? jsonNumber(r.fom) : "null") +
+         ", \"exergy_destroyed\": {" + exergy + "}, \"message\": " + jsonQuoted(r.message) + "}";
+}
+
+int cycleMain(int argc, char** argv, Language lang) {
+  QCoreApplication a(argc, argv);
+  useLanguage(lang);
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  CycleRequest req;
+  std::string json;
+  int rc = kCycleRefused;
+  if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
+    const proc::CycleResult r = proc::solveCycle(req.name, req.kind, req.data);
+    if (r.shown()) {
+      json = cycleJson(r) + '\n';
+      rc = 0;
+    } else {
+      error = QString::fromStdString(r.message);
+    }
+  }
+  if (rc == 0) {
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    std::fflush(stdout);
+  } else {
+    printErr(error);
+  }
+  setMessageService(nullptr);
+  return rc;
+}
+
+}  // namespace app

@@ -1,0 +1,36 @@
+#pragma once
+// What the headless command-line calls share: errors and the library's
+// messages on standard error, numbers read and written for JSON.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "app/messages.h"
+#include "thermo/real.h"
+
+namespace app {
+
+// "entrograf: text" and a newline on standard error, in UTF-8.
+void printErr(const QString& text);
+
+// The library's messages on standard error, each different text once (a
+// note repeats for every point of a line).
+class StderrMessages : public MessageService {
+ public:
+  void show(const QString& text) override;
+
+ private:
+  QStringList seen_;
+};
+
+// A point or a comma as the decimal separator; false unless a finite number.
+bool readCliNumber(const QString& text, tfs::Real& value);
+
+// Shortest text that reads back as the same double; never a comma, no -0.
+std::string jsonNumber(tfs::Real v);
+
+// A JSON string with quotes, backslashes and control characters escaped.
+std::string jsonQuoted(const std::string& text);
+
+}  // namespace app

@@ -1,0 +1,103 @@
+// Liquefaction cycles: one solve of each cycle (the window's every change),
+// its lines for the diagram, and a change of the high pressure in the
+// window that recomputes and redraws the diagram with the cycle. Runs on the
+// offscreen platform unless told otherwise.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QTemporaryDir>
+
+#include "app/commode.h"
+#include "app/keeper.h"
+#include "app/mainwindow.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "diagram/tsvid.h"
+#include "process/cyclewindow.h"
+#include "process/cycles.h"
+#include "thermo/substances.h"
+
+namespace {
+
+struct Case {
+  const char* name;
+  proc::Cycle kind;
+};
+const Case kCases[] = {{"N2", proc::Cycle::Linde},     {"N2", proc::Cycle::Precooled}, {"N2", proc::Cycle::Claude},
+                       {"n-H2", proc::Cycle::Precooled}, {"He", proc::Cycle::Claude}};
+
+void BM_SolveCycle(benchmark::State& state) {
+  const Case& c = kCases[state.range(0)];
+  const proc::CycleData d = proc::defaultCycleData(c.name);
+  proc::CycleResult r;
+  for (auto _ : state) {
+    r = proc::solveCycle(c.name, c.kind, d);
+    benchmark::DoNotOptimize(r.y);
+  }
+  if (!r.liquid()) state.SkipWithError("no liquid");
+  state.SetLabel(std::string(c.name) + " " + proc::cycleName(c.kind));
+}
+BENCHMARK(BM_SolveCycle)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+
+void BM_CycleLines(benchmark::State& state) {
+  const Case& c = kCases[state.range(0)];
+  const proc::CycleResult r = proc::solveCycle(c.name, c.kind, proc::defaultCycleData(c.name));
+  diagram::CycleStore store;
+  for (auto _ : state) {
+    proc::cycleLines(c.name, r, store);
+    benchmark::DoNotOptimize(store.paths.size());
+  }
+  state.SetLabel(std::string(c.name) + " " + proc::cycleName(c.kind));
+}
+BENCHMARK(BM_CycleLines)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+
+app::Program* g_program = nullptr;
+
+// The high pressure stepped in the window with the cycle on the shown
+// diagram: solve, lines, the picture composed again and painted.
+void BM_HighPressureRedraw(benchmark::State& state) {
+  app::Program& p = *g_program;
+  const Case& c = kCases[state.range(0)];
+  p.Form1->BboList->setCurrentRow(tfs::SubstIndex(c.name) - 1);
+  p.Form1->BboListClick();
+  TCycles* w = p.Cycles.get();
+  w->Kind->setCurrentIndex(int(c.kind));
+  emit w->Kind->activated(int(c.kind));
+  TTSvid* tv = p.TSvid.get();
+  tv->resize(1280, 1000);
+  w->OnDiagram->setChecked(true);
+  QApplication::processEvents();
+  const double P = w->Data[TCycles::kPhigh]->value();
+  int k = 0;
+  for (auto _ : state) {
+    w->Data[TCycles::kPhigh]->setValue(P - (++k % 2));
+    benchmark::DoNotOptimize(tv->Chart1View->grab());
+  }
+  if (!p.session.cycles.result.liquid()) state.SkipWithError("no liquid");
+  state.SetLabel(std::string(c.name) + " " + proc::cycleName(c.kind));
+}
+BENCHMARK(BM_HighPressureRedraw)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication a(argc, argv);
+  app::adoptLocaleSeparator();
+  app::installLibraryHandlers();
+  // The program's autosave in a folder of the run's own.
+  const QTemporaryDir own;
+  app::setAutosaveFolder(own.path());
+  app::Session session;
+  app::Program program(session);
+  g_program = &program;
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,95 @@
+// A liquefaction cycle from the command line, run as the program itself with
+// no display: one JSON object whose exergy adds up, no liquid said in words,
+// refusals on standard error with exit code 2.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli_support.h"
+
+namespace {
+
+using Outcome = ProgramRun;
+
+Outcome run(const char* line) { return runProgram(QString::fromLatin1(line).split(u' ')); }
+
+TEST(CliCycle, OneJsonObjectWhoseExergyAddsUp) {
+  const struct {
+    const char* args;
+    int states;
+    double ylo, yhi;
+    QStringList parts;
+  } cases[] = {
+      {"--cycle linde N2", 7, 0.066, 0.0708,
+       {"compressor", "heat_exchanger_1", "separator", "valve", "warm_end_mixing"}},
+      {"--cycle linde-precooled n-H2 --tpre 77 --phigh 10 --dt 1", 10, 0.05, 0.3,
+       {"compressor", "heat_exchanger_1", "heat_exchanger_2", "precooling_bath", "separator", "valve",
+        "warm_end_mixing"}},
+      {"--cycle claude Ar --xe 0.3 --t3 241 --eta-s 0.8 --eta-t 0.7 --leak 1", 13, 0.1, 0.3,
+       {"compressor", "expander", "heat_exchanger_1", "heat_exchanger_2", "heat_exchanger_3", "separator", "valve",
+        "warm_end_mixing"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const Outcome o = run(c.args);
+    ASSERT_EQ(o.rc, 0) << o.err.toStdString();
+    EXPECT_TRUE(o.err.isEmpty()) << o.err.toStdString();
+    QJsonParseError e;
+    const QJsonObject j = QJsonDocument::fromJson(o.out, &e).object();
+    ASSERT_EQ(e.error, QJsonParseError::NoError) << o.out.toStdString();
+    EXPECT_EQ(j.keys(), (QStringList{"exergy_destroyed", "fom", "ideal_work", "message", "states", "work_per_kg_compressed",
+                                     "work_per_kg_liquid", "yield"}));
+    const QJsonArray states = j["states"].toArray();
+    ASSERT_EQ(states.size(), c.states);
+    EXPECT_EQ(states[0].toObject().keys(), (QStringList{"P", "T", "flow", "h", "n", "s", "x"}));
+    for (int k = 0; k < c.states; ++k) EXPECT_EQ(states[k].toObject()["n"].toInt(), k + 1);
+    const double y = j["yield"].toDouble(), W = j["work_per_kg_compressed"].toDouble(),
+                 Wf = j["work_per_kg_liquid"].toDouble(), Wi = j["ideal_work"].toDouble();
+    EXPECT_GT(y, c.ylo);
+    EXPECT_LT(y, c.yhi);
+    EXPECT_NEAR(Wf, W / y, 1e-9 * Wf);
+    EXPECT_NEAR(j["fom"].toDouble(), Wi / Wf, 1e-12);
+    const QJsonObject ex = j["exergy_destroyed"].toObject();
+    EXPECT_EQ(ex.keys(), c.parts);
+    double sum = 0;
+    for (const QString& k : ex.keys()) sum += ex[k].toDouble();
+    EXPECT_NEAR(sum, Wf - Wi, 1e-9 * Wf);
+  }
+}
+
+TEST(CliCycle, NoLiquidIsAnAnswerAndBadDataAreRefused) {
+  const Outcome none = run("--cycle linde He");
+  ASSERT_EQ(none.rc, 0) << none.err.toStdString();
+  const QJsonObject j = QJsonDocument::fromJson(none.out).object();
+  EXPECT_EQ(j["yield"].toDouble(-1), 0);
+  EXPECT_TRUE(j["work_per_kg_liquid"].isNull());
+  EXPECT_TRUE(j["fom"].isNull());
+  EXPECT_TRUE(j["message"].toString().contains(QStringLiteral("инверсии")));
+  EXPECT_GT(j["ideal_work"].toDouble(), 6000);
+
+  const struct {
+    const char* args;
+    const char* says;
+  } refused[] = {
+      {"--cycle claude N2 --xe 1", "Доля потока на детандер"},
+      {"--cycle linde N2 --plow 25", "Низкое давление должно быть ниже высокого"},
+      {"--cycle linde He --phigh 20", "давление выше 10"},
+      {"--cycle linde N2 --tpre 77", "--tpre не относится к циклу linde"},
+      {"--cycle linde N2 --dt 1 --dt 2", "--dt указан дважды"},
+      {"--cycle stirling N2", "неизвестный цикл"},
+      {"--cycle linde Xe", "неизвестное вещество"},
+      {"--cycle linde N2 --phigh abc", "не число"},
+  };
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.args);
+    const Outcome o = run(c.args);
+    EXPECT_EQ(o.rc, 2);
+    EXPECT_TRUE(o.out.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(o.err).contains(QString::fromUtf8(c.says))) << o.err.toStdString();
+  }
+}
+
+}  // namespace
