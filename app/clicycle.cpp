@@ -1,13 +1,9 @@
 #include "app/clicycle.h"
 
 #include <QCoreApplication>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <map>
 
-#include "app/commode.h"
 #include "app/cliout.h"
 #include "app/libguard.h"
 #include "app/messages.h"
@@ -27,42 +23,25 @@ QString usage() {
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
 }
 
-const std::map<QString, proc::Cycle>& kinds() {
-  static const std::map<QString, proc::Cycle> k = {{QStringLiteral("linde"), proc::Cycle::Linde},
-                                                   {QStringLiteral("linde-precooled"), proc::Cycle::Precooled},
-                                                   {QStringLiteral("claude"), proc::Cycle::Claude}};
+// The kinds in the order of proc::Cycle.
+const QStringList& kinds() {
+  static const QStringList k = {QStringLiteral("linde"), QStringLiteral("linde-precooled"), QStringLiteral("claude")};
   return k;
 }
 
 }  // namespace
 
-bool isCycleCall(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], kOption) == 0) return true;
-  return false;
-}
+bool isCycleCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
 
 bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) {
-  const qsizetype at = args.indexOf(QLatin1String(kOption));
-  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
-    error = QCoreApplication::translate("Cycle", "не указаны вид цикла и вещество\n") + usage();
-    return false;
-  }
-  const auto kind = kinds().find(args[at + 1]);
-  if (kind == kinds().end()) {
-    error = QCoreApplication::translate("Cycle", "неизвестный цикл \"") + args[at + 1] +
-            QCoreApplication::translate("Cycle", "\"; допустимы: linde, linde-precooled, claude");
-    return false;
-  }
-  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
-  if (subst == 0) {
-    error = QCoreApplication::translate("Cycle", "неизвестное вещество \"") + args[at + 2] +
-            QCoreApplication::translate("Cycle", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
-    return false;
-  }
   CycleRequest r;
-  r.name = tfs::SubstName[subst];
-  r.kind = kind->second;
+  qsizetype at = 0;
+  int kind = 0;
+  if (!readKindAndSubstance(args, kOption, kinds(),
+                            QCoreApplication::translate("Cycle", "не указаны вид цикла и вещество\n") + usage(),
+                            QCoreApplication::translate("Cycle", "неизвестный цикл \""), at, kind, r.name, error))
+    return false;
+  r.kind = proc::Cycle(kind);
   r.data = proc::defaultCycleData(r.name);
   const bool pre = r.kind == proc::Cycle::Precooled, claude = r.kind == proc::Cycle::Claude;
   struct Target {

@@ -1,13 +1,9 @@
 #include "app/clidevice.h"
 
 #include <QCoreApplication>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <map>
 
-#include "app/commode.h"
 #include "app/cliout.h"
 #include "app/libguard.h"
 #include "app/messages.h"
@@ -27,13 +23,10 @@ QString usage() {
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
 }
 
-const std::map<QString, proc::Device>& kinds() {
-  static const std::map<QString, proc::Device> k = {{QStringLiteral("compressor"), proc::Device::Compressor},
-                                                    {QStringLiteral("compressor-isothermal"),
-                                                     proc::Device::IsothermalCompressor},
-                                                    {QStringLiteral("expander"), proc::Device::Expander},
-                                                    {QStringLiteral("throttle"), proc::Device::Throttle},
-                                                    {QStringLiteral("exchanger"), proc::Device::Exchanger}};
+// The kinds in the order of proc::Device.
+const QStringList& kinds() {
+  static const QStringList k = {QStringLiteral("compressor"), QStringLiteral("compressor-isothermal"),
+                                QStringLiteral("expander"), QStringLiteral("throttle"), QStringLiteral("exchanger")};
   return k;
 }
 
@@ -44,33 +37,17 @@ std::string state(const proc::ProcPoint& p) {
 
 }  // namespace
 
-bool isDeviceCall(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], kOption) == 0) return true;
-  return false;
-}
+bool isDeviceCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
 
 bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error) {
-  const qsizetype at = args.indexOf(QLatin1String(kOption));
-  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
-    error = QCoreApplication::translate("Device", "не указаны вид устройства и вещество\n") + usage();
-    return false;
-  }
-  const auto kind = kinds().find(args[at + 1]);
-  if (kind == kinds().end()) {
-    error = QCoreApplication::translate("Device", "неизвестное устройство \"") + args[at + 1] +
-            QCoreApplication::translate("Device", "\"; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger");
-    return false;
-  }
-  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
-  if (subst == 0) {
-    error = QCoreApplication::translate("Device", "неизвестное вещество \"") + args[at + 2] +
-            QCoreApplication::translate("Device", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
-    return false;
-  }
   DeviceRequest r;
-  r.name = tfs::SubstName[subst];
-  r.data.kind = kind->second;
+  qsizetype at = 0;
+  int kind = 0;
+  if (!readKindAndSubstance(args, kOption, kinds(),
+                            QCoreApplication::translate("Device", "не указаны вид устройства и вещество\n") + usage(),
+                            QCoreApplication::translate("Device", "неизвестное устройство \""), at, kind, r.name, error))
+    return false;
+  r.data.kind = proc::Device(kind);
 
   // The options each kind takes.
   const proc::Device k = r.data.kind;

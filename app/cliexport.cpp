@@ -3,9 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSize>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "app/commode.h"
@@ -39,23 +37,9 @@ int substIndexOf(const QString& id) {
   return 0;
 }
 
-// A point or a comma as the decimal separator.
-bool readTemperature(const QString& text, tfs::Real& value) {
-  QString t = text.trimmed();
-  t.replace(u',', u'.');
-  tfs::Real v = 0;
-  if (t.isEmpty() || !standardConversion(t.toStdString(), v) || !std::isfinite(double(v))) return false;
-  value = v;
-  return true;
-}
-
 }  // namespace
 
-bool isExportCall(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], kOption) == 0) return true;
-  return false;
-}
+bool isExportCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
 
 bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error) {
   const qsizetype at = args.indexOf(QLatin1String(kOption));
@@ -119,7 +103,7 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
       continue;
     }
     tfs::Real v = 0;
-    if (!readTemperature(value, v)) {
+    if (!readCliNumber(value, v)) {
       error = opt + QStringLiteral(" \"") + value + QCoreApplication::translate("Export", "\" - не число");
       return false;
     }

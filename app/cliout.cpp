@@ -1,12 +1,51 @@
 #include "app/cliout.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "app/numparse.h"
+#include "thermo/substances.h"
 
 namespace app {
+
+bool hasOption(int argc, char** argv, const char* option) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+QString substanceList() {
+  QStringList names;
+  for (int i = 1; i <= tfs::kSubstCount; ++i) names << QLatin1String(tfs::SubstName[i]);
+  return names.join(QStringLiteral(", "));
+}
+
+bool readKindAndSubstance(const QStringList& args, const char* option, const QStringList& kinds,
+                          const QString& missing, const QString& unknownKind, qsizetype& at, int& kind,
+                          std::string& substance, QString& error) {
+  at = args.indexOf(QLatin1String(option));
+  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
+    error = missing;
+    return false;
+  }
+  const QString allowed = QCoreApplication::translate("CommandLine", "\"; допустимы: ");
+  kind = int(kinds.indexOf(args[at + 1]));
+  if (kind < 0) {
+    error = unknownKind + args[at + 1] + allowed + kinds.join(QStringLiteral(", "));
+    return false;
+  }
+  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
+  if (subst == 0) {
+    error = QCoreApplication::translate("CommandLine", "неизвестное вещество \"") + args[at + 2] + allowed +
+            substanceList();
+    return false;
+  }
+  substance = tfs::SubstName[subst];
+  return true;
+}
 
 void printErr(const QString& text) {
   const QByteArray b = (QStringLiteral("entrograf: ") + text + u'\n').toUtf8();

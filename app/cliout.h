@@ -11,6 +11,20 @@
 
 namespace app {
 
+// True when one of the arguments after the program's name is the option.
+bool hasOption(int argc, char** argv, const char* option);
+
+// The substances' identifiers, "He, n-H2, ..., Air".
+QString substanceList();
+
+// "OPTION KIND SUBSTANCE" among the arguments: at is the option's place,
+// kind the index of KIND in kinds, substance its identifier. False with the
+// reason: missing (the pair is not there), unknownKind followed by the kind
+// and the allowed ones, or an unknown substance.
+bool readKindAndSubstance(const QStringList& args, const char* option, const QStringList& kinds,
+                          const QString& missing, const QString& unknownKind, qsizetype& at, int& kind,
+                          std::string& substance, QString& error);
+
 // "entrograf: text" and a newline on standard error, in UTF-8.
 void printErr(const QString& text);
 

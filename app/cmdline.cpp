@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/cliout.h"
 #include "app/language.h"
 #include "app/version.h"
-#include "thermo/substances.h"
 
 namespace app {
 
@@ -18,12 +18,6 @@ void printOut(const QString& text) {
   const QByteArray b = text.toUtf8();
   std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
   std::fflush(stdout);
-}
-
-QString substanceList() {
-  QStringList names;
-  for (int i = 1; i <= tfs::kSubstCount; ++i) names << QLatin1String(tfs::SubstName[i]);
-  return names.join(QStringLiteral(", "));
 }
 
 }  // namespace

@@ -139,6 +139,14 @@ Computing a liquefaction cycle without a window (JSON on standard output):
         <source>изоэнтропный КПД детандера цикла (по умолчанию 0.8)</source>
         <translation>isentropic efficiency of the cycle expander (default 0.8)</translation>
     </message>
+    <message>
+        <source>"; допустимы: </source>
+        <translation>"; allowed: </translation>
+    </message>
+    <message>
+        <source>неизвестное вещество "</source>
+        <translation>unknown substance "</translation>
+    </message>
 </context>
 <context>
     <name>Cycle</name>
@@ -163,18 +171,6 @@ Computing a liquefaction cycle without a window (JSON on standard output):
     <message>
         <source>неизвестный цикл "</source>
         <translation>unknown cycle "</translation>
-    </message>
-    <message>
-        <source>"; допустимы: linde, linde-precooled, claude</source>
-        <translation>"; allowed: linde, linde-precooled, claude</translation>
-    </message>
-    <message>
-        <source>неизвестное вещество "</source>
-        <translation>unknown substance "</translation>
-    </message>
-    <message>
-        <source>"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>"; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
     <message>
         <source>непонятный аргумент "</source>
@@ -475,18 +471,6 @@ Lower the precooling temperature.</translation>
     <message>
         <source>неизвестное устройство "</source>
         <translation>unknown device "</translation>
-    </message>
-    <message>
-        <source>"; допустимы: compressor, compressor-isothermal, expander, throttle, exchanger</source>
-        <translation>"; allowed: compressor, compressor-isothermal, expander, throttle, exchanger</translation>
-    </message>
-    <message>
-        <source>неизвестное вещество "</source>
-        <translation>unknown substance "</translation>
-    </message>
-    <message>
-        <source>"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>"; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
     <message>
         <source>непонятный аргумент "</source>
