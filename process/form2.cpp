@@ -20,41 +20,14 @@
 #include "app/commode.h"
 #include "app/messages.h"
 #include "app/substance.h"
+#include "process/widgets.h"
 #include "thermo/substances.h"
 
 using proc::Real;
 
 namespace {
 
-QColor lime() { return QColor(0, 255, 0); }
-QColor aqua() { return QColor(0, 255, 255); }
-QColor yellow() { return QColor(255, 255, 0); }
-
-void paint(QWidget* w, const QColor& c) {
-  w->setAutoFillBackground(true);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, c);
-  w->setPalette(p);
-}
-
-QLineEdit* entry(QWidget* parent, int left, int top, int width = 49, int height = 21) {
-  auto* e = new QLineEdit(parent);
-  e->setGeometry(left, top, width, height);
-  e->setTextMargins(0, 0, 0, 0);
-  return e;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
-  auto* l = new QLabel(text, parent);
-  if (bold) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-  }
-  l->move(left, top);
-  l->adjustSize();
-  return l;
-}
+using namespace form;
 
 QComboBox* paramList(QWidget* parent, int left, int top) {
   auto* c = new QComboBox(parent);
@@ -85,12 +58,6 @@ class Edit {
   app::Session& s_;
   State before_;
 };
-
-QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width = 97, int height = 25) {
-  auto* b = new QPushButton(text, parent);
-  b->setGeometry(left, top, width, height);
-  return b;
-}
 
 bool inside(const QWidget* w, const QWidget* panel) {
   for (; w; w = w->parentWidget())
@@ -125,11 +92,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   }
 
   // Start state.
-  Panel2 = new QFrame(this);
-  Panel2->setGeometry(248, 48, 537, 177);
-  Panel2->setFrameShape(QFrame::Panel);
-  Panel2->setFrameShadow(QFrame::Raised);
-  paint(Panel2, lime());
+  Panel2 = panel(this, QRect(248, 48, 537, 177), lime());
   Label3 = caption(Panel2, QCoreApplication::translate("TForm2", "Параметры начальной точки процесса"), 24, 6, true);
   Label22 = caption(Panel2, QCoreApplication::translate("TForm2", "Предельные значения    мин              мах"), 236, 22);
   PaNam1 = paramList(Panel2, 24, 40);
@@ -154,11 +117,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   }
 
   // End state.
-  Panel3 = new QFrame(this);
-  Panel3->setGeometry(248, 256, 537, 137);
-  Panel3->setFrameShape(QFrame::Panel);
-  Panel3->setFrameShadow(QFrame::Raised);
-  paint(Panel3, aqua());
+  Panel3 = panel(this, QRect(248, 256, 537, 137), aqua());
   Label5 = caption(Panel3, QCoreApplication::translate("TForm2", "Определяющий параметр конечной точки"), 24, 8, true);
   PaNam3 = paramList(Panel3, 24, 32);
   Edit10 = entry(Panel3, 184, 32);
@@ -176,11 +135,7 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   }
 
   // Results.
-  Panel4 = new QFrame(this);
-  Panel4->setGeometry(248, 416, 529, 121);
-  Panel4->setFrameShape(QFrame::Panel);
-  Panel4->setFrameShadow(QFrame::Raised);
-  paint(Panel4, yellow());
+  Panel4 = panel(this, QRect(248, 416, 529, 121), yellow());
   Label7 = caption(Panel4, QCoreApplication::translate("TForm2", "Результаты  процесса"), 16, 10, true);
   Label8 = caption(Panel4, QCoreApplication::translate("TForm2", "Выделившееся тепло"), 16, 43);
   Label9 = new QLabel(QCoreApplication::translate("TForm2", "Совеошенная газом техническая работа"), Panel4);

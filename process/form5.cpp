@@ -15,54 +15,18 @@
 
 #include "app/messages.h"
 #include "process/calculator.h"
+#include "process/widgets.h"
 
 using proc::Real;
 
 namespace {
 
-QColor lime() { return QColor(0, 255, 0); }
-QColor aqua() { return QColor(0, 255, 255); }
-QColor yellow() { return QColor(255, 255, 0); }
-
-void paint(QWidget* w, const QColor& c) {
-  w->setAutoFillBackground(true);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, c);
-  w->setPalette(p);
-}
-
-QFrame* panel(QWidget* parent, const QRect& r, const QColor& c) {
-  auto* f = new QFrame(parent);
-  f->setGeometry(r);
-  f->setFrameShape(QFrame::Panel);
-  f->setFrameShadow(QFrame::Raised);
-  paint(f, c);
-  return f;
-}
-
-QLineEdit* entry(QWidget* parent, int left, int top, int width = 49) {
-  auto* e = new QLineEdit(parent);
-  e->setGeometry(left, top, width, 21);
-  e->setTextMargins(0, 0, 0, 0);
-  return e;
-}
+using namespace form;
 
 QLineEdit* field(QWidget* parent, int left, int top) {
   QLineEdit* e = entry(parent, left, top);
   e->setReadOnly(true);
   return e;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
-  auto* l = new QLabel(text, parent);
-  if (bold) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-  }
-  l->move(left, top);
-  l->adjustSize();
-  return l;
 }
 
 QComboBox* list(QWidget* parent, int left, int top, const QStringList& items) {
@@ -76,12 +40,6 @@ QStringList paramItems() {
   QStringList items;
   for (int k = 0; k < proc::kParamCount; ++k) items << QString::fromStdString(proc::paramItem(k));
   return items;
-}
-
-QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width = 97) {
-  auto* b = new QPushButton(text, parent);
-  b->setGeometry(left, top, width, 25);
-  return b;
 }
 
 void setLabel(QLabel* l, const QString& text) {

@@ -1,0 +1,35 @@
+#pragma once
+// The process windows' small builders: colours, panels, fields, captions and
+// buttons placed at fixed positions in the window's small font.
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace form {
+
+inline QColor lime() { return QColor(0, 255, 0); }
+inline QColor aqua() { return QColor(0, 255, 255); }
+inline QColor yellow() { return QColor(255, 255, 0); }
+
+// The widget's background in the colour.
+void paint(QWidget* w, const QColor& c);
+
+// A raised panel in the colour.
+QFrame* panel(QWidget* parent, const QRect& r, const QColor& c);
+
+// An edit field without margins.
+QLineEdit* entry(QWidget* parent, int left, int top, int width = 49, int height = 21);
+
+// A label as wide as its text.
+QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bold = false);
+
+QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width = 97, int height = 25);
+
+}  // namespace form
