@@ -140,12 +140,12 @@ Computing a liquefaction cycle without a window (JSON on standard output):
         <translation>isentropic efficiency of the cycle expander (default 0.8)</translation>
     </message>
     <message>
-        <source>"; допустимы: </source>
-        <translation>"; allowed: </translation>
+        <source>&quot;; допустимы: </source>
+        <translation>&quot;; allowed: </translation>
     </message>
     <message>
-        <source>неизвестное вещество "</source>
-        <translation>unknown substance "</translation>
+        <source>неизвестное вещество &quot;</source>
+        <translation>unknown substance &quot;</translation>
     </message>
 </context>
 <context>
@@ -169,12 +169,12 @@ Computing a liquefaction cycle without a window (JSON on standard output):
 </translation>
     </message>
     <message>
-        <source>неизвестный цикл "</source>
-        <translation>unknown cycle "</translation>
+        <source>неизвестный цикл &quot;</source>
+        <translation>unknown cycle &quot;</translation>
     </message>
     <message>
-        <source>непонятный аргумент "</source>
-        <translation>unknown argument "</translation>
+        <source>непонятный аргумент &quot;</source>
+        <translation>unknown argument &quot;</translation>
     </message>
     <message>
         <source> не относится к циклу </source>
@@ -190,11 +190,11 @@ Computing a liquefaction cycle without a window (JSON on standard output):
     </message>
     <message>
         <source> нет значения</source>
-        <translation />
+        <translation></translation>
     </message>
     <message>
-        <source>" - не число</source>
-        <translation>" is not a number</translation>
+        <source>&quot; - не число</source>
+        <translation>&quot; is not a number</translation>
     </message>
     <message>
         <source>температура окружающей среды --t0 должна быть больше 0 K</source>
@@ -469,12 +469,12 @@ Lower the precooling temperature.</translation>
 </translation>
     </message>
     <message>
-        <source>неизвестное устройство "</source>
-        <translation>unknown device "</translation>
+        <source>неизвестное устройство &quot;</source>
+        <translation>unknown device &quot;</translation>
     </message>
     <message>
-        <source>непонятный аргумент "</source>
-        <translation>unknown argument "</translation>
+        <source>непонятный аргумент &quot;</source>
+        <translation>unknown argument &quot;</translation>
     </message>
     <message>
         <source> не относится к устройству </source>
@@ -490,11 +490,11 @@ Lower the precooling temperature.</translation>
     </message>
     <message>
         <source> нет значения</source>
-        <translation />
+        <translation></translation>
     </message>
     <message>
-        <source>" - не число</source>
-        <translation>" is not a number</translation>
+        <source>&quot; - не число</source>
+        <translation>&quot; is not a number</translation>
     </message>
     <message>
         <source>не указан </source>
@@ -616,8 +616,8 @@ the heat sink must not be warmer than %1 K !</translation>
         <translation>The device cannot be computed under these conditions !</translation>
     </message>
     <message>
-        <source>Не введено значение параметра "%1" !</source>
-        <translation>No value entered for "%1" !</translation>
+        <source>Не введено значение параметра &quot;%1&quot; !</source>
+        <translation>No value entered for &quot;%1&quot; !</translation>
     </message>
     <message>
         <source>Изотермический КПД</source>
@@ -724,32 +724,32 @@ the heat sink must not be warmer than %1 K !</translation>
 </translation>
     </message>
     <message>
-        <source>с рабочим файлом "</source>
-        <translation>with the work file "</translation>
+        <source>с рабочим файлом &quot;</source>
+        <translation>with the work file &quot;</translation>
     </message>
     <message>
-        <source>" не задается: пределы и шкала берутся из файла</source>
-        <translation>" this is not given: the limits and the scale come from the file</translation>
+        <source>&quot; не задается: пределы и шкала берутся из файла</source>
+        <translation>&quot; this is not given: the limits and the scale come from the file</translation>
     </message>
     <message>
-        <source>формат файла "</source>
-        <translation>the format of the file "</translation>
+        <source>формат файла &quot;</source>
+        <translation>the format of the file &quot;</translation>
     </message>
     <message>
-        <source>" неизвестен: допустимы .png, .svg, .pdf</source>
-        <translation>" is unknown: allowed are .png, .svg, .pdf</translation>
+        <source>&quot; неизвестен: допустимы .png, .svg, .pdf</source>
+        <translation>&quot; is unknown: allowed are .png, .svg, .pdf</translation>
     </message>
     <message>
-        <source>неизвестное вещество "</source>
-        <translation>unknown substance "</translation>
+        <source>неизвестное вещество &quot;</source>
+        <translation>unknown substance &quot;</translation>
     </message>
     <message>
-        <source>"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>"; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+        <source>&quot;; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>&quot;; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
     <message>
-        <source>непонятный аргумент "</source>
-        <translation>unknown argument "</translation>
+        <source>непонятный аргумент &quot;</source>
+        <translation>unknown argument &quot;</translation>
     </message>
     <message>
         <source>после </source>
@@ -757,23 +757,23 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source> нет значения</source>
-        <translation />
+        <translation></translation>
     </message>
     <message>
         <source> указан дважды</source>
         <translation> given twice</translation>
     </message>
     <message>
-        <source>шкала "</source>
-        <translation>scale "</translation>
+        <source>шкала &quot;</source>
+        <translation>scale &quot;</translation>
     </message>
     <message>
-        <source>": допустимы log и lin</source>
-        <translation>": allowed are log and lin</translation>
+        <source>&quot;: допустимы log и lin</source>
+        <translation>&quot;: allowed are log and lin</translation>
     </message>
     <message>
-        <source>" - не число</source>
-        <translation>" is not a number</translation>
+        <source>&quot; - не число</source>
+        <translation>&quot; is not a number</translation>
     </message>
     <message>
         <source>T макс &gt; 500 K !</source>
@@ -792,20 +792,20 @@ the heat sink must not be warmer than %1 K !</translation>
         <translation>T min &gt;= T max !</translation>
     </message>
     <message>
-        <source>в рабочем файле "</source>
-        <translation>the work file "</translation>
+        <source>в рабочем файле &quot;</source>
+        <translation>the work file &quot;</translation>
     </message>
     <message>
-        <source>" вещество не выбрано</source>
-        <translation>" has no substance chosen</translation>
+        <source>&quot; вещество не выбрано</source>
+        <translation>&quot; has no substance chosen</translation>
     </message>
     <message>
-        <source>файл "</source>
-        <translation>the file "</translation>
+        <source>файл &quot;</source>
+        <translation>the file &quot;</translation>
     </message>
     <message>
-        <source>" не записан</source>
-        <translation>" was not written</translation>
+        <source>&quot; не записан</source>
+        <translation>&quot; was not written</translation>
     </message>
     <message>
         <source>диаграмма при этих условиях не рассчитывается !</source>
@@ -846,12 +846,12 @@ the heat sink must not be warmer than %1 K !</translation>
 <context>
     <name>Input</name>
     <message>
-        <source>В окно ничего не введено<byte value="xd" />Будет принято нулевое значение!</source>
-        <translation>Nothing was entered in the field<byte value="xd" />Zero will be taken!</translation>
+        <source>В окно ничего не введено<byte value="xd"/>Будет принято нулевое значение!</source>
+        <translation>Nothing was entered in the field<byte value="xd"/>Zero will be taken!</translation>
     </message>
     <message>
-        <source>" %1" в окне не является числом <byte value="xd" />Оно содержит символы или буквы!</source>
-        <translation>" %1" in the field is not a number <byte value="xd" />It holds signs or letters!</translation>
+        <source>&quot; %1&quot; в окне не является числом <byte value="xd"/>Оно содержит символы или буквы!</source>
+        <translation>&quot; %1&quot; in the field is not a number <byte value="xd"/>It holds signs or letters!</translation>
     </message>
 </context>
 <context>
@@ -1113,15 +1113,15 @@ Choose one in the main window.</translation>
 Nothing was written to the table.</translation>
     </message>
     <message>
-        <source>Не введено значение параметра "%1"
+        <source>Не введено значение параметра &quot;%1&quot;
 начальной точки процесса !</source>
-        <translation>No value entered for "%1"
+        <translation>No value entered for &quot;%1&quot;
 of the start point of the process !</translation>
     </message>
     <message>
-        <source>Не введено значение параметра "%1"
+        <source>Не введено значение параметра &quot;%1&quot;
 конечной точки процесса !</source>
-        <translation>No value entered for "%1"
+        <translation>No value entered for &quot;%1&quot;
 of the end point of the process !</translation>
     </message>
 </context>
@@ -2216,13 +2216,13 @@ MPa</translation>
 </translation>
     </message>
     <message>
-        <source>Рабочее вещество "</source>
-        <translation>The working substance "</translation>
+        <source>Рабочее вещество &quot;</source>
+        <translation>The working substance &quot;</translation>
     </message>
     <message>
-        <source>" в программе не рассчитывается !
+        <source>&quot; в программе не рассчитывается !
 </source>
-        <translation>" is not computed by the program !
+        <translation>&quot; is not computed by the program !
 </translation>
     </message>
     <message>
