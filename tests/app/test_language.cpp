@@ -181,10 +181,10 @@ TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
     work(*run);
     app::Program& p = run->program;
     const QStringList texts = shownTexts(p.Form1.get()) + shownTexts(p.Form2.get()) + shownTexts(p.Form3.get());
-    for (const char* spec : {"Учебная программа", "Выбор вешества", "  Идеальн. процессы ", "Логарифмическая шкала",
-                             "Совеошенная газом техническая работа", "Конец => Начало", " Степень сухости",
-                             "Изоэнтропа ( S = const )", "Таблица резульатов расчета идеальных процессов", " L, кДж/кг"})
-      EXPECT_TRUE(texts.contains(QString::fromUtf8(spec))) << spec;
+    for (const char* shown : {"Учебная программа", "Выбор вешества", "  Идеальн. процессы ", "Логарифмическая шкала",
+                              "Совеошенная газом техническая работа", "Конец => Начало", " Степень сухости",
+                              "Изоэнтропа ( S = const )", "Таблица резульатов расчета идеальных процессов", " L, кДж/кг"})
+      EXPECT_TRUE(texts.contains(QString::fromUtf8(shown))) << shown;
     EXPECT_EQ(p.TSvid->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI)"));
     EXPECT_TRUE(p.Form2->EQ->text().contains(u','));
   }
