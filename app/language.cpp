@@ -19,8 +19,13 @@ std::string translated(const char* context, const char* text) {
 
 }  // namespace
 
+Language languageOfLocale(QLocale::Language system) {
+  return system == QLocale::Russian || system == QLocale::C || system == QLocale::AnyLanguage ? Language::Russian
+                                                                                              : Language::English;
+}
+
 bool takeLanguage(int& argc, char** argv, Language& lang, QString& error) {
-  lang = QLocale::system().language() == QLocale::Russian ? Language::Russian : Language::English;
+  lang = languageOfLocale(QLocale::system().language());
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--lang") != 0) continue;
     const char* value = i + 1 < argc ? argv[i + 1] : "";

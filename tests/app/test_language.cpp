@@ -163,6 +163,15 @@ TEST(Language, EnglishWindowsShowNoCyrillicLetter) {
   app::setDecimalSeparator(keep);
 }
 
+// Without --lang: Russian unless the system names another language.
+TEST(Language, SystemLocaleDecides) {
+  const std::pair<QLocale::Language, app::Language> cases[] = {
+      {QLocale::Russian, app::Language::Russian},     {QLocale::C, app::Language::Russian},
+      {QLocale::AnyLanguage, app::Language::Russian}, {QLocale::English, app::Language::English},
+      {QLocale::German, app::Language::English},      {QLocale::Chinese, app::Language::English}};
+  for (const auto& [system, lang] : cases) EXPECT_EQ(app::languageOfLocale(system), lang) << int(system);
+}
+
 TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
   int argc = 3;
   char a0[] = "entrograf", a1[] = "--lang", a2[] = "ru";
