@@ -16,7 +16,8 @@ desktops=("$usr"/share/applications/*.desktop)
 desktop=${desktops[0]}
 id=$(basename "$desktop" .desktop)
 for f in bin/entrograf share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml \
-         share/doc/entrograf/README.md share/doc/entrograf/LICENSE share/doc/entrograf/docs/nitrogen.png; do
+         share/doc/entrograf/README.md share/doc/entrograf/LICENSE share/doc/entrograf/docs/nitrogen.png \
+         share/doc/entrograf/docs/nitrogen.entrograf; do
   [ -s "$usr/$f" ] || fail "not installed: /usr/$f"
 done
 [ -x "$usr/bin/entrograf" ] || fail "/usr/bin/entrograf is not executable"
