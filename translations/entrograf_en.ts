@@ -1048,7 +1048,7 @@ T max will not be changed !</translation>
     </message>
     <message>
         <source> Уд. объем</source>
-        <translation> Spec. volume</translation>
+        <translation> Specific volume</translation>
     </message>
     <message>
         <source> Энтальпия</source>
