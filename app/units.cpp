@@ -32,4 +32,9 @@ std::string unitText(Units u, Dim dim) {
   return translate("Units", (u == Units::Specific ? specific : molar)[int(dim)]);
 }
 
+std::array<std::string, 5> stateHeaders(Units u) {
+  return {" T, K", "  P, " + translate("Units", "МПа"), " d, " + unitText(u, Dim::Density),
+          "  i, " + unitText(u, Dim::Enthalpy), " s, " + unitText(u, Dim::Entropy)};
+}
+
 }  // namespace app

@@ -6,6 +6,7 @@
 // Values are kept in the library's units; only what is shown or typed is
 // converted.
 
+#include <array>
 #include <string>
 
 #include "thermo/real.h"
@@ -29,5 +30,8 @@ Real fromShown(Units u, Dim dim, Real shown, int subst);
 // "кДж/(кг.К)", "м3/кг" and "моль/л", "Дж/моль", "Дж/(моль.К)", "л/моль"
 // (in the user's language).
 std::string unitText(Units u, Dim dim);
+
+// The tables' headers of a state's T, P, d, i and s in u.
+std::array<std::string, 5> stateHeaders(Units u);
 
 }  // namespace app

@@ -12,6 +12,19 @@ using app::Dim;
 using app::format;
 using app::toShown;
 
+Scale cursorScale(const app::Session& s) {
+  const app::AppState& st = s.main;
+  Scale sc;
+  sc.log = st.scale == app::ScaleKind::Logarithmic;
+  sc.Tmin = st.Tmin;
+  sc.Tmax = st.Tmax;
+  sc.lnTmin = st.lnTmin;
+  sc.lnTmax = st.lnTmax;
+  sc.Smin = s.lines.Smin;
+  sc.Srange = s.lines.Smax - s.lines.Smin;
+  return sc;
+}
+
 std::string temperatureText(Real T) { return format("T=%5.2f K", T); }
 std::string entropyText(Real s, app::Units u, int subst) { return format("S=%5.3f ", toShown(u, Dim::Entropy, s, subst)); }
 
@@ -29,18 +42,9 @@ bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at) {
 }
 
 PointCells PointHeaders(app::Units u) {
-  const std::string s = app::unitText(u, Dim::Entropy);
-  return {"  N",
-          app::translate("Points", " Вещество"),
-          " T, K",
-          "  P, " + app::translate("Units", "МПа"),
-          " d, " + app::unitText(u, Dim::Density),
-          "  i, " + app::unitText(u, Dim::Enthalpy),
-          " s, " + s,
-          app::translate("Points", " Ср, ") + s,
-          " x, %",
-          "",
-          ""};
+  const std::array<std::string, 5> st = app::stateHeaders(u);
+  return {"  N", app::translate("Points", " Вещество"), st[0], st[1], st[2], st[3], st[4],
+          app::translate("Points", " Ср, ") + app::unitText(u, Dim::Entropy), " x, %", "", ""};
 }
 
 PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u) {

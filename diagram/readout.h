@@ -10,6 +10,10 @@
 namespace diagram {
 
 // "T=%5.2f K" and "S=%5.3f " (the entropy in units u of substance subst).
+// The cursor mapping of the session's diagram: its limits, scale and the
+// entropy span of its lines.
+Scale cursorScale(const app::Session& s);
+
 std::string temperatureText(Real T);
 std::string entropyText(Real s, app::Units u = app::Units::Specific, int subst = 0);
 // The pressure, density, enthalpy and heat capacity fields in units u.

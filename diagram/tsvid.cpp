@@ -238,19 +238,6 @@ void TTSvid::FormShow() {
 
 QPointF TTSvid::viewPosOf(double s, double T) const { return diagram::pixelOf(chartLayout(), picture_, {s, T}); }
 
-diagram::Scale TTSvid::cursorScale() const {
-  const app::AppState& st = session_.main;
-  diagram::Scale sc;
-  sc.log = st.scale == app::ScaleKind::Logarithmic;
-  sc.Tmin = st.Tmin;
-  sc.Tmax = st.Tmax;
-  sc.lnTmin = st.lnTmin;
-  sc.lnTmax = st.lnTmax;
-  sc.Smin = session_.lines.Smin;
-  sc.Srange = session_.lines.Smax - session_.lines.Smin;
-  return sc;
-}
-
 void TTSvid::Timer1Timer() {
   ++tick_;
   // The readout starts once the diagram has been shown a moment.
@@ -274,7 +261,7 @@ void TTSvid::showDiagram() {
 bool TTSvid::readAt(QPoint pos) {
   if (!picture_.valid) return false;
   const diagram::PlotRect r = plotRect();
-  const diagram::Scale sc = cursorScale();
+  const diagram::Scale sc = diagram::cursorScale(session_);
   if (diagram::cursorT(r, pos.y(), sc, Tcur_)) {
     setFitted(Edit1, app::qstr(diagram::temperatureText(Tcur_)));
     Edit2->move(std::max(160, Edit1->geometry().right() + 7), Edit2->y());

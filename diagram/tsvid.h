@@ -81,7 +81,6 @@ class TTSvid : public QWidget {
   void showReadout();
   // The readout at a position; false when no state was looked for there.
   bool readAt(QPoint pos);
-  diagram::Scale cursorScale() const;
 
   app::Session& session_;
   diagram::Picture picture_;

@@ -78,19 +78,15 @@ std::string shownText(app::Units u, Dim dim, Real value, int subst) {
 std::string drynessText(Real x) { return x > 0 && x < 1 ? format("%5.1f", 100 * (1 - x)) : std::string(); }
 
 DeviceCells deviceHeaders(app::Units u) {
-  const std::string d = app::unitText(u, Dim::Density), i = app::unitText(u, Dim::Enthalpy),
-                    s = app::unitText(u, Dim::Entropy);
   auto t = [](const char* marked) { return deviceText(marked); };
+  const std::array<std::string, 5> st = app::stateHeaders(u);
+  const std::string i = app::unitText(u, Dim::Enthalpy), s = app::unitText(u, Dim::Entropy);
   return {"  N",
           t(QT_TRANSLATE_NOOP("Devices", " Вещество")),
           t(QT_TRANSLATE_NOOP("Devices", " Устройство")),
           t(QT_TRANSLATE_NOOP("Devices", " КПД")),
           t(QT_TRANSLATE_NOOP("Devices", " Точка")),
-          " T, K",
-          "  P, " + app::translate("Units", "МПа"),
-          " d, " + d,
-          "  i, " + i,
-          " s, " + s,
+          st[0], st[1], st[2], st[3], st[4],
           " x, %",
           " L, " + i,
           " Q, " + i,

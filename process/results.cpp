@@ -9,21 +9,11 @@
 namespace proc {
 
 ResultCells ResultHeaders(app::Units u) {
-  using app::Dim;
   auto t = [](const char* marked) { return app::translate("Results", marked); };
-  const std::string d = app::unitText(u, Dim::Density), i = app::unitText(u, Dim::Enthalpy),
-                    s = app::unitText(u, Dim::Entropy);
-  return {"  N",
-          t(QT_TRANSLATE_NOOP("Results", " Вещество")),
-          t(QT_TRANSLATE_NOOP("Results", " Процесс")),
-          t(QT_TRANSLATE_NOOP("Results", " Точки")),
-          " T, K",
-          "  P, " + app::translate("Units", "МПа"),
-          " d, " + d,
-          "  i, " + i,
-          " s, " + s,
-          " x, %",
-          " Q, " + i,
+  const std::array<std::string, 5> st = app::stateHeaders(u);
+  const std::string i = app::unitText(u, app::Dim::Enthalpy);
+  return {"  N",  t(QT_TRANSLATE_NOOP("Results", " Вещество")), t(QT_TRANSLATE_NOOP("Results", " Процесс")),
+          t(QT_TRANSLATE_NOOP("Results", " Точки")), st[0], st[1], st[2], st[3], st[4], " x, %", " Q, " + i,
           " L, " + i};
 }
 

@@ -23,14 +23,7 @@ namespace testing_support {
 // them: returns how many were picked.
 inline int pickPoints(app::Session& s, int count) {
   const app::AppState& st = s.main;
-  diagram::Scale sc;
-  sc.log = st.scale == app::ScaleKind::Logarithmic;
-  sc.Tmin = st.Tmin;
-  sc.Tmax = st.Tmax;
-  sc.lnTmin = st.lnTmin;
-  sc.lnTmax = st.lnTmax;
-  sc.Smin = s.lines.Smin;
-  sc.Srange = s.lines.Smax - s.lines.Smin;
+  const diagram::Scale sc = diagram::cursorScale(s);
   const int side = std::max(4, int(std::ceil(std::sqrt(2.5 * count))));
   int picked = 0;
   for (int i = 0; i < side * side && picked < count; ++i) {
