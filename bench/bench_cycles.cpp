@@ -10,16 +10,12 @@
 #include <QListWidget>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QTemporaryDir>
 
-#include "app/commode.h"
-#include "app/keeper.h"
 #include "app/mainwindow.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "diagram/tsvid.h"
 #include "process/cyclewindow.h"
 #include "process/cycles.h"
+#include "program_bench.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -85,19 +81,4 @@ BENCHMARK(BM_HighPressureRedraw)->DenseRange(0, 4)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication a(argc, argv);
-  app::adoptLocaleSeparator();
-  app::installLibraryHandlers();
-  // The program's autosave in a folder of the run's own.
-  const QTemporaryDir own;
-  app::setAutosaveFolder(own.path());
-  app::Session session;
-  app::Program program(session);
-  g_program = &program;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return runProgramBenchmarks(argc, argv, g_program); }

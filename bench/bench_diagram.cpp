@@ -10,13 +10,8 @@
 #include <ctime>
 #include <vector>
 
-#include <QTemporaryDir>
-
-#include "app/commode.h"
-#include "app/keeper.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "diagram/tsvid.h"
+#include "program_bench.h"
 #include "session_support.h"
 #include "thermo/substances.h"
 
@@ -91,19 +86,4 @@ BENCHMARK(BM_ShowWithRebuild)->DenseRange(1, tfs::kSubstCount)->Unit(benchmark::
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication a(argc, argv);
-  app::adoptLocaleSeparator();
-  app::installLibraryHandlers();
-  // The program's autosave in a folder of the run's own.
-  const QTemporaryDir own;
-  app::setAutosaveFolder(own.path());
-  app::Session session;
-  app::Program program(session);
-  g_program = &program;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return runProgramBenchmarks(argc, argv, g_program); }
