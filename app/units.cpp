@@ -2,6 +2,7 @@
 
 #include "app/tr.h"
 #include "thermo/substances.h"
+#include "thermo/tfs.h"
 
 namespace app {
 
@@ -30,6 +31,10 @@ std::string unitText(Units u, Dim dim) {
   static const char* const molar[] = {QT_TRANSLATE_NOOP("Units", "моль/л"), QT_TRANSLATE_NOOP("Units", "Дж/моль"),
                                       QT_TRANSLATE_NOOP("Units", "Дж/(моль.К)"), QT_TRANSLATE_NOOP("Units", "л/моль")};
   return translate("Units", (u == Units::Specific ? specific : molar)[int(dim)]);
+}
+
+Real cpShown(Units u, Real Cp, int subst) {
+  return Cp == tfs::kTwoPhaseCp ? Cp : toShown(u, Dim::Entropy, Cp, subst);
 }
 
 std::array<std::string, 5> stateHeaders(Units u) {

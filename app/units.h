@@ -23,6 +23,9 @@ enum class Dim { Density, Enthalpy, Entropy, Volume };
 
 // A value in the library's units as shown in u for substance subst (1..11).
 Real toShown(Units u, Dim dim, Real value, int subst);
+// A heat capacity as shown in u: the two-phase marker (tfs::kTwoPhaseCp,
+// no heat capacity at all) stays the marker in either units.
+Real cpShown(Units u, Real Cp, int subst);
 // A shown (or typed) value back in the library's units.
 Real fromShown(Units u, Dim dim, Real shown, int subst);
 

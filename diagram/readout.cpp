@@ -33,7 +33,7 @@ std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, int n
   if (u == app::Units::Molar)
     return {P, format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
             format("i=%4.1f J/mol", toShown(u, Dim::Enthalpy, st.h, n)),
-            format("Cp=%4.2f J/mol.K", toShown(u, Dim::Entropy, st.Cp, n))};
+            format("Cp=%4.2f J/mol.K", app::cpShown(u, st.Cp, n))};
   return {P, format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h), format("Cp=%4.2f kJ/kg.K", st.Cp)};
 }
 
@@ -57,7 +57,7 @@ PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u) {
   c[4] = format("%8.3f", toShown(u, Dim::Density, r.d, subst));
   c[5] = format("%8.2f", toShown(u, Dim::Enthalpy, r.h, subst));
   c[6] = format("%8.3f", toShown(u, Dim::Entropy, r.s, subst));
-  c[7] = format("%8.3f", toShown(u, Dim::Entropy, r.Cp, subst));
+  c[7] = format("%8.3f", app::cpShown(u, r.Cp, subst));
   // The dryness of a wet state, in percent.
   c[8] = r.x > 0 && r.x < 1 ? format("%6.2f", 100 * (1 - r.x)) : std::string();
   return c;

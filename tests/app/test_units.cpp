@@ -102,6 +102,10 @@ TEST(MolarUnits, RowsAndHeadersShowPerMole) {
   EXPECT_EQ(molar[2], app::localized("i=2801.3 J/mol"));
   EXPECT_EQ(molar[3], app::localized("Cp=29.13 J/mol.K"));
   EXPECT_EQ(diagram::entropyText(2, Units::Molar, n2), app::localized("S=56.026 "));
+  // In the dome the marker of no heat capacity is no value to convert.
+  at.Cp = p.Cp = tfs::kTwoPhaseCp;
+  EXPECT_EQ(diagram::stateTexts(at, Units::Molar, n2)[3], app::localized("Cp=1000000.00 J/mol.K"));
+  EXPECT_EQ(diagram::pointRowTexts(p, 3, Units::Molar)[7], app::localized("1000000.000"));
 
   proc::ResultRow r;
   r.number = 1;
