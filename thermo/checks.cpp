@@ -56,11 +56,11 @@ void checkPressureInput(const char* routine, Real P) {
 }
 
 void checkPressureCap(const char* routine, Real P) {
-  if (P > kPressureLimit) refuse(routine, "ое", " давление %6.4f", P, " выше предельного для данного вещества!");
+  if (!(P <= kPressureLimit)) refuse(routine, "ое", " давление %6.4f", P, " выше предельного для данного вещества!");
 }
 
 void checkTemperatureInput(const char* routine, Real T) {
-  if (T > kTemperatureLimit)
+  if (!(T <= kTemperatureLimit))
     refuse(routine, "ая", " температура %6.2f", T, " выше предельной для данного вещества!");
 }
 
