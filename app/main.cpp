@@ -32,10 +32,11 @@ int main(int argc, char** argv) {
   app::Session session;
   app::Program program(session);
   program.Form1->show();
-  // A work file named on the command line is opened at once.
+  // A work file named on the command line is opened at once; work just
+  // restored after a crash is offered for saving first.
   for (const QString& arg : QApplication::arguments().mid(1))
     if (app::isWorkFilePath(arg)) {
-      program.Files->openFile(arg);
+      program.Files->openRecent(arg);
       break;
     }
   return a.exec();

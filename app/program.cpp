@@ -99,7 +99,7 @@ Program::Program(Session& s)
     diagram->unitsChanged();
     points->rebuild();
     process->unitsChanged();
-    real->unitsChanged();
+    real->showSession();
     realResults->unitsChanged();
     cycles->unitsChanged();
     results->rebuild();

@@ -226,7 +226,7 @@ void solve(std::string_view name, Cycle kind, const CycleData& d, CycleResult& r
     r.y = 0;
     r.hasPart = {};
     r.sgen = {};
-    r.W = r.Wc;
+    r.W = r.Wc - r.We + r.Wbath;
     if (yIdeal <= 0 && kind == Cycle::Claude)
       r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера не хватает\n"
                                    "(газ при дросселировании от %1 K нагревается).\n"

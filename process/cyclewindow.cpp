@@ -386,7 +386,7 @@ void TCycles::refresh() {
 
   // The states: number, what it is, T, P, d, i, s, dryness, flow.
   const int rows = any ? int(r.states.size()) : 0;
-  if (States->rowCount() < rows + 1) proc::GrowStringGrid(States, rows + 1 - States->rowCount(), kFixed);
+  if (States->rowCount() < rows + 1) proc::GrowStringGrid(States, rows + 1, kFixed);
   for (int row = 1; row < States->rowCount(); ++row)
     for (int c = 0; c < kStateColumns; ++c) proc::SetGridCell(States, c, row, QString());
   for (int k = 0; k < rows; ++k) {

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include "app/messages.h"
+#include "app/substance.h"
 #include "process/calculator.h"
 #include "process/widgets.h"
 
@@ -210,6 +211,15 @@ void TForm5::unitsChanged() {
   refresh();
 }
 
+void TForm5::showSession() {
+  const app::AppState& st = session_.main;
+  setLabel(Label1, st.chosen ? QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ")
+                                   .arg(QString::fromStdString(app::listName(st.subst)))
+                             : QString());
+  showUnits();
+  refresh();
+}
+
 // The unit labels in the units shown.
 void TForm5::showUnits() {
   const proc::DeviceCalculator& c = calc();
@@ -245,6 +255,14 @@ void TForm5::refresh() {
       const QSignalBlocker quiet(in[k]);
       in[k]->setText(text);
     }
+  }
+  // The choices as the calculator holds them (an opened session's too).
+  {
+    const QSignalBlocker q1(DevGroup), q2(PaNam1), q3(PaNam2), q4(GivenList);
+    DevItem[int(c.Kind)]->setChecked(true);
+    PaNam1->setCurrentIndex(c.Kind1);
+    PaNam2->setCurrentIndex(c.Kind2);
+    GivenList->setCurrentIndex(int(c.Given));
   }
   // Only the data of the device chosen can be typed.
   const proc::Device kind = c.Kind;

@@ -64,6 +64,8 @@ class TForm5 : public QWidget {
   void setSubstanceCaption(const QString& text);
   // The units of the main window changed: everything shown is reformatted.
   void unitsChanged();
+  // A session opened or begun anew: its substance, device, kinds and entries.
+  void showSession();
 
  signals:
   // A real process was added to the session's diagram lines.

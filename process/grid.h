@@ -8,7 +8,7 @@
 namespace proc {
 
 QTableWidget* MakeStringGrid(QWidget* parent, int cols, int rows, const QColor& fixedColour);
-// Adds rows with the fixed column's colour.
+// Grows the grid to rows rows, the new ones in the fixed column's colour.
 void GrowStringGrid(QTableWidget* grid, int rows, const QColor& fixedColour);
 QString GridCell(const QTableWidget* grid, int col, int row);
 void SetGridCell(QTableWidget* grid, int col, int row, const QString& text);

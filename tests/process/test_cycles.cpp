@@ -271,6 +271,12 @@ TEST(CycleBalances, LossesEatingAllTheColdSayWhy) {
   EXPECT_EQ(r.status, CycleStatus::NoLiquid);
   EXPECT_EQ(r.y, 0);
   EXPECT_NE(r.message.find("теплоприток"), std::string::npos) << r.message;
+  // Claude without liquid still has its expander on the shaft.
+  d.leak = 400;
+  const CycleResult c = proc::solveCycle("N2", Cycle::Claude, d);
+  ASSERT_EQ(c.status, CycleStatus::NoLiquid);
+  EXPECT_GT(c.We, 0);
+  EXPECT_DOUBLE_EQ(double(c.W), double(c.Wc - c.We));
 }
 
 // ---------------------------------------------------------------- refusals
