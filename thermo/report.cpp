@@ -26,7 +26,13 @@ TextHandler& fatalHandler() {
   return h;
 }
 
+// The innermost catcher of this thread.
+thread_local RefusalCatcher* catcher = nullptr;
+
 }  // namespace
+
+RefusalCatcher::RefusalCatcher() : outer_(catcher) { catcher = this; }
+RefusalCatcher::~RefusalCatcher() { catcher = outer_; }
 
 void setMessageHandler(TextHandler handler) {
   messageHandler() = handler ? std::move(handler) : TextHandler(defaultMessage);
@@ -34,19 +40,27 @@ void setMessageHandler(TextHandler handler) {
 
 TextHandler currentMessageHandler() { return messageHandler(); }
 
-void message(const std::string& text) { messageHandler()(text); }
+void message(const std::string& text) {
+  if (catcher) {
+    catcher->messages_.push_back(text);
+    return;
+  }
+  messageHandler()(text);
+}
 
 void setFatalHandler(TextHandler handler) {
   fatalHandler() = handler ? std::move(handler) : TextHandler(defaultFatal);
 }
 
 void fatal(const std::string& text) {
+  if (catcher) throw Refusal{text};
   fatalHandler()(text);
   // A handler that returns is a programming error: end the program anyway.
   std::exit(1);
 }
 
 void consoleFatal(const std::string& line) {
+  if (catcher) throw Refusal{line};
   std::fputs(line.c_str(), stdout);
   std::fputc('\n', stdout);
   std::fflush(stdout);

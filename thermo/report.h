@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "real.h"
 
@@ -32,6 +34,52 @@ void setFatalHandler(TextHandler handler);
 
 // Restores both default handlers.
 void resetHandlers();
+
+// A refusal of the library taken as a value: the text the fatal handler
+// would have been given, and the messages shown before it.
+struct Refusal {
+  std::string text;
+};
+
+// While one lives (on this thread), a fatal error throws Refusal instead of
+// calling the handler, and messages are kept instead of shown. Searches use
+// it to probe states that may not exist.
+class RefusalCatcher {
+ public:
+  RefusalCatcher();
+  ~RefusalCatcher();
+  RefusalCatcher(const RefusalCatcher&) = delete;
+  RefusalCatcher& operator=(const RefusalCatcher&) = delete;
+  // The messages given while it lived.
+  const std::vector<std::string>& messages() const { return messages_; }
+
+ private:
+  friend void message(const std::string& text);
+  RefusalCatcher* outer_;
+  std::vector<std::string> messages_;
+};
+
+// What a piece of work gave: done, or the refusal's text (and the first
+// message, for the routines that warn and go on).
+struct Attempt {
+  bool ok = true;
+  std::string text;
+  explicit operator bool() const { return ok; }
+};
+
+// Runs work with refusals caught; a message counts as a refusal too, as the
+// routines that warn return no sound state.
+template <class F>
+Attempt attempt(F&& work) {
+  RefusalCatcher catcher;
+  try {
+    std::forward<F>(work)();
+  } catch (const Refusal& r) {
+    return {false, r.text};
+  }
+  if (!catcher.messages().empty()) return {false, catcher.messages().front()};
+  return {};
+}
 
 // printf-style formatting of one number, independent of the C locale.
 // The pattern holds literal text and exactly one conversion
