@@ -253,13 +253,13 @@ TEST(Help, TheLinesExplainedLookAsTheDiagramDrawsThem) {
 TEST(Help, TheMenuComesAfterTheMainMenusItemsAndAboutHoldsVersionAndLicence) {
   auto run = testing_support::startProgram();
   TForm1* main = run->program.Form1.get();
+  // "Справка" after every specified item (their order is the main window
+  // test's), with the guide on F1.
   QStringList items;
   for (QAction* a : main->MainMenu1->actions()) items << a->text();
-  const QStringList expected = {QStringLiteral(" Файл   "),          QStringLiteral("  Точки   "),
-                                QStringLiteral("  Идеальн. процессы "), QStringLiteral("  Реальн. процессы"),
-                                QStringLiteral("  ТS диаграмма"),     QStringLiteral("  Выход"),
-                                QStringLiteral("  Справка")};
-  EXPECT_EQ(items, expected);
+  ASSERT_EQ(items.size(), 7);
+  EXPECT_EQ(items.indexOf(QStringLiteral("  Выход")), 5);
+  EXPECT_EQ(items.last(), QStringLiteral("  Справка"));
   EXPECT_EQ(main->Guide->shortcut(), QKeySequence(Qt::Key_F1));
   ASSERT_EQ(main->HelpMenu->actions().size(), 2);
 
