@@ -174,6 +174,7 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(UnitsGrItems, &QButtonGroup::idClicked, this, &TForm1::UnitsGrClick);
   connect(Points, &QAction::triggered, this, &TForm1::pointsWindowWanted);
   buildFilesMenu();
+  buildHelpMenu();
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(AllEnd, &QAction::triggered, this, &TForm1::Button2Click);
   connect(Diagr, &QAction::triggered, this, &TForm1::DiagrClick);
@@ -220,6 +221,18 @@ void TForm1::buildFilesMenu() {
   SaveResults = item("SaveResultsCsv", QCoreApplication::translate("TForm1", "Сохранить процессы в CSV..."), {}, &TForm1::resultsSaveWanted);
   // No diagram to save before a substance is chosen.
   connect(FilesMenu, &QMenu::aboutToShow, this, [this] { SaveDiagram->setEnabled(session_.main.chosen); });
+}
+
+void TForm1::buildHelpMenu() {
+  HelpMenu = MainMenu1->addMenu(QCoreApplication::translate("TForm1", "  Справка"));
+  HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+  Guide = HelpMenu->addAction(QCoreApplication::translate("TForm1", "Руководство"));
+  Guide->setObjectName(QStringLiteral("Guide"));
+  Guide->setShortcut(QKeySequence::HelpContents);
+  About = HelpMenu->addAction(QCoreApplication::translate("TForm1", "О программе"));
+  About->setObjectName(QStringLiteral("About"));
+  connect(Guide, &QAction::triggered, this, &TForm1::guideWanted);
+  connect(About, &QAction::triggered, this, &TForm1::aboutWanted);
 }
 
 void TForm1::setRecentFiles(const QStringList& paths) {

@@ -30,6 +30,9 @@ class TForm1 : public QWidget {
   // The menu of " Файл   " (Files is its title item) and its items.
   QMenu *FilesMenu, *RecentMenu;
   QAction *NewWork, *OpenWork, *SaveWork, *SaveWorkAs, *SaveDiagram, *SavePoints, *SaveResults;
+  // "Справка", after the items above: the guide (F1) and "О программе".
+  QMenu* HelpMenu;
+  QAction *Guide, *About;
   QWidget* Client;  // the client area below the menu, 790 x 523
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label8, *Label9, *Label10, *Label11;
   QListWidget* BboList;
@@ -85,6 +88,9 @@ class TForm1 : public QWidget {
   void diagramSaveWanted();
   void pointsSaveWanted();
   void resultsSaveWanted();
+  // The items of "Справка".
+  void guideWanted();
+  void aboutWanted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +104,7 @@ class TForm1 : public QWidget {
   bool recompute(const app::AppState& candidate);
   void buildInfo();
   void buildFilesMenu();
+  void buildHelpMenu();
 
   app::Session& session_;
   unsigned char warn_ = 1;  // warning flag shared by both limit fields

@@ -1,10 +1,12 @@
 #include "app/program.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTableWidget>
 
+#include "app/help.h"
 #include "app/keeper.h"
 #include "app/mainwindow.h"
 #include "diagram/tspoints.h"
@@ -37,7 +39,9 @@ Program::Program(Session& s)
       Form5(std::make_unique<TForm5>(s)),
       Form6(std::make_unique<TForm6>(s)),
       Cycles(std::make_unique<TCycles>(s)),
-      Files(std::make_unique<Keeper>(s, Form1.get())) {
+      Files(std::make_unique<Keeper>(s, Form1.get())),
+      Help(std::make_unique<HelpWindow>()),
+      About(std::make_unique<AboutBox>(Form1.get())) {
   TForm1* main = Form1.get();
   TTSvid* diagram = TSvid.get();
   TTS_points* points = TS_points.get();
@@ -143,6 +147,24 @@ Program::Program(Session& s)
   };
   QObject::connect(main, &TForm1::pointsSaveWanted, points, [=] { saveTable(points->TS_tab); });
   QObject::connect(main, &TForm1::resultsSaveWanted, results, [=] { saveTable(results->IdTab); });
+
+  // The guide: "Справка" of the main window opens it at the main window's
+  // section, F1 in any other window at that window's own.
+  HelpWindow* help = Help.get();
+  QObject::connect(main, &TForm1::guideWanted, help, [help] { help->showSection(HelpSection::Main); });
+  QObject::connect(main, &TForm1::aboutWanted, About.get(), &AboutBox::showAbout);
+  const std::pair<QWidget*, HelpSection> sectionOf[] = {
+      {diagram, HelpSection::Diagram}, {points, HelpSection::Points},          {process, HelpSection::Process},
+      {results, HelpSection::Results}, {real, HelpSection::Real},              {realResults, HelpSection::RealResults},
+      {cycles, HelpSection::Cycles}};
+  for (const auto& [window, section] : sectionOf) {
+    auto* f1 = new QAction(QCoreApplication::translate("TForm1", "Руководство"), window);
+    f1->setObjectName(QStringLiteral("Guide"));
+    f1->setShortcut(QKeySequence::HelpContents);
+    f1->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(f1);
+    QObject::connect(f1, &QAction::triggered, help, [help, s = section] { help->showSection(s); });
+  }
 
   // After an abnormal end, the work the autosave kept.
   files->offerRestore();

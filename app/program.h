@@ -20,6 +20,8 @@ class TCycles;
 namespace app {
 
 class Keeper;
+class HelpWindow;
+class AboutBox;
 
 class Program {
  public:
@@ -39,6 +41,8 @@ class Program {
   std::unique_ptr<TForm6> Form6;        // their results table
   std::unique_ptr<TCycles> Cycles;      // liquefaction cycles
   std::unique_ptr<Keeper> Files;        // work files, autosave and recovery
+  std::unique_ptr<HelpWindow> Help;     // the guide
+  std::unique_ptr<AboutBox> About;      // "О программе"
 };
 
 }  // namespace app

@@ -844,6 +844,665 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Главное окно открывается при запуске программы. В нем выбирают рабочее вещество, задают пределы и шкалу температуры TS диаграммы и размерности выводимых величин; его меню открывает остальные окна. В любом окне клавиша F1 открывает раздел руководства об этом окне.</source>
+        <translation>The main window opens when the program starts. Here you choose the working substance, set the temperature limits and scale of the TS diagram and the units of the values shown; its menu opens the other windows. In any window the F1 key opens the section of this guide on that window.</translation>
+    </message>
+    <message>
+        <source>Выбор вещества</source>
+        <translation>Choice of substance</translation>
+    </message>
+    <message>
+        <source>В списке одиннадцать веществ: гелий, нормальный водород, параводород, неон, азот, аргон, кислород, диоксид углерода, метан, фреон 14 (CF4) и воздух. Щелчок по веществу рассчитывает все линии его TS диаграммы и открывает ее. Линии процессов прежнего вещества с диаграммы снимаются, циклы ожижения начинаются с данных нового вещества; таблицы сохраняют все строки.</source>
+        <translation>The list holds eleven substances: helium, normal hydrogen, parahydrogen, neon, nitrogen, argon, oxygen, carbon dioxide, methane, R14 (CF4) and air. A click on a substance computes every line of its TS diagram and opens the diagram. The process lines of the former substance are taken off the diagram and the liquefaction cycles start from the new substance&apos;s data; the tables keep all their rows.</translation>
+    </message>
+    <message>
+        <source>Рядом со списком — справка о выбранном веществе: его обозначение, молекулярная масса, критические температура и давление, температура кипения при 0,1 МПа и температура тройной точки (у гелия тройной точки нет, указана нижняя граница расчета 2,2 К). Это постоянные уравнения состояния программы (см. &lt;a href=&quot;#model&quot;&gt;Модель свойств веществ&lt;/a&gt;).</source>
+        <translation>Next to the list is the fact sheet of the chosen substance: its symbol, molar mass, critical temperature and pressure, boiling temperature at 0.1 MPa and triple-point temperature (helium has no triple point: the lower limit of the computation, 2.2 K, is given instead). These are the constants of the program&apos;s equation of state (see &lt;a href=&quot;#model&quot;&gt;Property model&lt;/a&gt;).</translation>
+    </message>
+    <message>
+        <source>Пределы температуры</source>
+        <translation>Temperature limits</translation>
+    </message>
+    <message>
+        <source>«Максимальная т-ра» и «Минимальная т-ра» — пределы оси температуры диаграммы, К. При выборе вещества минимальная температура ставится на 0,0001 К выше тройной точки, максимальная — 350 К. Новое значение действует при выходе из поля или по Enter: линии диаграммы рассчитываются заново.</source>
+        <translation>&quot;Maximum temp.&quot; and &quot;Minimum temp.&quot; are the limits of the diagram&apos;s temperature axis, K. Choosing a substance sets the minimum 0.0001 K above the triple point and the maximum to 350 K. A new value takes effect when you leave the field or press Enter: the lines of the diagram are computed again.</translation>
+    </message>
+    <message>
+        <source>Минимальная температура ниже температуры затвердевания исправляется на нее, о чем выводится сообщение.</source>
+        <translation>A minimum below the solidification temperature is corrected to it, with a message.</translation>
+    </message>
+    <message>
+        <source>Максимальная температура выше 500 К не принимается.</source>
+        <translation>A maximum above 500 K is not accepted.</translation>
+    </message>
+    <message>
+        <source>Минимальная температура должна быть ниже максимальной; иначе остается прежнее значение.</source>
+        <translation>The minimum must be below the maximum; otherwise the former value stays.</translation>
+    </message>
+    <message>
+        <source>Если при новых пределах диаграмма не рассчитывается, остаются прежние пределы и линии. После изменения пределов линии идеальных процессов с диаграммы снимаются; таблица результатов остается.</source>
+        <translation>If the diagram cannot be computed with the new limits, the former limits and lines stay. After a change of the limits the ideal-process lines are taken off the diagram; the results table stays.</translation>
+    </message>
+    <message>
+        <source>Шкала и размерности</source>
+        <translation>Scale and units</translation>
+    </message>
+    <message>
+        <source>«Шкала температур диаграммы»: логарифмическая или линейная ось температуры; диаграмма перерисовывается сразу.</source>
+        <translation>&quot;Temperature scale of the diagram&quot;: a logarithmic or linear temperature axis; the diagram is redrawn at once.</translation>
+    </message>
+    <message>
+        <source>«Размерности выводимых величин»: удельные (кг/м3, кДж/кг, кДж/(кг·К)) или мольные (моль/л, Дж/моль, Дж/(моль·К)). Выбор действует во всех окнах: в отсчете по курсору, на оси энтропии и в подписях изоэнтальп, в таблицах, в окнах процессов и циклов. Значения, вводимые в окнах процессов, читаются в показанных размерностях. Температура всегда в К, давление в МПа. Программа хранит все величины в удельных единицах, поэтому переключение туда и обратно ничего не меняет.</source>
+        <translation>&quot;Units of the values shown&quot;: specific (kg/m3, kJ/kg, kJ/(kg·K)) or molar (mol/l, J/mol, J/(mol·K)). The choice applies to every window: the cursor readout, the entropy axis and the isenthalp labels, the tables, the process and cycle windows. Values typed into the process windows are read in the units shown. Temperature is always in K and pressure in MPa. The program keeps every value per kilogram, so switching back and forth changes nothing.</translation>
+    </message>
+    <message>
+        <source>Меню</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>«Файл» — рабочие файлы и запись диаграммы и таблиц (см. &lt;a href=&quot;#files&quot;&gt;Рабочие файлы и автосохранение&lt;/a&gt;).</source>
+        <translation>&quot;File&quot;: work files and saving the diagram and the tables (see &lt;a href=&quot;#files&quot;&gt;Work files and autosave&lt;/a&gt;).</translation>
+    </message>
+    <message>
+        <source>«Точки» — таблица точек, снятых с диаграммы.</source>
+        <translation>&quot;Points&quot;: the table of points picked on the diagram.</translation>
+    </message>
+    <message>
+        <source>«Идеальн. процессы» и «Реальн. процессы» — окна расчета процессов.</source>
+        <translation>&quot;Ideal processes&quot; and &quot;Real processes&quot;: the windows that compute processes.</translation>
+    </message>
+    <message>
+        <source>«ТS диаграмма» — окно диаграммы; если вещество еще не выбрано, берется выделенное в списке.</source>
+        <translation>&quot;TS diagram&quot;: the diagram window; if no substance has been chosen yet, the one selected in the list is taken.</translation>
+    </message>
+    <message>
+        <source>«Выход» (и кнопка «Выход») — завершить работу; несохраненную работу программа предлагает сохранить.</source>
+        <translation>&quot;Exit&quot; (and the &quot;Exit&quot; button) ends the work; the program offers to save unsaved work first.</translation>
+    </message>
+    <message>
+        <source>«Справка» — это руководство (F1) и сведения о программе.</source>
+        <translation>&quot;Help&quot;: this guide (F1) and the information about the program.</translation>
+    </message>
+    <message>
+        <source>Окно показывает TS диаграмму выбранного вещества: по горизонтали удельная энтропия s, по вертикали температура T, К, в логарифмической или линейной шкале. Пределы температуры задаются в главном окне, пределы энтропии программа находит по линиям диаграммы.</source>
+        <translation>The window shows the TS diagram of the chosen substance: specific entropy s along the horizontal axis, temperature T, K, along the vertical one, on a logarithmic or linear scale. The temperature limits are set in the main window; the entropy range is found by the program from the lines of the diagram.</translation>
+    </message>
+    <message>
+        <source>Линии</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Левая ветвь пограничной кривой — насыщенная жидкость.</source>
+        <translation>Left branch of the saturation curve: saturated liquid.</translation>
+    </message>
+    <message>
+        <source>Правая ветвь — сухой насыщенный пар. Между ветвями (под куполом) влажный пар; ветви сходятся в критической точке.</source>
+        <translation>Right branch: dry saturated vapour. Between the branches (under the dome) lies wet vapour; the branches meet at the critical point.</translation>
+    </message>
+    <message>
+        <source>Изобары 0,1; 1; 10 и 100 МПа, подписанные над графиком.</source>
+        <translation>Isobars of 0.1, 1, 10 and 100 MPa, labelled above the plot.</translation>
+    </message>
+    <message>
+        <source>Остальные изобары: 0,05; 0,25; 0,5; 2,5; 5; 25 и 50 МПа. Под куполом изобара идет горизонтально: там она совпадает с изотермой насыщения. У гелия изобары только до 10 МПа; изобары ниже давления тройной точки (у аргона 0,05 МПа, у диоксида углерода до 0,5 МПа) проведены лишь в газе.</source>
+        <translation>The other isobars: 0.05, 0.25, 0.5, 2.5, 5, 25 and 50 MPa. Under the dome an isobar runs horizontally: there it coincides with the saturation isotherm. Helium has isobars up to 10 MPa only; isobars below the triple-point pressure (0.05 MPa for argon, up to 0.5 MPa for carbon dioxide) are drawn in the gas only.</translation>
+    </message>
+    <message>
+        <source>Пять изоэнтальп с меньшими значениями энтальпии.</source>
+        <translation>The five isenthalps of lower enthalpy.</translation>
+    </message>
+    <message>
+        <source>Пять изоэнтальп с большими значениями. Изоэнтальпы проведены с круглым шагом; значение энтальпии (кДж/кг или Дж/моль) подписано у начала каждой.</source>
+        <translation>The five isenthalps of higher enthalpy. The isenthalps are spaced by a round step; the value of the enthalpy (kJ/kg or J/mol) is written at the start of each.</translation>
+    </message>
+    <message>
+        <source>Линии идеальных процессов (не больше десяти).</source>
+        <translation>Lines of the ideal processes (ten at most).</translation>
+    </message>
+    <message>
+        <source>Начальные и конечные точки процессов.</source>
+        <translation>Start and end points of the processes.</translation>
+    </message>
+    <message>
+        <source>Реальный процесс: отрезок от входа до выхода устройства. Путь необратимого процесса не является линией состояний, поэтому показаны только его концы.</source>
+        <translation>Real process: the segment from the inlet to the outlet of the device. The path of an irreversible process is not a line of states, so only its ends are shown.</translation>
+    </message>
+    <message>
+        <source>Идеальный процесс, с которым сравнивается реальный.</source>
+        <translation>The ideal process the real one is compared with.</translation>
+    </message>
+    <message>
+        <source>Цикл ожижения: изобары в теплообменниках.</source>
+        <translation>Liquefaction cycle: the isobars in the heat exchangers.</translation>
+    </message>
+    <message>
+        <source>Цикл ожижения: компрессор, дроссель и детандер.</source>
+        <translation>Liquefaction cycle: compressor, throttle valve and expander.</translation>
+    </message>
+    <message>
+        <source>Состояния цикла с их номерами (совпадающие состояния подписаны вместе: «1, 7»).</source>
+        <translation>States of the cycle with their numbers (coinciding states are labelled together: &quot;1, 7&quot;).</translation>
+    </message>
+    <message>
+        <source>Отсчет по курсору</source>
+        <translation>Cursor readout</translation>
+    </message>
+    <message>
+        <source>Точки</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Щелчок по диаграмме записывает состояние под курсором в следующую строку таблицы точек и показывает таблицу. На пределах температуры и при давлении не ниже наибольшей изобары вещества (100 МПа, у гелия 10 МПа) точка не записывается, но таблица показывается.</source>
+        <translation>A click on the diagram writes the state under the cursor into the next row of the points table and shows the table. At the temperature limits and at a pressure not below the substance&apos;s highest isobar (100 MPa, 10 MPa for helium) no point is written, but the table is still shown.</translation>
+    </message>
+    <message>
+        <source>Запись и печать</source>
+        <translation>Saving and printing</translation>
+    </message>
+    <message>
+        <source>Правая кнопка мыши открывает меню диаграммы: «Сохранить диаграмму...» (Ctrl+S) записывает ее со всеми линиями, подписями и осями в файл PNG, SVG или PDF; «Печать...» (Ctrl+P) печатает ее на альбомном листе. Записать диаграмму можно и из меню «Файл» главного окна. Кнопка «Назад» закрывает окно.</source>
+        <translation>The right mouse button opens the diagram&apos;s menu: &quot;Save diagram...&quot; (Ctrl+S) writes it with all its lines, labels and axes to a PNG, SVG or PDF file; &quot;Print...&quot; (Ctrl+P) prints it on a landscape page. The diagram can also be saved from the &quot;File&quot; menu of the main window. The &quot;Back&quot; button closes the window.</translation>
+    </message>
+    <message>
+        <source>Окно «Точки с TS диаграммы» собирает состояния, снятые щелчком по диаграмме. Строки копятся за всю работу и для всех веществ и хранятся в рабочем файле.</source>
+        <translation>The window &quot;Points from the TS diagram&quot; collects the states picked by clicks on the diagram. The rows build up over the whole work and for all substances, and they are kept in the work file.</translation>
+    </message>
+    <message>
+        <source>Столбцы</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>N — номер точки; «Вещество» — обозначение вещества (N2, He, ...).</source>
+        <translation>N: number of the point; &quot;Substance&quot;: the symbol of the substance (N2, He, ...).</translation>
+    </message>
+    <message>
+        <source>T, К и P, МПа — температура и давление.</source>
+        <translation>T, K and P, MPa: temperature and pressure.</translation>
+    </message>
+    <message>
+        <source>d — плотность, i — удельная энтальпия, s — удельная энтропия, Ср — изобарная теплоемкость, в размерностях, выбранных в главном окне (у влажного пара вместо Ср метка 1000000).</source>
+        <translation>d: density, i: specific enthalpy, s: specific entropy, Cp: isobaric heat capacity, in the units chosen in the main window (for wet vapour the marker 1000000 stands in place of Cp).</translation>
+    </message>
+    <message>
+        <source>x, % — степень сухости влажного пара, то есть массовая доля пара в нем; у однофазного состояния пусто.</source>
+        <translation>x, %: dryness of wet vapour, that is the mass fraction of vapour in it; empty for a single-phase state.</translation>
+    </message>
+    <message>
+        <source>Копирование и запись</source>
+        <translation>Copying and saving</translation>
+    </message>
+    <message>
+        <source>Ctrl+C или «Копировать» в контекстном меню копирует выделенные ячейки, столбцы через табуляцию: они вставляются в электронную таблицу. «Копировать всё» копирует всю таблицу с заголовками, «Сохранить в CSV...» записывает ее в файл CSV в кодировке UTF-8 (разделитель «;», если в числах десятичная запятая, иначе «,»). Кнопка «Назад» закрывает окно, точки остаются.</source>
+        <translation>Ctrl+C or &quot;Copy&quot; in the context menu copies the selected cells, columns separated by tabs, so that they paste into a spreadsheet. &quot;Copy all&quot; copies the whole table with its headers, &quot;Save as CSV...&quot; writes it to a CSV file in UTF-8 (separator &quot;;&quot; where numbers have a decimal comma, &quot;,&quot; otherwise). The &quot;Back&quot; button closes the window; the points stay.</translation>
+    </message>
+    <message>
+        <source>Окно рассчитывает обратимый (идеальный) процесс вещества, выбранного в главном окне: начальное состояние задают два параметра, конечное — один, величину, постоянную в процессе, программа берет из начального состояния. Все величины отнесены к 1 кг (или к 1 моль) вещества.</source>
+        <translation>The window computes a reversible (ideal) process of the substance chosen in the main window: two parameters fix the start state and one the end state; the quantity kept constant in the process is taken from the start state. All quantities refer to 1 kg (or 1 mol) of the substance.</translation>
+    </message>
+    <message>
+        <source>Процессы</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Изотерма (T = const): конец задается давлением или степенью сухости.</source>
+        <translation>Isotherm (T = const): the end is given by pressure or dryness.</translation>
+    </message>
+    <message>
+        <source>Изобара (P = const): температурой, энтальпией, энтропией или степенью сухости.</source>
+        <translation>Isobar (P = const): by temperature, enthalpy, entropy or dryness.</translation>
+    </message>
+    <message>
+        <source>Изохора (v = const): температурой.</source>
+        <translation>Isochore (v = const): by temperature.</translation>
+    </message>
+    <message>
+        <source>Изоэнтальпа (i = const), то есть дросселирование: давлением или энтропией.</source>
+        <translation>Isenthalp (i = const), that is throttling: by pressure or entropy.</translation>
+    </message>
+    <message>
+        <source>Изоэнтропа (S = const), обратимое адиабатное сжатие или расширение: давлением.</source>
+        <translation>Isentrope (S = const), reversible adiabatic compression or expansion: by pressure.</translation>
+    </message>
+    <message>
+        <source>Поля</source>
+        <translation>Fields</translation>
+    </message>
+    <message>
+        <source>«Параметры начальной точки процесса»: в двух списках выбирают параметры, правее вводят их значения. Допустимы пары: температура с давлением или степенью сухости; давление с температурой, энтальпией, энтропией или степенью сухости; плотность или удельный объем с температурой; энтальпия с давлением или энтропией; энтропия с давлением; степень сухости с температурой или давлением. Другое сочетание не принимается.</source>
+        <translation>&quot;Start point of the process&quot;: choose the parameters in the two lists and type their values to the right. The admitted pairs are: temperature with pressure or dryness; pressure with temperature, enthalpy, entropy or dryness; density or specific volume with temperature; enthalpy with pressure or entropy; entropy with pressure; dryness with temperature or pressure. Any other combination is refused.</translation>
+    </message>
+    <message>
+        <source>«Предельные значения мин, мах» показывают, в каких пределах программа принимает каждый выбранный параметр для этого вещества; значение вне них не принимается, и сообщение называет пределы.</source>
+        <translation>&quot;Limits min, max&quot; show the range in which the program accepts each chosen parameter for this substance; a value outside it is refused, and the message names the limits.</translation>
+    </message>
+    <message>
+        <source>Под введенными значениями — рассчитанное начальное состояние: температура, давление, плотность, энтальпия и энтропия. «Определяющий параметр конечной точки» задает конец процесса; под ним — рассчитанное конечное состояние.</source>
+        <translation>Below the typed values is the computed start state: temperature, pressure, density, enthalpy and entropy. &quot;Parameter that fixes the end point&quot; gives the end of the process; below it is the computed end state.</translation>
+    </message>
+    <message>
+        <source>«Результаты процесса»: выделившееся тепло Q, техническая работа L, совершенная газом, и изменения плотности, энтальпии и энтропии (конечное значение минус начальное).</source>
+        <translation>&quot;Results of the process&quot;: the heat given off Q, the technical work done by the gas L, and the changes of density, enthalpy and entropy (end value minus start value).</translation>
+    </message>
+    <message>
+        <source>Знаки Q и L</source>
+        <translation>Signs of Q and L</translation>
+    </message>
+    <message>
+        <source>Q — тепло, выделившееся из вещества: Q &gt; 0, когда вещество отдает тепло, Q &amp;lt; 0, когда получает. L — техническая работа, совершенная газом: L &gt; 0, когда газ совершает работу (расширение в детандере), L &amp;lt; 0, когда работа затрачивается (сжатие в компрессоре). В каждом процессе выполняется первый закон для потока &lt;b&gt;−Q = Δi + L&lt;/b&gt;, где Δi = i2 − i1 (индекс 1 — начало, 2 — конец).</source>
+        <translation>Q is the heat given off by the substance: Q &gt; 0 when the substance gives off heat, Q &amp;lt; 0 when it takes heat in. L is the technical work done by the gas: L &gt; 0 when the gas does work (expansion in an expander), L &amp;lt; 0 when work is put in (compression in a compressor). Every process obeys the first law for a flow, &lt;b&gt;−Q = Δi + L&lt;/b&gt;, where Δi = i2 − i1 (subscript 1 the start, 2 the end).</translation>
+    </message>
+    <message>
+        <source>Изотерма: Q = T (s1 − s2), L = T (s2 − s1) − (i2 − i1). Работа равна теплу (L = −Q) только у идеального газа, энтальпия которого от давления не зависит.</source>
+        <translation>Isotherm: Q = T (s1 − s2), L = T (s2 − s1) − (i2 − i1). The work equals the heat (L = −Q) only for an ideal gas, whose enthalpy does not depend on pressure.</translation>
+    </message>
+    <message>
+        <source>Изобара: Q = i1 − i2, L = 0.</source>
+        <translation>Isobar: Q = i1 − i2, L = 0.</translation>
+    </message>
+    <message>
+        <source>Изохора: Q = u1 − u2, где u = i − Pv — внутренняя энергия; L = (P1 − P2) v.</source>
+        <translation>Isochore: Q = u1 − u2, where u = i − Pv is the internal energy; L = (P1 − P2) v.</translation>
+    </message>
+    <message>
+        <source>Изоэнтальпа: Q = 0, L = 0.</source>
+        <translation>Isenthalp: Q = 0, L = 0.</translation>
+    </message>
+    <message>
+        <source>Изоэнтропа: Q = 0, L = i1 − i2.</source>
+        <translation>Isentrope: Q = 0, L = i1 − i2.</translation>
+    </message>
+    <message>
+        <source>Кнопки</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>«В таблицу» записывает процесс в таблицу результатов: строку начальной и строку конечной точки.</source>
+        <translation>&quot;To the table&quot; writes the process to the results table: a row for the start point and a row for the end point.</translation>
+    </message>
+    <message>
+        <source>«TS диаграмма» рисует процесс на диаграмме, не больше десяти линий.</source>
+        <translation>&quot;TS diagram&quot; draws the process on the diagram, ten lines at most.</translation>
+    </message>
+    <message>
+        <source>«Конец =&gt; Начало» делает конечное состояние начальным (параметрами становятся температура и давление): так процессы продолжают друг друга и складываются в цикл.</source>
+        <translation>&quot;End =&gt; Start&quot; makes the end state the start state (the parameters become temperature and pressure), so that processes follow one another and build up a cycle.</translation>
+    </message>
+    <message>
+        <source>«Назад» закрывает окно; введенные значения сохраняются.</source>
+        <translation>&quot;Back&quot; closes the window; the values typed are kept.</translation>
+    </message>
+    <message>
+        <source>Таблица результатов расчета идеальных процессов. Каждый процесс, записанный кнопкой «В таблицу», занимает две строки: начальную и конечную точки. Строки копятся за всю работу и хранятся в рабочем файле.</source>
+        <translation>The results table of the ideal processes. Each process written with &quot;To the table&quot; takes two rows: the start point and the end point. The rows build up over the whole work and are kept in the work file.</translation>
+    </message>
+    <message>
+        <source>N — номер процесса; «Вещество»; «Процесс» — T = const, P = const, v = const, i = const или S = const; «Точки» — начальная или конечная.</source>
+        <translation>N: number of the process; &quot;Substance&quot;; &quot;Process&quot;: T = const, P = const, v = const, i = const or S = const; &quot;Points&quot;: start or end.</translation>
+    </message>
+    <message>
+        <source>T, P, d, i, s — состояния начала и конца, в размерностях главного окна.</source>
+        <translation>T, P, d, i, s: the start and end states, in the units of the main window.</translation>
+    </message>
+    <message>
+        <source>Q и L — тепло и работа процесса (в строке начальной точки); их знаки — как в окне процессов (см. &lt;a href=&quot;#process&quot;&gt;Идеальные процессы&lt;/a&gt;).</source>
+        <translation>Q and L: the heat and work of the process (in the row of the start point); their signs are those of the process window (see &lt;a href=&quot;#process&quot;&gt;Ideal processes&lt;/a&gt;).</translation>
+    </message>
+    <message>
+        <source>Таблица копируется (Ctrl+C, «Копировать», «Копировать всё») и записывается в файл CSV так же, как таблица точек; то же делает «Сохранить процессы в CSV...» меню «Файл». Кнопка закрытия скрывает окно, строки остаются.</source>
+        <translation>The table is copied (Ctrl+C, &quot;Copy&quot;, &quot;Copy all&quot;) and saved as a CSV file in the same way as the points table; &quot;Save processes as CSV...&quot; in the &quot;File&quot; menu does the same. The close button hides the window; the rows stay.</translation>
+    </message>
+    <message>
+        <source>Окно «Реальные процессы» рассчитывает устройство с потерями и сравнивает его с идеальным процессом: выход, работу и тепло, производство энтропии и потерю эксергии. Окно открывается из меню «Реальн. процессы» главного окна.</source>
+        <translation>The window &quot;Real processes&quot; computes a device with losses and compares it with the ideal process: the outlet, the work and heat, the entropy generated and the exergy destroyed. It opens from the &quot;Real processes&quot; menu of the main window.</translation>
+    </message>
+    <message>
+        <source>Устройства</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>Компрессор (адиабатный): давление на выходе P2 и изоэнтропный КПД ηs; i2 = i1 + (i2s − i1)/ηs при P2, где i2s — энтальпия в конце изоэнтропы; sgen = s2 − s1.</source>
+        <translation>Compressor (adiabatic): outlet pressure P2 and isentropic efficiency ηs; i2 = i1 + (i2s − i1)/ηs at P2, where i2s is the enthalpy at the end of the isentrope; sgen = s2 − s1.</translation>
+    </message>
+    <message>
+        <source>Компрессор (изотермический): P2 и изотермический КПД ηT; T2 = T1, работа L = LT/ηT, где LT — работа изотермы, тепло отводится при T1; sgen = s2 − s1 + Q/T1.</source>
+        <translation>Compressor (isothermal): P2 and isothermal efficiency ηT; T2 = T1, work L = LT/ηT, where LT is the work of the isotherm, the heat is rejected at T1; sgen = s2 − s1 + Q/T1.</translation>
+    </message>
+    <message>
+        <source>Детандер: P2 и ηs; i2 = i1 − ηs (i1 − i2s); sgen = s2 − s1.</source>
+        <translation>Expander: P2 and ηs; i2 = i1 − ηs (i1 − i2s); sgen = s2 − s1.</translation>
+    </message>
+    <message>
+        <source>Дроссель: P2; i2 = i1, работы нет; он сравнивается с идеальным детандером (изоэнтропой); sgen = s2 − s1.</source>
+        <translation>Throttle valve: P2; i2 = i1, no work; it is compared with an ideal expander (the isentrope); sgen = s2 − s1.</translation>
+    </message>
+    <message>
+        <source>Теплообменник: при постоянном давлении до температуры на выходе T2 или до заданного выделившегося тепла Q; Tr — температура источника (приемника) тепла, при пустом поле T0; sgen = s2 − s1 + Q/Tr.</source>
+        <translation>Heat exchanger: at constant pressure up to the outlet temperature T2 or up to a given heat given off Q; Tr is the temperature of the heat source (sink), T0 when the field is empty; sgen = s2 − s1 + Q/Tr.</translation>
+    </message>
+    <message>
+        <source>«Параметры на входе» задаются любой парой, допустимой в окне идеальных процессов, с теми же пределами. «Данные устройства»: давление на выходе, КПД (больше 0 и не больше 1), для теплообменника — температура на выходе или выделившееся тепло и температура источника (приемника) тепла, и для всех устройств — температура окружающей среды T0 (сначала 300 К).</source>
+        <translation>The &quot;Inlet&quot; is given by any pair admitted in the ideal-process window, within the same limits. &quot;Device data&quot;: the outlet pressure, the efficiency (above 0 and not above 1), for the heat exchanger the outlet temperature or the heat given off and the temperature of the heat source (sink), and for every device the ambient temperature T0 (300 K at first).</translation>
+    </message>
+    <message>
+        <source>Строки состояний: вход, выход и идеальный выход (температура, давление, плотность, энтальпия, энтропия, степень сухости влажного пара). «Результаты процесса»: техническая работа L, совершенная газом, выделившееся тепло Q (знаки — как в окне идеальных процессов, −Q = Δi + L), производство энтропии sgen и потеря эксергии T0·sgen.</source>
+        <translation>State rows: inlet, outlet and ideal outlet (temperature, pressure, density, enthalpy, entropy, dryness of wet vapour). &quot;Results of the process&quot;: the technical work done by the gas L, the heat given off Q (signs as in the ideal-process window, −Q = Δi + L), the entropy generated sgen and the exergy destroyed T0·sgen.</translation>
+    </message>
+    <message>
+        <source>Производство энтропии и потеря эксергии</source>
+        <translation>Entropy generated and exergy destroyed</translation>
+    </message>
+    <message>
+        <source>sgen — энтропия, произведенная в устройстве вместе с источником или приемником тепла; по второму закону sgen ≥ 0, и равна нулю она только без потерь. Потеря эксергии T0·sgen (теорема Гюи–Стодолы) — работа, безвозвратно потерянная из-за необратимости при температуре окружающей среды T0.</source>
+        <translation>sgen is the entropy generated in the device together with its heat source or sink; by the second law sgen ≥ 0, and it is zero only without losses. The exergy destroyed T0·sgen (the Gouy–Stodola theorem) is the work lost for good through irreversibility at the ambient temperature T0.</translation>
+    </message>
+    <message>
+        <source>«Вычислить» (или Enter) рассчитывает устройство; «В таблицу» записывает его в таблицу реальных процессов.</source>
+        <translation>&quot;Compute&quot; (or Enter) computes the device; &quot;To the table&quot; writes it to the table of real processes.</translation>
+    </message>
+    <message>
+        <source>«TS диаграмма» рисует процесс на диаграмме: штриховой отрезок от входа к выходу и сплошной идеальный процесс, не больше десяти устройств. При выборе другого вещества они снимаются.</source>
+        <translation>&quot;TS diagram&quot; draws the process on the diagram: a dashed segment from inlet to outlet and the ideal process as a solid line, ten devices at most. Choosing another substance takes them off.</translation>
+    </message>
+    <message>
+        <source>«Конец =&gt; Начало» делает выход входом следующего устройства: так шаг за шагом строится последовательность (сжатие, охлаждение, дросселирование).</source>
+        <translation>&quot;End =&gt; Start&quot; makes the outlet the inlet of the next device, so that a sequence (compression, cooling, throttling) is built step by step.</translation>
+    </message>
+    <message>
+        <source>«Циклы ожижения» открывает окно циклов; «Назад» закрывает окно.</source>
+        <translation>&quot;Liquefaction cycles&quot; opens the cycles window; &quot;Back&quot; closes the window.</translation>
+    </message>
+    <message>
+        <source>Таблица результатов расчета реальных процессов. Каждое устройство, записанное кнопкой «В таблицу», занимает три строки: вход, выход и идеальный выход.</source>
+        <translation>The results table of the real processes. Each device written with &quot;To the table&quot; takes three rows: inlet, outlet and ideal outlet.</translation>
+    </message>
+    <message>
+        <source>N, «Вещество», «Устройство» и его «КПД»; «Точка» — вход, выход или идеальный выход.</source>
+        <translation>N, &quot;Substance&quot;, &quot;Device&quot; and its efficiency; &quot;Point&quot;: inlet, outlet or ideal outlet.</translation>
+    </message>
+    <message>
+        <source>T, P, d, i, s и x, % — состояние и степень сухости влажного пара.</source>
+        <translation>T, P, d, i, s and x, %: the state and the dryness of wet vapour.</translation>
+    </message>
+    <message>
+        <source>L и Q — работа и тепло (знаки как в окне процессов), Sпр — производство энтропии, T0·Sпр — потеря эксергии, T0 — температура окружающей среды.</source>
+        <translation>L and Q: work and heat (signs as in the process window), Sgen: entropy generated, T0·Sgen: exergy destroyed, T0: ambient temperature.</translation>
+    </message>
+    <message>
+        <source>Таблица копируется и записывается в CSV так же, как другие таблицы; «Закрыть» скрывает окно, строки остаются.</source>
+        <translation>The table is copied and saved as CSV like the other tables; &quot;Close&quot; hides the window, the rows stay.</translation>
+    </message>
+    <message>
+        <source>Окно «Циклы ожижения» открывается кнопкой «Циклы ожижения» окна реальных процессов. Оно рассчитывает ожижитель для вещества главного окна: выход жидкости, затраченную работу, степень совершенства и потери эксергии по элементам цикла.</source>
+        <translation>The window &quot;Liquefaction cycles&quot; opens with the &quot;Liquefaction cycles&quot; button of the real-process window. It computes a liquefier for the substance of the main window: the liquid yield, the work spent, the figure of merit and the exergy destroyed in each component of the cycle.</translation>
+    </message>
+    <message>
+        <source>Циклы</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Линде–Хэмпсон: изотермический компрессор, противоточный теплообменник, дроссель и отделитель жидкости.</source>
+        <translation>Linde–Hampson: isothermal compressor, counterflow heat exchanger, throttle valve and liquid separator.</translation>
+    </message>
+    <message>
+        <source>Клод: доля потока высокого давления xe расширяется в детандере и возвращается в обратный поток; работа детандера возвращается на вал компрессора.</source>
+        <translation>Claude: a fraction xe of the high-pressure flow expands in an expander and joins the return flow; the expander&apos;s work goes back to the compressor shaft.</translation>
+    </message>
+    <message>
+        <source>Данные</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Низкое и высокое давление; T1 — температура окружающей среды и сжатия; изотермический КПД компрессора; разность температур на теплом конце теплообменников ΔT; теплоприток на 1 кг сжатого газа; для предварительного охлаждения — температура ванны; для цикла Клода — доля потока на детандер xe, температура на входе в детандер и его изоэнтропный КПД. Каждое изменение сразу пересчитывает цикл; значение, при котором цикла нет, не принимается: сообщение называет причину, поле и результаты остаются прежними.</source>
+        <translation>Low and high pressure; T1, the ambient and compression temperature; the isothermal efficiency of the compressor; the temperature difference ΔT at the warm end of the heat exchangers; the heat leak per 1 kg of compressed gas; with precooling the bath temperature; for the Claude cycle the expander flow fraction xe, the expander inlet temperature and its isentropic efficiency. Every change recomputes the cycle at once; a value that makes no cycle is refused: the message gives the reason, and the field and the results keep their values.</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Выход жидкости y — килограммы жидкости на 1 кг сжатого газа.</source>
+        <translation>Liquid yield y: kilograms of liquid per 1 kg of compressed gas.</translation>
+    </message>
+    <message>
+        <source>Работа сжатия, работа детандера, обратимая работа охлаждения ванны и затраченная работа W на 1 кг сжатого газа; W/y — на 1 кг жидкости.</source>
+        <translation>Compression work, expander work, the reversible work of cooling the bath and the work spent W per 1 kg of compressed gas; W/y per 1 kg of liquid.</translation>
+    </message>
+    <message>
+        <source>Минимальная работа ожижения Wi = T0 (s1 − sf) − (i1 − if) — работа обратимого ожижения от состояния 1 до жидкости f.</source>
+        <translation>Minimum work of liquefaction Wi = T0 (s1 − sf) − (i1 − if): the work of reversible liquefaction from state 1 to the liquid f.</translation>
+    </message>
+    <message>
+        <source>Степень совершенства Wi/(W/y): доля затраченной работы, которая была бы нужна без потерь.</source>
+        <translation>Figure of merit Wi/(W/y): the share of the work spent that would be needed without losses.</translation>
+    </message>
+    <message>
+        <source>Таблица состояний нумерует состояния цикла (температура, давление, плотность, энтальпия, энтропия, степень сухости, доля потока). Потери эксергии T0·sgen каждого элемента на 1 кг жидкости перечислены с их долями и показаны столбцами; их сумма равна W/y − Wi. Таблицы копируются и записываются, как другие; контекстное меню диаграммы потерь копирует ее или записывает в PNG.</source>
+        <translation>The state table numbers the states of the cycle (temperature, pressure, density, enthalpy, entropy, dryness, flow fraction). The exergy destroyed T0·sgen in each component per 1 kg of liquid is listed with its share and drawn as bars; the sum equals W/y − Wi. The tables copy and save like the others; the context menu of the loss chart copies it or saves it as PNG.</translation>
+    </message>
+    <message>
+        <source>«Цикл на TS диаграмме» рисует цикл фиолетовым цветом с номерами состояний (см. &lt;a href=&quot;#diagram&quot;&gt;TS диаграмма&lt;/a&gt;).</source>
+        <translation>&quot;Cycle on the TS diagram&quot; draws the cycle in violet with the numbers of its states (see &lt;a href=&quot;#diagram&quot;&gt;TS diagram&lt;/a&gt;).</translation>
+    </message>
+    <message>
+        <source>Когда жидкость не образуется</source>
+        <translation>When no liquid forms</translation>
+    </message>
+    <message>
+        <source>Выход находится из энергетического баланса холодного блока, остальные состояния — из балансов теплообменников. Каждый теплообменник проверяется на концах и в восьми сечениях между ними: если горячий поток где-то холоднее холодного, цикл при этих данных невозможен и не принимается.</source>
+        <translation>The yield follows from the energy balance of the cold box, the other states from the balances of the heat exchangers. Each heat exchanger is checked at its ends and at eight sections between them: if the hot stream is anywhere colder than the cold one, the cycle is impossible with these data and is refused.</translation>
+    </message>
+    <message>
+        <source>Рабочий файл (расширение .entrograf) хранит всю работу: вещество, пределы, шкалу и размерности, таблицу точек, окно идеальных процессов со всем введенным, таблицу результатов и линии процессов, окно реальных процессов с его таблицей и линиями, данные циклов ожижения. Линии диаграммы при открытии рассчитываются заново и получаются теми же.</source>
+        <translation>A work file (extension .entrograf) keeps the whole work: substance, limits, scale and units, the points table, the ideal-process window with everything typed, the results table and the process lines, the real-process window with its table and lines, and the data of the liquefaction cycles. The lines of the diagram are computed again on opening and come out the same.</translation>
+    </message>
+    <message>
+        <source>Меню «Файл»</source>
+        <translation>The &quot;File&quot; menu</translation>
+    </message>
+    <message>
+        <source>«Новый» (Ctrl+N) начинает работу заново, «Открыть...» (Ctrl+O) открывает рабочий файл, «Сохранить» (Ctrl+S) и «Сохранить как...» (Ctrl+Shift+S) записывают работу.</source>
+        <translation>&quot;New&quot; (Ctrl+N) starts a new work, &quot;Open...&quot; (Ctrl+O) opens a work file, &quot;Save&quot; (Ctrl+S) and &quot;Save as...&quot; (Ctrl+Shift+S) write the work.</translation>
+    </message>
+    <message>
+        <source>«Недавние файлы» — последние восемь файлов.</source>
+        <translation>&quot;Recent files&quot;: the last eight files.</translation>
+    </message>
+    <message>
+        <source>«Сохранить диаграмму...», «Сохранить точки в CSV...», «Сохранить процессы в CSV...» записывают диаграмму и таблицы.</source>
+        <translation>&quot;Save diagram...&quot;, &quot;Save points as CSV...&quot; and &quot;Save processes as CSV...&quot; write the diagram and the tables.</translation>
+    </message>
+    <message>
+        <source>Перед тем как работа будет потеряна (выход, «Новый», открытие другого файла), программа спрашивает, сохранить ли несохраненную работу. Файл, который не является рабочим файлом, испорчен, записан более новой версией или содержит значение вне пределов расчета, не открывается: сообщение называет причину, а открытая работа не меняется.</source>
+        <translation>Before work would be lost (exit, &quot;New&quot;, opening another file) the program asks whether to save unsaved work. A file that is not a work file, is damaged, was written by a newer version or holds a value outside the range of the program is not opened: the message gives the reason, and the open work does not change.</translation>
+    </message>
+    <message>
+        <source>Автосохранение</source>
+        <translation>Autosave</translation>
+    </message>
+    <message>
+        <source>Пока программа работает, она каждые 30 секунд (если что-то изменилось) и после каждой новой строки таблиц записывает работу в свою папку данных. При нормальном завершении эта запись удаляется. Если программа завершилась аварийно, при следующем запуске она предложит восстановить несохраненную работу.</source>
+        <translation>While the program runs, it writes the work to its data folder every 30 seconds (if anything changed) and after each new row of the tables. A normal end removes this copy. If the program ended abnormally, the next start offers to restore the unsaved work.</translation>
+    </message>
+    <message>
+        <source>Командная строка</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <source>&lt;code&gt;entrograf файл.entrograf&lt;/code&gt; открывает рабочий файл при запуске; &lt;code&gt;--lang ru&lt;/code&gt; или &lt;code&gt;--lang en&lt;/code&gt; выбирает язык. Диаграмма, устройство и цикл рассчитываются и без окон; &lt;code&gt;entrograf --help&lt;/code&gt; перечисляет все возможности.</source>
+        <translation>&lt;code&gt;entrograf file.entrograf&lt;/code&gt; opens a work file at start; &lt;code&gt;--lang ru&lt;/code&gt; or &lt;code&gt;--lang en&lt;/code&gt; chooses the language. The diagram, a device and a cycle can also be computed without windows; &lt;code&gt;entrograf --help&lt;/code&gt; lists every option.</translation>
+    </message>
+    <message>
+        <source>Все свойства веществ рассчитывает собственная библиотека программы. Энтальпия и энтропия каждого вещества отсчитываются от своих начал (энтропия — от идеального газа при 0,101325 МПа), поэтому с таблицами других источников сравнивают только разности, например Δi и Δs процесса.</source>
+        <translation>All properties of the substances are computed by the program&apos;s own property library. The enthalpy and entropy of each substance are counted from zero points of its own (the entropy from the ideal gas at 0.101325 MPa), so only differences, such as the Δi and Δs of a process, may be compared with tables from other sources.</translation>
+    </message>
+    <message>
+        <source>Десять веществ описывает кубическое уравнение Редлиха–Квонга в форме Соаве: P = ρRT/(1 − bρ) − a α(T) ρ²/(1 + bρ), α = [1 + m (1 − √(T/Tкр))]², где m зависит от ацентрического фактора ω. Постоянные a, b и ω каждого вещества хранит каталог программы.</source>
+        <translation>Ten substances are described by the Redlich–Kwong cubic equation in Soave&apos;s form: P = ρRT/(1 − bρ) − a α(T) ρ²/(1 + bρ), α = [1 + m (1 − √(T/Tc))]², where m depends on the acentric factor ω. The constants a, b and ω of each substance are kept in the program&apos;s catalogue.</translation>
+    </message>
+    <message>
+        <source>Гелий описывает свое многопараметрическое уравнение для коэффициента сжимаемости: степени приведенной плотности до десятой с пятью функциями температуры.</source>
+        <translation>Helium has its own multi-parameter equation for the compressibility factor: powers of the reduced density up to the tenth with five functions of temperature.</translation>
+    </message>
+    <message>
+        <source>Свойства идеального газа дают полиномы теплоемкости cp0(T), у фреона 14 — модель жесткого ротатора и гармонического осциллятора. Давление насыщения рассчитывается по корреляциям, плотности насыщенных пара и жидкости — по уравнению состояния; у воздуха, смеси, линии кипения и конденсации различаются. Линия затвердевания — уравнение типа Симона.</source>
+        <translation>The ideal-gas properties come from polynomials of the heat capacity cp0(T); for R14 from a rigid-rotor and harmonic-oscillator model. The saturation pressure is computed from correlations, the densities of saturated vapour and liquid from the equation of state; for air, a mixture, the bubble and dew lines differ. The solidification line is an equation of the Simon type.</translation>
+    </message>
+    <message>
+        <source>Пределы</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Давление — до 100 МПа, у гелия до 10 МПа (выше его уравнение состояний не описывает); наименьшее давление 0,000001 МПа.</source>
+        <translation>Pressure: up to 100 MPa, for helium up to 10 MPa (its equation describes no states above); the lowest pressure is 0.000001 MPa.</translation>
+    </message>
+    <message>
+        <source>Температура — от тройной точки (у гелия от 2,2 К) до верхней границы функций идеального газа: 1000 К для гелия, неона, аргона, диоксида углерода, метана и фреона 14, 700 К для водорода, 600 К для азота, кислорода и воздуха (выход устройств — до 700 К, теплоемкость cp0 там завышена на 5 %).</source>
+        <translation>Temperature: from the triple point (from 2.2 K for helium) up to the upper limit of the ideal-gas functions: 1000 K for helium, neon, argon, carbon dioxide, methane and R14, 700 K for hydrogen, 600 K for nitrogen, oxygen and air (device outlets up to 700 K, where cp0 is 5 % high).</translation>
+    </message>
+    <message>
+        <source>Плотность — ниже предельной плотности уравнения (1/b, у гелия 220 кг/м3).</source>
+        <translation>Density: below the limiting density of the equation (1/b, 220 kg/m3 for helium).</translation>
+    </message>
+    <message>
+        <source>Состояние вне этих пределов программа не рассчитывает и говорит об этом, а не дает неверное число.</source>
+        <translation>The program does not compute a state outside these limits and says so, rather than give a wrong number.</translation>
+    </message>
+    <message>
+        <source>Точность</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>Уравнение состояния Редлиха–Квонга (O. Redlich, J. N. S. Kwong, 1949) в форме Соаве (G. Soave, 1972) с зависимостью m(ω) в виде Грабоски и Даубера (M. S. Graboski, T. E. Daubert, 1978); постоянные a, b, ацентрические факторы, критические и тройные точки — каталог веществ программы.</source>
+        <translation>The Redlich–Kwong equation of state (O. Redlich, J. N. S. Kwong, 1949) in Soave&apos;s form (G. Soave, 1972) with m(ω) as given by Graboski and Daubert (M. S. Graboski, T. E. Daubert, 1978); the constants a and b, the acentric factors, the critical and triple points from the program&apos;s catalogue of substances.</translation>
+    </message>
+    <message>
+        <source>Гелий: многопараметрическое уравнение для коэффициента сжимаемости, степени приведенной плотности до десятой с пятью функциями температуры.</source>
+        <translation>Helium: a multi-parameter equation for the compressibility factor, powers of the reduced density up to the tenth with five functions of temperature.</translation>
+    </message>
+    <message>
+        <source>Функции идеального газа: полиномы теплоемкости cp0(T); фреон 14 — жесткий ротатор и гармонический осциллятор по основным частотам колебаний CF4 909, 435, 1283 и 631 см⁻¹; проверены по статистической механике и таблицам JANAF.</source>
+        <translation>Ideal-gas functions: polynomials of the heat capacity cp0(T); R14 as a rigid rotor and harmonic oscillator with the fundamental vibration frequencies of CF4, 909, 435, 1283 and 631 cm⁻¹; checked against statistical mechanics and the JANAF tables.</translation>
+    </message>
+    <message>
+        <source>Давление насыщения — корреляции библиотеки программы, линия затвердевания — уравнения типа Симона.</source>
+        <translation>Saturation pressure: correlations of the program&apos;s library; solidification line: equations of the Simon type.</translation>
+    </message>
+    <message>
+        <source>Кубическое уравнение Соаве–Редлиха–Квонга и уравнение гелия</source>
+        <translation>The Soave–Redlich–Kwong cubic equation and the helium equation</translation>
+    </message>
+    <message>
+        <source>Главное окно</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>TS диаграмма</source>
+        <translation>TS diagram</translation>
+    </message>
+    <message>
+        <source>Таблица точек</source>
+        <translation>Points table</translation>
+    </message>
+    <message>
+        <source>Идеальные процессы</source>
+        <translation>Ideal processes</translation>
+    </message>
+    <message>
+        <source>Таблица идеальных процессов</source>
+        <translation>Ideal-process results</translation>
+    </message>
+    <message>
+        <source>Реальные процессы</source>
+        <translation>Real processes</translation>
+    </message>
+    <message>
+        <source>Таблица реальных процессов</source>
+        <translation>Real-process results</translation>
+    </message>
+    <message>
+        <source>Циклы ожижения</source>
+        <translation>Liquefaction cycles</translation>
+    </message>
+    <message>
+        <source>Рабочие файлы и автосохранение</source>
+        <translation>Work files and autosave</translation>
+    </message>
+    <message>
+        <source>Модель свойств веществ</source>
+        <translation>Property model</translation>
+    </message>
+    <message>
+        <source>Учебная программа по технической термодинамике и криогенике: TS диаграммы рабочих веществ, идеальные и реальные процессы, циклы ожижения.</source>
+        <translation>A teaching program for engineering thermodynamics and cryogenics: TS diagrams of working substances, ideal and real processes, liquefaction cycles.</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Программа свободная: ее можно распространять и изменять на условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней версии, опубликованной Free Software Foundation. Программа распространяется без каких-либо гарантий. Текст лицензии — в файле LICENSE.</source>
+        <translation>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version, as published by the Free Software Foundation. It is distributed without any warranty. The text of the licence is in the file LICENSE.</translation>
+    </message>
+    <message>
+        <source>Построена на Qt %1.</source>
+        <translation>Built with Qt %1.</translation>
+    </message>
+    <message>
+        <source>Источники данных о свойствах веществ</source>
+        <translation>Sources of the property data</translation>
+    </message>
+    <message>
+        <source>Entrograf - Руководство</source>
+        <translation>Entrograf - Guide</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About Entrograf</translation>
+    </message>
+    <message>
+        <source>Линия затвердевания: проходит через нижние концы изобар. Левее нее твердое тело, которое программа не рассчитывает.</source>
+        <translation>Solidification line: it passes through the lower ends of the isobars. To its left lies the solid, which the program does not compute.</translation>
+    </message>
+    <message>
+        <source>Точки процессов за пределами диаграммы не рисуются; видимая часть линии остается.</source>
+        <translation>Points of processes outside the diagram are not drawn; the visible part of the line stays.</translation>
+    </message>
+    <message>
+        <source>Слева вверху показаны температура T и энтропия S под курсором мыши, в желтых полях — давление P, плотность d, энтальпия i и изобарная теплоемкость Cp этого состояния. Под куполом изобарная теплоемкость не определена (у чистого вещества бесконечна), и вместо нее показывается метка 1000000. Ниже графика курсор показывает Tmin, выше — Tmax; где состояния нет, поля сохраняют прежние значения.</source>
+        <translation>The top left fields show the temperature T and the entropy S under the mouse cursor, the yellow fields the pressure P, density d, enthalpy i and isobaric heat capacity Cp of that state. Under the dome the isobaric heat capacity is not defined (for a pure substance it is infinite), and the marker 1000000 is shown instead. Below the plot the cursor reads Tmin, above it Tmax; where there is no state, the fields keep their values.</translation>
+    </message>
+    <message>
+        <source>Степень сухости вводится в процентах: это массовая доля пара во влажном паре (0 % — кипящая жидкость, 100 % — сухой насыщенный пар). Задать ее можно только между тройной и критической точками.</source>
+        <translation>Dryness is typed in percent: it is the mass fraction of vapour in wet vapour (0 % saturated liquid, 100 % dry saturated vapour). It can be given only between the triple point and the critical point.</translation>
+    </message>
+    <message>
+        <source>«Вычислить» (или Enter в поле ввода) рассчитывает процесс. Если состояние рассчитать нельзя, сообщение называет причину.</source>
+        <translation>&quot;Compute&quot; (or Enter in an input field) computes the process. If a state cannot be computed, the message gives the reason.</translation>
+    </message>
+    <message>
+        <source>Устройство не рассчитывается, если давление на выходе компрессора не выше давления на входе, а детандера или дросселя — не ниже; если КПД вне пределов; если нагреваемый поток на выходе горячее источника тепла или охлаждаемый на выходе холоднее приемника (тепло не переходит от холодного тела к горячему); если выход вне пределов расчета. Тогда сообщение называет причину, а таблица, диаграмма и прежний результат не меняются.</source>
+        <translation>A device is not computed if a compressor&apos;s outlet pressure is not above its inlet pressure, or an expander&apos;s or throttle valve&apos;s not below it; if the efficiency is out of range; if a heated stream leaves hotter than the heat source or a cooled stream leaves colder than the heat sink (heat does not pass from a colder body to a hotter one); if the outlet lies outside the range of the program. The message then gives the reason, and the table, the diagram and the former result do not change.</translation>
+    </message>
+    <message>
+        <source>Линде–Хэмпсон с предварительным охлаждением: между двумя теплообменниками поток охлаждается в ванне (жидкий азот для водорода и неона, жидкий водород для гелия, для остальных веществ — ванна при 233 К).</source>
+        <translation>Linde–Hampson with precooling: between two heat exchangers the stream is cooled in a bath (liquid nitrogen for hydrogen and neon, liquid hydrogen for helium, a bath at 233 K for the other substances).</translation>
+    </message>
+    <message>
+        <source>Газ выше температуры инверсии при дросселировании нагревается: водород, гелий и неон от 300 К жидкости не дают. Тогда выход равен 0 и окно говорит почему; такой газ нужно предварительно охладить ванной или детандером (цикл Клода). Жидкости нет и тогда, когда холода не хватает на недорекуперацию ΔT и теплоприток.</source>
+        <translation>A gas above its inversion temperature warms up when throttled: hydrogen, helium and neon give no liquid from 300 K. The yield is then 0 and the window says why; such a gas must be precooled, by a bath or by an expander (the Claude cycle). No liquid forms either when the cold is not enough to cover the warm-end loss ΔT and the heat leak.</translation>
+    </message>
+    <message>
+        <source>Газ кубическое уравнение описывает хорошо. Плотность насыщенной жидкости отличается от справочной примерно на 1 % у азота, аргона, кислорода, метана и гелия, но на 6–11 % у неона, диоксида углерода и водорода; вблизи критической точки погрешности больше. Выход жидкости цикла Линде–Хэмпсона для азота получается 0,068 против 0,071 по справочным данным. Программа предназначена для обучения, а не для проектных расчетов.</source>
+        <translation>The cubic equation describes the gas well. The density of the saturated liquid differs from reference values by about 1 % for nitrogen, argon, oxygen, methane and helium, but by 6–11 % for neon, carbon dioxide and hydrogen; near the critical point the errors are larger. The liquid yield of the Linde–Hampson cycle for nitrogen comes out 0.068 against 0.071 from reference data. The program is meant for teaching, not for design calculations.</translation>
+    </message>
+</context>
+<context>
     <name>Input</name>
     <message>
         <source>В окно ничего не введено<byte value="xd"/>Будет принято нулевое значение!</source>
@@ -1743,6 +2402,18 @@ The former values stay !</translation>
     <message>
         <source> Рабочее вещество - %1 </source>
         <translation> Working substance - %1 </translation>
+    </message>
+    <message>
+        <source>  Справка</source>
+        <translation>  Help</translation>
+    </message>
+    <message>
+        <source>Руководство</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
     </message>
 </context>
 <context>

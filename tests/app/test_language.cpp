@@ -23,7 +23,9 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <QTextEdit>
 
+#include "app/help.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/numfmt.h"
@@ -48,6 +50,7 @@ QStringList shownTexts(QWidget* top) {
   for (QWidget* w : all) {
     if (w->isWindow()) t << w->windowTitle();
     if (auto* l = qobject_cast<QLabel*>(w)) t << l->text();
+    if (auto* e = qobject_cast<QTextEdit*>(w)) t << e->toPlainText();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) t << b->text();
     if (auto* e = qobject_cast<QLineEdit*>(w)) t << e->text();
     if (auto* g = qobject_cast<QGroupBox*>(w)) t << g->title();
@@ -134,6 +137,13 @@ TEST(Language, EnglishWindowsShowNoCyrillicLetter) {
     for (QWidget* w : QApplication::topLevelWidgets()) texts << shownTexts(w);
     texts << pictureTexts(run->program.TSvid->picture());
     for (const QString& m : testing_support::recorder().texts) texts << m;
+    // The guide, every section of it, and "О программе".
+    for (int k = 0; k < app::kHelpSectionCount; ++k) {
+      run->program.Help->showSection(app::HelpSection(k));
+      texts << shownTexts(run->program.Help.get());
+    }
+    run->program.Form1->About->trigger();
+    texts << shownTexts(run->program.About.get());
     EXPECT_GT(texts.size(), 300);
     for (const QString& t : texts) EXPECT_FALSE(t.contains(cyrillic)) << t.toStdString();
     EXPECT_EQ(run->program.Form1->Label1->text(), QStringLiteral("Teaching program"));
@@ -192,7 +202,8 @@ TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
     const QStringList texts = shownTexts(p.Form1.get()) + shownTexts(p.Form2.get()) + shownTexts(p.Form3.get());
     for (const char* shown : {"Учебная программа", "Выбор вешества", "  Идеальн. процессы ", "Логарифмическая шкала",
                               "Совеошенная газом техническая работа", "Конец => Начало", " Степень сухости",
-                              "Изоэнтропа ( S = const )", "Таблица резульатов расчета идеальных процессов", " L, кДж/кг"})
+                              "Изоэнтропа ( S = const )", "Таблица резульатов расчета идеальных процессов", " L, кДж/кг",
+                              "  Справка", "Руководство", "О программе"})
       EXPECT_TRUE(texts.contains(QString::fromUtf8(shown))) << shown;
     EXPECT_EQ(p.TSvid->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI)"));
     EXPECT_TRUE(p.Form2->EQ->text().contains(u','));
