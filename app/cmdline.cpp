@@ -214,7 +214,7 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
   parser.addOption({QStringLiteral("p2"), QCoreApplication::translate("CommandLine", "давление на выходе, МПа (теплообменнику не нужно)"),
                     QStringLiteral("P")});
   parser.addOption({QStringLiteral("eta"),
-                    QCoreApplication::translate("CommandLine", "изоэнтропный (изотермический) КПД компрессора или детандера, 0 < E <= 1 "
+                    QCoreApplication::translate("CommandLine", "изоэнтропный (изотермический) КПД компрессора или детандера, 0.01 <= E <= 1 "
                                    "(по умолчанию 1)"),
                     QStringLiteral("E")});
   parser.addOption({QStringLiteral("t2"), QCoreApplication::translate("CommandLine", "температура на выходе теплообменника, K"),
