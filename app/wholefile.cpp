@@ -73,6 +73,8 @@ FileFault writeWholeFile(const QString& path, const QByteArray& bytes) {
   const bool exists = ::lstat(target.constData(), &old) == 0;
   if (!exists && errno != ENOENT) return FileFault::Failed;
   if (exists && !S_ISREG(old.st_mode)) return FileFault::NotRegular;
+  // A file its owner made read-only stays as it is.
+  if (exists && ::access(target.constData(), W_OK) != 0) return FileFault::Failed;
 
   Temporary t;
   if (!createBeside(QFile::encodeName(QFileInfo(path).path()), t)) return FileFault::Failed;
