@@ -126,18 +126,14 @@ int cycleMain(int argc, char** argv, Language lang) {
   if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
     const proc::CycleResult r = proc::solveCycle(req.name, req.kind, req.data);
     if (r.shown()) {
-      json = cycleJson(r) + '\n';
+      json = cycleJson(r);
       rc = 0;
     } else {
       error = QString::fromStdString(r.message);
     }
   }
-  if (rc == 0) {
-    std::fwrite(json.data(), 1, json.size(), stdout);
-    std::fflush(stdout);
-  } else {
-    printErr(error);
-  }
+  if (rc == 0) rc = printJson(json, error);
+  if (rc != 0) printErr(error);
   setMessageService(nullptr);
   return rc;
 }

@@ -125,6 +125,31 @@ std::string deviceJson(const proc::DeviceResult& r) {
 }
 
 int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
+  // The typed values within the window's ranges first: the library never
+  // sees a value it cannot even write in its messages.
+  proc::Ranges ranges;
+  if (!libraryGuarded([&] { ranges = proc::admissibleRanges(req.name); })) {
+    error = QCoreApplication::translate("Device", "состояние на входе не рассчитывается !");
+    return kDeviceRefused;
+  }
+  const bool exchanger = req.data.kind == proc::Device::Exchanger;
+  const proc::Range outletT{tfs::Ttr[tfs::SubstIndex(req.name)], proc::OutletTmax(req.name)};
+  const struct {
+    const char* option;
+    int kind;
+    tfs::Real value;
+    const proc::Range& range;
+    bool given;
+  } checks[] = {{"--p1", proc::kPressure, req.P1, ranges[proc::kPressure], true},
+                {"--t1", proc::kTemperature, req.T1, ranges[proc::kTemperature], true},
+                {"--p2", proc::kPressure, req.data.P2, ranges[proc::kPressure], !exchanger},
+                {"--t2", proc::kTemperature, req.data.T2, outletT,
+                 exchanger && req.data.given == proc::ExchangerGiven::OutletTemperature}};
+  for (const auto& c : checks)
+    if (c.given && !c.range.holds(c.value)) {
+      error = QLatin1String(c.option) + QStringLiteral(": ") + QString::fromStdString(proc::rangeMessage(c.kind, c.range));
+      return kDeviceRefused;
+    }
   proc::ProcPoint in;
   proc::SolveStatus st = proc::SolveStatus::Solved;
   const bool ok = libraryGuarded([&] { st = proc::SolvePair(req.name, proc::kPressure, proc::kTemperature, req.P1, req.T1, in); });
@@ -154,13 +179,8 @@ int deviceMain(int argc, char** argv, Language lang) {
   std::string json;
   int rc = kDeviceRefused;
   if (parseDeviceArgs(QCoreApplication::arguments().mid(1), req, error)) rc = runDevice(req, json, error);
-  if (rc == 0) {
-    json += '\n';
-    std::fwrite(json.data(), 1, json.size(), stdout);
-    std::fflush(stdout);
-  } else {
-    printErr(error);
-  }
+  if (rc == 0) rc = printJson(json, error);
+  if (rc != 0) printErr(error);
   setMessageService(nullptr);
   return rc;
 }

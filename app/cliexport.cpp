@@ -37,6 +37,17 @@ int substIndexOf(const QString& id) {
   return 0;
 }
 
+// Writes the picture: 0, or kExportFailed for a file not written whole (a
+// full disk) or a target that is no regular file, which is left alone.
+int save(const diagram::Picture& picture, const QString& file, QString& error) {
+  FileFault fault = FileFault::None;
+  if (diagram::saveDiagram(picture, QSize(kExportWidth, kExportHeight), file, &fault)) return 0;
+  error = QCoreApplication::translate("Export", "файл \"") + file + QCoreApplication::translate("Export", "\" не записан");
+  if (fault == FileFault::NotRegular)
+    error += QCoreApplication::translate("Export", ": это не обычный файл (ссылка, устройство или папка)");
+  return kExportFailed;
+}
+
 }  // namespace
 
 bool isExportCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
@@ -156,11 +167,7 @@ int runExport(const ExportRequest& req, QString& error) {
       error = QCoreApplication::translate("Export", "в рабочем файле \"") + req.workFile + QCoreApplication::translate("Export", "\" вещество не выбрано");
       return kExportBadArguments;
     }
-    if (!diagram::saveDiagram(diagram::composePicture(*session), QSize(kExportWidth, kExportHeight), req.file)) {
-      error = QCoreApplication::translate("Export", "файл \"") + req.file + QCoreApplication::translate("Export", "\" не записан");
-      return kExportFailed;
-    }
-    return 0;
+    return save(diagram::composePicture(*session), req.file, error);
   }
   // A session of its own: the substance chosen with the given limits.
   AppState c = withLimits(substanceChoice(AppState{}, req.subst), req.Tmin, req.Tmax);
@@ -171,12 +178,7 @@ int runExport(const ExportRequest& req, QString& error) {
     error = QCoreApplication::translate("Export", "диаграмма при этих условиях не рассчитывается !");
     return kExportFailed;
   }
-  const diagram::Picture picture = diagram::composePicture(*session);
-  if (!diagram::saveDiagram(picture, QSize(kExportWidth, kExportHeight), req.file)) {
-    error = QCoreApplication::translate("Export", "файл \"") + req.file + QCoreApplication::translate("Export", "\" не записан");
-    return kExportFailed;
-  }
-  return 0;
+  return save(diagram::composePicture(*session), req.file, error);
 }
 
 int exportMain(int argc, char** argv, Language lang) {

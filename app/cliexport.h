@@ -29,7 +29,9 @@ struct ExportRequest {
 };
 
 // Exit codes: wrong arguments (usage, substance, limits, extension); the
-// library refused the diagram or the file could not be written.
+// library refused the diagram, or the file could not be written whole (a
+// full disk) or its target is no regular file (a link, device, pipe or
+// folder, left as it was).
 inline constexpr int kExportBadArguments = 2;
 inline constexpr int kExportFailed = 1;
 

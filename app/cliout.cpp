@@ -1,10 +1,12 @@
 #include "app/cliout.h"
 
 #include <QCoreApplication>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "app/numparse.h"
 #include "thermo/substances.h"
@@ -73,6 +75,49 @@ std::string jsonNumber(tfs::Real v) {
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, d);
   return std::string(buf, r.ptr);
+}
+
+namespace {
+
+// A bare token of JSON (outside strings) that is a number, true, false or
+// null: anything else is a number JSON cannot hold.
+bool jsonToken(std::string_view t) {
+  if (t == "true" || t == "false" || t == "null") return true;
+  std::size_t i = t.starts_with('-') ? 1 : 0;
+  if (i >= t.size() || t[i] < '0' || t[i] > '9') return false;
+  return t.find_first_not_of("0123456789.eE+-", i) == std::string_view::npos;
+}
+
+}  // namespace
+
+int printJson(const std::string& json, QString& error) {
+  // The last key read names the value; strings are skipped whole.
+  std::string key;
+  for (std::size_t i = 0; i < json.size();) {
+    const char c = json[i];
+    if (c == '"') {
+      std::size_t j = i + 1;
+      while (j < json.size() && json[j] != '"') j += json[j] == '\\' ? 2 : 1;
+      const std::size_t after = json.find_first_not_of(' ', j + 1);
+      if (after != std::string::npos && json[after] == ':') key = json.substr(i + 1, j - i - 1);
+      i = j + 1;
+    } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '-') {
+      std::size_t j = i;
+      while (j < json.size() && (std::isalnum(static_cast<unsigned char>(json[j])) || std::strchr("+-.", json[j]))) ++j;
+      if (!jsonToken(std::string_view(json).substr(i, j - i))) {
+        error = QCoreApplication::translate("CommandLine", "результат \"%1\" не является конечным числом")
+                    .arg(QString::fromStdString(key));
+        return kNotPrintable;
+      }
+      i = j;
+    } else {
+      ++i;
+    }
+  }
+  const std::string line = json + '\n';
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fflush(stdout);
+  return 0;
 }
 
 std::string jsonQuoted(const std::string& text) {

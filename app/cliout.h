@@ -42,7 +42,17 @@ class StderrMessages : public MessageService {
 bool readCliNumber(const QString& text, tfs::Real& value);
 
 // Shortest text that reads back as the same double; never a comma, no -0.
+// A value that is not finite as a double gives "inf", "-inf" or "nan",
+// which printJson refuses.
 std::string jsonNumber(tfs::Real v);
+
+// The exit code of a result that cannot be printed.
+inline constexpr int kNotPrintable = 2;
+
+// Prints a call's JSON object and a newline on standard output: 0. A
+// number in it that JSON cannot hold (inf, nan) is refused instead: nothing
+// printed, kNotPrintable and the reason, naming its key, in error.
+int printJson(const std::string& json, QString& error);
 
 // A JSON string with quotes, backslashes and control characters escaped.
 std::string jsonQuoted(const std::string& text);

@@ -9,6 +9,7 @@
 #include "app/cliout.h"
 #include "app/language.h"
 #include "app/version.h"
+#include "app/workfile.h"
 
 namespace app {
 
@@ -20,7 +21,136 @@ void printOut(const QString& text) {
   std::fflush(stdout);
 }
 
+bool isHelp(const QByteArray& a) { return a == "-h" || a == "--help" || a == "-help" || a == "-?" || a == "--?"; }
+bool isVersion(const QByteArray& a) { return a == "-v" || a == "--version" || a == "-version"; }
+
+// The options and how many values each takes; which call they belong to
+// is the call's own business.
+int valueCount(const QByteArray& a) {
+  static const char* const calls[] = {"--export-diagram", "--device", "--cycle"};
+  static const char* const single[] = {"--tmin", "--tmax", "--scale", "--p1",   "--t1",   "--p2",    "--eta",
+                                       "--t2",   "--heat", "--tr",    "--t0",   "--plow", "--phigh", "--eta-t",
+                                       "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang"};
+  for (const char* c : calls)
+    if (a == c) return 2;
+  for (const char* c : single)
+    if (a == c) return 1;
+  return -1;
+}
+
+// An argument as it can be shown: bytes that are not printable ASCII as \xNN.
+QString shown(const QByteArray& a) {
+  if (QByteArrayView(a).isValidUtf8()) return QString::fromUtf8(a);
+  QString s;
+  for (const char c : a) {
+    const auto b = static_cast<unsigned char>(c);
+    s += b >= 0x20 && b < 0x7f ? QString(QChar(b)) : QStringLiteral("\\x%1").arg(b, 2, 16, QChar(u'0'));
+  }
+  return s;
+}
+
 }  // namespace
+
+CommandLine readCommandLine(int argc, char** argv) {
+  CommandLine line;
+  bool help = false, version = false;
+  CommandLine::Kind call = CommandLine::Windows;
+  QByteArray firstOption;  // an option of a call, seen before or without one
+  auto malformed = [&](CommandLine::Fault f, const QByteArray& a) {
+    if (line.fault != CommandLine::None) return;
+    line.fault = f;
+    line.argument = shown(a);
+  };
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray a(argv[i]);
+    if (!QByteArrayView(a).isValidUtf8()) {
+      malformed(CommandLine::NotUtf8, a);
+      continue;
+    }
+    if (isHelp(a)) {
+      help = true;
+      continue;
+    }
+    if (isVersion(a)) {
+      version = true;
+      continue;
+    }
+    const int values = valueCount(a);
+    if (values >= 0) {
+      const CommandLine::Kind k = a == "--export-diagram" ? CommandLine::Export
+                                  : a == "--device"       ? CommandLine::Device
+                                  : a == "--cycle"        ? CommandLine::Cycle
+                                                          : CommandLine::Windows;
+      if (k != CommandLine::Windows) {
+        if (call != CommandLine::Windows) malformed(CommandLine::TwoCalls, a);
+        call = k;
+      } else if (a != "--lang" && firstOption.isEmpty()) {
+        firstOption = a;
+      }
+      // The values go with the option, whatever they look like; the call
+      // checks them (a missing one included).
+      for (int v = 0; v < values && i + 1 < argc; ++v) {
+        ++i;
+        if (!QByteArrayView(argv[i]).isValidUtf8()) malformed(CommandLine::NotUtf8, argv[i]);
+      }
+      continue;
+    }
+    if (a.startsWith('-') && a != "-") {
+      // A call reports its own unknown arguments with its usage.
+      if (call == CommandLine::Windows) malformed(CommandLine::UnknownOption, a);
+      continue;
+    }
+    if (!line.workFile.isEmpty()) {
+      malformed(CommandLine::SecondWorkFile, a);
+    } else {
+      line.workFile = QString::fromUtf8(a);
+      if (!isWorkFilePath(line.workFile)) malformed(CommandLine::NotWorkFile, a);
+    }
+  }
+  if (help || version) {
+    line.kind = help ? CommandLine::Help : CommandLine::Version;
+    return line;
+  }
+  if (call != CommandLine::Windows) {
+    // Its own arguments are the call's to check, all but the bytes.
+    line.workFile.clear();
+    line.kind = line.fault == CommandLine::NotUtf8 || line.fault == CommandLine::TwoCalls ? CommandLine::Malformed : call;
+    if (line.kind == call) line.fault = CommandLine::None;
+    return line;
+  }
+  if (!firstOption.isEmpty()) malformed(CommandLine::WithoutCall, firstOption);
+  line.kind = line.fault == CommandLine::None ? CommandLine::Windows : CommandLine::Malformed;
+  return line;
+}
+
+QString commandLineError(const CommandLine& line) {
+  const QString a = line.argument;
+  switch (line.fault) {
+    case CommandLine::None: return {};
+    case CommandLine::NotUtf8:
+      return QCoreApplication::translate("CommandLine", "аргумент \"%1\" не в кодировке UTF-8").arg(a);
+    case CommandLine::UnknownOption:
+      return QCoreApplication::translate("CommandLine", "непонятный аргумент \"%1\" (см. entrograf --help)").arg(a);
+    case CommandLine::WithoutCall:
+      return QCoreApplication::translate("CommandLine",
+                                         "%1 задается только с --export-diagram, --device или --cycle (см. entrograf --help)")
+          .arg(a);
+    case CommandLine::TwoCalls:
+      return QCoreApplication::translate("CommandLine", "%1: --export-diagram, --device и --cycle не задаются вместе").arg(a);
+    case CommandLine::NotWorkFile:
+      return QCoreApplication::translate("CommandLine", "\"%1\" - не рабочий файл (.entrograf)").arg(a);
+    case CommandLine::SecondWorkFile:
+      return QCoreApplication::translate("CommandLine", "\"%1\": открывается только один рабочий файл").arg(a);
+  }
+  return {};
+}
+
+int refuseCommandLine(int argc, char** argv, Language lang) {
+  QCoreApplication a(argc, argv);
+  useLanguage(lang);
+  printErr(commandLineError(readCommandLine(argc, argv)));
+  return kMalformedCommandLine;
+}
 
 int answerInfoOptions(int argc, char** argv, Language lang) {
   QCoreApplication::setApplicationName(QStringLiteral(ENTROGRAF_APP_NAME));
@@ -29,13 +159,10 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
   QCoreApplication::setOrganizationDomain(QStringLiteral(ENTROGRAF_ORGANIZATION_DOMAIN));
   QGuiApplication::setDesktopFileName(QStringLiteral(ENTROGRAF_APP_ID));
 
-  // Only the two answers here; "-h.png" is a file name for the export.
-  bool wantHelp = false, wantVersion = false;
-  for (int i = 1; i < argc; ++i) {
-    const QString a = QString::fromLocal8Bit(argv[i]);
-    wantHelp |= a == u"-h" || a == u"--help" || a == u"-help" || a == u"-?" || a == u"--?";
-    wantVersion |= a == u"-v" || a == u"--version" || a == u"-version";
-  }
+  // Only the two answers here; "-h.png" is a file name for the export, and
+  // "--p1 -v" a value, not the version.
+  const CommandLine::Kind kind = readCommandLine(argc, argv).kind;
+  const bool wantHelp = kind == CommandLine::Help, wantVersion = kind == CommandLine::Version;
   if (!wantHelp && !wantVersion) return -1;
   QCoreApplication a(argc, argv);  // the help text names the program's path
   useLanguage(lang);
@@ -87,7 +214,7 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
   parser.addOption({QStringLiteral("p2"), QCoreApplication::translate("CommandLine", "давление на выходе, МПа (теплообменнику не нужно)"),
                     QStringLiteral("P")});
   parser.addOption({QStringLiteral("eta"),
-                    QCoreApplication::translate("CommandLine", "изоэнтропный (изотермический) КПД компрессора или детандера, 0 < E <= 1 "
+                    QCoreApplication::translate("CommandLine", "изоэнтропный (изотермический) КПД компрессора или детандера, 0.01 <= E <= 1 "
                                    "(по умолчанию 1)"),
                     QStringLiteral("E")});
   parser.addOption({QStringLiteral("t2"), QCoreApplication::translate("CommandLine", "температура на выходе теплообменника, K"),

@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include "app/filedialog.h"
 #include "app/messages.h"
+#include "app/wholefile.h"
 #include "app/workfile.h"
 
 namespace app {
@@ -26,6 +26,8 @@ QString& folderOverride() {
 
 constexpr int kRecentCount = 8;
 constexpr int kAutosaveMs = 30000;
+// The autosave's note of the work file it came from: a path.
+constexpr qint64 kMaxOriginBytes = 65536;
 const char* const kRecentKey = "recentFiles";
 
 QString filter() {
@@ -101,8 +103,10 @@ void Keeper::offerRestore() {
     return;
   }
   // The work file it came from, if any.
-  QFile origin(path + QStringLiteral(".origin"));
-  const QString file = origin.open(QIODevice::ReadOnly) ? QString::fromUtf8(origin.readAll()) : QString();
+  QByteArray origin;
+  const QString file = readWholeFile(path + QStringLiteral(".origin"), kMaxOriginBytes, origin) == FileFault::None
+                           ? QString::fromUtf8(origin)
+                           : QString();
   replace(std::move(fresh), file, true);
 }
 
@@ -121,12 +125,18 @@ void Keeper::autosave() {
   }
   if (session_.changes == autosaved_) return;
   WorkError error;
-  if (!saveWorkFile(session_, autosavePath(), error)) return;  // tried again at the next change
-  QSaveFile origin(autosavePath() + QStringLiteral(".origin"));
-  if (origin.open(QIODevice::WriteOnly)) {
-    origin.write(file_.toUtf8());
-    origin.commit();
+  // With the work file it belongs to (without it a restore is new work).
+  const bool written = saveWorkFile(session_, autosavePath(), error) &&
+                       writeWholeFile(autosavePath() + QStringLiteral(".origin"), file_.toUtf8()) == FileFault::None;
+  if (!written) {
+    // Said once, tried again at every tick until it is written.
+    if (!autosaveFailed_)
+      messages().show(QCoreApplication::translate("Keeper", "Автосохранение не записано !\n") +
+                      QDir::toNativeSeparators(autosavePath()));
+    autosaveFailed_ = true;
+    return;
   }
+  autosaveFailed_ = false;
   autosaved_ = session_.changes;
 }
 

@@ -89,6 +89,7 @@ class Keeper : public QObject {
   QTimer* timer_ = nullptr;
   long autosaved_ = -1;    // the session's change count in the autosave
   bool leftBehind_ = false;  // the marker of an abnormal end was found
+  bool autosaveFailed_ = false;  // the last autosave was not written (said once)
 };
 
 }  // namespace app

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "app/clicycle.h"
@@ -14,6 +15,9 @@
 #include "app/workfile.h"
 
 int main(int argc, char** argv) {
+  // A file-size limit makes a write fail, and the save says so, instead of
+  // ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // The language first: --lang ru|en, or the system's.
   app::Language lang = app::Language::Russian;
   QString langError;
@@ -23,9 +27,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "entrograf: %s\n", langError.toLocal8Bit().constData());
     return 2;
   }
-  if (app::isExportCall(argc, argv)) return app::exportMain(argc, argv, lang);
-  if (app::isDeviceCall(argc, argv)) return app::deviceMain(argc, argv, lang);
-  if (app::isCycleCall(argc, argv)) return app::cycleMain(argc, argv, lang);
+  // A malformed command line never starts the windows.
+  const app::CommandLine line = app::readCommandLine(argc, argv);
+  switch (line.kind) {
+    case app::CommandLine::Malformed: return app::refuseCommandLine(argc, argv, lang);
+    case app::CommandLine::Export: return app::exportMain(argc, argv, lang);
+    case app::CommandLine::Device: return app::deviceMain(argc, argv, lang);
+    case app::CommandLine::Cycle: return app::cycleMain(argc, argv, lang);
+    default: break;
+  }
   QApplication a(argc, argv);
   app::useLanguage(lang);
   app::installLibraryHandlers();
@@ -34,10 +44,6 @@ int main(int argc, char** argv) {
   program.Form1->show();
   // A work file named on the command line is opened at once; work just
   // restored after a crash is offered for saving first.
-  for (const QString& arg : QApplication::arguments().mid(1))
-    if (app::isWorkFilePath(arg)) {
-      program.Files->openRecent(arg);
-      break;
-    }
+  if (!line.workFile.isEmpty()) program.Files->openRecent(line.workFile);
   return a.exec();
 }

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTableWidget>
 
 #include "app/filedialog.h"
@@ -56,15 +55,11 @@ TextTable selectedCells(const QTableWidget* grid) {
   return rows;
 }
 
-bool saveCsv(const TextTable& rows, const QString& path) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
+bool saveCsv(const TextTable& rows, const QString& path, FileFault* fault) {
   const std::string data = csvBytes(rows);
-  if (f.write(data.data(), qint64(data.size())) != qint64(data.size())) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+  const FileFault f = writeWholeFile(path, QByteArray(data.data(), qsizetype(data.size())));
+  if (fault) *fault = f;
+  return f == FileFault::None;
 }
 
 void copyText(const QString& text) {
@@ -88,8 +83,8 @@ void addTableActions(QTableWidget* grid, const QString& title) {
                             QCoreApplication::translate("Tables", "Таблицы CSV (*.csv);;Все файлы (*)")});
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    if (!saveCsv(gridCells(grid), path))
-      messages().show(QCoreApplication::translate("Tables", "Файл не записан !\n") + QDir::toNativeSeparators(path));
+    FileFault fault = FileFault::None;
+    if (!saveCsv(gridCells(grid), path, &fault)) messages().show(writeFaultMessage(fault, path));
   });
   copy->setObjectName(QStringLiteral("CopyCells"));
   copyAll->setObjectName(QStringLiteral("CopyTable"));

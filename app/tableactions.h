@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "app/tabletext.h"
+#include "app/wholefile.h"
 
 class QTableWidget;
 
@@ -17,9 +18,10 @@ TextTable gridCells(const QTableWidget* grid);
 // that are not selected left empty. Empty when nothing is selected.
 TextTable selectedCells(const QTableWidget* grid);
 
-// Writes the rows as a CSV file. The file appears whole or not at all: false
-// (nothing written, an earlier file of that name untouched) when it cannot be.
-bool saveCsv(const TextTable& rows, const QString& path);
+// Writes the rows as a CSV file. The file appears whole or not at all
+// (writeWholeFile): false (nothing written, an earlier file of that name
+// untouched) when it cannot be, why in fault.
+bool saveCsv(const TextTable& rows, const QString& path, FileFault* fault = nullptr);
 
 // Puts the text on the clipboard.
 void copyText(const QString& text);

@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -15,10 +13,13 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/libguard.h"
 #include "app/linegen.h"
 #include "app/substance.h"
+#include "app/wholefile.h"
 #include "process/cycles.h"
 #include "process/device.h"
 #include "process/ranges.h"
@@ -716,6 +717,157 @@ void readCycles(const Field& f, Session& s) {
 
 bool looksLikeWorkFile(const QByteArray& bytes) { return bytes.contains(kWorkFileFormat); }
 
+// What the parsed document would take, counted on the text before it is
+// parsed: about 24 bytes a value and 256 a container in Qt's JSON (as
+// measured). A work file written without spaces takes about seven times
+// its text; a file of tiny containers ("[0],[0],..." 44 times) is refused
+// before it is built, so that a read never takes more than about ten times
+// the file.
+bool parsedFitsMemory(const QByteArray& b) {
+  qint64 values = 0, containers = 0;
+  bool inString = false;
+  for (qsizetype i = 0; i < b.size(); ++i) {
+    const char c = b[i];
+    if (inString) {
+      if (c == '\\') ++i;
+      else if (c == '"') inString = false;
+      continue;
+    }
+    if (c == '"') inString = true;
+    else if (c == '{' || c == '[') ++containers;
+    else if (c == ',' || c == ':') ++values;
+  }
+  return 24 * values + 256 * containers <= 10 * qint64(b.size()) + (qint64(16) << 20);
+}
+
+// The most members an object of a work file may have (a process window's
+// state has 21).
+constexpr std::size_t kMaxMembers = 64;
+
+// A JSON string's text from its opening quote at i; i ends past its closing
+// quote. The JSON was parsed before: every escape is sound.
+std::string jsonString(const QByteArray& b, qsizetype& i) {
+  std::string out;
+  auto hex4 = [&](qsizetype at) {
+    unsigned v = 0;
+    for (qsizetype k = at; k < at + 4 && k < b.size(); ++k) {
+      const char c = b[k];
+      v = v * 16 + unsigned(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+    }
+    return v;
+  };
+  auto utf8 = [&](unsigned cp) {
+    if (cp < 0x80) {
+      out += char(cp);
+    } else if (cp < 0x800) {
+      out += char(0xC0 | cp >> 6);
+      out += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+      out += char(0xE0 | cp >> 12);
+      out += char(0x80 | (cp >> 6 & 0x3F));
+      out += char(0x80 | (cp & 0x3F));
+    } else {
+      out += char(0xF0 | cp >> 18);
+      out += char(0x80 | (cp >> 12 & 0x3F));
+      out += char(0x80 | (cp >> 6 & 0x3F));
+      out += char(0x80 | (cp & 0x3F));
+    }
+  };
+  for (++i; i < b.size() && b[i] != '"'; ++i) {
+    if (b[i] != '\\') {
+      out += b[i];
+      continue;
+    }
+    const char e = ++i < b.size() ? b[i] : '\\';
+    switch (e) {
+      case 'b': out += '\b'; break;
+      case 'f': out += '\f'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 't': out += '\t'; break;
+      case 'u': {
+        unsigned cp = hex4(i + 1);
+        i += 4;
+        // A surrogate pair makes one code point.
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 6 < b.size() && b[i + 1] == '\\' && b[i + 2] == 'u') {
+          const unsigned lo = hex4(i + 3);
+          if (lo >= 0xDC00 && lo < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (lo - 0xDC00);
+            i += 6;
+          }
+        }
+        utf8(cp);
+        break;
+      }
+      default: out += e;  // " \ /
+    }
+  }
+  ++i;
+  return out;
+}
+
+// A JSON object keeps the last of two equal keys: a work file holding a key
+// twice is refused, naming it as the messages name fields, before anything
+// is read from it (a second "count" would silently win). Run on text that
+// parsed as JSON.
+void refuseDuplicateKeys(const QByteArray& b) {
+  struct Frame {
+    bool object = false;
+    bool expectKey = false;
+    int index = 0;
+    QString path;
+    std::vector<std::string> keys;
+    std::string key;  // the member being read
+  };
+  // Reused by depth: their key lists keep their room.
+  std::vector<Frame> frames;
+  std::size_t depth = 0;
+  for (qsizetype i = 0; i < b.size();) {
+    const char c = b[i];
+    Frame* top = depth ? &frames[depth - 1] : nullptr;
+    if (c == '"') {
+      if (top && top->object && top->expectKey) {
+        std::string key = jsonString(b, i);
+        const QString name = QString::fromStdString(key);
+        const QString path = top->path.isEmpty() ? name : top->path + u'.' + name;
+        if (std::find(top->keys.begin(), top->keys.end(), key) != top->keys.end())
+          refuse(WorkFault::Damaged, top->path.isEmpty()
+                                         ? QCoreApplication::translate("WorkFile", "раздел %1 повторяется").arg(path)
+                                         : QCoreApplication::translate("WorkFile", "поле %1 повторяется").arg(path));
+        if (top->keys.size() == kMaxMembers)
+          refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "неизвестное поле %1").arg(path));
+        top->keys.push_back(key);
+        top->key = std::move(key);
+        top->expectKey = false;
+      } else {
+        jsonString(b, i);
+      }
+      continue;
+    }
+    if (c == '{' || c == '[') {
+      QString path;
+      if (top) {
+        path = !top->object                 ? QStringLiteral("%1[%2]").arg(top->path).arg(top->index)
+               : top->path.isEmpty() ? QString::fromStdString(top->key)
+                                     : top->path + u'.' + QString::fromStdString(top->key);
+      }
+      if (frames.size() == depth) frames.emplace_back();
+      Frame& f = frames[depth++];
+      f.object = c == '{';
+      f.expectKey = f.object;
+      f.index = 0;
+      f.path = path;
+      f.keys.clear();
+    } else if ((c == '}' || c == ']') && depth) {
+      --depth;
+    } else if (c == ',' && top) {
+      ++top->index;
+      top->expectKey = top->object;
+    }
+    ++i;
+  }
+}
+
 }  // namespace
 
 bool isWorkFilePath(const QString& path) {
@@ -763,6 +915,11 @@ QByteArray workFileBytes(const Session& s) {
 }
 
 bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
+  if (!parsedFitsMemory(bytes)) {
+    error = looksLikeWorkFile(bytes) ? WorkError{WorkFault::Damaged, QCoreApplication::translate("WorkFile", "слишком много мелких значений")}
+                                     : WorkError{WorkFault::NotWorkFile, {}};
+    return false;
+  }
   QJsonParseError parse{};
   const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
   if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
@@ -780,6 +937,7 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     const Field root(doc.object(), QString());
     const QJsonValue format = doc.object().value(QLatin1String("format"));
     if (!format.isString() || format.toString() != QLatin1String(kWorkFileFormat)) refuse(WorkFault::NotWorkFile, {});
+    refuseDuplicateKeys(bytes);
     const Field version = root.at("version");
     const double v = doc.object().value(QLatin1String("version")).toDouble(-1);
     if (!(v >= 1 && v == std::floor(v))) version.bad();
@@ -827,11 +985,9 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
 }
 
 bool saveWorkFile(const Session& session, const QString& path, WorkError& error) {
-  const QByteArray bytes = workFileBytes(session);
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-    f.cancelWriting();
-    error = {WorkFault::NotWritten, f.errorString()};
+  const FileFault f = writeWholeFile(path, workFileBytes(session));
+  if (f != FileFault::None) {
+    error = {WorkFault::NotWritten, {}, f};
     return false;
   }
   error = {};
@@ -839,12 +995,15 @@ bool saveWorkFile(const Session& session, const QString& path, WorkError& error)
 }
 
 bool openWorkFile(const QString& path, Session& into, WorkError& error) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) {
-    error = {WorkFault::Unreadable, f.errorString()};
-    return false;
+  QByteArray bytes;
+  switch (readWholeFile(path, kMaxWorkFileBytes, bytes)) {
+    case FileFault::None: return readWorkFile(bytes, into, error);
+    case FileFault::NotRegular: error = {WorkFault::NotRegular, {}}; return false;
+    case FileFault::TooLarge: error = {WorkFault::TooLarge, {}}; return false;
+    case FileFault::Failed: break;
   }
-  return readWorkFile(f.readAll(), into, error);
+  error = {WorkFault::Unreadable, {}};
+  return false;
 }
 
 QString workFileMessage(const WorkError& e, const QString& path) {
@@ -861,7 +1020,11 @@ QString workFileMessage(const WorkError& e, const QString& path) {
              file;
     case WorkFault::OutOfRange:
       return QCoreApplication::translate("WorkFile", "Значение вне пределов расчета !\n") + e.detail + u'\n' + file;
-    case WorkFault::NotWritten: return QCoreApplication::translate("WorkFile", "Файл не записан !\n") + file;
+    case WorkFault::NotWritten: return writeFaultMessage(e.file, path);
+    case WorkFault::NotRegular:
+      return QCoreApplication::translate("WorkFile", "Это не обычный файл (устройство, канал или папка) !\n") + file;
+    case WorkFault::TooLarge:
+      return QCoreApplication::translate("WorkFile", "Файл больше %1 МБ: это не рабочий файл !\n").arg(kMaxWorkFileBytes >> 20) + file;
   }
   return {};
 }

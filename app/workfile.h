@@ -23,6 +23,7 @@
 #include <QString>
 
 #include "app/session.h"
+#include "app/wholefile.h"
 
 namespace app {
 
@@ -42,12 +43,15 @@ enum class WorkFault {
   Newer,             // a version above the program's
   UnknownSubstance,  // a substance the program does not know
   OutOfRange,        // a value outside the library's range
-  NotWritten,        // the file cannot be written
+  NotWritten,        // the file cannot be written whole
+  NotRegular,        // a device, pipe or folder, not a file
+  TooLarge,          // larger than any work file (kMaxWorkFileBytes)
 };
 
 struct WorkError {
   WorkFault fault = WorkFault::None;
-  QString detail;  // which field and why
+  QString detail;                      // which field and why
+  FileFault file = FileFault::None;  // why the file was not written
 };
 
 // The session as a work file's bytes.
@@ -58,10 +62,12 @@ QByteArray workFileBytes(const Session& session);
 // is left untouched.
 bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error);
 
-// Writes the session whole or not at all (an earlier file of that name is
-// kept when the writing fails).
+// Writes the session whole or not at all (writeWholeFile: an earlier file
+// of that name is kept when the writing fails, only a regular file is
+// replaced).
 bool saveWorkFile(const Session& session, const QString& path, WorkError& error);
-// Reads a work file from disk into `into` as readWorkFile does.
+// Reads a work file from disk into `into` as readWorkFile does: only a
+// regular file of at most kMaxWorkFileBytes.
 bool openWorkFile(const QString& path, Session& into, WorkError& error);
 
 // The message to the student about a refusal, naming the file.

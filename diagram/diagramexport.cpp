@@ -1,12 +1,12 @@
 #include "diagram/diagramexport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "diagram/render.h"
@@ -37,12 +37,17 @@ ImageFormat formatOf(const QString& path) {
   return ImageFormat::Unknown;
 }
 
-bool saveDiagram(const Picture& p, QSize chart, const QString& path) {
+bool saveDiagram(const Picture& p, QSize chart, const QString& path, app::FileFault* fault) {
+  app::FileFault f = app::FileFault::Failed;
+  if (fault) *fault = f;
   const ImageFormat format = formatOf(path);
   if (format == ImageFormat::Unknown) return false;
   const QSize size = pictureSize(chart);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  // Drawn into memory first: the painters and generators do not all tell a
+  // failed write, the file below checks every byte.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   bool ok = true;
   if (format == ImageFormat::Png) {
     QImage image(size, QImage::Format_RGB32);
@@ -51,10 +56,10 @@ bool saveDiagram(const Picture& p, QSize chart, const QString& path) {
       QPainter g(&image);
       paintPicture(g, p, chart);
     }
-    ok = image.save(&file, "PNG");
+    ok = image.save(&buffer, "PNG");
   } else if (format == ImageFormat::Svg) {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(kDpi);
@@ -67,7 +72,7 @@ bool saveDiagram(const Picture& p, QSize chart, const QString& path) {
       ok = g.end();
     }
   } else {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Entrograf"));
     pdf.setTitle(caption(p));
     pdf.setResolution(kDpi);
@@ -82,11 +87,11 @@ bool saveDiagram(const Picture& p, QSize chart, const QString& path) {
       ok = g.end();
     }
   }
-  if (!ok || file.error() != QFileDevice::NoError) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  buffer.close();
+  if (!ok || bytes.isEmpty()) return false;
+  f = app::writeWholeFile(path, bytes);
+  if (fault) *fault = f;
+  return f == app::FileFault::None;
 }
 
 void printDiagram(const Picture& p, QSize chart, QPrinter& printer) {

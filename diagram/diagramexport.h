@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include "app/wholefile.h"
 #include "diagram/picture.h"
 
 class QPrinter;
@@ -20,10 +21,11 @@ enum class ImageFormat { Unknown, Png, Svg, Pdf };
 ImageFormat formatOf(const QString& path);
 
 // Writes the picture of a chart of size chart in the format of the
-// extension. The file appears whole or not at all: false (no file left, an
-// earlier file of that name untouched) for an unknown extension or a path
-// that cannot be written.
-bool saveDiagram(const Picture& p, QSize chart, const QString& path);
+// extension. The file appears whole or not at all (app::writeWholeFile):
+// false (no file left, an earlier file of that name untouched) for an
+// unknown extension, a target that is no regular file or a file that
+// cannot be written whole; why in fault.
+bool saveDiagram(const Picture& p, QSize chart, const QString& path, app::FileFault* fault = nullptr);
 
 // Prints the picture fitted to the page, keeping its proportions.
 void printDiagram(const Picture& p, QSize chart, QPrinter& printer);

@@ -147,8 +147,8 @@ void TTSvid::saveDiagramAs() {
   }
   // A window never shown has no chart size yet: the headless export's then.
   const QSize chart = isVisible() ? Chart1View->size() : QSize(app::kExportWidth, app::kExportHeight);
-  if (!diagram::saveDiagram(picture_, chart, path))
-    app::messages().show(QCoreApplication::translate("TTSvid", "Файл не записан !\n") + QDir::toNativeSeparators(path));
+  app::FileFault fault = app::FileFault::None;
+  if (!diagram::saveDiagram(picture_, chart, path, &fault)) app::messages().show(app::writeFaultMessage(fault, path));
 }
 
 void TTSvid::sessionReplaced() {

@@ -31,6 +31,7 @@
 #include "app/messages.h"
 #include "app/tableactions.h"
 #include "app/units.h"
+#include "app/wholefile.h"
 #include "process/devicecalc.h"
 #include "process/grid.h"
 
@@ -180,7 +181,8 @@ TCycles::TCycles(app::Session& session, QWidget* parent) : QWidget(parent), sess
     req.filter = tr("Рисунок PNG (*.png)");
     const QString path = app::askFile(req);
     if (path.isEmpty()) return;
-    if (!chartImage().save(path, "PNG")) app::messages().show(tr("Файл не записан !\n") + path);
+    if (const app::FileFault f = app::writeImageFile(chartImage(), "PNG", path); f != app::FileFault::None)
+      app::messages().show(app::writeFaultMessage(f, path));
   });
 
   auto* close = new QPushButton(tr("Назад"), this);

@@ -36,9 +36,26 @@ int ReferenceProcess(Device kind) {
 
 namespace {
 
+// Finite as a double too: what is shown, saved and printed.
+bool finite(Real v) { return std::isfinite(double(v)); }
+
 bool finite(const ProcPoint& p) {
-  return std::isfinite(p.T) && std::isfinite(p.P) && std::isfinite(p.d) && std::isfinite(p.i) &&
-         std::isfinite(p.s) && std::isfinite(p.x);
+  return finite(p.T) && finite(p.P) && finite(p.d) && finite(p.i) && finite(p.s) && finite(p.x);
+}
+
+// A liquid fraction a rounding residue outside [0, 1] is put back.
+void settle(ProcPoint& p) {
+  constexpr Real kResidue = 1e-12L;
+  if (p.x < 0 && p.x > -kResidue) p.x = 0;
+  if (p.x > 1 && p.x < 1 + kResidue) p.x = 1;
+}
+
+// The entropy generated never falls below zero: within the rounding of the
+// terms it is summed from a negative one is zero; a larger one would break
+// the second law and is no result (NaN).
+Real generated(Real sgen, Real scale) {
+  if (sgen >= 0) return sgen;
+  return -sgen <= 1e-9L * scale ? 0 : Real(NAN);
 }
 
 // A refusal of the outlet pressure itself belongs to the outlet even when
@@ -60,7 +77,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
   const Device kind = data.kind;
   if (!(data.T0 > 0) || !std::isfinite(data.T0)) return refused(r, DeviceStatus::BadAmbient);
   const bool withEta = kind == Device::Compressor || kind == Device::IsothermalCompressor || kind == Device::Expander;
-  if (withEta && !(data.eta > 0 && data.eta <= 1)) return refused(r, DeviceStatus::BadEfficiency);
+  if (withEta && !(data.eta >= kMinEfficiency && data.eta <= 1)) return refused(r, DeviceStatus::BadEfficiency);
   if (kind == Device::Exchanger && (!(data.Tr > 0) || !std::isfinite(data.Tr)))
     return refused(r, DeviceStatus::BadReservoir);
   if ((kind == Device::Compressor || kind == Device::IsothermalCompressor) && !(data.P2 > in.P))
@@ -90,7 +107,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
       }
       r.Q = 0;
       r.L = in.i - out.i;
-      r.sgen = out.s - in.s;
+      r.sgen = generated(out.s - in.s, std::fabs(out.s) + std::fabs(in.s));
       break;
     }
     case Device::IsothermalCompressor: {
@@ -102,7 +119,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
       const ProcResult rev = HeatAndWork(kIsotherm, in, out);
       r.L = rev.L / data.eta;
       r.Q = -(out.i - in.i) - r.L;
-      r.sgen = (out.s - in.s) + r.Q / in.T;
+      r.sgen = generated((out.s - in.s) + r.Q / in.T, std::fabs(out.s) + std::fabs(in.s) + std::fabs(r.Q / in.T));
       break;
     }
     case Device::Exchanger: {
@@ -113,7 +130,6 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
       ideal = out;
       r.L = 0;
       r.Q = in.i - out.i;
-      r.sgen = (out.s - in.s) + r.Q / data.Tr;
       // Along the isobar T rises with i: a heated stream is hottest at the
       // outlet, a cooled one coldest there. The source must not be colder,
       // the sink not hotter.
@@ -121,13 +137,17 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
         r.outlet = out;
         return refused(r, DeviceStatus::HeatUphill);
       }
+      r.sgen = generated((out.s - in.s) + r.Q / data.Tr,
+                         std::fabs(out.s) + std::fabs(in.s) + std::fabs(r.Q / data.Tr));
       break;
     }
   }
+  settle(out);
+  settle(ideal);
   r.outlet = out;
   r.ideal = ideal;
   r.exergy = data.T0 * r.sgen;
-  if (!finite(out) || !finite(ideal) || !std::isfinite(r.L) || !std::isfinite(r.Q) || !std::isfinite(r.exergy)) {
+  if (!finite(out) || !finite(ideal) || !finite(r.L) || !finite(r.Q) || !finite(r.sgen) || !finite(r.exergy)) {
     DeviceResult none;
     none.inlet = in;
     none.T0 = data.T0;
@@ -155,9 +175,11 @@ std::string deviceMessage(const DeviceResult& r, std::string_view name, const De
     case DeviceStatus::Solved:
     case DeviceStatus::LibraryRefused: return {};
     case DeviceStatus::BadEfficiency:
-      return deviceText(data.kind == Device::IsothermalCompressor
-                            ? QT_TRANSLATE_NOOP("Devices", "Изотермический КПД должен быть больше 0 и не больше 1 !")
-                            : QT_TRANSLATE_NOOP("Devices", "Изоэнтропный КПД должен быть больше 0 и не больше 1 !"));
+      return app::withArgs(
+          deviceText(data.kind == Device::IsothermalCompressor
+                         ? QT_TRANSLATE_NOOP("Devices", "Изотермический КПД должен быть не меньше %1 и не больше 1 !")
+                         : QT_TRANSLATE_NOOP("Devices", "Изоэнтропный КПД должен быть не меньше %1 и не больше 1 !")),
+          {app::format("%.2f", kMinEfficiency)});
     case DeviceStatus::BadAmbient:
       return deviceText(QT_TRANSLATE_NOOP("Devices", "Температура окружающей среды должна быть больше 0 K !"));
     case DeviceStatus::BadReservoir:

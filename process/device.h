@@ -36,6 +36,10 @@ std::string deviceText(const char* marked);
 // What fixes the exchanger's outlet.
 enum class ExchangerGiven : int { OutletTemperature = 0, Heat = 1 };
 
+// The lowest efficiency admitted: below it a machine is no machine, and its
+// work (L_T / eta) grows without bound.
+inline constexpr Real kMinEfficiency = 0.01L;
+
 struct DeviceData {
   Device kind = Device::Compressor;
   Real P2 = 0;    // outlet pressure, MPa (the exchanger keeps the inlet's)
@@ -49,7 +53,7 @@ struct DeviceData {
 
 enum class DeviceStatus {
   Solved,
-  BadEfficiency,      // not in (0, 1]
+  BadEfficiency,      // not in [kMinEfficiency, 1]
   BadAmbient,         // T0 not above 0
   BadReservoir,       // Tr not above 0
   PressureNotHigher,  // a compressor's outlet pressure not above the inlet's
@@ -58,7 +62,7 @@ enum class DeviceStatus {
   IdealRefused,       // the ideal reference outlet leaves it
   HeatUphill,         // the exchanger's heat would flow from cold to hot
   LibraryRefused,     // the property library refused a value
-  NoResult,           // no finite result
+  NoResult,           // no finite result, or entropy destroyed
 };
 
 struct DeviceResult {
@@ -75,7 +79,10 @@ struct DeviceResult {
 Real OutletTmax(std::string_view name);
 
 // The device from its inlet (a state solved by SolvePair). On any status
-// but Solved only status and state tell why; nothing returned is NaN.
+// but Solved only status and state tell why; nothing returned is NaN, and
+// every value of a solved device is finite as a double. The entropy
+// generated and the exergy destroyed are never negative: a rounding
+// residue below zero is zero, and a liquid fraction stays within [0, 1].
 DeviceResult computeDevice(std::string_view name, const ProcPoint& inlet, const DeviceData& data);
 
 // The process kind of the ideal reference line: isentrope, isotherm or

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <csignal>
+#include <sys/resource.h>
 
 struct ProgramRun {
   int rc = -1;  // -1: crashed or hung
@@ -21,6 +23,36 @@ inline ProgramRun runProgram(const QStringList& args, const QString& platform = 
   p.setProcessEnvironment(env);
   const QString lang = QStringLiteral("--lang");
   p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(lang) ? args : QStringList{lang, QStringLiteral("ru")} + args);
+  ProgramRun r;
+  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
+  r.rc = p.exitCode();
+  r.out = p.readAllStandardOutput();
+  r.err = p.readAllStandardError();
+  return r;
+}
+
+// The same with the arguments as bytes, a byte that is not UTF-8 too (a
+// shell writes them with printf), and with fileLimit > 0 a file-size limit
+// of that many bytes, the limit's signal as a new process has it.
+inline ProgramRun runProgramBytes(QList<QByteArray> args, qint64 fileLimit = 0) {
+  if (!args.contains("--lang")) args = QList<QByteArray>{"--lang", "ru"} + args;
+  QString script = QStringLiteral("exec \"$0\"");
+  for (const QByteArray& a : args) {
+    QString octal;
+    for (const char c : a) octal += QStringLiteral("\\%1").arg(unsigned(static_cast<unsigned char>(c)), 3, 8, QChar(u'0'));
+    script += QStringLiteral(" \"$(printf '%1')\"").arg(octal);
+  }
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
+  p.setProcessEnvironment(env);
+  if (fileLimit > 0)
+    p.setChildProcessModifier([fileLimit] {
+      std::signal(SIGXFSZ, SIG_DFL);
+      const rlimit limit{rlim_t(fileLimit), rlim_t(fileLimit)};
+      setrlimit(RLIMIT_FSIZE, &limit);
+    });
+  p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(ENTROGRAF_BIN)});
   ProgramRun r;
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
   r.rc = p.exitCode();

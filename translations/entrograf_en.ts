@@ -52,10 +52,6 @@
         <translation>outlet pressure, MPa (not for the heat exchanger)</translation>
     </message>
     <message>
-        <source>изоэнтропный (изотермический) КПД компрессора или детандера, 0 &lt; E &lt;= 1 (по умолчанию 1)</source>
-        <translation>isentropic (isothermal) efficiency of a compressor or expander, 0 &lt; E &lt;= 1 (default 1)</translation>
-    </message>
-    <message>
         <source>температура на выходе теплообменника, K</source>
         <translation>outlet temperature of the heat exchanger, K</translation>
     </message>
@@ -146,6 +142,38 @@ Computing a liquefaction cycle without a window (JSON on standard output):
     <message>
         <source>неизвестное вещество &quot;</source>
         <translation>unknown substance &quot;</translation>
+    </message>
+    <message>
+        <source>результат &quot;%1&quot; не является конечным числом</source>
+        <translation>the result &quot;%1&quot; is not a finite number</translation>
+    </message>
+    <message>
+        <source>аргумент &quot;%1&quot; не в кодировке UTF-8</source>
+        <translation>the argument &quot;%1&quot; is not UTF-8</translation>
+    </message>
+    <message>
+        <source>непонятный аргумент &quot;%1&quot; (см. entrograf --help)</source>
+        <translation>unknown argument &quot;%1&quot; (see entrograf --help)</translation>
+    </message>
+    <message>
+        <source>%1 задается только с --export-diagram, --device или --cycle (см. entrograf --help)</source>
+        <translation>%1 is given only with --export-diagram, --device or --cycle (see entrograf --help)</translation>
+    </message>
+    <message>
+        <source>%1: --export-diagram, --device и --cycle не задаются вместе</source>
+        <translation>%1: --export-diagram, --device and --cycle are not given together</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; - не рабочий файл (.entrograf)</source>
+        <translation>&quot;%1&quot; is not a work file (.entrograf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: открывается только один рабочий файл</source>
+        <translation>&quot;%1&quot;: only one work file is opened</translation>
+    </message>
+    <message>
+        <source>изоэнтропный (изотермический) КПД компрессора или детандера, 0.01 &lt;= E &lt;= 1 (по умолчанию 1)</source>
+        <translation>isentropic (isothermal) efficiency of a compressor or expander, 0.01 &lt;= E &lt;= 1 (default 1)</translation>
     </message>
 </context>
 <context>
@@ -556,14 +584,6 @@ Lower the precooling temperature.</translation>
         <translation>Heat exch.</translation>
     </message>
     <message>
-        <source>Изотермический КПД должен быть больше 0 и не больше 1 !</source>
-        <translation>The isothermal efficiency must be above 0 and not above 1 !</translation>
-    </message>
-    <message>
-        <source>Изоэнтропный КПД должен быть больше 0 и не больше 1 !</source>
-        <translation>The isentropic efficiency must be above 0 and not above 1 !</translation>
-    </message>
-    <message>
         <source>Температура окружающей среды должна быть больше 0 K !</source>
         <translation>The ambient temperature must be above 0 K !</translation>
     </message>
@@ -678,6 +698,14 @@ the heat sink must not be warmer than %1 K !</translation>
     <message>
         <source>Температура окружающей среды</source>
         <translation>Ambient temperature</translation>
+    </message>
+    <message>
+        <source>Изотермический КПД должен быть не меньше %1 и не больше 1 !</source>
+        <translation>The isothermal efficiency must be at least %1 and at most 1.</translation>
+    </message>
+    <message>
+        <source>Изоэнтропный КПД должен быть не меньше %1 и не больше 1 !</source>
+        <translation>The isentropic efficiency must be at least %1 and at most 1.</translation>
     </message>
 </context>
 <context>
@@ -811,6 +839,10 @@ the heat sink must not be warmer than %1 K !</translation>
         <source>диаграмма при этих условиях не рассчитывается !</source>
         <translation>the diagram cannot be computed under these conditions !</translation>
     </message>
+    <message>
+        <source>: это не обычный файл (ссылка, устройство или папка)</source>
+        <translation>: it is not a regular file (a link, device or folder)</translation>
+    </message>
 </context>
 <context>
     <name>FactSheet</name>
@@ -841,6 +873,23 @@ the heat sink must not be warmer than %1 K !</translation>
     <message>
         <source> Температура тройной точки       = %1 K</source>
         <translation> Triple-point temperature       = %1 K</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Файл не записан: это не обычный файл
+(ссылка, устройство или папка) !
+</source>
+        <translation>The file was not written: it is not a regular file
+(a link, device or folder).
+</translation>
+    </message>
+    <message>
+        <source>Файл не записан !
+</source>
+        <translation>The file was not written.
+</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1592,12 @@ Restore the unsaved work?</translation>
         <source>Сохранить работу</source>
         <translation>Save work</translation>
     </message>
+    <message>
+        <source>Автосохранение не записано !
+</source>
+        <translation>The autosave was not written.
+</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -2141,12 +2196,6 @@ in the range of the program.</translation>
         <translation>PNG picture (*.png)</translation>
     </message>
     <message>
-        <source>Файл не записан !
-</source>
-        <translation>The file was not written !
-</translation>
-    </message>
-    <message>
         <source>Назад</source>
         <translation>Back</translation>
     </message>
@@ -2741,12 +2790,6 @@ MPa</translation>
         <translation>The diagram is written to PNG, SVG and PDF files !
 </translation>
     </message>
-    <message>
-        <source>Файл не записан !
-</source>
-        <translation>The file was not written !
-</translation>
-    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -2769,12 +2812,6 @@ MPa</translation>
     <message>
         <source>Таблицы CSV (*.csv);;Все файлы (*)</source>
         <translation>CSV tables (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Файл не записан !
-</source>
-        <translation>The file was not written !
-</translation>
     </message>
 </context>
 <context>
@@ -2903,9 +2940,27 @@ MPa</translation>
 </translation>
     </message>
     <message>
-        <source>Файл не записан !
+        <source>раздел %1 повторяется</source>
+        <translation>section %1 is given twice</translation>
+    </message>
+    <message>
+        <source>поле %1 повторяется</source>
+        <translation>field %1 is given twice</translation>
+    </message>
+    <message>
+        <source>слишком много мелких значений</source>
+        <translation>too many small values</translation>
+    </message>
+    <message>
+        <source>Это не обычный файл (устройство, канал или папка) !
 </source>
-        <translation>The file was not written !
+        <translation>This is not a regular file (a device, pipe or folder).
+</translation>
+    </message>
+    <message>
+        <source>Файл больше %1 МБ: это не рабочий файл !
+</source>
+        <translation>The file is larger than %1 MB: it is not a work file.
 </translation>
     </message>
 </context>

@@ -61,7 +61,7 @@ TEST(CliDevice, RefusalsOnStandardErrorWithExitCodeTwo) {
     const char* says;
   };
   const Case cases[] = {
-      {"--device compressor N2 --p1 0.1 --t1 300 --p2 1 --eta 1.5", "КПД должен быть больше 0 и не больше 1"},
+      {"--device compressor N2 --p1 0.1 --t1 300 --p2 1 --eta 1.5", "КПД должен быть не меньше 0,01 и не больше 1"},
       {"--device compressor N2 --p1 0.1 --t1 300 --p2 1 --p2 2", "--p2 указан дважды"},
       {"--device pump N2 --p1 0.1 --t1 300 --p2 1", "неизвестное устройство"},
       {"--device throttle Xe --p1 1 --t1 300 --p2 0.1", "неизвестное вещество"},
@@ -73,7 +73,7 @@ TEST(CliDevice, RefusalsOnStandardErrorWithExitCodeTwo) {
       {"--device compressor N2 --t1 300 --p2 1", "не указан --p1"},
       {"--device compressor N2 --p1 0.1 --t1 abc --p2 1", "не число"},
       {"--device compressor N2 --p1 0.1 --t1 300 --p2 1 --eta 0.5", "Состояние на выходе вне пределов расчета"},
-      {"--device compressor N2 --p1 0.1 --t1 900 --p2 1", "Состояние на входе вне пределов расчета"},
+      {"--device compressor N2 --p1 0.1 --t1 900 --p2 1", "--t1: Температура должна быть в пределах"},
   };
   for (const Case& c : cases) {
     const Outcome o = run(device(c.args));

@@ -17,7 +17,8 @@ desktop=${desktops[0]}
 id=$(basename "$desktop" .desktop)
 for f in bin/entrograf share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml \
          share/doc/entrograf/README.md share/doc/entrograf/LICENSE share/doc/entrograf/docs/nitrogen.png \
-         share/doc/entrograf/docs/nitrogen.entrograf; do
+         share/doc/entrograf/docs/nitrogen.entrograf share/doc/entrograf/copyright \
+         share/doc/entrograf/changelog.gz share/man/man1/entrograf.1.gz share/man/ru/man1/entrograf.1.gz; do
   [ -s "$usr/$f" ] || fail "not installed: /usr/$f"
 done
 [ -x "$usr/bin/entrograf" ] || fail "/usr/bin/entrograf is not executable"

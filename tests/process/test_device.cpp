@@ -95,6 +95,89 @@ TEST(DeviceBalances, FirstLawEntropyAndExergyForEveryDevice) {
   }
 }
 
+// The entropy generated and the exergy destroyed are never below zero, not
+// even by a rounding residue of a device without loss (sgen = s2 - s1 +
+// Q/T1 of an ideal isothermal compressor sums terms of ten to cancel), and
+// a liquid fraction lies in [0, 1]: for every substance, from gas and from
+// the dome. Every value is finite as a double.
+TEST(DeviceBalances, NothingThatMustNotBeNegativeIs) {
+  struct Case {
+    Device kind;
+    Real Tfactor, P1, ratio;  // T1 = Tfactor Tcr; P2 = ratio P1
+  };
+  const Case cases[] = {{Device::IsothermalCompressor, 2.2L, 0.1L, 10},  {Device::IsothermalCompressor, 1.3L, 0.5L, 4},
+                        {Device::IsothermalCompressor, 0.9L, 0.01L, 3}, {Device::Compressor, 1.5L, 0.1L, 5},
+                        {Device::Expander, 1.8L, 4, 0.1L},              {Device::Expander, 1.1L, 1, 0.5L}};
+  int solved = 0;
+  for (int n = 1; n <= tfs::kSubstCount; ++n) {
+    const char* name = tfs::SubstName[n];
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(name) + " device " + std::to_string(int(c.kind)) + " at " + std::to_string(double(c.Tfactor)));
+      ProcPoint in;
+      const Real T1 = std::max<Real>(c.Tfactor * tfs::Tcr[n], tfs::Ttr[n] + 1);
+      if (SolvePair(name, kPressure, kTemperature, c.P1, T1, in) != SolveStatus::Solved) continue;
+      const DeviceResult r = computeDevice(name, in, Data(c.kind, c.P1 * c.ratio));
+      if (r.status != DeviceStatus::Solved) continue;
+      ++solved;
+      EXPECT_GE(r.sgen, 0);
+      EXPECT_GE(r.exergy, 0);
+      EXPECT_LE(r.sgen, 1e-9L * (1 + std::fabs(r.inlet.s)));
+      for (const ProcPoint* p : {&r.outlet, &r.ideal}) {
+        EXPECT_GE(p->x, 0);
+        EXPECT_LE(p->x, 1);
+      }
+      for (Real v : {r.L, r.Q, r.sgen, r.exergy, r.outlet.i, r.outlet.s}) EXPECT_TRUE(std::isfinite(double(v)));
+      // Nor shown below zero in the table.
+      DeviceRow row;
+      row.substance = name;
+      row.kind = c.kind;
+      row.inlet = r.inlet;
+      row.outlet = r.outlet;
+      row.ideal = r.ideal;
+      row.sgen = r.sgen;
+      row.exergy = r.exergy;
+      const std::array<DeviceCells, 3> cells = deviceRowTexts(row, app::Units::Specific);
+      EXPECT_EQ(cells[0][13].find('-'), std::string::npos) << cells[0][13];
+      EXPECT_EQ(cells[0][14].find('-'), std::string::npos) << cells[0][14];
+    }
+  }
+  EXPECT_GT(solved, 40);
+}
+
+// Efficiencies from 0.01 to 1: below, the work L_T/eta grows without bound
+// (1e-308 made it infinite as a double).
+TEST(DeviceRefusals, EfficiencyFromOneHundredthToOne) {
+  const ProcPoint in = FromTP("N2", 300, 0.1L);
+  struct Case {
+    Device kind;
+    Real P2, eta;
+    bool solved;
+  };
+  const Case cases[] = {{Device::IsothermalCompressor, 1, 1e-308L, false}, {Device::IsothermalCompressor, 1, 0.0099L, false},
+                        {Device::IsothermalCompressor, 1, kMinEfficiency, true}, {Device::Compressor, 1, 0.0099L, false},
+                        {Device::Expander, 0.05L, 0.0099L, false},        {Device::Expander, 0.05L, 0.01L, true},
+                        {Device::IsothermalCompressor, 1, 1.0000001L, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(double(c.eta));
+    const DeviceData d = Data(c.kind, c.P2, c.eta);
+    const DeviceResult r = computeDevice("N2", in, d);
+    EXPECT_EQ(r.status == DeviceStatus::Solved, c.solved);
+    if (!c.solved) {
+      EXPECT_EQ(r.status, DeviceStatus::BadEfficiency);
+      EXPECT_NE(deviceMessage(r, "N2", d).find("не меньше " + app::format("%.2f", 0.01) + " и не больше 1 !"),
+                std::string::npos);
+    } else {
+      // The ideal machine's work: divided by eta when put in, times eta when
+      // taken out.
+      const bool in2out = c.kind == Device::Expander;
+      const ProcResult ideal = HeatAndWork(in2out ? kIsentrope : kIsotherm, in, r.ideal);
+      const Real L = in2out ? ideal.L * c.eta : ideal.L / c.eta;
+      EXPECT_NEAR(double(r.L), double(L), 1e-9 * std::fabs(double(L)));
+    }
+    for (Real v : {r.L, r.Q, r.sgen, r.exergy}) EXPECT_TRUE(std::isfinite(double(v)));
+  }
+}
+
 // Without loss a compressor or an expander ends where the isentrope of the
 // ideal-process window ends, the isothermal compressor where its isotherm
 // does, with the same work and heat.
@@ -296,7 +379,8 @@ TEST_F(Devices, RefusalsLeaveTheLastResult) {
   const Real T2 = c.Result.outlet.T;
   type(kEfficiency, "1.5");
   EXPECT_FALSE(Compute());
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Изоэнтропный КПД должен быть больше 0 и не больше 1 !"});
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Изоэнтропный КПД должен быть не меньше " +
+                                                 app::format("%.2f", kMinEfficiency) + " и не больше 1 !"});
   EXPECT_EQ(c.Result.outlet.T, T2);
   EXPECT_TRUE(c.states[kOutletRow][kColT].empty());
   DeviceRow row;

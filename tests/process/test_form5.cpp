@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include "app/commode.h"
+#include "app/numfmt.h"
 #include "app/mainwindow.h"
 #include "diagram/tsvid.h"
 #include "gui_test_support.h"
@@ -91,7 +92,8 @@ TEST(RealWindow, CompressorComputedWrittenDrawnAndCarried) {
   f->EEta->setText(QStringLiteral("1.5"));
   f->Calc0->click();
   f->BitBtn4->click();
-  const QString eta = QStringLiteral("Изоэнтропный КПД должен быть больше 0 и не больше 1 !");
+  const QString eta = QStringLiteral("Изоэнтропный КПД должен быть не меньше %1 и не больше 1 !")
+                        .arg(QString::fromStdString(app::format("%.2f", proc::kMinEfficiency)));
   EXPECT_EQ(said, (QStringList{eta, eta}));
   said.clear();
   EXPECT_TRUE(f->State[proc::kOutletRow][proc::kColT]->text().isEmpty());
