@@ -311,6 +311,10 @@ void checkData(std::string_view name, Cycle kind, const CycleData& d) {
 
 void solve(std::string_view name, Cycle kind, const CycleData& d, CycleResult& r) {
   checkData(name, kind, d);
+  // The pressures within the library's range before any routine sees them.
+  const int subst = tfs::SubstIndex(name);
+  if (!(d.Phigh <= tfs::pressureCeiling(subst))) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureAbove, 2};
+  if (!(d.Plow >= tfs::kPressureFloor)) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureBelow, 1};
   Solver sv(name, d, r);
   const Real T0 = sv.T0();
   r.T0 = T0;
@@ -571,12 +575,13 @@ std::string refusalText(const Refusal& f, std::string_view name) {
                            {num("%.2f", f.value)});
     case CycleStatus::AmbientBelowBath:
       return app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Температура окружающей среды T0 должна быть выше\n"
-                              "температуры ванны предварительного охлаждения (%1 K):\nванна отдает тепло окружающей среде !")),
+                              "температуры ванны предварительного охлаждения (%1 K):\nтепло ванны отводится в окружающую среду !")),
                            {num("%.2f", f.value)});
     case CycleStatus::AmbientTooLow:
       return app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Температура окружающей среды T0 должна быть выше %1 K:\n"
-                              "ниже газ на входе компрессора сам несет не меньше работы,\n"
-                              "чем жидкость, и минимальная работа ожижения не положительна !")),
+                              "при более низкой газ на входе компрессора сам несет\n"
+                              "не меньше работы, чем жидкость, и минимальная работа\n"
+                              "ожижения не положительна !")),
                            {num("%.2f", f.value)});
     case CycleStatus::BadPrecooling:
       return f.value > 0

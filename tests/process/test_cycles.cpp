@@ -480,6 +480,8 @@ TEST(CycleRefusals, DataThatMakeNoCycleAreRefusedWithTheirReason) {
       {"N2", Cycle::Precooled, [](CycleData& d) { d.Tpre = 70; }, CycleStatus::BadPrecooling, "выше 77"},
       {"He", Cycle::Linde, [](CycleData& d) { d.Phigh = 20; }, CycleStatus::StateRefused, "Состояние 2"},
       {"N2", Cycle::Linde, [](CycleData& d) { d.T1 = 2000; }, CycleStatus::StateRefused, "Состояние 1"},
+      {"N2", Cycle::Linde, [](CycleData& d) { d.Phigh = 1e6; }, CycleStatus::StateRefused, "давление выше 100"},
+      {"N2", Cycle::Linde, [](CycleData& d) { d.Plow = 0; }, CycleStatus::StateRefused, "давление ниже"},
       {"N2", Cycle::Linde, [](CycleData& d) { d.Phigh = NAN; }, CycleStatus::BadNumber, "числами"},
       // An efficiency so small that the work would leave the numbers behind.
       {"N2", Cycle::Linde, [](CycleData& d) { d.etaT = Real(1e-308L); }, CycleStatus::BadEfficiencyT, "не меньше 0"},
