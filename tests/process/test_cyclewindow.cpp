@@ -259,6 +259,8 @@ TEST(CycleWindow, TypedTextsAreNumbersOfTheLanguageOrRefusedWithTheValueBack) {
       {'.', TCycles::kXe, "0,9", false, 0.3, "в окне не является числом"},
       {',', TCycles::kEtaS, "0,7x", false, 0.8, "в окне не является числом"},
       {'.', TCycles::kT3, "abc", true, 202, "в окне не является числом"},
+      // An efficiency too small to give a finite work: the cycle's reason.
+      {'.', TCycles::kEtaS, "1e-308", false, 0.8, "не меньше 0.01"},
       // A whole number beyond what the spin box could hold is the cycle's to
       // refuse, not 16 MPa.
       {',', TCycles::kPhigh, "1e6", false, 20, "давление выше"},
@@ -396,10 +398,24 @@ TEST(CycleWindow, StateNumbersCoverNoLabelAndNoMark) {
       ASSERT_EQ(l.labels.size(), p.labels.size());
       const QRectF plot(QPointF(l.plot.left, l.plot.top), QPointF(l.plot.right, l.plot.bottom));
       std::vector<QRectF> marks;
-      for (const diagram::Polyline& line : p.lines)
+      // The dome's lines as segments of pixels: no number sits on them.
+      std::vector<QLineF> dome;
+      for (const diagram::Polyline& line : p.lines) {
         if (line.role == LineRole::CycleStates)
           for (const diagram::SPoint& q : line.points)
             marks.push_back(QRectF(diagram::pixelOf(l, p, q) - QPointF(3, 3), QSizeF(6, 6)));
+        if (line.role == LineRole::SatLiquid || line.role == LineRole::SatVapour)
+          for (std::size_t k = 1; k < line.points.size(); ++k)
+            dome.push_back(QLineF(diagram::pixelOf(l, p, line.points[k - 1]), diagram::pixelOf(l, p, line.points[k])));
+      }
+      auto crosses = [](const QRectF& r, const QLineF& s) {
+        if (r.contains(s.p1()) || r.contains(s.p2())) return true;
+        const QLineF sides[4] = {{r.topLeft(), r.topRight()}, {r.topRight(), r.bottomRight()},
+                                 {r.bottomRight(), r.bottomLeft()}, {r.bottomLeft(), r.topLeft()}};
+        for (const QLineF& e : sides)
+          if (s.intersects(e, nullptr) == QLineF::BoundedIntersection) return true;
+        return false;
+      };
       int numbers = 0;
       for (std::size_t i = 0; i < l.labels.size(); ++i) {
         if (l.labels[i].role != diagram::LabelRole::CycleState) continue;
@@ -409,6 +425,7 @@ TEST(CycleWindow, StateNumbersCoverNoLabelAndNoMark) {
         for (std::size_t j = 0; j < l.labels.size(); ++j)
           if (j != i) EXPECT_FALSE(a.intersects(diagram::labelRect(l, p, l.labels[j]))) << l.labels[i].text << " and " << l.labels[j].text;
         for (const QRectF& m : marks) EXPECT_FALSE(a.intersects(m)) << l.labels[i].text;
+        for (const QLineF& d : dome) EXPECT_FALSE(crosses(a, d)) << l.labels[i].text << " on the dome";
       }
       EXPECT_GE(numbers, 5);
     }
