@@ -136,19 +136,21 @@ class DataSpin : public QDoubleSpinBox {
     const QString text = lineEdit()->text();
     double v = 0;
     if (readNumber(text, v)) return true;
+    // The field shows its value again before the message box takes the
+    // focus (and leaving the field would read the text once more).
     const app::MessageScope action;
     if (app::trimmedText(text.toStdString()).empty()) {
+      lineEdit()->setText(textFromValue(0));
       Real zero = 0;
       unsigned char warn = 1;
       app::EditToNumber(text, zero, warn);
-      lineEdit()->setText(textFromValue(0));
       return true;
     }
+    lineEdit()->setText(textFromValue(value()));
     // Also a number beyond what a double holds ("1e400").
     app::messages().show(QString::fromStdString(app::withArgs(
         app::translate("Input", "\" %1\" в окне не является числом \rОно содержит символы или буквы!"),
         {text.toStdString()})));
-    lineEdit()->setText(textFromValue(value()));
     return false;
   }
   // As wide as a value of the field's decimals, not as the range's ends.
