@@ -321,7 +321,81 @@ void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, con
   }
 }
 
+// A segment of pixels crossing or inside a box.
+bool crosses(std::pair<double, double> a, std::pair<double, double> b, const PixelBox& box) {
+  double s0 = a.first, y0 = a.second, s1 = b.first, y1 = b.second;
+  return clipSegment(s0, y0, s1, y1, box.left, box.right, box.top, box.bottom);
+}
+
 }  // namespace
+
+std::vector<Label> placeStateNumbers(const Picture& p, const LabelPlacing& at) {
+  std::vector<Label> out = p.labels;
+  // What a number must not cover: the other labels and every marked point.
+  std::vector<PixelBox> taken;
+  for (const Label& l : out)
+    if (l.role != LabelRole::CycleState) taken.push_back(at.box(l));
+  std::vector<PixelBox> marks;
+  for (const Polyline& line : p.lines) {
+    if (line.marker <= 0) continue;
+    const double half = line.marker / 2.0 + 1;
+    for (const SPoint& q : line.points) {
+      const auto [x, y] = at.pixel(q);
+      marks.push_back({x - half, y - half, x + half, y + half});
+    }
+  }
+  // What it had better not sit on: the cycle's lines and the dome.
+  std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>> segments;
+  for (const Polyline& line : p.lines) {
+    const bool counted = line.role == LineRole::CycleLine || line.role == LineRole::CycleChord ||
+                         line.role == LineRole::SatLiquid || line.role == LineRole::SatVapour;
+    if (!counted || !line.joined) continue;
+    for (std::size_t k = 1; k < line.points.size(); ++k)
+      if (std::find(line.breaks.begin(), line.breaks.end(), int(k)) == line.breaks.end())
+        segments.push_back({at.pixel(line.points[k - 1]), at.pixel(line.points[k])});
+  }
+  for (Label& l : out) {
+    if (l.role != LabelRole::CycleState) continue;
+    Label probe = l;
+    probe.dx = probe.dy = 0;
+    const PixelBox b0 = at.box(probe);
+    const int w = int(std::lround(b0.right - b0.left)), h = int(std::lround(b0.bottom - b0.top));
+    // Around the mark, nearest ring first; in each ring right-above, right,
+    // right-below, left-above, left, left-below, above, below.
+    int bestDx = l.dx, bestDy = l.dy;
+    double best = INFINITY;
+    int order = 0;
+    for (int ring = 0; ring < 4; ++ring) {
+      const int g = 4 + 8 * ring, d = 2 + 6 * ring;
+      const int places[8][2] = {{d, -h - d}, {g, -h / 2}, {d, d},         {-w - d, -h - d},
+                                {-w - g, -h / 2}, {-w - d, d}, {-w / 2, -h - g}, {-w / 2, g}};
+      for (const auto& place : places) {
+        probe.dx = place[0];
+        probe.dy = place[1];
+        const PixelBox b = at.box(probe);
+        int clashes = 0;
+        if (b.left < at.plot.left || b.right > at.plot.right || b.top < at.plot.top || b.bottom > at.plot.bottom)
+          ++clashes;
+        for (const PixelBox& t : taken) clashes += t.overlaps(b);
+        for (const PixelBox& m : marks) clashes += m.overlaps(b);
+        int crossed = 0;
+        for (const auto& [a, z] : segments) crossed += crosses(a, z, b);
+        // A clash only where there is no other way; a line crossed before
+        // a place farther out; nearer and earlier places first.
+        const double cost = clashes * 1e6 + crossed * 10 + ring * 6 + order++ * 0.1;
+        if (cost < best) {
+          best = cost;
+          bestDx = probe.dx;
+          bestDy = probe.dy;
+        }
+      }
+    }
+    l.dx = bestDx;
+    l.dy = bestDy;
+    taken.push_back(at.box(l));
+  }
+  return out;
+}
 
 void insertSorted(std::vector<SPoint>& pts, SPoint p) {
   const auto at = std::upper_bound(pts.begin(), pts.end(), p.s, [](double v, const SPoint& q) { return v < q.s; });

@@ -4,7 +4,9 @@
 // their numbers, and the caption. The window and the files draw this
 // picture; nothing else decides what the diagram shows.
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/session.h"
@@ -100,6 +102,28 @@ inline constexpr int kDevice0 = kLineCount;
 
 // The picture of a session's diagram.
 Picture composePicture(const app::Session& session);
+
+// A rectangle in chart pixels (right and bottom just outside it).
+struct PixelBox {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool overlaps(const PixelBox& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+};
+
+// Where a chart puts things, as the painter measures them: a point's
+// pixel, a label's box at its offset (dx, dy), the plot.
+struct LabelPlacing {
+  std::function<std::pair<double, double>(SPoint)> pixel;
+  std::function<PixelBox(const Label&)> box;
+  PixelBox plot;
+};
+
+// The picture's labels with the cycle's state numbers placed for a chart:
+// each number beside its mark, at the first of the places around it (right
+// and above it first, then the other sides, then farther out) where it
+// covers no other label and no marked point (a line's end), stays inside
+// the plot and crosses the fewest lines of the cycle and the dome. The
+// other labels as they are.
+std::vector<Label> placeStateNumbers(const Picture& p, const LabelPlacing& at);
 
 // Inserts p into pts, kept by ascending entropy; a point with the entropy of
 // existing points goes after them.

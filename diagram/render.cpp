@@ -55,6 +55,17 @@ ChartLayout chartLayout(const Picture& p, QSize size) {
   l.plot.top = std::max(std::max(2, h * 2 / 100), kLabelTop + kLabelHeight + 6);
   l.plot.right = w - outer - 24;
   l.plot.bottom = h - (outer + fm.height() + 4 + fm.height() + kTickLength + 2);
+  LabelPlacing at;
+  at.pixel = [&](SPoint q) {
+    const QPointF px = pixelOf(l, p, q);
+    return std::pair<double, double>(px.x(), px.y());
+  };
+  at.box = [&](const Label& label) {
+    const QRect r = labelRect(l, p, label);
+    return PixelBox{double(r.left()), double(r.top()), double(r.left() + r.width()), double(r.top() + r.height())};
+  };
+  at.plot = {l.plot.left, l.plot.top, l.plot.right, l.plot.bottom};
+  l.labels = placeStateNumbers(p, at);
   return l;
 }
 
@@ -158,7 +169,7 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
   // numbers plain in their colour.
   g.setFont(labelFont());
   const QFontMetrics lm(labelFont());
-  for (const Label& label : p.labels) {
+  for (const Label& label : l.labels.size() == p.labels.size() ? l.labels : p.labels) {
     const QRect r = labelRect(l, p, label);
     if (label.role == LabelRole::Isobar) {
       g.fillRect(r, Qt::white);

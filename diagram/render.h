@@ -13,10 +13,12 @@ class QPainter;
 
 namespace diagram {
 
-// Where the plot lies in a chart of a given size.
+// Where the plot lies in a chart of a given size, and the picture's labels
+// as they are drawn there (the cycle's state numbers placed for its size).
 struct ChartLayout {
   QSize size;
   PlotRect plot;
+  std::vector<Label> labels;
 };
 
 // The fonts of the chart: numbers and titles, value labels, caption.
@@ -25,7 +27,8 @@ QFont labelFont();
 QFont captionFont();
 
 // The plot's place in a chart of this size (it leaves room for the axis
-// numbers and titles and for the isobar labels above the plot).
+// numbers and titles and for the isobar labels above the plot), and the
+// labels placed in it.
 ChartLayout chartLayout(const Picture& p, QSize size);
 
 // The cursor mapping of the picture (axis ranges and scale).

@@ -46,6 +46,9 @@ inline constexpr int kCycleCount = 3;
 // The cycle's name as the window lists it (translated).
 std::string cycleName(Cycle kind);
 
+// The lowest efficiency of the compressor and the expander taken.
+inline constexpr Real kMinEfficiency = Real(0.01L);
+
 struct CycleData {
   Real Plow = Real(0.101325L);  // MPa
   Real Phigh = 20;              // MPa
@@ -57,7 +60,11 @@ struct CycleData {
   Real xe = Real(0.3L);         // fraction of the high-pressure flow sent to the expander
   Real T3 = 200;                // expander inlet, K
   Real etaS = Real(0.8L);       // isentropic efficiency of the expander
-  Real T0 = 0;                  // surroundings of the exergy, K (0: T1)
+  // The surroundings of the exergy, K (0: T1): not above T1 (T1 itself
+  // with a warm-end difference), above the separator with an in-leak,
+  // above the bath, and above (h1 - hf) / (s1 - sf), where the gas at T1
+  // would hold as much work as the liquid.
+  Real T0 = 0;
   bool operator==(const CycleData&) const = default;
 };
 
@@ -99,20 +106,26 @@ enum class CycleStatus {
   PressureOrder,      // low pressure not below the high
   LowAboveCritical,   // no liquid separates at the low pressure
   LowBelowTriple,     // below the triple point only solid forms
-  BadEfficiencyT,
+  BadEfficiencyT,     // not in [kMinEfficiency, 1]
   BadEfficiencyS,
   BadDeltaT,          // negative, or the return colder than the separator's vapour
   BadLeak,            // negative in-leak
   BadAmbient,         // T0 not above 0 or above T1
   AmbientWithDeltaT,  // T0 below T1 while the return is warmed by the surroundings
+  AmbientBelowSeparator,  // T0 not above the separator that takes the heat in-leak from it
+  AmbientBelowBath,   // T0 not above the precooling bath that gives its heat off to it
+  AmbientTooLow,      // T0 so low that the gas at T1 holds more exergy than the liquid (Wi <= 0)
   BadPrecooling,      // Tpre not between the return's coldest and T1
   BadFraction,        // xe not in [0, 1)
   BadExpanderInlet,   // T3 not below T1
   ExpanderInletWet,   // liquid or wet vapour at the expander inlet
   TooMuchExpanded,    // more liquid than the valve's flow
   StateRefused,       // a state outside the library's range (see state, stateNumber)
+  ExchangerBackwards, // an exchanger's hot stream warmed and its cold one cooled
+  ExchangerPinch,     // an exchanger's end closer than dT
   ExchangerCrossed,   // an exchanger's hot stream colder than its cold one
   BathWarms,          // the stream reaches the bath colder than it
+  SecondLaw,          // a component would generate less entropy than none (see part)
   LibraryRefused,     // the property library refused a value
   NoResult,           // no finite result
 };
@@ -121,7 +134,8 @@ struct CycleResult {
   CycleStatus status = CycleStatus::NoResult;
   SolveStatus state = SolveStatus::Solved;  // why a state was refused
   int stateNumber = 0;                      // which state was refused
-  int exchanger = 0;                        // which exchanger crossed (1..3)
+  int exchanger = 0;                        // which exchanger was refused (1..3)
+  Part part = Part::Compressor;             // the component of a SecondLaw refusal
   Cycle kind = Cycle::Linde;
   Real T0 = 0;
   std::vector<CycleState> states;
@@ -136,6 +150,8 @@ struct CycleResult {
   Real Wi = 0;      // minimum work of liquefaction, per kg of liquid
   Real fom = 0;     // Wi / Wf (0 without liquid)
   std::array<bool, kPartCount> hasPart{};    // the cycle has this component
+  // Never negative: a rounding residue below zero is shown as zero, a real
+  // deficit refuses the cycle (SecondLaw).
   std::array<Real, kPartCount> exergy{};     // T0 sgen per kg of liquid
   std::array<Real, kPartCount> sgen{};       // per kg compressed, kJ/(kg K)
   std::string message;  // the reason of a refusal or of no liquid; a note otherwise
@@ -145,7 +161,11 @@ struct CycleResult {
   const CycleState* at(int n) const;
 };
 
-// Solves the cycle. Never NaN; on a refusal only status and message are set.
+// Solves the cycle. Every number of a result is finite (as a double too);
+// every exchanger cools its hot stream and warms its cold one, both its
+// ends at least dT apart and no section crossed; every component generates
+// entropy (none less than zero). On a refusal only status and message are
+// set.
 CycleResult solveCycle(std::string_view name, Cycle kind, const CycleData& data);
 
 // The cycle's lines and numbered states on the diagram (empty without

@@ -13,23 +13,30 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtCharts/QAbstractAxis>
 #include <QtCharts/QBarCategoryAxis>
-#include <QtCharts/QBarSeries>
+#include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QValueAxis>
 
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <cmath>
+
 #include "app/commode.h"
 #include "app/filedialog.h"
 #include "app/messages.h"
 #include "app/tableactions.h"
+#include "app/tr.h"
 #include "app/units.h"
 #include "app/wholefile.h"
 #include "process/devicecalc.h"
@@ -44,23 +51,117 @@ const QColor kViolet(150, 0, 200);
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// Spin box settings of each field: decimals, step. The ranges are wide: a
-// value the cycle cannot take is refused with its reason, not clipped.
+// Spin box settings of each field: the decimals shown, the step.
 struct FieldLook {
   int decimals;
-  double step, lo, hi;
+  double step;
 };
 const FieldLook kLooks[TCycles::kFieldCount] = {
-    {6, 0.01, 0, 1000},       // low pressure
-    {3, 1, 0, 1000},          // high pressure
-    {2, 5, 0, 10000},         // T1
-    {3, 0.05, -10, 10},       // eta T
-    {2, 1, -1000, 1000},      // dT
-    {3, 1, -1e7, 1e7},        // in-leak (per mole too)
-    {2, 1, 0, 10000},         // Tpre
-    {3, 0.05, -10, 10},       // xe
-    {2, 5, 0, 10000},         // T3
-    {3, 0.05, -10, 10},       // eta s
+    {6, 0.01},  // low pressure
+    {3, 1},     // high pressure
+    {2, 5},     // T1
+    {3, 0.05},  // eta T
+    {2, 1},     // dT
+    {3, 1},     // in-leak (per mole too)
+    {2, 1},     // Tpre
+    {3, 0.05},  // xe
+    {2, 5},     // T3
+    {3, 0.05},  // eta s
+};
+
+// A field's text as a number of the program's language: a decimal comma
+// in Russian (a point too), a point in English; an exponent in both.
+bool readNumber(const QString& text, double& value) {
+  QString t = QString::fromStdString(app::trimmedText(text.toStdString()));
+  if (app::decimalSeparator() == ',') t.replace(u',', u'.');
+  Real v = 0;
+  if (t.isEmpty() || !app::standardConversion(t.toStdString(), v) || !std::isfinite(double(v))) return false;
+  value = double(v);
+  return true;
+}
+
+// A data field: what is typed is read as the other windows read their
+// fields, whole (never clipped to a range, rounded to the decimals shown
+// or cut at a character the spin box does not know); a text that is no
+// number is refused with their message when it is entered (Enter, leaving
+// the field, a step) and the last good value put back. An empty field
+// gives 0, as theirs do.
+class DataSpin : public QDoubleSpinBox {
+ public:
+  DataSpin(int decimals, QWidget* parent) : QDoubleSpinBox(parent), shown_(decimals) {
+    // The spin box rounds what it holds to its decimals: all of them.
+    setDecimals(323);
+    // No value is clipped: the cycle refuses what it cannot take, with its
+    // reason.
+    setRange(-1e300, 1e300);
+  }
+
+  QValidator::State validate(QString& text, int&) const override {
+    double v = 0;
+    return readNumber(text, v) ? QValidator::Acceptable : QValidator::Intermediate;
+  }
+  void fixup(QString&) const override {}
+  double valueFromText(const QString& text) const override {
+    double v = value();
+    readNumber(text, v);
+    return v;
+  }
+  // The decimals of the field, more where the value has more (up to 12).
+  QString textFromValue(double v) const override {
+    int d = shown_;
+    while (d < 12 && std::fabs(v - std::round(v * std::pow(10.0, d)) / std::pow(10.0, d)) > 1e-12 * std::max(1.0, std::fabs(v)))
+      ++d;
+    return app::fmt(("%." + std::to_string(d) + "f").c_str(), Real(v));
+  }
+  QSize sizeHint() const override { return fitted(QDoubleSpinBox::sizeHint()); }
+  QSize minimumSizeHint() const override { return fitted(QDoubleSpinBox::minimumSizeHint()); }
+  void stepBy(int steps) override {
+    if (enter()) QDoubleSpinBox::stepBy(steps);
+  }
+
+ protected:
+  void focusOutEvent(QFocusEvent* e) override {
+    enter();
+    QDoubleSpinBox::focusOutEvent(e);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) enter();
+    QDoubleSpinBox::keyPressEvent(e);
+  }
+
+ private:
+  // The text typed: true when it is a number (the spin box takes it on);
+  // otherwise the message said, and 0 for an empty field or the last good
+  // value put back.
+  bool enter() {
+    const QString text = lineEdit()->text();
+    double v = 0;
+    if (readNumber(text, v)) return true;
+    // The field shows its value again before the message box takes the
+    // focus (and leaving the field would read the text once more).
+    const app::MessageScope action;
+    if (app::trimmedText(text.toStdString()).empty()) {
+      lineEdit()->setText(textFromValue(0));
+      Real zero = 0;
+      unsigned char warn = 1;
+      app::EditToNumber(text, zero, warn);
+      return true;
+    }
+    lineEdit()->setText(textFromValue(value()));
+    // Also a number beyond what a double holds ("1e400").
+    app::messages().show(QString::fromStdString(app::withArgs(
+        app::translate("Input", "\" %1\" в окне не является числом \rОно содержит символы или буквы!"),
+        {text.toStdString()})));
+    return false;
+  }
+  // As wide as a value of the field's decimals, not as the range's ends.
+  QSize fitted(QSize s) const {
+    const QString widest = app::fmt(("%." + std::to_string(shown_) + "f").c_str(), Real(-10000));
+    s.setWidth(std::max(100, fontMetrics().horizontalAdvance(widest) + 36));
+    return s;
+  }
+
+  int shown_;
 };
 
 constexpr int kStateColumns = 9;
@@ -95,14 +196,12 @@ TCycles::TCycles(app::Session& session, QWidget* parent) : QWidget(parent), sess
                                       tr("Температура на входе в детандер"),
                                       tr("Изоэнтропный КПД детандера")};
   for (int k = 0; k < kFieldCount; ++k) {
-    dataGrid->addWidget(new QLabel(names[k], dataBox), k, 0);
-    Data[k] = new QDoubleSpinBox(dataBox);
-    Data[k]->setDecimals(kLooks[k].decimals);
-    Data[k]->setRange(kLooks[k].lo, kLooks[k].hi);
+    DataName[k] = new QLabel(names[k], dataBox);
+    dataGrid->addWidget(DataName[k], k, 0);
+    Data[k] = new DataSpin(kLooks[k].decimals, dataBox);
     Data[k]->setSingleStep(kLooks[k].step);
     // A value counts when typed whole (Enter, leaving the field) or stepped.
     Data[k]->setKeyboardTracking(false);
-    Data[k]->setMinimumWidth(100);
     dataGrid->addWidget(Data[k], k, 1);
     DataUnit[k] = new QLabel(dataBox);
     dataGrid->addWidget(DataUnit[k], k, 2);
@@ -122,7 +221,8 @@ TCycles::TCycles(app::Session& session, QWidget* parent) : QWidget(parent), sess
                                       tr("Минимальная работа ожижения Wi"),
                                       tr("Степень совершенства Wi/(W/y)")};
   for (int k = 0; k < kShownCount; ++k) {
-    resGrid->addWidget(new QLabel(shown[k], resBox), k, 0);
+    ResName[k] = new QLabel(shown[k], resBox);
+    resGrid->addWidget(ResName[k], k, 0);
     Res[k] = new QLineEdit(resBox);
     Res[k]->setReadOnly(true);
     Res[k]->setMinimumWidth(110);
@@ -149,16 +249,23 @@ TCycles::TCycles(app::Session& session, QWidget* parent) : QWidget(parent), sess
   auto* chart = new QChart();
   chart->legend()->hide();
   chart->setTitle(tr("Потеря эксергии T0·Sпр по элементам цикла"));
-  auto* series = new QBarSeries(chart);
+  // Bars across, the components' names before them in full: a name never
+  // has to be cut to the width of a bar.
+  auto* series = new QHorizontalBarSeries(chart);
   Bars = new QBarSet(tr("Потеря эксергии"), series);
   Bars->setColor(kViolet);
   series->append(Bars);
   chart->addSeries(series);
   auto* categories = new QBarCategoryAxis(chart);
   auto* values = new QValueAxis(chart);
-  values->setLabelFormat(QStringLiteral("%.0f"));
-  chart->addAxis(categories, Qt::AlignBottom);
-  chart->addAxis(values, Qt::AlignLeft);
+  // The numbers in the language's own way (a decimal comma in Russian),
+  // without a separator of thousands, as in the list beside.
+  QLocale numbers;
+  numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+  chart->setLocale(numbers);
+  chart->setLocalizeNumbers(true);
+  chart->addAxis(categories, Qt::AlignLeft);
+  chart->addAxis(values, Qt::AlignBottom);
   series->attachAxis(categories);
   series->attachAxis(values);
   Chart = new QChartView(chart, this);
@@ -345,6 +452,12 @@ void TCycles::showUnits() {
                                       QStringLiteral("K"), QString(), QStringLiteral("K"), QString()};
   for (int k = 0; k < kFieldCount; ++k) DataUnit[k]->setText(units[k]);
   const bool molar = u == app::Units::Molar;
+  // The names that say what the value is per: a kilogram or a mole.
+  DataName[kLeak]->setText(molar ? tr("Теплоприток на 1 моль сжатого газа") : tr("Теплоприток на 1 кг сжатого газа"));
+  ResName[kW]->setText(molar ? tr("Затраченная работа W на 1 моль сжатого газа")
+                             : tr("Затраченная работа W на 1 кг сжатого газа"));
+  ResName[kWf]->setText(molar ? tr("Затраченная работа W/y на 1 моль жидкости")
+                              : tr("Затраченная работа W/y на 1 кг жидкости"));
   const QString perGas = molar ? tr("Дж/моль сжатого газа") : tr("кДж/кг сжатого газа");
   const QString perLiquid = molar ? tr("Дж/моль жидкости") : tr("кДж/кг жидкости");
   const QString res[kShownCount] = {molar ? tr("моль/моль сжатого газа") : tr("кг/кг сжатого газа"),
@@ -357,7 +470,7 @@ void TCycles::showUnits() {
   for (int k = 0; k < kStateColumns; ++k) proc::SetGridCell(States, k, 0, heads[k]);
   const QString lossHeads[kLossColumns] = {tr(" Элемент цикла"), tr(" T0·Sпр, ") + perLiquid, tr(" Доля, %")};
   for (int k = 0; k < kLossColumns; ++k) proc::SetGridCell(Losses, k, 0, lossHeads[k]);
-  if (const auto axes = Chart->chart()->axes(Qt::Vertical); !axes.isEmpty()) axes.first()->setTitleText(perLiquid);
+  if (const auto axes = Chart->chart()->axes(Qt::Horizontal); !axes.isEmpty()) axes.first()->setTitleText(perLiquid);
 }
 
 void TCycles::refresh() {
@@ -420,12 +533,10 @@ void TCycles::refresh() {
       sum += e;
       proc::SetGridCell(Losses, 0, row, QStringLiteral(" ") + q(proc::partName(proc::Part(k))));
       proc::SetGridCell(Losses, 1, row, shownText(app::Dim::Enthalpy, e));
-      proc::SetGridCell(Losses, 2, row, app::fmt(" %5.1f", 100 * e / (r.Wf - r.Wi)));
-      // Short names under the bars: the long ones are in the list beside.
-      const QString shortNames[proc::kPartCount] = {tr("Компр."), tr("ТО 1"), tr("ТО 2"), tr("ТО 3"), tr("Ванна"),
-                                                    tr("Детандер"), tr("Дроссель"), tr("Отдел."), tr("Подпитка")};
-      names << shortNames[k];
-      values << qreal(app::toShown(u, app::Dim::Enthalpy, e, subst));
+      proc::SetGridCell(Losses, 2, row, app::fmt(" %5.1f", r.Wf > r.Wi ? 100 * e / (r.Wf - r.Wi) : 0));
+      // The first bar is drawn lowest: the compressor on top, as in the list.
+      names.prepend(q(proc::partName(proc::Part(k))));
+      values.prepend(qreal(app::toShown(u, app::Dim::Enthalpy, e, subst)));
       ++row;
     }
     proc::SetGridCell(Losses, 0, row, tr(" Сумма = W/y - Wi"));
@@ -436,15 +547,23 @@ void TCycles::refresh() {
   if (Bars->count() > 0) Bars->remove(0, Bars->count());
   Bars->append(values);
   QChart* chart = Chart->chart();
-  const auto horizontal = chart->axes(Qt::Horizontal), vertical = chart->axes(Qt::Vertical);
-  if (auto* cat = horizontal.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(horizontal.first())) {
+  const auto across = chart->axes(Qt::Horizontal), down = chart->axes(Qt::Vertical);
+  if (auto* cat = down.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(down.first())) {
     cat->clear();
     cat->append(names);
   }
-  if (auto* val = vertical.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(vertical.first())) {
+  if (auto* val = across.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(across.first())) {
     qreal top = 0;
     for (qreal v : values) top = std::max(top, v);
     val->setRange(0, top > 0 ? top * 1.1 : 1);
     val->applyNiceNumbers();
+    // As many decimals as the step between the numbers needs.
+    const qreal step = val->tickCount() > 1 ? (val->max() - val->min()) / (val->tickCount() - 1) : 1;
+    int decimals = 0;
+    while (decimals < 6 && std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6)
+      ++decimals;
+    val->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
   }
+  // An empty chart has no scale to read.
+  for (QAbstractAxis* axis : chart->axes()) axis->setVisible(!values.isEmpty());
 }

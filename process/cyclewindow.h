@@ -33,9 +33,11 @@ class TCycles : public QWidget {
 
   QLabel* Label1 = nullptr;  // working-substance heading
   QComboBox* Kind = nullptr;
+  QLabel* DataName[kFieldCount] = {};
   QDoubleSpinBox* Data[kFieldCount] = {};
   QLabel* DataUnit[kFieldCount] = {};
   QCheckBox* OnDiagram = nullptr;
+  QLabel* ResName[kShownCount] = {};
   QLineEdit* Res[kShownCount] = {};
   QLabel* ResUnit[kShownCount] = {};
   QLabel* Message = nullptr;  // no liquid, a note on the cycle, or why nothing is shown

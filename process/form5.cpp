@@ -158,11 +158,12 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   BitBtn4 = button(this, QCoreApplication::translate("TForm5", "TS диаграмма"), 112, 504);
   BitBtn2 = button(this, QCoreApplication::translate("TForm5", "Конец => Начало"), 112, 536);
   BitBtn5 = button(this, QCoreApplication::translate("TForm5", "Назад"), 16, 504, 75);
-  BitBtn6 = button(this, QCoreApplication::translate("TForm5", "Циклы ожижения"), 8, 536, 98);
+  // Under the devices, as wide as their box: room for its text in any
+  // language, the window's margin kept.
+  BitBtn6 = button(this, QCoreApplication::translate("TForm5", "Циклы ожижения"), 8, 244, 225, 28);
   QFont narrow = base;
   narrow.setPixelSize(10);
   BitBtn2->setFont(narrow);
-  BitBtn6->setFont(narrow);
   setFixedSize(856, 580);
 
   PaNam1->setCurrentIndex(calc().Kind1);

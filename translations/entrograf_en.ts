@@ -386,14 +386,6 @@ does not cover the warm-end loss and the heat leak !</translation>
 pressure (Ptr = %1 MPa): below it there is no liquid !</translation>
     </message>
     <message>
-        <source>Изотермический КПД должен быть больше 0 и не больше 1 !</source>
-        <translation>The isothermal efficiency must be above 0 and not above 1 !</translation>
-    </message>
-    <message>
-        <source>Изоэнтропный КПД должен быть больше 0 и не больше 1 !</source>
-        <translation>The isentropic efficiency must be above 0 and not above 1 !</translation>
-    </message>
-    <message>
         <source>Разность температур на теплом конце
 должна быть не меньше 0 и меньше %1 K !</source>
         <translation>The temperature difference at the warm end
@@ -476,6 +468,72 @@ Lower the precooling temperature.</translation>
     <message>
         <source>Цикл при этих данных не рассчитывается !</source>
         <translation>The cycle cannot be computed with these data !</translation>
+    </message>
+    <message>
+        <source>Жидкость не образуется: холода детандера и дросселирования
+не хватает на недорекуперацию и теплоприток !</source>
+        <translation>No liquid forms: the cold of the expander and of throttling
+does not cover the warm-end loss and the heat leak.</translation>
+    </message>
+    <message>
+        <source>Изотермический КПД должен быть не меньше %1 и не больше 1 !</source>
+        <translation>The isothermal efficiency must be at least %1 and not above 1.</translation>
+    </message>
+    <message>
+        <source>Изоэнтропный КПД должен быть не меньше %1 и не больше 1 !</source>
+        <translation>The isentropic efficiency must be at least %1 and not above 1.</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды T0 должна быть выше
+температуры в отделителе жидкости (%1 K):
+теплоприток идет к нему из окружающей среды !</source>
+        <translation>The ambient temperature T0 must be above the temperature
+in the liquid separator (%1 K):
+the heat leak reaches it from the surroundings.</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды T0 должна быть выше
+температуры ванны предварительного охлаждения (%1 K):
+тепло ванны отводится в окружающую среду !</source>
+        <translation>The ambient temperature T0 must be above the temperature
+of the precooling bath (%1 K):
+the bath's heat is rejected to the surroundings.</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды T0 должна быть выше %1 K:
+при более низкой газ на входе компрессора сам несет
+не меньше работы, чем жидкость, и минимальная работа
+ожижения не положительна !</source>
+        <translation>The ambient temperature T0 must be above %1 K:
+below it the gas at the compressor inlet holds at least
+as much work as the liquid, and the minimum work
+of liquefaction is not positive.</translation>
+    </message>
+    <message>
+        <source>Теплообменник %1 работает в обратную сторону: обратный поток
+нагревал бы в нем прямой от %2 до %3 K !
+Повысьте температуру на входе в детандер или долю потока на детандер.</source>
+        <translation>Heat exchanger %1 runs backwards: the return stream would warm
+the high-pressure stream in it from %2 to %3 K.
+Raise the expander inlet temperature or the expander flow fraction.</translation>
+    </message>
+    <message>
+        <source>В теплообменнике %1 разность температур на холодном конце
+(%2 K) меньше заданной (%3 K): цикл при этих данных невозможен !</source>
+        <translation>In heat exchanger %1 the temperature difference at the cold end
+(%2 K) is below the one given (%3 K): the cycle is impossible with these data.</translation>
+    </message>
+    <message>
+        <source>В теплообменнике %1 разность температур на теплом конце
+(%2 K) меньше заданной (%3 K): цикл при этих данных невозможен !</source>
+        <translation>In heat exchanger %1 the temperature difference at the warm end
+(%2 K) is below the one given (%3 K): the cycle is impossible with these data.</translation>
+    </message>
+    <message>
+        <source>Элемент цикла &quot;%1&quot; уменьшал бы энтропию:
+цикл при этих данных невозможен !</source>
+        <translation>The entropy generated in the component &quot;%1&quot; would be negative:
+the cycle is impossible with these data.</translation>
     </message>
 </context>
 <context>
@@ -2284,44 +2342,20 @@ in the range of the program.</translation>
         <translation>No working substance chosen !</translation>
     </message>
     <message>
-        <source>Компр.</source>
-        <translation>Compr.</translation>
-    </message>
-    <message>
-        <source>ТО 1</source>
-        <translation>HX 1</translation>
-    </message>
-    <message>
-        <source>ТО 2</source>
-        <translation>HX 2</translation>
-    </message>
-    <message>
-        <source>ТО 3</source>
-        <translation>HX 3</translation>
-    </message>
-    <message>
-        <source>Ванна</source>
-        <translation>Bath</translation>
-    </message>
-    <message>
-        <source>Детандер</source>
-        <translation>Expander</translation>
-    </message>
-    <message>
-        <source>Дроссель</source>
-        <translation>Throttle valve</translation>
-    </message>
-    <message>
-        <source>Отдел.</source>
-        <translation>Separ.</translation>
-    </message>
-    <message>
-        <source>Подпитка</source>
-        <translation>Make-up</translation>
-    </message>
-    <message>
         <source> Сумма = W/y - Wi</source>
         <translation> Total = W/y - Wi</translation>
+    </message>
+    <message>
+        <source>Теплоприток на 1 моль сжатого газа</source>
+        <translation>Heat leak per 1 mol of compressed gas</translation>
+    </message>
+    <message>
+        <source>Затраченная работа W на 1 моль сжатого газа</source>
+        <translation>Work spent W per 1 mol of compressed gas</translation>
+    </message>
+    <message>
+        <source>Затраченная работа W/y на 1 моль жидкости</source>
+        <translation>Work spent W/y per 1 mol of liquid</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "process/cycles.h"
 #include "thermo/tfs.h"
@@ -277,6 +279,172 @@ TEST(CycleBalances, LossesEatingAllTheColdSayWhy) {
   ASSERT_EQ(c.status, CycleStatus::NoLiquid);
   EXPECT_GT(c.We, 0);
   EXPECT_DOUBLE_EQ(double(c.W), double(c.Wc - c.We));
+  // Its states stand with its work, and the message names its cold.
+  ASSERT_NE(c.at(4), nullptr);
+  EXPECT_NEAR(double(c.We), double(F(c, 4) * (S(c, 3).i - S(c, 4).i)), 1e-9);
+  EXPECT_NE(c.message.find("детандера"), std::string::npos) << c.message;
+}
+
+TEST(CycleBalances, TheSurroundingsColdestAdmittedLeaveNoNegativeLoss) {
+  // Wi = T0 (s1 - sf) - (h1 - hf) is positive only above T0 = (h1 - hf) / (s1 - sf).
+  for (const char* name : {"N2", "Ar", "CH4"}) {
+    CycleData d = proc::defaultCycleData(name);
+    Real dd, h1, s1, Cp, x, Tv, dv, hv, sv, Cpv, Tl, dl, hf, sf, Cpl;
+    tfs::dhs_PT(name, d.Plow, d.T1, dd, h1, s1, Cp, x);
+    tfs::dhs2_P(name, d.Plow, Tv, dv, hv, sv, Cpv, Tl, dl, hf, sf, Cpl);
+    const Real T0min = (h1 - hf) / (s1 - sf);
+    d.T0 = T0min * (1 - 1e-6L);
+    const CycleResult low = proc::solveCycle(name, Cycle::Linde, d);
+    EXPECT_EQ(low.status, CycleStatus::AmbientTooLow) << name << ": " << low.message;
+    d.T0 = T0min * (1 + 1e-4L);
+    const CycleResult r = solved(name, Cycle::Linde, d);
+    EXPECT_GT(r.Wi, 0);
+    EXPECT_GT(r.fom, 0);
+    EXPECT_LT(r.fom, 1e-3);
+    for (int k = 0; k < proc::kPartCount; ++k) EXPECT_GE(r.exergy[k], 0) << name << " part " << k;
+    // With an in-leak the surroundings must be warmer than the separator.
+    d.leak = 2;
+    d.T0 = std::max(T0min, Tv) * (1 + 1e-4L);
+    EXPECT_GE(solved(name, Cycle::Linde, d).exergy[int(Part::Separator)], 0) << name;
+  }
+}
+
+TEST(CycleBalances, TheLeastEfficiencyGivesAFiniteWork) {
+  // The isothermal compressor's work is the reversible one over its efficiency.
+  CycleData d = proc::defaultCycleData("N2");
+  const Real Wrev = solved("N2", Cycle::Linde, d).Wc;
+  d.etaT = proc::kMinEfficiency;
+  const CycleResult r = solved("N2", Cycle::Linde, d);
+  EXPECT_NEAR(double(r.Wc), double(Wrev / proc::kMinEfficiency), 1e-9 * double(r.Wc));
+  EXPECT_TRUE(std::isfinite(double(r.Wf)));
+}
+
+// ---------------------------------------------------------------- the grid
+
+// Each exchanger by its states: the hot stream in and out, the cold one in
+// and out.
+struct Exch {
+  int hotIn, hotOut, coldIn, coldOut;
+};
+std::vector<Exch> exchangers(Cycle kind) {
+  switch (kind) {
+    case Cycle::Linde: return {{2, 3, 6, 7}};
+    case Cycle::Precooled: return {{2, 3, 9, 10}, {4, 5, 8, 9}};
+    case Cycle::Claude: return {{2, 3, 12, 13}, {3, 5, 11, 12}, {5, 6, 9, 10}};
+  }
+  return {};
+}
+
+// The entropy each component generates per kg compressed, from the states
+// and the flows the result lists: what leaves minus what enters, minus the
+// heat taken in over the temperature it comes from.
+std::vector<std::pair<Part, Real>> entropyMade(Cycle kind, const CycleResult& r, const CycleData& d) {
+  auto s = [&](int n) { return S(r, n).s; };
+  auto h = [&](int n) { return S(r, n).i; };
+  auto f = [&](int n) { return F(r, n); };
+  const Real T0 = r.T0, q = d.leak;
+  std::vector<std::pair<Part, Real>> out = {{Part::Compressor, s(2) - s(1) + r.Qc / T0}};
+  switch (kind) {
+    case Cycle::Linde:
+      out.push_back({Part::Exchanger1, f(3) * (s(3) - s(2)) + f(7) * (s(7) - s(6))});
+      out.push_back({Part::Valve, f(4) * (s(4) - s(3))});
+      out.push_back({Part::Separator, f(5) * s(5) + f(6) * s(6) - f(4) * s(4) - q / T0});
+      out.push_back({Part::Mixing, f(7) * (s(1) - s(7)) - f(7) * (h(1) - h(7)) / T0});
+      break;
+    case Cycle::Precooled:
+      out.push_back({Part::Exchanger1, f(3) * (s(3) - s(2)) + f(10) * (s(10) - s(9))});
+      out.push_back({Part::Bath, f(4) * (s(4) - s(3)) + r.Qbath / d.Tpre});
+      out.push_back({Part::Exchanger2, f(5) * (s(5) - s(4)) + f(9) * (s(9) - s(8))});
+      out.push_back({Part::Valve, f(6) * (s(6) - s(5))});
+      out.push_back({Part::Separator, f(7) * s(7) + f(8) * s(8) - f(6) * s(6) - q / T0});
+      out.push_back({Part::Mixing, f(10) * (s(1) - s(10)) - f(10) * (h(1) - h(10)) / T0});
+      break;
+    case Cycle::Claude:
+      out.push_back({Part::Exchanger1, f(3) * (s(3) - s(2)) + f(13) * (s(13) - s(12))});
+      out.push_back({Part::Exchanger2, f(5) * (s(5) - s(3)) + f(12) * s(12) - f(4) * s(4) - f(10) * s(10)});
+      out.push_back({Part::Exchanger3, f(6) * (s(6) - s(5)) + f(10) * (s(10) - s(9))});
+      out.push_back({Part::Expander, f(4) * (s(4) - s(3))});
+      out.push_back({Part::Valve, f(7) * (s(7) - s(6))});
+      out.push_back({Part::Separator, f(8) * s(8) + f(9) * s(9) - f(7) * s(7) - q / T0});
+      out.push_back({Part::Mixing, f(13) * (s(1) - s(13)) - f(13) * (h(1) - h(13)) / T0});
+      break;
+  }
+  return out;
+}
+
+TEST(CycleGrid, EveryComponentObeysTheSecondLawAndEveryExchangerRunsForward) {
+  // Every cycle, substance and option on a coarse grid: what is solved
+  // holds per component, not only in the sums; what is not is refused
+  // with its reason.
+  const char* const names[] = {"He", "n-H2", "p-H2", "Ne", "N2", "Ar", "O2", "CO2", "CH4", "R14", "Air"};
+  int liquid[proc::kCycleCount] = {}, cases[proc::kCycleCount] = {};
+  for (const char* name : names)
+    for (int kind = 0; kind < proc::kCycleCount; ++kind)
+      for (Real dT : {Real(0), Real(2)})
+        for (Real leak : {Real(0), Real(3)})
+          for (Real eta : {Real(0.7L), Real(1)})
+            for (int variant = 0; variant < (kind == 0 ? 1 : kind == 1 ? 2 : 4); ++variant) {
+              CycleData d = proc::defaultCycleData(name);
+              d.dT = dT, d.leak = leak, d.etaT = d.etaS = eta;
+              if (kind == 1 && variant == 1) d.Tpre = std::min(d.Tpre * Real(1.15L), d.T1 - 10);
+              if (kind == 2) {
+                d.xe = variant % 2 ? Real(0.4L) : Real(0.15L);
+                if (variant >= 2) d.T3 *= Real(0.8L);
+              }
+              const Cycle k = Cycle(kind);
+              const CycleResult r = proc::solveCycle(name, k, d);
+              const std::string at = std::string(name) + " kind " + std::to_string(kind) + " dT " +
+                                     std::to_string(double(dT)) + " leak " + std::to_string(double(leak)) + " eta " +
+                                     std::to_string(double(eta)) + " variant " + std::to_string(variant);
+              ++cases[kind];
+              if (!r.shown()) {
+                EXPECT_FALSE(r.message.empty()) << at;
+                EXPECT_TRUE(r.states.empty()) << at;
+                continue;
+              }
+              for (Real v : {r.y, r.Wc, r.We, r.Wbath, r.W, r.Wf, r.Wi, r.fom}) EXPECT_TRUE(std::isfinite(double(v))) << at;
+              EXPECT_NEAR(double(r.W), double(r.Wc - r.We + r.Wbath), 1e-9 * double(r.Wc)) << at;
+              if (!r.liquid()) continue;
+              ++liquid[kind];
+              // The second law per component, from the states and flows
+              // listed; the exergy shown is T0 times it per kg of liquid,
+              // never below zero, not even by a rounding's minus sign.
+              for (const auto& [part, sgen] : entropyMade(k, r, d)) {
+                const int p = int(part);
+                EXPECT_TRUE(r.hasPart[p]) << at;
+                EXPECT_GE(sgen, -1e-12L) << at << " part " << p;
+                EXPECT_NEAR(double(r.sgen[p]), double(std::max<Real>(sgen, 0)), 1e-10) << at << " part " << p;
+                EXPECT_GE(r.exergy[p], 0) << at << " part " << p;
+                EXPECT_FALSE(std::signbit(double(r.exergy[p]))) << at << " part " << p;
+                EXPECT_NEAR(double(r.exergy[p]), double(r.T0 * r.sgen[p] / r.y), 1e-9 * double(r.Wf)) << at;
+              }
+              EXPECT_GT(r.Wi, 0) << at;
+              EXPECT_GT(r.fom, 0) << at;
+              EXPECT_LE(r.fom, 1) << at;
+              // Every exchanger cools its hot stream and warms its cold
+              // one, its ends at least dT apart, no section crossed.
+              for (const Exch& e : exchangers(k)) {
+                const proc::ProcPoint &hi = S(r, e.hotIn), &ho = S(r, e.hotOut), &ci = S(r, e.coldIn),
+                                      &co = S(r, e.coldOut);
+                EXPECT_GE(hi.i, ho.i - 1e-9) << at << " hot in " << e.hotIn;
+                EXPECT_GE(co.i, ci.i - 1e-9) << at << " cold out " << e.coldOut;
+                EXPECT_GE(hi.T - co.T, dT - 1e-6 * hi.T) << at << " warm end at " << e.hotIn;
+                EXPECT_GE(ho.T - ci.T, dT - 1e-6 * hi.T) << at << " cold end at " << e.hotOut;
+                for (int j = 1; j < 4; ++j) {
+                  const Real t = Real(j) / 4;
+                  proc::ProcPoint a, b;
+                  ASSERT_EQ(proc::SolvePair(name, proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
+                            proc::SolveStatus::Solved);
+                  ASSERT_EQ(proc::SolvePair(name, proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
+                            proc::SolveStatus::Solved);
+                  // The library's inverse routine is good to some 0.01 K.
+                  EXPECT_GE(a.T, b.T - 0.05) << at << " section " << j << " of " << e.hotIn;
+                }
+              }
+            }
+  // The grid is no empty check: most cycles with liquid of every kind.
+  for (int kind = 0; kind < proc::kCycleCount; ++kind)
+    EXPECT_GT(liquid[kind], cases[kind] / 3) << "kind " << kind << ": " << liquid[kind] << " of " << cases[kind];
 }
 
 // ---------------------------------------------------------------- refusals
@@ -312,7 +480,26 @@ TEST(CycleRefusals, DataThatMakeNoCycleAreRefusedWithTheirReason) {
       {"N2", Cycle::Precooled, [](CycleData& d) { d.Tpre = 70; }, CycleStatus::BadPrecooling, "выше 77"},
       {"He", Cycle::Linde, [](CycleData& d) { d.Phigh = 20; }, CycleStatus::StateRefused, "Состояние 2"},
       {"N2", Cycle::Linde, [](CycleData& d) { d.T1 = 2000; }, CycleStatus::StateRefused, "Состояние 1"},
+      {"N2", Cycle::Linde, [](CycleData& d) { d.Phigh = 1e6; }, CycleStatus::StateRefused, "давление выше 100"},
+      {"N2", Cycle::Linde, [](CycleData& d) { d.Plow = 0; }, CycleStatus::StateRefused, "давление ниже"},
       {"N2", Cycle::Linde, [](CycleData& d) { d.Phigh = NAN; }, CycleStatus::BadNumber, "числами"},
+      // An efficiency so small that the work would leave the numbers behind.
+      {"N2", Cycle::Linde, [](CycleData& d) { d.etaT = Real(1e-308L); }, CycleStatus::BadEfficiencyT, "не меньше 0"},
+      {"N2", Cycle::Linde, [](CycleData& d) { d.etaT = Real(0.0099L); }, CycleStatus::BadEfficiencyT, "КПД"},
+      {"N2", Cycle::Claude, [](CycleData& d) { d.etaS = Real(0.005L); }, CycleStatus::BadEfficiencyS, "Изоэнтропный"},
+      // The expander's stream comes back colder than the middle exchanger's
+      // return: that exchanger would warm 140 K gas to 163 K.
+      {"N2", Cycle::Claude, [](CycleData& d) { d.T3 = 140, d.xe = Real(0.1L); }, CycleStatus::ExchangerBackwards,
+       "Теплообменник 2 работает в обратную сторону"},
+      {"He", Cycle::Claude, [](CycleData& d) { d.Phigh = Real(0.9L), d.T3 = 40, d.xe = Real(0.1L), d.dT = 1; },
+       CycleStatus::ExchangerPinch, "на холодном конце"},
+      // Surroundings colder than where the cycle takes heat from them, or
+      // than the bath that gives its heat to them, or so cold that the gas
+      // at 300 K holds more work than the liquid.
+      {"N2", Cycle::Linde, [](CycleData& d) { d.T0 = Real(77.4L); }, CycleStatus::AmbientTooLow, "T0"},
+      {"CH4", Cycle::Linde, [](CycleData& d) { d.leak = 10, d.T0 = 105; }, CycleStatus::AmbientBelowSeparator,
+       "111"},
+      {"n-H2", Cycle::Precooled, [](CycleData& d) { d.T0 = 70; }, CycleStatus::AmbientBelowBath, "77"},
   };
   for (const auto& c : cases) {
     const CycleResult r = proc::solveCycle(c.name, c.kind, with(c.name, c.edit));

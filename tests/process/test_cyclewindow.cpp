@@ -20,14 +20,20 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QValueAxis>
 
 #include "app/commode.h"
 #include "app/keeper.h"
 #include "app/workfile.h"
 #include "app/mainwindow.h"
 #include "app/tableactions.h"
+#include "app/numfmt.h"
+#include "diagram/render.h"
 #include "diagram/tsvid.h"
 #include "gui_test_support.h"
 #include "process/cyclewindow.h"
@@ -206,6 +212,239 @@ TEST(CycleWindow, HydrogenNeedsItsBath) {
   choose(main, 4);
   EXPECT_EQ(count(tv->picture(), LineRole::CycleLine), 0);
   EXPECT_FALSE(c->OnDiagram->isChecked());
+}
+
+// Types a text into a data field and enters it as the student does.
+void type(QDoubleSpinBox* field, const QString& text, bool leave = false) {
+  auto* edit = field->findChild<QLineEdit*>();
+  ASSERT_NE(edit, nullptr);
+  edit->setText(text);
+  if (leave) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &out);
+  } else {
+    QTest::keyClick(field, Qt::Key_Return);
+  }
+}
+
+// A value as a window shows it, read back.
+double shownValue(const QString& text) {
+  QString t = text.trimmed();
+  t.replace(u',', u'.');
+  return t.toDouble();
+}
+
+TEST(CycleWindow, TypedTextsAreNumbersOfTheLanguageOrRefusedWithTheValueBack) {
+  auto run = testing_support::startProgram();
+  TCycles* c = run->program.Cycles.get();
+  QStringList& said = testing_support::recorder().texts;
+  choose(run->program.Form1.get(), 4);
+  pick(c, 2);
+  const proc::CycleData& d = run->session.cycles.current();
+  const char keep = app::decimalSeparator();
+  const QString notANumber = QStringLiteral("в окне не является числом");
+  const struct {
+    char separator;  // the language's: ',' Russian, '.' English
+    TCycles::Field field;
+    const char* typed;
+    bool leave;
+    double value;      // the value the cycle then holds
+    const char* says;  // the message, or nothing
+  } cases[] = {
+      {',', TCycles::kXe, "0,35", false, 0.35, ""},
+      {',', TCycles::kXe, "0.25", true, 0.25, ""},
+      {'.', TCycles::kXe, "0.2", false, 0.2, ""},
+      {'.', TCycles::kXe, "3e-1", true, 0.3, ""},
+      // A comma is no decimal separator in English: not 9, not 0.9.
+      {'.', TCycles::kXe, "0,9", false, 0.3, "в окне не является числом"},
+      {',', TCycles::kEtaS, "0,7x", false, 0.8, "в окне не является числом"},
+      {'.', TCycles::kT3, "abc", true, 202, "в окне не является числом"},
+      // An efficiency too small to give a finite work: the cycle's reason.
+      {'.', TCycles::kEtaS, "1e-308", false, 0.8, "не меньше 0.01"},
+      // A whole number beyond what the spin box could hold is the cycle's to
+      // refuse, not 16 MPa.
+      {',', TCycles::kPhigh, "1e6", false, 20, "давление выше"},
+      {'.', TCycles::kPhigh, "1e400", false, 20, "в окне не является числом"},
+      // A small value is kept whole, not rounded to the decimals shown.
+      {',', TCycles::kLeak, "0,0004", false, 0.0004, ""},
+      // An empty field is 0, as in the other windows: no leak is a leak of 0.
+      {',', TCycles::kLeak, "", false, 0, "В окно ничего не введено"},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::string(k.typed) + " with " + k.separator);
+    app::setDecimalSeparator(k.separator);
+    said.clear();
+    type(c->Data[k.field], QString::fromLatin1(k.typed), k.leave);
+    const proc::Real held[TCycles::kFieldCount] = {d.Plow, d.Phigh, d.T1, d.etaT, d.dT, d.leak, d.Tpre, d.xe, d.T3, d.etaS};
+    EXPECT_NEAR(double(held[k.field]), k.value, 1e-12);
+    if (*k.says) {
+      ASSERT_FALSE(said.isEmpty());
+      EXPECT_TRUE(said.first().contains(QString::fromUtf8(k.says))) << said.join(u'|').toStdString();
+    } else {
+      EXPECT_TRUE(said.isEmpty()) << said.join(u'\n').toStdString();
+    }
+    // The field shows what the cycle holds, in the language's way.
+    EXPECT_NEAR(shownValue(c->Data[k.field]->text()), k.value, 1e-9) << c->Data[k.field]->text().toStdString();
+    if (k.separator == '.') EXPECT_FALSE(c->Data[k.field]->text().contains(u','));
+  }
+  // A step from a text that is no number says so and does not step.
+  said.clear();
+  app::setDecimalSeparator('.');
+  c->Data[TCycles::kXe]->findChild<QLineEdit*>()->setText(QStringLiteral("x"));
+  c->Data[TCycles::kXe]->stepUp();
+  EXPECT_NEAR(double(d.xe), 0.3, 1e-12);
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains(notANumber));
+  app::setDecimalSeparator(keep);
+}
+
+TEST(CycleWindow, TheWorksShownAddUpAndSayWhatTheyArePer) {
+  auto run = testing_support::startProgram();
+  TCycles* c = run->program.Cycles.get();
+  app::Session& s = run->session;
+  choose(run->program.Form1.get(), 4);
+  const struct {
+    int kind;
+    int subst;
+    double leak;
+  } cases[] = {{2, 4, 0}, {2, 4, 400}, {1, 1, 0}, {0, 4, 0}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::to_string(k.kind) + " leak " + std::to_string(k.leak));
+    choose(run->program.Form1.get(), k.subst);
+    pick(c, k.kind);
+    c->Data[TCycles::kLeak]->setValue(k.leak);
+    ASSERT_TRUE(s.cycles.result.shown());
+    // W = Wc - We + Wbath as shown, each to its last digit.
+    const double W = shownValue(c->Res[TCycles::kW]->text()), Wc = shownValue(c->Res[TCycles::kWc]->text()),
+                 We = shownValue(c->Res[TCycles::kWe]->text()), Wb = shownValue(c->Res[TCycles::kWbath]->text());
+    EXPECT_NEAR(W, Wc - We + Wb, 0.015 + 1e-9);
+    EXPECT_EQ(c->Res[TCycles::kWe]->text().isEmpty(), k.kind != 2);
+    if (k.leak > 0) {
+      EXPECT_GT(We, 0);
+      EXPECT_TRUE(c->Message->text().contains(QStringLiteral("детандера"))) << c->Message->text().toStdString();
+    }
+  }
+  // Per mole every name says so, none per kilogram.
+  for (app::Units u : {app::Units::Molar, app::Units::Specific}) {
+    s.main.units = u;
+    c->unitsChanged();
+    const bool molar = u == app::Units::Molar;
+    for (QLabel* name : {c->DataName[TCycles::kLeak], c->ResName[TCycles::kW], c->ResName[TCycles::kWf]})
+      EXPECT_TRUE(name->text().contains(molar ? QStringLiteral("на 1 моль") : QStringLiteral("на 1 кг")))
+          << name->text().toStdString();
+    for (QLabel* l : c->findChildren<QLabel*>())
+      EXPECT_FALSE(l->text().contains(molar ? QStringLiteral("кг") : QStringLiteral("моль"))) << l->text().toStdString();
+  }
+}
+
+TEST(CycleWindow, TheChartShowsWholeNamesAndNoScaleWhenEmpty) {
+  auto run = testing_support::startProgram();
+  TCycles* c = run->program.Cycles.get();
+  QChart* chart = c->Chart->chart();
+  // Before a substance: nothing to read, no scale (no "0, 1, 1").
+  for (QAbstractAxis* a : chart->axes()) EXPECT_FALSE(a->isVisible());
+  choose(run->program.Form1.get(), 4);
+  c->resize(1180, 940);
+  c->show();
+  for (int kind : {2, 0}) {
+    pick(c, kind);
+    QApplication::processEvents();
+    const auto names = chart->axes(Qt::Vertical);
+    ASSERT_EQ(names.size(), 1);
+    auto* cat = qobject_cast<QBarCategoryAxis*>(names.first());
+    ASSERT_NE(cat, nullptr);
+    EXPECT_TRUE(cat->isVisible());
+    // Every component by its full name, as in the list, and room for the
+    // widest before the bars.
+    const QFontMetrics fm(cat->labelsFont());
+    int widest = 0;
+    for (int row = 1; row <= cat->count(); ++row) {
+      const QString name = proc::GridCell(c->Losses, 0, row).trimmed();
+      EXPECT_TRUE(cat->categories().contains(name)) << name.toStdString();
+      widest = std::max(widest, fm.horizontalAdvance(name));
+    }
+    EXPECT_EQ(cat->count(), c->Bars->count());
+    EXPECT_GT(chart->plotArea().left(), widest);
+    // The numbers with as many decimals as their step needs.
+    auto* val = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first());
+    ASSERT_NE(val, nullptr);
+    EXPECT_EQ(val->labelFormat(), QStringLiteral("%.0f"));
+  }
+  c->Data[TCycles::kLeak]->setValue(40);  // no liquid: no bars, no scale
+  EXPECT_EQ(c->Bars->count(), 0);
+  for (QAbstractAxis* a : chart->axes()) EXPECT_FALSE(a->isVisible());
+}
+
+// The labels' boxes as the painter draws them at a chart's size: no state
+// number covers another label or a state's mark, each inside the plot.
+TEST(CycleWindow, StateNumbersCoverNoLabelAndNoMark) {
+  auto run = testing_support::startProgram();
+  TCycles* c = run->program.Cycles.get();
+  TTSvid* tv = run->program.TSvid.get();
+  const struct {
+    int subst, kind;
+    double xe;
+  } cases[] = {{4, 2, 0.3}, {4, 2, 0.5}, {4, 0, 0}, {1, 1, 0}, {0, 2, 0.3}, {10, 2, 0.3}};
+  for (const auto& k : cases) {
+    choose(run->program.Form1.get(), k.subst);
+    pick(c, k.kind);
+    if (k.kind == 2) c->Data[TCycles::kXe]->setValue(k.xe);
+    c->OnDiagram->setChecked(true);
+    const diagram::Picture& p = tv->picture();
+    ASSERT_TRUE(run->session.cycles.result.liquid()) << k.subst;
+    for (QSize size : {QSize(1200, 800), QSize(1000, 800), QSize(800, 600)}) {
+      SCOPED_TRACE(std::to_string(k.subst) + " kind " + std::to_string(k.kind) + " at " + std::to_string(size.width()));
+      const diagram::ChartLayout l = diagram::chartLayout(p, size);
+      ASSERT_EQ(l.labels.size(), p.labels.size());
+      const QRectF plot(QPointF(l.plot.left, l.plot.top), QPointF(l.plot.right, l.plot.bottom));
+      std::vector<QRectF> marks;
+      // The dome's lines as segments of pixels: no number sits on them.
+      std::vector<QLineF> dome;
+      for (const diagram::Polyline& line : p.lines) {
+        if (line.role == LineRole::CycleStates)
+          for (const diagram::SPoint& q : line.points)
+            marks.push_back(QRectF(diagram::pixelOf(l, p, q) - QPointF(3, 3), QSizeF(6, 6)));
+        if (line.role == LineRole::SatLiquid || line.role == LineRole::SatVapour)
+          for (std::size_t k = 1; k < line.points.size(); ++k)
+            dome.push_back(QLineF(diagram::pixelOf(l, p, line.points[k - 1]), diagram::pixelOf(l, p, line.points[k])));
+      }
+      auto crosses = [](const QRectF& r, const QLineF& s) {
+        if (r.contains(s.p1()) || r.contains(s.p2())) return true;
+        const QLineF sides[4] = {{r.topLeft(), r.topRight()}, {r.topRight(), r.bottomRight()},
+                                 {r.bottomRight(), r.bottomLeft()}, {r.bottomLeft(), r.topLeft()}};
+        for (const QLineF& e : sides)
+          if (s.intersects(e, nullptr) == QLineF::BoundedIntersection) return true;
+        return false;
+      };
+      int numbers = 0;
+      for (std::size_t i = 0; i < l.labels.size(); ++i) {
+        if (l.labels[i].role != diagram::LabelRole::CycleState) continue;
+        ++numbers;
+        const QRectF a = diagram::labelRect(l, p, l.labels[i]);
+        EXPECT_TRUE(plot.contains(a)) << l.labels[i].text;
+        for (std::size_t j = 0; j < l.labels.size(); ++j)
+          if (j != i) EXPECT_FALSE(a.intersects(diagram::labelRect(l, p, l.labels[j]))) << l.labels[i].text << " and " << l.labels[j].text;
+        for (const QRectF& m : marks) EXPECT_FALSE(a.intersects(m)) << l.labels[i].text;
+        for (const QLineF& d : dome) EXPECT_FALSE(crosses(a, d)) << l.labels[i].text << " on the dome";
+      }
+      EXPECT_GE(numbers, 5);
+    }
+  }
+}
+
+TEST(CycleWindow, TheCyclesButtonFitsItsTextInsideTheRealProcessWindow) {
+  auto run = testing_support::startProgram();
+  TForm5* real = run->program.Form5.get();
+  QPushButton* b = real->BitBtn6;
+  const QRect g = b->geometry();
+  // The window's margin kept, the text with room on both sides, and no
+  // other control under it.
+  EXPECT_GE(g.left(), 8);
+  EXPECT_LE(g.right(), real->width() - 8);
+  EXPECT_LE(g.bottom(), real->height() - 8);
+  EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 16, g.width());
+  for (QWidget* w : real->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (w != b && !w->isWindow()) EXPECT_FALSE(g.intersects(w->geometry())) << w->metaObject()->className();
 }
 
 }  // namespace
