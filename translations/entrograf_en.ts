@@ -497,7 +497,7 @@ the heat leak reaches it from the surroundings.</translation>
 тепло ванны отводится в окружающую среду !</source>
         <translation>The ambient temperature T0 must be above the temperature
 of the precooling bath (%1 K):
-the bath's heat is rejected to the surroundings.</translation>
+the bath&apos;s heat is rejected to the surroundings.</translation>
     </message>
     <message>
         <source>Температура окружающей среды T0 должна быть выше %1 K:
