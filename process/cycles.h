@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "diagram/cyclestore.h"
+#include "process/device.h"
 #include "process/solve.h"
 
 namespace proc {
@@ -45,9 +46,6 @@ inline constexpr int kCycleCount = 3;
 
 // The cycle's name as the window lists it (translated).
 std::string cycleName(Cycle kind);
-
-// The lowest efficiency of the compressor and the expander taken.
-inline constexpr Real kMinEfficiency = Real(0.01L);
 
 struct CycleData {
   Real Plow = Real(0.101325L);  // MPa
