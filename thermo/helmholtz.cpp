@@ -10,8 +10,9 @@ namespace {
 // derivatives at the critical point itself (delta = tau = 1, where cv
 // diverges) stay large but finite.
 constexpr double kTinyDelta = 1e-150;
-// A non-analytic term whose psi is below exp(-50) adds nothing.
-constexpr double kPsiCut = 50;
+// A non-analytic term whose psi is below exp(-40) adds nothing (its
+// derivatives bring factors up to about 1e5).
+constexpr double kPsiCut = 40;
 
 // The ideal-gas part at T: alpha0 - ln delta and its tau derivatives.
 void idealPart(const RefData& eq, double T, double tau, double lnTau, Isotherm& iso) {
@@ -76,41 +77,61 @@ void idealPart(const RefData& eq, double T, double tau, double lnTau, Isotherm& 
   iso.a0tt = att;
 }
 
-// One non-analytic term (Span and Wagner) at (delta, tau), added to r.
-void addCritical(const CriticalTerm& c, double delta, double tau, Residual& r) {
+// q^e for q = dm1^2 >= 0: by multiplication where 2e is a whole number.
+double powQ(double q, double dm1, double e) {
+  const double k = 2 * e;
+  if (k == std::floor(k) && k >= 0 && k <= 16) {
+    const double m = std::fabs(dm1);
+    double v = 1;
+    for (int i = 0; i < static_cast<int>(k); ++i) v *= m;
+    return v;
+  }
+  return std::pow(q, e);
+}
+
+// The non-analytic terms (Span and Wagner) at (delta, tau), added to r.
+// Terms that share beta, a, C or Delta and b share their powers.
+void addCritical(const RefData& eq, const Isotherm& iso, double delta, Residual& r) {
+  const double tau = iso.tau;
   const double dm1 = delta - 1, q = dm1 * dm1, tm1 = tau - 1;
-  const double X = c.C * q + c.D * tm1 * tm1;
-  if (X > kPsiCut) return;
-  const double psi = std::exp(-X);
-  const double inv2b = 1 / (2 * c.beta);
-  const double E1 = std::pow(q, inv2b - 1);  // q^(1/(2 beta) - 1), finite at q = 0
-  const double Qa1 = std::pow(q, c.a - 1);   // q^(a - 1)
-  const double theta = -tm1 + c.A * q * E1;
-  const double Delta = std::max(theta * theta + c.B * q * Qa1, kTinyDelta);
-  const double G = c.A * theta * (2 / c.beta) * E1 + 2 * c.B * c.a * Qa1;
-  const double Dd = dm1 * G;
-  const double Ddd = G + 2 * c.A * c.A / (c.beta * c.beta) * q * E1 * E1 +
-                     4 * c.A / c.beta * (inv2b - 1) * theta * E1 + 4 * c.B * c.a * (c.a - 1) * Qa1;
-  const double b = c.b;
-  const double Db = std::pow(Delta, b), Db1 = Db / Delta, Db2 = Db1 / Delta;
-  const double DBd = b * Db1 * Dd;
-  const double DBdd = b * (Db1 * Ddd + (b - 1) * Db2 * Dd * Dd);
-  const double DBt = -2 * theta * b * Db1;
-  const double DBtt = 2 * b * Db1 + 4 * theta * theta * b * (b - 1) * Db2;
-  const double DBdt = -c.A * b * (2 / c.beta) * Db1 * dm1 * E1 - 2 * theta * b * (b - 1) * Db2 * Dd;
-  const double psiD = -2 * c.C * dm1 * psi;
-  const double psiDD = (2 * c.C * q - 1) * 2 * c.C * psi;
-  const double psiT = -2 * c.D * tm1 * psi;
-  const double psiTT = (2 * c.D * tm1 * tm1 - 1) * 2 * c.D * psi;
-  const double psiDT = 4 * c.C * c.D * dm1 * tm1 * psi;
-  const double n = c.n;
-  r.a += n * Db * delta * psi;
-  r.d += delta * n * (Db * (psi + delta * psiD) + DBd * delta * psi);
-  r.dd += delta * delta * n * (Db * (2 * psiD + delta * psiDD) + 2 * DBd * (psi + delta * psiD) + DBdd * delta * psi);
-  r.t += tau * n * delta * (DBt * psi + Db * psiT);
-  r.tt += tau * tau * n * delta * (DBtt * psi + 2 * DBt * psiT + Db * psiTT);
-  r.dt += delta * tau * n *
-          (Db * (psiT + delta * psiDT) + delta * DBd * psiT + DBt * (psi + delta * psiD) + DBdt * delta * psi);
+  double beta0 = NAN, E1 = 0, a0 = NAN, Qa1 = 0, C0 = NAN, eC = 0, Delta0 = NAN, b0 = NAN, Db = 0;
+  for (std::size_t i = 0; i < eq.critical.size(); ++i) {
+    const CriticalTerm& c = eq.critical[i];
+    if (c.C * q + c.D * tm1 * tm1 > kPsiCut) continue;
+    if (c.C != C0) C0 = c.C, eC = std::exp(-c.C * q);
+    const double psi = eC * iso.psiTau[i];
+    const double inv2b = 1 / (2 * c.beta);
+    if (c.beta != beta0) beta0 = c.beta, E1 = powQ(q, dm1, inv2b - 1);  // q^(1/(2 beta) - 1)
+    if (c.a != a0) a0 = c.a, Qa1 = powQ(q, dm1, c.a - 1);              // q^(a - 1)
+    const double theta = -tm1 + c.A * q * E1;
+    const double Delta = std::max(theta * theta + c.B * q * Qa1, kTinyDelta);
+    const double G = c.A * theta * (2 / c.beta) * E1 + 2 * c.B * c.a * Qa1;
+    const double Dd = dm1 * G;
+    const double Ddd = G + 2 * c.A * c.A / (c.beta * c.beta) * q * E1 * E1 +
+                       4 * c.A / c.beta * (inv2b - 1) * theta * E1 + 4 * c.B * c.a * (c.a - 1) * Qa1;
+    const double b = c.b;
+    if (Delta != Delta0 || b != b0) Delta0 = Delta, b0 = b, Db = std::pow(Delta, b);
+    const double Db1 = Db / Delta, Db2 = Db1 / Delta;
+    const double DBd = b * Db1 * Dd;
+    const double DBdd = b * (Db1 * Ddd + (b - 1) * Db2 * Dd * Dd);
+    const double DBt = -2 * theta * b * Db1;
+    const double DBtt = 2 * b * Db1 + 4 * theta * theta * b * (b - 1) * Db2;
+    const double DBdt = -c.A * b * (2 / c.beta) * Db1 * dm1 * E1 - 2 * theta * b * (b - 1) * Db2 * Dd;
+    const double psiD = -2 * c.C * dm1 * psi;
+    const double psiDD = (2 * c.C * q - 1) * 2 * c.C * psi;
+    const double psiT = -2 * c.D * tm1 * psi;
+    const double psiTT = (2 * c.D * tm1 * tm1 - 1) * 2 * c.D * psi;
+    const double psiDT = 4 * c.C * c.D * dm1 * tm1 * psi;
+    const double n = c.n;
+    r.a += n * Db * delta * psi;
+    r.d += delta * n * (Db * (psi + delta * psiD) + DBd * delta * psi);
+    r.dd += delta * delta * n *
+            (Db * (2 * psiD + delta * psiDD) + 2 * DBd * (psi + delta * psiD) + DBdd * delta * psi);
+    r.t += tau * n * delta * (DBt * psi + Db * psiT);
+    r.tt += tau * tau * n * delta * (DBtt * psi + 2 * DBt * psiT + Db * psiTT);
+    r.dt += delta * tau * n *
+            (Db * (psiT + delta * psiDT) + delta * DBd * psiT + DBt * (psi + delta * psiD) + DBdt * delta * psi);
+  }
 }
 
 // The residual sums: Level 0 d and dd, 1 also alphar, 2 also the tau
@@ -176,7 +197,7 @@ Residual residualSums(const RefData& eq, const Isotherm& iso, double delta) {
   }
   if (!eq.critical.empty()) {
     Residual c;
-    for (const CriticalTerm& t : eq.critical) addCritical(t, delta, iso.tau, c);
+    addCritical(eq, iso, delta, c);
     r.d += c.d;
     r.dd += c.dd;
     if constexpr (Level >= 1) r.a += c.a;
@@ -197,10 +218,22 @@ void setIsotherm(const RefData& eq, double T, Isotherm& iso) {
   iso.tau = tau;
   idealPart(eq, T, tau, lnTau, iso);
   double virial = 0;
+  // tau^t once per distinct exponent, whole ones by multiplication.
+  double tauPow[kMaxResidualTerms];
+  for (std::size_t j = 0; j < eq.tauExponents.size(); ++j) {
+    const double t = eq.tauExponents[j];
+    if (t == std::floor(t) && t >= 0 && t <= 24) {
+      double v = 1;
+      for (int k = 0; k < static_cast<int>(t); ++k) v *= tau;
+      tauPow[j] = v;
+    } else {
+      tauPow[j] = std::exp(t * lnTau);
+    }
+  }
   const std::size_t np = eq.power.size();
   for (std::size_t i = 0; i < np; ++i) {
     const PowerTerm& p = eq.power[i];
-    const double f = p.t == 0 ? p.n : p.n * std::exp(p.t * lnTau);
+    const double f = p.n * tauPow[p.tau];
     iso.f[i] = f;
     iso.ft[i] = p.t * f;
     iso.ftt[i] = p.t * (p.t - 1) * f;
@@ -219,11 +252,13 @@ void setIsotherm(const RefData& eq, double T, Isotherm& iso) {
     iso.ftt[i] = (w * w - g.t - 2 * g.beta * tau * tau) * f;
     if (g.d == 1) virial += f * std::exp(-g.eta * g.eps * g.eps);
   }
-  for (const CriticalTerm& c : eq.critical) {
+  for (std::size_t i = 0; i < eq.critical.size(); ++i) {
+    const CriticalTerm& c = eq.critical[i];
+    iso.psiTau[i] = std::exp(-c.D * (tau - 1) * (tau - 1));
     // delta Delta^b psi at small delta: slope psi(0) Delta(0)^b.
     const double theta = 1 - tau + c.A;
     const double Delta = theta * theta + c.B;
-    virial += c.n * std::pow(Delta, c.b) * std::exp(-c.C - c.D * (tau - 1) * (tau - 1));
+    virial += c.n * std::pow(Delta, c.b) * std::exp(-c.C) * iso.psiTau[i];
   }
   iso.virial = virial;
 }

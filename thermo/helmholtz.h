@@ -22,6 +22,8 @@ struct Isotherm {
   double f[kMaxResidualTerms];
   double ft[kMaxResidualTerms];
   double ftt[kMaxResidualTerms];
+  // exp(-D (tau - 1)^2) of each non-analytic term.
+  double psiTau[kMaxCriticalTerms];
   // The second virial coefficient times rho_r: lim alphar_delta, delta -> 0.
   double virial = 0;
 };

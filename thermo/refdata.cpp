@@ -260,6 +260,13 @@ void readResidual(const Reader& rd, const Value& list, RefData& r) {
       rd.fail("неизвестный вид члена \"" + type + "\" в \"" + path + "\"");
     }
   }
+  for (PowerTerm& p : r.power) {
+    const auto at = std::find(r.tauExponents.begin(), r.tauExponents.end(), p.t);
+    p.tau = static_cast<int>(at - r.tauExponents.begin());
+    if (at == r.tauExponents.end()) r.tauExponents.push_back(p.t);
+  }
+  if (r.critical.size() > static_cast<std::size_t>(kMaxCriticalTerms))
+    rd.fail("в \"alphar\" больше " + std::to_string(kMaxCriticalTerms) + " неаналитических членов");
   if (r.slots.size() > static_cast<std::size_t>(kMaxExpSlots))
     rd.fail("в \"alphar\" больше " + std::to_string(kMaxExpSlots) + " разных exp(-g delta^l)");
   const std::size_t count = r.power.size() + r.gauss.size();

@@ -17,6 +17,8 @@ inline constexpr int kMaxResidualTerms = 48;
 inline constexpr int kMaxDensityPower = 16;
 // Most distinct exponentials exp(-g delta^l) of the power terms.
 inline constexpr int kMaxExpSlots = 8;
+// Most non-analytic terms.
+inline constexpr int kMaxCriticalTerms = 4;
 
 // A fault of a data file: the text names the file and the fault.
 struct DataError : std::runtime_error {
@@ -30,6 +32,7 @@ struct PowerTerm {
   int d = 0, l = 0;
   double g = 0;
   int slot = -1;
+  int tau = 0;  // index of tau^t among the distinct exponents
 };
 
 // n delta^d tau^t exp(-eta (delta - eps)^2 - beta (tau - gamma)^2).
@@ -110,6 +113,7 @@ struct RefData {
 
   IdealPart ideal;
   std::vector<PowerTerm> power;
+  std::vector<double> tauExponents;  // the distinct t of the power terms
   std::vector<ExpSlot> slots;
   std::vector<GaussTerm> gauss;
   std::vector<CriticalTerm> critical;

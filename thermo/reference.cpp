@@ -35,6 +35,15 @@ constexpr int kNormalH2 = 2, kParaH2 = 3, kR14 = 10;
 // Lowest pressure Pdh_Ts goes down to, MPa: far below the pressure floor,
 // where every gas is ideal.
 constexpr double kLowestPressure = 1e-24;
+// Pressures and densities below these are zero in double precision's
+// sums: refused as zero.
+constexpr Real kTinyPressure = 1e-280L;
+constexpr Real kTinyDensity = 1e-280L;
+
+// The range checks of the inputs, with the model's limits.
+void checkPressure(const char* routine, Real P, Real Plimit) {
+  checkPressureInput(routine, P > 0 && P < kTinyPressure ? 0 : P, Plimit);
+}
 
 // ---------------------------------------------------------------- loading
 
@@ -79,7 +88,8 @@ const std::array<std::unique_ptr<Fluid>, kSubstCount + 1>& fluids() {
 // One state of the model in its units (kg/m3, kJ/kg, kJ/(kg K), MPa).
 struct Pt {
   double d = 0, h = 0, s = 0, cp = 0, x = 0, P = 0;
-  double rho = 0;  // mol/m3
+  double rho = 0;     // mol/m3
+  double drhodT = 0;  // (d rho/dT)_P of a single phase, mol/(m3 K)
 };
 
 struct SatStates {
@@ -114,7 +124,7 @@ class ReferenceModel final : public Model {
   const ModelLimits& limits() const override { return lim_; }
 
   void dhs_PT(Real P, Real T, Real& d, Real& h, Real& s, Real& Cp, Real& x) const override {
-    checkPressureInput("dhs_PT", P, Plimit_);
+    checkPressure("dhs_PT", P, Plimit_);
     checkTemperatureInput("dhs_PT", T, lim_.Tmax);
     if (T < f_.Tc()) checkTRange(kCallerPsat, T);
     const Pt r = statePT(static_cast<double>(P), static_cast<double>(T), 0, 0);
@@ -124,7 +134,7 @@ class ReferenceModel final : public Model {
   void Phs_Td(Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x) const override {
     if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
     checkTemperatureInput("Phs_Td", T, lim_.Tmax);
-    checkDensityInput("Phs_Td", d, lim_.dmax);
+    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
     const Pt r = stateTd(static_cast<double>(T), static_cast<double>(d));
     // Beyond the equation's pressure range: the density is too high for T.
     if (!(r.P <= Plimit_)) checkDensityInput("Phs_Td", d, d);
@@ -134,7 +144,7 @@ class ReferenceModel final : public Model {
   void dhs2_P(Real P, Real& Tv, Real& dv, Real& hv, Real& sv, Real& Cpv, Real& Tl, Real& dl, Real& hl, Real& sl,
               Real& Cpl) const override {
     CheckP(kCallerDhs2P, P, lim_.Pcr);
-    checkPressureInput("dhs2_P", P, Plimit_);
+    checkPressure("dhs2_P", P, Plimit_);
     const SatStates q = satAtP(static_cast<double>(P));
     Tv = q.Tv, dv = q.v.d, hv = q.v.h, sv = q.v.s, Cpv = q.v.cp;
     Tl = q.Tl, dl = q.l.d, hl = q.l.h, sl = q.l.s, Cpl = q.l.cp;
@@ -180,17 +190,17 @@ class ReferenceModel final : public Model {
   }
 
   void Tds_hP(Real h, Real P, Real& T, Real& d, Real& s, Real& Cp, Real& x) const override {
-    checkPressureInput("Tds_hP", P, Plimit_);
+    checkPressure("Tds_hP", P, Plimit_);
     const Wanted w{static_cast<double>(h), false, Rmass_ / 100, "h<hv", "Значение h менше h затвердевания !",
-                   "Значение h больше h при T=" + formatNumber("%.0f", lim_.Tmax) + " K !"};
+                   "Значение h больше h при T="};
     const Found r = searchT(static_cast<double>(P), w);
     T = r.T, d = r.st.d, s = r.st.s, Cp = r.st.cp, x = r.st.x;
   }
 
   void Tdh_sP(Real s, Real P, Real& T, Real& d, Real& h, Real& Cp, Real& x) const override {
-    checkPressureInput("Tdh_sP", P, Plimit_);
+    checkPressure("Tdh_sP", P, Plimit_);
     const Wanted w{static_cast<double>(s), true, Rmass_ / 1000, "s<sv", "Значение S менше S затвердевания !",
-                   "Значение S больше S при T=" + formatNumber("%.0f", lim_.Tmax) + " K !"};
+                   "Значение S больше S при T="};
     const Found r = searchT(static_cast<double>(P), w);
     T = r.T, d = r.st.d, h = r.st.h, Cp = r.st.cp, x = r.st.x;
   }
@@ -201,7 +211,7 @@ class ReferenceModel final : public Model {
   ReferenceState stateTdFull(Real T, Real d) const {
     if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
     checkTemperatureInput("Phs_Td", T, lim_.Tmax);
-    checkDensityInput("Phs_Td", d, lim_.dmax);
+    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
     Isotherm iso;
     ref::setIsotherm(eq_, static_cast<double>(T), iso);
     const Props p = ref::properties(eq_, iso, static_cast<double>(d) / eq_.M / eq_.rhor);
@@ -231,15 +241,19 @@ class ReferenceModel final : public Model {
   // ---- single states
 
   Pt single(const Isotherm& iso, double rho, double x) const {
-    const Props p = ref::properties(eq_, iso, rho / eq_.rhor);
+    return fromProps(ref::properties(eq_, iso, rho / eq_.rhor), x);
+  }
+
+  Pt fromProps(const Props& p, double x) const {
     Pt r;
-    r.rho = rho;
-    r.d = f_.toMass(rho);
+    r.rho = p.rho;
+    r.d = f_.toMass(p.rho);
     r.h = f_.h(p);
     r.s = f_.s(p);
     r.cp = f_.perMass(p.cp);
     r.x = x;
     r.P = p.p / kMPa;
+    r.drhodT = p.dpdrho > 0 ? -p.dpdT / p.dpdrho : 0;
     return r;
   }
 
@@ -336,15 +350,23 @@ class ReferenceModel final : public Model {
     const double Ppa = P * kMPa;
     SatStates r;
     r.Pv = r.Pl = P;
-    double Tv = f_.satT(Ppa, false);
+    ref::SatProps sat;
+    double Tv = f_.satT(Ppa, false, &sat);
     double Tl = f_.pseudoPure() ? f_.satT(Ppa, true) : Tv;
     // Below the triple-point pressure each side is taken at its line
     // temperature raised to Ttr.
     if (!(Tl >= f_.Ttr())) {
       Tv = std::max(Tv, f_.Ttr());
       Tl = std::max(Tl, f_.Ttr());
+      sat.solved = false;
     }
     r.Tv = Tv, r.Tl = Tl;
+    if (sat.solved) {
+      r.v = fromProps(sat.v, 0);
+      r.l = fromProps(sat.l, 1);
+      r.v.P = r.l.P = P;
+      return r;
+    }
     r.v = statePT(P, Tv, -1, 0);
     r.l = statePT(P, Tl, 1, 0);
     r.v.x = 0, r.l.x = 1;
@@ -371,7 +393,7 @@ class ReferenceModel final : public Model {
     double tol;  // within it of a saturated state the search returns that state
     const char* belowLine;
     const char* belowSolid;
-    std::string aboveTop;
+    const char* aboveTop;  // followed by the highest temperature and " K !"
   };
   struct Found {
     double T;
@@ -407,12 +429,15 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
   // hi = 0 while none is known.
   double lo = 0, hi = 0, T = 0;
   int known = 0;
+  bool floor = false;  // the state at lo = Tm still to be checked
   Pt st;
+  double Tst = 0;      // the temperature of st
   if (P < lim_.Pcr) {
     if (P < lim_.PtrBubble) {
       // Below the triple point: the reference is the vapour at the
       // solidification temperature.
       st = statePT(P, Tm, 0, 0);
+      Tst = Tm;
       const double r = resid(st);
       if (r < 0) message(w.belowLine);
       if (!(r > 0) || std::fabs(r) < w.tol) return {Tm, st};
@@ -439,25 +464,23 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
         return {q.Tv + x * (q.Tl - q.Tv), mix};
       }
       if (rv > 0) {  // superheated vapour
-        lo = q.Tv, known = -1, st = q.v;
+        lo = q.Tv, known = -1, st = q.v, Tst = q.Tv;
         T = step(w, q.Tv, rv, q.v.cp);
       } else {  // compressed liquid, down to the solidification line
         if (!(Tm < q.Tl)) {
           message(w.belowSolid);
           return {q.Tl, q.l};
         }
-        const Pt m = statePT(P, Tm, 1, q.l.rho);
-        const double r = resid(m);
-        if (!(r > w.tol)) {
-          if (r < 0) message(w.belowSolid);
-          return {Tm, m};
-        }
-        lo = Tm, hi = q.Tl, known = 1, st = q.l;
+        // The state at the solidification temperature is taken only when
+        // a step falls to it.
+        floor = true;
+        lo = Tm, hi = q.Tl, known = 1, st = q.l, Tst = q.Tl;
         T = step(w, q.Tl, rl, q.l.cp);
       }
     }
   } else {
     st = statePT(P, Tm, 0, 0);
+    Tst = Tm;
     const double r = resid(st);
     if (!(r > w.tol)) return {Tm, st};
     lo = Tm;
@@ -465,18 +488,35 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
   }
 
   // Newton's method in T, kept inside the bracket.
+  int lastSide = 3;
   for (int pass = 0; pass < 60; ++pass) {
+    if (floor && !(T > lo)) {
+      // A step to or below the solidification temperature: the state there
+      // ends the search when the wanted value lies at or below it.
+      floor = false;
+      const Pt m = statePT(P, lo, known, st.rho + st.drhodT * (lo - Tst));
+      const double r = resid(m);
+      if (!(r > w.tol)) {
+        if (r < 0) message(w.belowSolid);
+        return {lo, m};
+      }
+      T = lo + (hi - lo) * r / (r - resid(st));
+    }
     if (hi > 0 && !(T > lo && T < hi)) T = (lo + hi) / 2;
     if (!(T > lo)) T = lo + (std::min(Tmax, hi > 0 ? hi : Tmax) - lo) / 2;
     if (!(T < Tmax)) T = Tmax;
-    // A known phase keeps its branch; the last root starts the next.
-    const double start = (known != 0 && st.rho > 0) ? st.rho : 0;
+    // A known phase keeps its branch; the last root, moved along the
+    // isobar by (d rho/dT)_P, starts the next.
     const int side = (known == 0 && !(T < f_.Tc())) ? 2 : known;
-    st = statePT(P, T, side, side == known ? start : 0);
+    const bool same = side != 0 && (side == lastSide || (pass == 0 && side == known));
+    const double start = same ? st.rho + st.drhodT * (T - Tst) : 0;
+    st = statePT(P, T, side, start > 0 ? start : 0);
+    Tst = T;
+    lastSide = side;
     const double r = resid(st);
     if (r > 0) {
       if (T >= Tmax) {
-        message(w.aboveTop.c_str());
+        message(w.aboveTop + formatNumber("%.0f", Tmax) + " K !");
         return {T, st};
       }
       lo = T;
@@ -484,7 +524,14 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
       hi = T;
     }
     const double next = step(w, T, r, st.cp);
-    if (std::fabs(next - T) <= 1e-11 * T || r == 0) return {T, st};
+    if (r == 0) return {T, st};
+    // A small step is in Newton's quadratic range: the error after it is
+    // of the order of its square.
+    if (std::fabs(next - T) <= 1e-12 * T) return {T, st};
+    if (std::fabs(next - T) <= 1e-6 * T && next > lo && (hi == 0 || next < hi) && next < Tmax) {
+      const int side2 = (known == 0 && !(next < f_.Tc())) ? 2 : known;
+      return {next, statePT(P, next, side2, side2 == side && side != 0 ? st.rho + st.drhodT * (next - T) : 0)};
+    }
     T = next;
   }
   return {T, st};
@@ -563,8 +610,8 @@ void ReferenceModel::Pdh_Ts(Real Tin, Real sIn, Real& P, Real& d, Real& h, Real&
     else hi = rho;
     const double slope = -f_.perMass(p.dpdT / p.rho);
     double next = slope < 0 ? rho * std::exp(-g / slope) : NAN;
-    if (!(next > lo && next < hi)) next = std::sqrt(lo * hi);
     if (std::fabs(next / rho - 1) <= 1e-12 || g == 0) break;
+    if (!(next > lo && next < hi)) next = std::sqrt(lo * hi);
     // At the lowest density searched the wanted entropy lies beyond it.
     if (rho <= rhoLowest * (1 + 1e-12) && g > 0) break;
     rho = next;

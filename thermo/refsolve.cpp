@@ -119,11 +119,11 @@ double Fluid::density(const Isotherm& iso, double P, Branch branch, double start
       if (logStep && pp.p > 0) next = delta * std::exp(-std::log(pp.p / P) * pp.p / (delta * slope));
       else next = delta - f / slope;
     }
+    if (std::fabs(next - delta) <= kDensityStep * delta) return next * rr;
     if (!(next > lo) || (hi > 0 && !(next < hi))) {
       if (hi > 0) next = lo > 0 && hi > 4 * lo ? std::sqrt(lo * hi) : (lo + hi) / 2;
       else next = 2 * std::max(delta, lo);
     }
-    if (std::fabs(next - delta) <= kDensityStep * delta) return next * rr;
     delta = next;
   }
   return delta * rr;
@@ -329,7 +329,7 @@ double Fluid::ancillaryT(const Ancillary& a, double P) const {
   return 1 / y;
 }
 
-double Fluid::satT(double P, bool bubble) const {
+double Fluid::satT(double P, bool bubble, SatProps* sat) const {
   if (eq_.pseudoPure) return ancillaryT(bubble ? eq_.pL : eq_.pV, std::min(P, pc_));
   if (!(P < pc_)) return Tc_;
   const double lnP = std::log(P);
@@ -342,22 +342,37 @@ double Fluid::satT(double P, bool bubble) const {
     return 1 / (1 / tr.T + (lnP - tr.lnp) / slope);
   }
   // The node interval that holds ln P (ln p rises with the index).
-  std::size_t i = 0;
-  while (i + 2 < nodes_.size() && nodes_[i + 1].lnp < lnP) ++i;
-  // The start from the table: bisection and secant steps on its Hermite
-  // cubic in x.
-  double xa = nodes_[i].x, xb = nodes_[i + 1].x;
-  double x = xa + (xb - xa) * (lnP - nodes_[i].lnp) / (nodes_[i + 1].lnp - nodes_[i].lnp);
-  for (int pass = 0; pass < 40; ++pass) {
-    const double e = interpolate(Tc_ * (1 - cube(x))).lnp - lnP;
-    if (e > 0) xb = x;  // too warm: x larger (colder)
-    else xa = x;
-    x = (xa + xb) / 2;
-    if (std::fabs(xa - xb) < 1e-13) break;
+  std::size_t lo = 0, hi = nodes_.size() - 1;
+  while (hi - lo > 1) {
+    const std::size_t mid = (lo + hi) / 2;
+    if (nodes_[mid].lnp < lnP) lo = mid;
+    else hi = mid;
   }
-  double T = Tc_ * (1 - cube(x));
-  if (!interpolate(T).exactPossible) return T;
-  // Newton on ln psat(T) with the slope of Clausius and Clapeyron.
+  const Node& a = nodes_[lo];
+  const Node& b = nodes_[hi];
+  // The start from the table: Newton's method on its Hermite cubic in
+  // u = (x - xa)/(xb - xa), kept inside [0, 1].
+  const double h = b.x - a.x;
+  double u = (lnP - a.lnp) / (b.lnp - a.lnp), ulo = 0, uhi = 1;
+  for (int pass = 0; pass < 30; ++pass) {
+    const double h00 = (1 + 2 * u) * (1 - u) * (1 - u), h10 = u * (1 - u) * (1 - u);
+    const double h01 = u * u * (3 - 2 * u), h11 = u * u * (u - 1);
+    const double e = h00 * a.lnp + h10 * h * a.dlnp + h01 * b.lnp + h11 * h * b.dlnp - lnP;
+    const double slope = 6 * u * (u - 1) * (a.lnp - b.lnp) + (3 * u * u - 4 * u + 1) * h * a.dlnp +
+                         (3 * u * u - 2 * u) * h * b.dlnp;
+    if (e < 0) ulo = u;
+    else uhi = u;
+    double next = slope > 0 ? u - e / slope : NAN;
+    if (!(next > ulo && next < uhi)) next = (ulo + uhi) / 2;
+    if (std::fabs(next - u) < 1e-14) {
+      u = next;
+      break;
+    }
+    u = next;
+  }
+  double T = Tc_ * (1 - cube(a.x + u * h));
+  if (hi + 1 == nodes_.size()) return T;  // beyond the last solved node
+  // Newton's method on ln psat(T) with the slope of Clausius and Clapeyron.
   for (int pass = 0; pass < 8; ++pass) {
     Isotherm iso;
     setIsotherm(eq_, T, iso);
@@ -367,9 +382,13 @@ double Fluid::satT(double P, bool bubble) const {
     const Props l = properties(eq_, iso, dL), v = properties(eq_, iso, dV);
     const double dlnpdT = (v.h - l.h) / (T * (1 / v.rho - 1 / l.rho)) / v.p;
     const double step = (std::log(v.p) - lnP) / dlnpdT;
-    const double next = std::clamp(T - step, Ttr_ * 0.5, Tc_);
-    if (std::fabs(next - T) <= 1e-12 * T) return next;
-    T = next;
+    // Where ln p is off by less than 1e-11 the states at T are the
+    // saturated states at P.
+    if (std::fabs(step * dlnpdT) <= 1e-11) {
+      if (sat) sat->solved = true, sat->l = l, sat->v = v;
+      return T;
+    }
+    T = std::clamp(T - step, Ttr_ * 0.5, Tc_);
   }
   return T;
 }
@@ -386,16 +405,29 @@ double Fluid::meltingPressure(double T) const { return eq_.melting.pressure(T - 
 double Fluid::meltingTemperature(double P) const {
   double lo = Ttr_, hi = 2 * Ttr_;
   if (!(meltingPressure(lo) < P)) return lo;
-  while (meltingPressure(hi) < P && hi < 1e6) lo = hi, hi *= 2;
-  for (int pass = 0; pass < 200 && hi - lo > 1e-12 * hi; ++pass) {
-    // Regula falsi in ln T, kept inside the bracket.
-    const double pl = meltingPressure(lo), ph = meltingPressure(hi);
-    double T = lo + (hi - lo) * (P - pl) / (ph - pl);
-    if (!(T > lo && T < hi) || pass % 3 == 2) T = (lo + hi) / 2;
-    if (meltingPressure(T) < P) lo = T;
-    else hi = T;
+  const MeltingLine& m = eq_.melting;
+  if (m.type == MeltingLine::Type::Simon) {
+    // p = p0 + a ((T/T0)^c - 1) solved for T in the part that holds it.
+    for (const MeltingLine::Part& part : m.parts) {
+      const double T = part.T0 * std::pow((P - part.p0) / part.a[0] + 1, 1 / part.c) + meltShift_;
+      if (&part == &m.parts.back() || T - meltShift_ <= (&part + 1)->Tmin) return T;
+    }
   }
-  return (lo + hi) / 2;
+  while (meltingPressure(hi) < P && hi < 1e6) lo = hi, hi *= 2;
+  // Newton's method with a difference slope, kept inside the bracket.
+  double T = (lo + hi) / 2;
+  for (int pass = 0; pass < 100; ++pass) {
+    const double p = meltingPressure(T);
+    if (p < P) lo = T;
+    else hi = T;
+    const double dT = 1e-7 * T;
+    const double slope = (meltingPressure(T + dT) - p) / dT;
+    double next = slope > 0 ? T - (p - P) / slope : NAN;
+    if (!(next > lo && next < hi)) next = (lo + hi) / 2;
+    if (std::fabs(next - T) <= 1e-12 * T) return next;
+    T = next;
+  }
+  return T;
 }
 
 }  // namespace tfs::ref

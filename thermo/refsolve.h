@@ -22,6 +22,12 @@ struct SatPair {
   double rhoV = 0, rhoL = 0;  // mol/m3
 };
 
+// The saturated states of a pure fluid at one temperature.
+struct SatProps {
+  bool solved = false;
+  Props l, v;
+};
+
 class Fluid {
  public:
   // subst 1..11; ideal-gas h and s at (h0, s0) kJ/kg, kJ/(kg K) at 298.15 K
@@ -64,8 +70,10 @@ class Fluid {
   // Gibbs energy (air: the ancillary pressures and the roots there).
   SatPair satAtT(const Isotherm& iso) const;
   // The saturation temperature of the dew (bubble = false) or the bubble
-  // line at P <= pc, without the lower limit Ttr (the line continued).
-  double satT(double P, bool bubble) const;
+  // line at P <= pc, without the lower limit Ttr (the line continued). For
+  // a pure fluid where the line is solved, sat receives both saturated
+  // states at the temperature returned.
+  double satT(double P, bool bubble, SatProps* sat = nullptr) const;
   // +1 when P lies above the saturation pressure at the isotherm's T
   // (liquid; for air above the bubble pressure), -1 below it (vapour; air:
   // below the dew pressure), 0 where only the full solution can tell
