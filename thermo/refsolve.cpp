@@ -163,10 +163,10 @@ void Fluid::buildSaturation() {
   // nearly linear in x up to the critical point, ln p is smooth in it.
   xTr_ = xOf(Ttr_);
   const double dc = rhoc_ / eq_.rhor;
-  auto node = [&](double x, double dL, double dV) {
+  auto node = [&](double x, double T, double dL, double dV) {
     Node n;
     n.x = x;
-    n.T = Tc_ * (1 - cube(x));
+    n.T = T;
     Isotherm iso;
     setIsotherm(eq_, n.T, iso);
     const Props l = properties(eq_, iso, dL), v = properties(eq_, iso, dV);
@@ -183,7 +183,7 @@ void Fluid::buildSaturation() {
   nodes_.clear();
   for (int i = 0; i < kNodes; ++i) {
     const double x = xTr_ * (1 - static_cast<double>(i) / kNodes);
-    const double T = Tc_ * (1 - cube(x));
+    const double T = i == 0 ? Ttr_ : Tc_ * (1 - cube(x));
     Isotherm iso;
     setIsotherm(eq_, T, iso);
     double dL, dV;
@@ -200,7 +200,7 @@ void Fluid::buildSaturation() {
       dV = std::exp(b.lnRhoV + w * (b.lnRhoV - a.lnRhoV)) / eq_.rhor;
     }
     if (!solveVle(iso, dL, dV) || !(dL > dc && dV < dc)) break;
-    nodes_.push_back(node(x, dL, dV));
+    nodes_.push_back(node(x, T, dL, dV));
   }
   // The critical point closes the table.
   Node c;
@@ -334,7 +334,7 @@ double Fluid::satT(double P, bool bubble, SatProps* sat) const {
   if (!(P < pc_)) return Tc_;
   const double lnP = std::log(P);
   const Node& tr = nodes_.front();
-  if (!(lnP > tr.lnp)) {
+  if (lnP < tr.lnp - 1e-12) {
     // Below the triple point: the line continued with its slope there,
     // ln p linear in 1/T.
     const double dlnpdT = tr.dlnp / (-3 * Tc_ * tr.x * tr.x);
@@ -370,7 +370,7 @@ double Fluid::satT(double P, bool bubble, SatProps* sat) const {
     }
     u = next;
   }
-  double T = Tc_ * (1 - cube(a.x + u * h));
+  double T = std::clamp(Tc_ * (1 - cube(a.x + u * h)), a.T, b.T);
   if (hi + 1 == nodes_.size()) return T;  // beyond the last solved node
   // Newton's method on ln psat(T) with the slope of Clausius and Clapeyron.
   for (int pass = 0; pass < 8; ++pass) {
@@ -388,7 +388,7 @@ double Fluid::satT(double P, bool bubble, SatProps* sat) const {
       if (sat) sat->solved = true, sat->l = l, sat->v = v;
       return T;
     }
-    T = std::clamp(T - step, Ttr_ * 0.5, Tc_);
+    T = std::clamp(T - step, Ttr_, Tc_);
   }
   return T;
 }
