@@ -16,8 +16,10 @@ constexpr int kVlePasses = 60;
 // Newton steps of the density stop below this relative size; the error
 // left is of the order of its square.
 constexpr double kDensityStep = 1e-10;
-// The saturation Newton stops below this relative step of both densities.
+// The saturation Newton stops below this relative step of both densities,
+// or where J and K of both phases agree to this relative residual.
 constexpr double kVleStep = 1e-12;
+constexpr double kVleResidual = 1e-13;
 
 double cube(double x) { return x * x * x; }
 
@@ -35,11 +37,7 @@ Fluid::Fluid(int subst, RefData data, double h0, double s0) : subst_(subst), eq_
     ptrDew_ = eq_.pV(Ttr_);
     ptrBubble_ = std::min(eq_.pL(Ttr_), pc_);
   } else {
-    Tc_ = eq_.criticalPoint.T;
-    rhoc_ = eq_.criticalPoint.rho;
-    Isotherm iso;
-    setIsotherm(eq_, Tc_, iso);
-    pc_ = pressureAt(eq_, iso, rhoc_ / eq_.rhor).p;
+    findCriticalPoint();
     buildSaturation();
     ptrDew_ = ptrBubble_ = std::exp(nodes_.front().lnp);
   }
@@ -70,6 +68,47 @@ void Fluid::buildDensityCap() {
   }
   deltaCap_ = 1.02 * delta;
   rhoMax_ = density(iso, pmax_, Branch::Liquid, prev * eq_.rhor);
+}
+
+// The equation's own critical point, where its isotherm's slope
+// (dp/drho)_T has a zero minimum; most equations put it at the published
+// point, some (R14's, O2's, normal hydrogen's) off it by up to 0.1 K.
+void Fluid::findCriticalPoint() {
+  // The least slope on the isotherm near the published critical density, by
+  // golden-section search in delta.
+  auto least = [&](double T, double& at) {
+    Isotherm iso;
+    setIsotherm(eq_, T, iso);
+    const double g = (std::sqrt(5.0) - 1) / 2, d0 = eq_.criticalPoint.rho / eq_.rhor;
+    double a = 0.7 * d0, b = 1.3 * d0;
+    double c = b - g * (b - a), d = a + g * (b - a);
+    double fc = pressureAt(eq_, iso, c).dpdrho, fd = pressureAt(eq_, iso, d).dpdrho;
+    for (int pass = 0; pass < 80 && b - a > 1e-10 * d0; ++pass) {
+      if (fc < fd) {
+        b = d, d = c, fd = fc;
+        c = b - g * (b - a);
+        fc = pressureAt(eq_, iso, c).dpdrho;
+      } else {
+        a = c, c = d, fc = fd;
+        d = a + g * (b - a);
+        fd = pressureAt(eq_, iso, d).dpdrho;
+      }
+    }
+    at = (a + b) / 2;
+    return pressureAt(eq_, iso, at).dpdrho;
+  };
+  double lo = 0.99 * eq_.criticalPoint.T, hi = 1.01 * eq_.criticalPoint.T, at = 1;
+  for (int pass = 0; pass < 60 && hi - lo > 1e-12 * hi; ++pass) {
+    const double T = (lo + hi) / 2;
+    if (least(T, at) > 0) hi = T;
+    else lo = T;
+  }
+  Tc_ = lo;
+  least(Tc_, at);
+  rhoc_ = at * eq_.rhor;
+  Isotherm iso;
+  setIsotherm(eq_, Tc_, iso);
+  pc_ = pressureAt(eq_, iso, at).p;
 }
 
 void Fluid::buildZeros(double h0, double s0) {
@@ -142,6 +181,10 @@ bool Fluid::solveVle(const Isotherm& iso, double& dL, double& dV) const {
     const double JdL = 1 + 2 * l.d + l.dd, JdV = 1 + 2 * v.d + v.dd;
     const double KdL = JdL / dL, KdV = JdV / dV;
     const double dJ = JV - JL, dK = KV - KL;
+    // Equal to rounding: done (close to the critical point the steps stop
+    // shrinking before the residuals do).
+    if (std::fabs(dJ) <= kVleResidual * std::fabs(JV) && std::fabs(dK) <= kVleResidual)
+      return dL > dV * (1 + 1e-7);
     const double det = JdV * KdL - JdL * KdV;
     if (!(std::fabs(det) > 0)) return false;
     double xL = (JdV * dK - KdV * dJ) / det;

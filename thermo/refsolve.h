@@ -39,9 +39,9 @@ class Fluid {
   bool pseudoPure() const { return eq_.pseudoPure; }
 
   // The fixed points: triple temperature, the end of the saturation line
-  // (for a pure fluid its critical point with the equation's own pressure
-  // there; for air the common end of the two ancillary lines), the
-  // triple-point pressures of the dew and the bubble line.
+  // (for a pure fluid the equation's own critical point; for air the common
+  // end of its two ancillary lines), the triple-point pressures of the dew
+  // and the bubble line.
   double Ttr() const { return Ttr_; }
   double Tc() const { return Tc_; }
   double pc() const { return pc_; }
@@ -97,6 +97,7 @@ class Fluid {
   };
 
   void buildZeros(double h0, double s0);
+  void findCriticalPoint();
   void buildSaturation();
   void buildDensityCap();
   bool solveVle(const Isotherm& iso, double& dL, double& dV) const;
