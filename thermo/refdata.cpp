@@ -129,7 +129,10 @@ class Reader {
   }
 
   static std::string where(const std::string& path, std::string_view key) {
-    return "\"" + (path.empty() ? std::string(key) : path + "." + std::string(key)) + "\"";
+    std::string w(1, '"');
+    if (!path.empty()) w.append(path).append(1, '.');
+    w.append(key).append(1, '"');
+    return w;
   }
 
  private:
