@@ -28,16 +28,20 @@ Real XpowY(Real x, Real y) {
   return std::exp(y * std::log(x));
 }
 
-void CheckT(int code, int subst, Real T) {
-  if (T >= Ttr[subst] && T <= Tcr[subst]) return;
+void CheckT(int code, int subst, Real T) { CheckT(code, T, Ttr[subst], Tcr[subst]); }
+
+void CheckT(int code, Real T, Real Tlo, Real Thi) {
+  if (T >= Tlo && T <= Thi) return;
   const std::string text = std::string(" Используемая в программе ") + callerName(code) + " температура " +
                            formatNumber("%6.2f", T);
-  if (T > Tcr[subst]) fatal(text + " выше критической для данного вещества!");
-  if (T < Ttr[subst]) fatal(text + " ниже тройной точки для данного вещества!");
+  if (T > Thi) fatal(text + " выше критической для данного вещества!");
+  if (T < Tlo) fatal(text + " ниже тройной точки для данного вещества!");
 }
 
-void CheckP(int code, int subst, Real P) {
-  if (!(P > Pcr[subst])) return;
+void CheckP(int code, int subst, Real P) { CheckP(code, P, Pcr[subst]); }
+
+void CheckP(int code, Real P, Real Pmax) {
+  if (!(P > Pmax)) return;
   fatal(std::string(" Используемое в программе ") + callerName(code) + " давление " + formatNumber("%6.4f", P) +
         " выше критического для данного вещества!");
 }
@@ -50,24 +54,32 @@ namespace {
 
 }  // namespace
 
-void checkPressureInput(const char* routine, Real P) {
+void checkPressureInput(const char* routine, Real P) { checkPressureInput(routine, P, kPressureLimit); }
+
+void checkPressureInput(const char* routine, Real P, Real Plimit) {
   if (!(P > 0)) refuse(routine, "ое", " давление %6.4f", P, " не больше нуля!");
-  checkPressureCap(routine, P);
+  checkPressureCap(routine, P, Plimit);
 }
 
-void checkPressureCap(const char* routine, Real P) {
-  if (!(P <= kPressureLimit)) refuse(routine, "ое", " давление %6.4f", P, " выше предельного для данного вещества!");
+void checkPressureCap(const char* routine, Real P) { checkPressureCap(routine, P, kPressureLimit); }
+
+void checkPressureCap(const char* routine, Real P, Real Plimit) {
+  if (!(P <= Plimit)) refuse(routine, "ое", " давление %6.4f", P, " выше предельного для данного вещества!");
 }
 
-void checkTemperatureInput(const char* routine, Real T) {
-  if (!(T <= kTemperatureLimit))
-    refuse(routine, "ая", " температура %6.2f", T, " выше предельной для данного вещества!");
+void checkTemperatureInput(const char* routine, Real T) { checkTemperatureInput(routine, T, kTemperatureLimit); }
+
+void checkTemperatureInput(const char* routine, Real T, Real Tlimit) {
+  if (!(T <= Tlimit)) refuse(routine, "ая", " температура %6.2f", T, " выше предельной для данного вещества!");
 }
 
 void checkDensityInput(const char* routine, int subst, Real d) {
+  checkDensityInput(routine, d, limitingDensity(subst));
+}
+
+void checkDensityInput(const char* routine, Real d, Real dlimit) {
   if (!(d > 0)) refuse(routine, "ая", " плотность %8.2f", d, " не больше нуля!");
-  if (!(d < limitingDensity(subst)))
-    refuse(routine, "ая", " плотность %8.2f", d, " выше предельной для данного вещества!");
+  if (!(d < dlimit)) refuse(routine, "ая", " плотность %8.2f", d, " выше предельной для данного вещества!");
 }
 
 }  // namespace tfs

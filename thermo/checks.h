@@ -25,4 +25,13 @@ void checkPressureCap(const char* routine, Real P);
 void checkTemperatureInput(const char* routine, Real T);
 void checkDensityInput(const char* routine, int subst, Real d);
 
+// The same checks against a model's own limits, with the same texts: T in
+// [Tlo, Thi], P <= Pmax, 0 < P <= Plimit, T <= Tlimit, 0 < d < dlimit.
+void CheckT(int code, Real T, Real Tlo, Real Thi);
+void CheckP(int code, Real P, Real Pmax);
+void checkPressureInput(const char* routine, Real P, Real Plimit);
+void checkPressureCap(const char* routine, Real P, Real Plimit);
+void checkTemperatureInput(const char* routine, Real T, Real Tlimit);
+void checkDensityInput(const char* routine, Real d, Real dlimit);
+
 }  // namespace tfs

@@ -79,6 +79,10 @@ void checkIndex(int subst) {
 
 }  // namespace
 
+const Model& model(int subst, ModelKind kind) {
+  return kind == ModelKind::Reference ? referenceModel(subst) : cubicModel(subst);
+}
+
 const Model& cubicModel(int subst) {
   checkIndex(subst);
   static const std::array<CubicModel, kSubstCount> models = [] {

@@ -190,13 +190,22 @@ void dhs2_T(std::string_view name, Real T, Real& Pv, Real& dv, Real& hv, Real& s
   Pl = r.Pl, dl = r.dl, hl = r.hl, sl = r.sl, Cpl = r.Cpl;
 }
 
-Real Tmelt(std::string_view name, Real P) {
-  const int k = SubstIndex(name);
-  checkPressureCap("Tmelt", P);
+Real meltTemperature(int k, Real P) {
   const Real* a = kMeltCoef[k];
   Real Tm = XpowY((P - a[0]) / a[1], 1 / a[2]) + a[3];
   if (k == kHelium && Tm < 0.04L * P + 2.2L) Tm = 0.04L * P + 2.2L;
   return Tm;
+}
+
+Real meltPressure(int k, Real T) {
+  const Real* a = kMeltCoef[k];
+  return a[0] + a[1] * XpowY(T - a[3], a[2]);
+}
+
+Real Tmelt(std::string_view name, Real P) {
+  const int k = SubstIndex(name);
+  checkPressureCap("Tmelt", P);
+  return meltTemperature(k, P);
 }
 
 Real Pmelt(std::string_view name, Real T) {
@@ -204,8 +213,7 @@ Real Pmelt(std::string_view name, Real T) {
   if (T < Ttr[k])
     consoleFatal("  Температура Т=" + formatNumber("%5.1f", T) + " ниже Т тройной точки !");
   checkTemperatureInput("Pmelt", T);
-  const Real* a = kMeltCoef[k];
-  return a[0] + a[1] * XpowY(T - a[3], a[2]);
+  return meltPressure(k, T);
 }
 
 }  // namespace tfs

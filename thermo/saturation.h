@@ -35,6 +35,11 @@ inline Real liquidFraction(Real d, Real dv, Real dl) { return (1 / dv - 1 / d) /
 // pure fluid).
 void satPressures(int subst, Real T, Real& Pv, Real& Pl);
 
+// The solidification line's formulas without the checks: Pm(T) and Tm(P)
+// (helium's lower bound included), MPa and K.
+Real meltPressure(int subst, Real T);
+Real meltTemperature(int subst, Real P);
+
 // Bound of the Newton loop in Tsat.
 inline constexpr int kTsatPasses = 200;
 
