@@ -17,8 +17,9 @@ using tfs::Real;
 // Round trip: a state from (P, T) is found again from its h and s, in the
 // gas, the liquid, the supercritical fluid and inside the dome.
 TEST(StateHs, RoundTripsEverySubstance) {
-  for (int k = 1; k <= tfs::kSubstCount; ++k) {
-    const tfs::Model& m = tfs::cubicModel(k);
+  for (int n = 0; n < 2 * tfs::kSubstCount; ++n) {
+    const int k = 1 + n % tfs::kSubstCount;
+    const tfs::Model& m = tfs::model(k, n < tfs::kSubstCount ? tfs::ModelKind::Cubic : tfs::ModelKind::Reference);
     const tfs::ModelLimits& lim = m.limits();
     struct Case {
       Real P, T;
@@ -50,16 +51,21 @@ TEST(StateHs, RoundTripsEverySubstance) {
   }
 }
 
-// The highest inversion temperature is where B = T dB/dT; for the
-// Soave–Redlich–Kwong equation B = b - a(T)/(RT), and with helium's own
-// equation the limit of the enthalpy slope. Values of this model.
-TEST(Inversion, HighestTemperatureOfTheModel) {
+// The highest inversion temperature is where B = T dB/dT of the second
+// virial coefficient: of the cubic model (B = b - a(T)/(RT), helium by its
+// own equation) and of the reference equations.
+TEST(Inversion, HighestTemperatureOfEachModel) {
   const struct {
     int k;
+    tfs::ModelKind model;
     double T;
-  } cases[] = {{5, 531.7}, {2, 240.6}, {1, 46.3}};
+  } cases[] = {{5, tfs::ModelKind::Cubic, 531.7},     {2, tfs::ModelKind::Cubic, 240.6},
+               {1, tfs::ModelKind::Cubic, 46.3},      {5, tfs::ModelKind::Reference, 607.9},
+               {6, tfs::ModelKind::Reference, 763.3}, {7, tfs::ModelKind::Reference, 757.4},
+               {2, tfs::ModelKind::Reference, 200.8}, {4, tfs::ModelKind::Reference, 223.6},
+               {1, tfs::ModelKind::Reference, 45.65}};
   for (const auto& c : cases) {
-    const tfs::Model& m = tfs::cubicModel(c.k);
+    const tfs::Model& m = tfs::model(c.k, c.model);
     const Real T = tfs::maxInversionTemperature(m);
     EXPECT_NEAR(double(T), c.T, 0.1) << m.name();
     // Below it a throttle at low pressure cools the gas, above it warms.
@@ -74,7 +80,7 @@ TEST(Inversion, HighestTemperatureOfTheModel) {
 // isotherm, and the curve ends at zero pressure.
 TEST(Inversion, CurveSeparatesCoolingFromHeating) {
   for (int k : {1, 2, 4, 5, 6, 7, 9, 11}) {
-    const tfs::Model& m = tfs::cubicModel(k);
+    const tfs::Model& m = tfs::model(k, k % 2 ? tfs::ModelKind::Cubic : tfs::ModelKind::Reference);
     const auto curve = tfs::inversionCurve(m, 16);
     ASSERT_GE(curve.size(), 10u) << m.name();
     EXPECT_EQ(double(curve.back().P), 0) << m.name();
