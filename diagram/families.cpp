@@ -317,9 +317,27 @@ double solveInversion(const tfs::Model& m, double T, double guess) {
 
 }  // namespace
 
-KindLines::KindLines(const tfs::Model& m, const Limits& lim) : m_(m), lim_(lim), region_(diagramRegion(m, lim)) {}
+struct KindLines::Saturation {
+  std::unordered_map<double, std::optional<Sat>> at;
+};
+
+KindLines::KindLines(const tfs::Model& m, const Limits& lim)
+    : m_(m), lim_(lim), region_(diagramRegion(m, lim)), saturation_(std::make_unique<Saturation>()) {}
 
 KindLines::~KindLines() = default;
+
+bool KindLines::saturatedAt(double T, State& liquid, State& vapour) const {
+  auto& at = saturation_->at;
+  auto it = at.find(T);
+  if (it == at.end()) {
+    if (at.size() > 100000) at.clear();  // a bound for a long session of zooming
+    Sat q;
+    it = at.emplace(T, satT(m_, T, q) ? std::optional<Sat>(q) : std::nullopt).first;
+  }
+  if (!it->second) return false;
+  liquid = it->second->liquid, vapour = it->second->vapour;
+  return true;
+}
 
 const KindLines::Inversion& KindLines::inversion() const {
   if (inversion_) return *inversion_;
@@ -474,8 +492,7 @@ Ranges KindLines::ranges(const Frame& f) const {
   return r;
 }
 
-Values KindLines::values(Role role, const Frame& f, const Ranges& rg, const ShownUnits& u, int most) const {
-  (void)f;
+Values KindLines::values(Role role, const Ranges& rg, const ShownUnits& u, int most) const {
   Values v;
   switch (role) {
     case Role::SatLiquid:
@@ -579,11 +596,11 @@ Line KindLines::line(Role role, double value, const Frame& f, const SamplerLimit
     case Role::SatLiquid:
     case Role::SatVapour: {
       const bool liquid = role == Role::SatLiquid;
-      pieces.push_back({[&m, k, liquid, toTop](double t, XY& at) {
+      pieces.push_back({[this, k, liquid, toTop](double t, XY& at) {
                           Sat q;
                           // The liquid line rises to the top, the vapour
                           // line comes down from it.
-                          if (!satT(m, toTop(liquid ? t : 1 - t), q)) return false;
+                          if (!saturatedAt(toTop(liquid ? t : 1 - t), q.liquid, q.vapour)) return false;
                           at = coordinates(k, liquid ? q.liquid : q.vapour);
                           return true;
                         },
@@ -592,9 +609,9 @@ Line KindLines::line(Role role, double value, const Frame& f, const SamplerLimit
     }
     case Role::Dryness: {
       const double X = value;
-      pieces.push_back({[&m, k, X, toTop](double t, XY& at) {
+      pieces.push_back({[this, k, X, toTop](double t, XY& at) {
                           Sat q;
-                          if (!satT(m, toTop(t), q)) return false;
+                          if (!saturatedAt(toTop(t), q.liquid, q.vapour)) return false;
                           at = coordinates(k, lever(q, X));
                           return true;
                         },
@@ -711,7 +728,7 @@ View KindLines::compose(const Frame& f, const ShownUnits& u, const Options& o) c
   const Ranges rg = ranges(f);
   std::vector<LabelRequest> wanted;
   for (Role r : families(f.kind)) {
-    const Values vals = values(r, f, rg, u, o.maxLines);
+    const Values vals = values(r, rg, u, o.maxLines);
     for (double value : vals.values) {
       Line l = line(r, value, f, o.sampling);
       if (l.path.empty()) continue;

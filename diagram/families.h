@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -110,7 +111,10 @@ class KindLines {
   Frame fullFrame(Kind k, bool logT, double width, double height) const;
 
   Ranges ranges(const Frame& f) const;
-  Values values(Role r, const Frame& f, const Ranges& rg, const ShownUnits& u, int maxLines) const;
+  // The values of family r for the ranges of a frame: the T–s diagram's
+  // isobars while three of them are in sight, otherwise round values, at
+  // most maxLines of a family.
+  Values values(Role r, const Ranges& rg, const ShownUnits& u, int maxLines) const;
 
   // One line of role r (value as in Line) sampled for frame f.
   Line line(Role r, double value, const Frame& f, const SamplerLimits& lim) const;
@@ -129,6 +133,11 @@ class KindLines {
   Limits lim_;
   Region region_;
   mutable std::unique_ptr<Inversion> inversion_;
+  // The saturated states by temperature: the dome and the dryness lines
+  // are sampled on the same temperatures.
+  struct Saturation;
+  bool saturatedAt(double T, State& liquid, State& vapour) const;
+  mutable std::unique_ptr<Saturation> saturation_;
 };
 
 // The same in one call.

@@ -652,7 +652,7 @@ TEST(KindValues, RoundInTheUnitsShownPerKilogramAndPerMole) {
       for (Kind k : {Kind::TS, Kind::PH}) {
         const Frame f = kl.fullFrame(k, true, 1200, 900);
         for (Role r : {Role::Isentrope, Role::Isenthalp, Role::Isochore}) {
-          const Values v = kl.values(r, f, kl.ranges(f), u, 10);
+          const Values v = kl.values(r, kl.ranges(f), u, 10);
           if (v.values.empty()) continue;
           const std::string what = std::string(name) + (molar ? " per mole" : " per kg") + " role " +
                                    std::to_string(int(r));
