@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <unordered_map>
 
 #include "diagram/ticks.h"
 #include "thermo/inversion.h"

@@ -4,11 +4,16 @@
 // dryness, each sampled to the frame's pixels and clipped to it; their
 // value labels and the axes' numbers. Everything comes through the model
 // interface, with the library's refusals taken as holes in a line. Plain
-// C++; the picture composer turns a View into its own lines and labels.
+// C++; the picture composer turns a View into its own lines and labels:
+//
+//   KindLines lines(model, {Tmin, Tmax, firstIsobar, lastIsobar});
+//   Frame f = lines.fullFrame(Kind::PH, logT, width, height);
+//   View v = lines.compose(f, units);   // again for zoomed(f, ...), panned(f, ...)
+//
+// One KindLines per diagram, used from one thread.
 
 #include <functional>
 #include <memory>
-#include <unordered_map>
 #include <string>
 #include <vector>
 
