@@ -410,7 +410,7 @@ Ranges KindLines::ranges(const Frame& f) const {
     r.dlo = std::min(r.dlo, st.d), r.dhi = std::max(r.dhi, st.d);
   };
   // A grid over the frame; its states by the kind's inverse routine.
-  constexpr int n = 9;
+  constexpr int n = 7;
   auto along = [&](double lo, double hi, int i, bool log) {
     return log ? lo * std::pow(hi / lo, double(i) / (n - 1)) : lo + (hi - lo) * i / (n - 1);
   };

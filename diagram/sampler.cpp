@@ -33,6 +33,12 @@ bool meets(const Box& box, std::initializer_list<Pixel> pts, double g) {
   return x0 - g <= box.x1 && x1 + g >= box.x0 && y0 - g <= box.y1 && y1 + g >= box.y0;
 }
 
+// A segment that keeps more than kKept of its length on the screen for
+// kStuck halvings in a row holds a jump: a smooth line halves its length
+// each time, a root-like steepening keeps 0.71 of it.
+constexpr double kKept = 0.9;
+constexpr int kStuck = 10;
+
 class Refiner {
  public:
   Refiner(const Curve& c, const Frame& f, const SamplerLimits& lim, Sampling& out)
@@ -51,15 +57,17 @@ class Refiner {
     return s;
   }
 
-  // Appends the samples of (a, b], b included.
-  void refine(const Sample& a, const Sample& b, int depth) {
+  // Appends the samples of (a, b], b included. stuck counts the halvings
+  // before that kept nearly all of the segment's length on the screen.
+  void refine(const Sample& a, const Sample& b, int depth, int stuck = 0) {
     std::vector<Sample>& v = out_.samples;
     if (out_.evaluations >= lim_.maxEvaluations) out_.exhausted = true;
-    if (depth >= lim_.maxDepth || out_.exhausted || !(b.t != a.t)) {
-      // Still far apart after every halving: the line jumps (as the
+    const bool jump = (depth >= lim_.maxDepth || stuck >= kStuck) && a.ok && b.ok &&
+                      distance(a.px, b.px) > lim_.maxSegment;
+    if (depth >= lim_.maxDepth || out_.exhausted || !(b.t != a.t) || jump) {
+      // Still far apart after the halvings: the line jumps (as the
       // model's near the critical point), and is broken there.
-      if (depth >= lim_.maxDepth && a.ok && b.ok && distance(a.px, b.px) > lim_.maxSegment)
-        v.push_back(Sample{(a.t + b.t) / 2, false, {}, {}});
+      if (jump) v.push_back(Sample{(a.t + b.t) / 2, false, {}, {}});
       v.push_back(b);
       return;
     }
@@ -92,8 +100,15 @@ class Refiner {
           return;
         }
       }
-      refine(a, m, depth + 1);
-      refine(m, b, depth + 1);
+      if (!m.ok) {
+        refine(a, m, depth + 1);
+        refine(m, b, depth + 1);
+        return;
+      }
+      // A jump keeps one half as long as the whole, halving after halving.
+      const double whole = distance(a.px, b.px);
+      refine(a, m, depth + 1, distance(a.px, m.px) > kKept * whole ? stuck + 1 : 0);
+      refine(m, b, depth + 1, distance(m.px, b.px) > kKept * whole ? stuck + 1 : 0);
       return;
     }
     // One end in a hole: halve towards its edge until the states found
