@@ -223,6 +223,26 @@ TEST(KindSampler, HolesBreakTheLineAndTheirEdgesAreFoundToThePixel) {
   forSegments(p, [](XY a, XY b) { EXPECT_FALSE(a.x < 0.5 && b.x > 0.5) << "a segment across the hole"; });
 }
 
+TEST(KindSampler, AJumpIsBrokenASteepLineIsNot) {
+  const Frame f{Kind::HS, 0, 1, -1, 1, false, 1000, 1000};
+  const SamplerLimits lim;
+  for (bool jump : {true, false}) {
+    // A step of 500 px at t = 0.37, or a cube root as steep at 0.37.
+    const Curve c = [jump](double t, XY& at) {
+      const double u = t - 0.37;
+      at = {t, jump ? (u < 0 ? -0.5 : 0.5) : std::cbrt(u)};
+      return true;
+    };
+    Path p;
+    clipInto(sampleCurve(c, 0, 1, 8, f, lim).samples, f, lim.margin, p);
+    EXPECT_EQ(p.breaks.size(), jump ? 1u : 0u);
+    forSegments(p, [&](XY a, XY b) {
+      const Pixel pa = toPixel(f, a), pb = toPixel(f, b);
+      EXPECT_LE(std::hypot(pb.x - pa.x, pb.y - pa.y), lim.maxSegment + 1e-9) << (jump ? "step" : "root");
+    });
+  }
+}
+
 TEST(KindSampler, WorkIsBoundedOnPathologicalLines) {
   const Frame f{Kind::HS, 0, 1, -1, 1, false, 1200, 900};
   SamplerLimits lim;
