@@ -1,0 +1,125 @@
+// The diagram kinds with the cubic model at the default limits (triple
+// point + 0.0001 K to 350 K): every line, label and axis number of a whole
+// diagram; of a zoomed view, a zoom or pan step; the inversion curve alone.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/session.h"
+#include "app/substance.h"
+#include "diagram/families.h"
+#include "thermo/model.h"
+#include "thermo/substances.h"
+
+namespace {
+
+using namespace diagram::kinds;
+
+const char* const kNames[] = {"N2", "He", "n-H2", "CO2", "Air"};
+const char* const kKindNames[] = {"T-s", "lg p-h", "h-s"};
+
+Limits limitsOf(int subst) {
+  const app::AppState st = app::substanceChoice(app::AppState{}, subst);
+  return {double(st.Tmin), double(st.Tmax), st.firstIsobar, st.lastIsobar};
+}
+
+int substance(const benchmark::State& state) { return tfs::substanceIndex(kNames[state.range(1)]); }
+
+void label(benchmark::State& state, const View& v) {
+  int points = 0;
+  for (const Line& l : v.lines) points += int(l.path.points.size());
+  state.SetLabel(std::string(kNames[state.range(1)]) + " " + kKindNames[state.range(0)] + ", " +
+                 std::to_string(v.lines.size()) + " lines, " + std::to_string(points) + " points, " +
+                 std::to_string(v.labels.size()) + " labels");
+}
+
+// A whole diagram from scratch, as when the kind or the substance changes.
+void BM_WholeDiagram(benchmark::State& state) {
+  const Kind k = Kind(state.range(0));
+  const int n = substance(state);
+  const tfs::Model& m = tfs::cubicModel(n);
+  const Limits lim = limitsOf(n);
+  View v;
+  for (auto _ : state) {
+    KindLines kl(m, lim);
+    v = kl.compose(kl.fullFrame(k, true, 1280, 1000), {});
+    benchmark::DoNotOptimize(v.lines.data());
+  }
+  label(state, v);
+}
+
+// Zoomed ten times about the gas at half the critical pressure, between
+// the critical temperature and twice it, then moved by 40 px a step: each
+// step a new view of the same diagram.
+void BM_ZoomedView(benchmark::State& state) {
+  const Kind k = Kind(state.range(0));
+  const int n = substance(state);
+  const tfs::Model& m = tfs::cubicModel(n);
+  const Limits lim = limitsOf(n);
+  const KindLines kl(m, lim);
+  const Frame full = kl.fullFrame(k, true, 1280, 1000);
+  const double T = std::min(2 * double(m.limits().Tcr), (double(m.limits().Tcr) + lim.Tmax) / 2);
+  tfs::Real d, h, s, Cp, x;
+  m.dhs_PT(m.limits().Pcr / 2, T, d, h, s, Cp, x);
+  const State gas{T, double(m.limits().Pcr) / 2, double(h), double(s), double(d), 0};
+  Frame f = zoomed(full, 10, toPixel(full, coordinates(k, gas)));
+  kl.compose(f, {});  // what the diagram keeps between views
+  View v;
+  int step = 0;
+  for (auto _ : state) {
+    f = panned(f, step % 8 < 4 ? 40 : -40, step % 4 < 2 ? 30 : -30);
+    ++step;
+    v = kl.compose(f, {});
+    benchmark::DoNotOptimize(v.lines.data());
+  }
+  label(state, v);
+}
+
+// Zoomed a thousand times into the top of the dome.
+void BM_DomeTop(benchmark::State& state) {
+  const Kind k = Kind(state.range(0));
+  const int n = substance(state);
+  const tfs::Model& m = tfs::cubicModel(n);
+  const KindLines kl(m, limitsOf(n));
+  const Frame full = kl.fullFrame(k, true, 1280, 1000);
+  tfs::Real Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl;
+  m.dhs2_T(m.limits().Tcr, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
+  const State c{double(m.limits().Tcr), double(Pv + Pl) / 2, double(hv + hl) / 2, double(sv + sl) / 2, 0, 0};
+  const Frame f = zoomed(full, 1000, toPixel(full, coordinates(k, c)));
+  kl.compose(f, {});
+  View v;
+  for (auto _ : state) {
+    v = kl.compose(f, {});
+    benchmark::DoNotOptimize(v.lines.data());
+  }
+  label(state, v);
+}
+
+// The inversion curve on the whole lg p–h diagram, its start values
+// included.
+void BM_InversionCurve(benchmark::State& state) {
+  const int n = substance(state);
+  const tfs::Model& m = tfs::cubicModel(n);
+  const Limits lim = limitsOf(n);
+  Line l;
+  for (auto _ : state) {
+    KindLines kl(m, lim);
+    l = kl.line(Role::Inversion, 0, kl.fullFrame(Kind::PH, true, 1280, 1000), {});
+    benchmark::DoNotOptimize(l.path.points.data());
+  }
+  state.SetLabel(std::string(kNames[state.range(1)]) + ", " + std::to_string(l.path.points.size()) + " points");
+}
+
+void kindsAndSubstances(benchmark::internal::Benchmark* b) {
+  for (int k = 0; k < 3; ++k)
+    for (int s = 0; s < 5; ++s) b->Args({k, s});
+}
+
+BENCHMARK(BM_WholeDiagram)->Apply(kindsAndSubstances)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomedView)->Apply(kindsAndSubstances)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DomeTop)->Apply(kindsAndSubstances)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InversionCurve)->ArgsProduct({{1}, {0, 1, 2, 4}})->Unit(benchmark::kMillisecond);
+
+}  // namespace
