@@ -301,8 +301,9 @@ bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Noti
 void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
   // A carried-over start stays exactly as it was carried.
   if (Carried) return;
-  // Nothing to solve without a substance or with an entry left empty.
-  if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2])) {
+  // Nothing to solve without a substance, with an entry left empty or for
+  // a pair that "Вычислить" refuses: nothing refused is shown as a state.
+  if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2]) || !PairAllowed(Kind1, Kind2)) {
     clearStart();
     return;
   }
@@ -434,6 +435,7 @@ bool Calculator::compute(const std::string& name, const app::Notify& notify) {
 void Calculator::carry() {
   Carried = true;
   Kind1 = kTemperature;
+  if (!rangesFor_.empty()) LimitKinds[0] = kTemperature;
   LimitKinds[1] = -1;
   writeLimits();
   Kind2 = kPressure;
@@ -447,6 +449,12 @@ void Calculator::carry() {
   for (int k = 0; k < kParamCount; ++k) ShownStart[k] = ShownEnd[k];
   setEntry(kEntry1, format("%6.3f", StartPt.T));
   setEntry(kEntry2, format("%6.3f", StartPt.P));
+  // The entries hold the carried temperature and pressure as they show them:
+  // a new value typed into one of them pairs with the other, never with a
+  // value read earlier for another kind.
+  for (Entry e : {kEntry1, kEntry2}) readEntry(entries[e], typed_[e]);
+  Value1 = ToInternal(Kind1, typed_[kEntry1]);
+  Value2 = ToInternal(Kind2, typed_[kEntry2]);
   setField(ETn, 3, ShownStart[kTemperature]);
   setField(EPn, 3, ShownStart[kPressure]);
   setField(Edn, 2, ShownStart[kDensity]);

@@ -241,6 +241,103 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   EXPECT_FALSE(c.Carried);
 }
 
+// After a carry a value typed into one start entry pairs with the other
+// entry's carried value, whatever kinds the start had before; leaving the
+// panel and "Вычислить" then give the same state, the one SolvePair gives
+// for the temperature and pressure the entries show.
+TEST_F(Calculator, ANewEntryAfterACarryPairsWithTheCarriedValue) {
+  struct Case {
+    int process;
+    int k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+    int k3;
+    const char* v3;
+    proc::Entry retyped;
+    const char* text;
+  };
+  const Case cases[] = {
+      // Throttled from 1 MPa at 50 % dryness to 0.1 MPa; then 80 K.
+      {proc::kIsenthalp, proc::kPressure, "1", proc::kDryness, "50", proc::kPressure, "0.1", proc::kEntry1, "80"},
+      {proc::kIsenthalp, proc::kPressure, "1", proc::kDryness, "50", proc::kPressure, "0.1", proc::kEntry2, "0.2"},
+      // An expansion from (entropy, pressure); a heated isochore from
+      // (density, temperature), whose temperature must never be a pressure.
+      {proc::kIsentrope, proc::kEntropy, "5", proc::kPressure, "1", proc::kPressure, "0.1", proc::kEntry1, "100"},
+      {proc::kIsochore, proc::kDensity, "10", proc::kTemperature, "300", proc::kTemperature, "200", proc::kEntry1,
+       "250"},
+      {proc::kIsotherm, proc::kTemperature, "300", proc::kPressure, "1", proc::kPressure, "5", proc::kEntry2, "2"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.process << ' ' << k.text);
+    c = proc::Calculator{};
+    c.setSubstance(name);
+    Process(k.process);
+    Start(k.k1, k.v1, k.k2, k.v2);
+    End(k.k3, k.v3);
+    ASSERT_TRUE(Compute()) << (said().empty() ? "" : said()[0]);
+    const proc::ProcPoint end = c.EndPt;
+    c.carry();
+    type(k.retyped, k.text);
+    c.leaveEntry(k.retyped);
+    c.leaveStartPanel(name, testing_support::recorded());
+    EXPECT_TRUE(Messages().empty());
+    // The pair the entries show: the typed value and the other one carried.
+    const Real T = k.retyped == proc::kEntry1 ? std::stold(k.text) : end.T;
+    const Real P = k.retyped == proc::kEntry2 ? std::stold(k.text) : end.P;
+    proc::ProcPoint ref;
+    ASSERT_EQ(proc::SolvePair(name, proc::kTemperature, proc::kPressure, T, P, ref), proc::SolveStatus::Solved);
+    EXPECT_NEAR(double(c.StartPt.T), double(ref.T), 1e-3);
+    EXPECT_NEAR(double(c.StartPt.P), double(ref.P), 1e-3 * double(ref.P));
+    EXPECT_NEAR(double(c.StartPt.s), double(ref.s), 1e-3);
+    EXPECT_EQ(c.fields[proc::EPn], F("%6.3f", c.StartPt.P));
+    EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", c.StartPt.T));
+    // "Вычислить" reads the entries and finds the same start.
+    const proc::ProcPoint left = c.StartPt;
+    ASSERT_TRUE(Compute()) << (said().empty() ? "" : said()[0]);
+    EXPECT_EQ(c.StartPt.T, left.T);
+    EXPECT_EQ(c.StartPt.P, left.P);
+    EXPECT_EQ(c.StartPt.s, left.s);
+  }
+}
+
+// A start pair that "Вычислить" refuses is never shown as a state when the
+// focus leaves the start panel, whatever the library could make of it.
+TEST_F(Calculator, ARefusedStartPairShowsNoStateOnLeavingThePanel) {
+  struct Case {
+    int k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+  };
+  const Case cases[] = {{proc::kTemperature, "300", proc::kDensity, "10"},
+                        {proc::kTemperature, "300", proc::kEnthalpy, "300"},
+                        {proc::kEnthalpy, "300", proc::kTemperature, "300"},
+                        {proc::kEntropy, "6", proc::kTemperature, "300"},
+                        {proc::kVolume, "0.1", proc::kPressure, "1"},
+                        {proc::kDryness, "50", proc::kEntropy, "5"}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.k1 << ' ' << k.k2);
+    ASSERT_FALSE(proc::PairAllowed(k.k1, k.k2));
+    // A state shown first, so that a stale one would be seen.
+    Start(proc::kTemperature, "200", proc::kPressure, "1");
+    c.leaveEntry(proc::kEntry1);
+    c.leaveEntry(proc::kEntry2);
+    c.leaveStartPanel(name, testing_support::recorded());
+    ASSERT_FALSE(c.fields[proc::Ehn].empty());
+    Start(k.k1, k.v1, k.k2, k.v2);
+    Messages();
+    c.leaveEntry(proc::kEntry1);
+    c.leaveEntry(proc::kEntry2);
+    c.leaveStartPanel(name, testing_support::recorded());
+    for (int f = proc::ETn; f <= proc::ESn; ++f) EXPECT_TRUE(c.fields[f].empty()) << f;
+    // "Вычислить" refuses the pair with its message.
+    End(proc::kPressure, "2");
+    EXPECT_FALSE(Compute());
+    EXPECT_EQ(Messages(), kPair);
+  }
+}
+
 TEST_F(Calculator, ResultRowsAndTheirTexts) {
   // Throttling from 77.35 K, 0.1 MPa as an isenthalp: Q and L are zero.
   Process(proc::kIsenthalp);

@@ -125,6 +125,37 @@ TEST_F(ProcessWindow, LeavingTheStartPanel) {
   f->hide();
 }
 
+// The tester's sequence: a throttled wet start carried over, a temperature
+// typed into the first entry, the panel left: the start pairs 80 K with the
+// carried pressure (no dryness read as a pressure); a pair "Вычислить"
+// refuses shows no state when the panel is left.
+TEST_F(ProcessWindow, LeavingThePanelAfterACarryOrWithARefusedPair) {
+  chooseNitrogen();
+  f->show();
+  QApplication::setActiveWindow(f);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+  Process(proc::kIsenthalp);
+  Start(proc::kPressure, "1", proc::kDryness, "50");
+  End(proc::kPressure, "0.1");
+  ASSERT_TRUE(f->Calc0Click());
+  const Real P = f->calc().EndPt.P;
+  f->BitBtn2->click();
+  f->Edit2->setFocus();
+  f->Edit2->selectAll();
+  QTest::keyClicks(f->Edit2, "80");
+  f->Calc0->setFocus();
+  EXPECT_EQ(f->ETn->text(), F("%6.2f", 80));
+  EXPECT_EQ(f->EPn->text(), F("%6.3f", P));
+  EXPECT_EQ(f->calc().StartPt.P, P);
+  // (T, d) is refused by "Вычислить": leaving the panel shows nothing.
+  Start(proc::kTemperature, "300", proc::kDensity, "10");
+  testing_support::recorder().texts.clear();
+  f->Edit4->setFocus();
+  f->Calc0->setFocus();
+  for (QLineEdit* e : {f->ETn, f->EPn, f->Edn, f->Ehn, f->ESn}) EXPECT_TRUE(e->text().isEmpty());
+  f->hide();
+}
+
 // Nitrogen chosen in the main window, the process window from its menu, the
 // line drawn on the diagram, the rows in the results table.
 TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
