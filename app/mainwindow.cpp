@@ -357,7 +357,7 @@ void TForm1::BboListClick() {
   buildInfo();
   session_.procLines.resetCounters();
   session_.procLines.clearLines();
-  emit substanceChosen(QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ").arg(name));
+  emit substanceChosen(QString::fromStdString(app::substanceHeading(session_.main)));
   emit diagramComputed();
   emit diagramWanted();
 }

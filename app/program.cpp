@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTableWidget>
 
 #include "app/keeper.h"
 #include "app/mainwindow.h"
+#include "app/substance.h"
 #include "diagram/tspoints.h"
 #include "diagram/tsvid.h"
 #include "process/form2.h"
@@ -99,7 +101,7 @@ Program::Program(Session& s)
     diagram->unitsChanged();
     points->rebuild();
     process->unitsChanged();
-    real->showSession();
+    real->unitsChanged();
     realResults->unitsChanged();
     cycles->unitsChanged();
     results->rebuild();
@@ -125,9 +127,10 @@ Program::Program(Session& s)
     process->showSession();
     points->rebuild();
     results->rebuild();
-    real->unitsChanged();
+    real->showSession();
     realResults->unitsChanged();
     cycles->showSession();
+    cycles->Label1->setText(QString::fromStdString(substanceHeading(s.main)));
     diagram->sessionReplaced();
     if (s.main.chosen) diagram->showDiagram();
   });

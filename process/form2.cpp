@@ -216,10 +216,7 @@ void TForm2::setSubstanceCaption(const QString& text) {
 }
 
 void TForm2::showSession() {
-  const app::AppState& st = session_.main;
-  Label1->setText(st.chosen ? QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ")
-                                  .arg(QString::fromStdString(app::listName(st.subst)))
-                            : QString());
+  Label1->setText(QString::fromStdString(app::substanceHeading(session_.main)));
   Label1->adjustSize();
   setProBoxIndex(calc().ProcKind);
   FormActivate();
@@ -263,15 +260,11 @@ void TForm2::refresh() {
   QLineEdit* lim[6] = {Edit1, Edit3, Edit5, Edit6, Edit8, Edit9};
   for (int k = 0; k < 6; ++k) lim[k]->setText(QString::fromStdString(c.limits[k]));
   // The entries as the calculator holds them (a kind chosen empties its
-  // entry, a carry fills the start ones); no change of text is reported back.
+  // entry, a carry fills the start ones); a number typed under another
+  // language (a reopened work) shows this one's separator; no change of
+  // text is reported back.
   QLineEdit* in[3] = {Edit2, Edit4, Edit10};
-  for (int k = 0; k < 3; ++k) {
-    const QString text = QString::fromStdString(c.entries[k]);
-    if (in[k]->text() != text) {
-      const QSignalBlocker quiet(in[k]);
-      in[k]->setText(text);
-    }
-  }
+  for (int k = 0; k < 3; ++k) form::showEntry(in[k], c.entries[k]);
 }
 
 void TForm2::FormActivate() {

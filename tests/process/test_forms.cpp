@@ -13,9 +13,12 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest/QTest>
+#include <QTemporaryDir>
 
 #include "app/commode.h"
+#include "app/keeper.h"
 #include "app/mainwindow.h"
+#include "app/workfile.h"
 #include "diagram/picture.h"
 #include "diagram/tsvid.h"
 #include "gui_test_support.h"
@@ -154,6 +157,34 @@ TEST_F(ProcessWindow, LeavingThePanelAfterACarryOrWithARefusedPair) {
   f->Calc0->setFocus();
   for (QLineEdit* e : {f->ETn, f->EPn, f->Edn, f->Ehn, f->ESn}) EXPECT_TRUE(e->text().isEmpty());
   f->hide();
+}
+
+// Numbers typed with the separator of the other language show this
+// language's separator when the work is opened again; the work keeps them
+// as typed.
+TEST_F(ProcessWindow, AReopenedWorkShowsItsNumbersWithThisLanguagesSeparator) {
+  chooseNitrogen();
+  const QChar here = QChar::fromLatin1(app::decimalSeparator());
+  const QChar other = here == u',' ? u'.' : u',';
+  Process(proc::kIsotherm);
+  Start(proc::kTemperature, QStringLiteral("100") + other + QStringLiteral("5"), proc::kPressure,
+        QStringLiteral("1") + other + QStringLiteral("000"));
+  End(proc::kPressure, QStringLiteral("5abc"));
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("ideal.entrograf"));
+  app::WorkError error;
+  ASSERT_TRUE(app::saveWorkFile(run->session, path, error));
+  const QByteArray bytes = app::workFileBytes(run->session);
+  run = testing_support::startProgram();
+  f = run->program.Form2.get();
+  ASSERT_TRUE(run->program.Files->openFile(path));
+  EXPECT_EQ(f->Edit2->text(), QStringLiteral("100") + here + QStringLiteral("5"));
+  EXPECT_EQ(f->Edit4->text(), QStringLiteral("1") + here + QStringLiteral("000"));
+  EXPECT_EQ(f->Edit10->text(), QStringLiteral("5abc"));
+  EXPECT_EQ(app::workFileBytes(run->session), bytes);
+  // Typing goes on from what is shown; nothing typed is rewritten.
+  f->Edit4->setText(QStringLiteral("2") + other + QStringLiteral("5"));
+  EXPECT_EQ(f->Edit4->text(), QStringLiteral("2") + other + QStringLiteral("5"));
 }
 
 // Nitrogen chosen in the main window, the process window from its menu, the
