@@ -70,7 +70,8 @@ QGroupBox* makeRadioGroup(QWidget* parent, const char* name, const QString& titl
 
 TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Entrograf"));
+  // "[*]": Qt's mark of unsaved work, shown while the window is modified.
+  setWindowTitle(QStringLiteral("Entrograf[*]"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   QFont base = font();

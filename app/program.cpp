@@ -116,10 +116,14 @@ Program::Program(Session& s)
   QObject::connect(main, &TForm1::saveAsWanted, files, &Keeper::saveAs);
   QObject::connect(main, &TForm1::recentWanted, files, &Keeper::openRecent);
   QObject::connect(files, &Keeper::recentChanged, main, &TForm1::setRecentFiles);
-  QObject::connect(files, &Keeper::fileChanged, main, [main](const QString& path) {
-    main->setWindowTitle(path.isEmpty() ? QStringLiteral("Entrograf")
-                                        : QStringLiteral("Entrograf - ") + QFileInfo(path).fileName());
+  // The title names the work file and marks work that no file holds yet.
+  QObject::connect(files, &Keeper::fileChanged, main, [main, &s](const QString& path) {
+    main->setWindowTitle((path.isEmpty() ? QStringLiteral("Entrograf")
+                                         : QStringLiteral("Entrograf - ") + QFileInfo(path).fileName()) +
+                         QStringLiteral("[*]"));
+    main->setWindowModified(s.modified());
   });
+  s.listener.changed = [main, &s] { main->setWindowModified(s.modified()); };
   main->mayClose = [files] { return files->mayDiscard(); };
   main->setRecentFiles(files->recentFiles());
   QObject::connect(files, &Keeper::sessionReplaced, main, [=, &s] {
@@ -151,6 +155,6 @@ Program::Program(Session& s)
   files->offerRestore();
 }
 
-Program::~Program() = default;
+Program::~Program() { session.listener.changed = nullptr; }
 
 }  // namespace app

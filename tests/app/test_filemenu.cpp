@@ -162,7 +162,7 @@ TEST_F(Work, SavedAndOpenedWorkShowsInEveryWindow) {
   EXPECT_TRUE(asked[0].save);
   EXPECT_TRUE(QFile::exists(path));
   EXPECT_FALSE(run->session.modified());
-  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf - работа.entrograf"));
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf - работа.entrograf[*]"));
   ASSERT_EQ(main->RecentMenu->actions().size(), 1);
   EXPECT_TRUE(main->RecentMenu->actions()[0]->text().endsWith(path));
   // Saved again without a dialog.
@@ -180,7 +180,7 @@ TEST_F(Work, SavedAndOpenedWorkShowsInEveryWindow) {
   EXPECT_TRUE(process->EQ->text().isEmpty());
   EXPECT_TRUE(process->Label1->text().isEmpty());
   EXPECT_FALSE(diagram->isVisible());
-  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf"));
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf[*]"));
 
   main->RecentMenu->actions()[0]->trigger();
   const QStringList after = shown();

@@ -16,14 +16,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 #include "app/commode.h"
+#include "app/filedialog.h"
+#include "app/keeper.h"
 #include "app/linegen.h"
 #include "app/mainwindow.h"
 #include "diagram/tsvid.h"
+#include "process/form2.h"
 #include "gui_test_support.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
@@ -104,7 +109,7 @@ struct StoreSnapshot {
 };
 
 TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
-  EXPECT_EQ(f->windowTitle(), QStringLiteral("Entrograf"));
+  EXPECT_EQ(f->windowTitle(), QStringLiteral("Entrograf[*]"));
   EXPECT_EQ(f->Client->size(), QSize(790, 523));
   ASSERT_EQ(f->BboList->count(), 11);
   for (int i = 1; i <= 11; ++i) EXPECT_EQ(f->BboList->item(i - 1)->text(), QString::fromUtf8(tfs::SubstNameRus[i]));
@@ -360,6 +365,40 @@ TEST_F(MainWindow, DeactivationClearsProgressAndExitCloses) {
   EXPECT_EQ(f->ProcBar->value(), 0);
   f->Button2->click();
   EXPECT_FALSE(f->isVisible());
+}
+
+// The title bar marks work that no file holds yet with Qt's modified mark,
+// whatever changed it, and names the work file.
+TEST_F(MainWindow, TheTitleMarksUnsavedWork) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("n2.entrograf"));
+  app::setFileDialog([&](const app::FileRequest&) { return path; });
+  EXPECT_FALSE(f->isWindowModified());
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool modified;
+    const char* title;
+  };
+  const Step steps[] = {
+      {"substance", [&] { choose(5); }, true, "Entrograf[*]"},
+      {"saved", [&] { ASSERT_TRUE(run->program.Files->save()); }, false, "Entrograf - n2.entrograf[*]"},
+      {"units", [&] { f->UnitsGrItems->button(1)->click(); }, true, "Entrograf - n2.entrograf[*]"},
+      {"a process typed", [&] { run->program.Form2->Edit2->setText(QStringLiteral("300")); }, true,
+       "Entrograf - n2.entrograf[*]"},
+      {"opened again", [&] { ASSERT_TRUE(run->program.Files->openFile(path)); }, false, "Entrograf - n2.entrograf[*]"},
+      {"a point picked", [&] { run->session.points.push_back({}); run->session.touch(); }, true,
+       "Entrograf - n2.entrograf[*]"},
+      {"new work", [&] { run->session.savedChanges = run->session.changes; run->program.Files->newWork(); }, false,
+       "Entrograf[*]"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    EXPECT_EQ(f->isWindowModified(), step.modified);
+    EXPECT_EQ(f->windowTitle(), QString::fromLatin1(step.title));
+  }
+  app::setFileDialog([](const app::FileRequest&) { return QString(); });
 }
 
 }  // namespace
