@@ -18,7 +18,9 @@ namespace {
 
 std::string shown(const QTableWidget* grid, int row, int col) {
   const QTableWidgetItem* it = grid->item(row, col);
-  return it ? cellText(it->text().toStdString()) : std::string();
+  if (!it) return {};
+  const QVariant exported = it->data(kExportRole);
+  return cellText((exported.isValid() ? exported.toString() : it->text()).toStdString());
 }
 
 }  // namespace

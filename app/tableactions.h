@@ -3,12 +3,18 @@
 // context menu with "Копировать", "Копировать всё" and "Сохранить в CSV...".
 
 #include <QString>
+#include <QtCore/qnamespace.h>
 
 #include "app/tabletext.h"
 
 class QTableWidget;
 
 namespace app {
+
+// A cell whose text on the screen is no number a spreadsheet reads (the
+// "∞" of a two-phase heat capacity) keeps the number it stands for under
+// this role; the clipboard and CSV files take that one.
+inline constexpr int kExportRole = Qt::UserRole + 1;
 
 // The whole grid as shown, from its header row to the last row holding text
 // and up to the last column holding text, without padding blanks.

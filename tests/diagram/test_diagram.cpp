@@ -119,9 +119,13 @@ TEST_F(Diagram, ReadoutShowsWhatPdhTsGivesAtThePixel) {
       EXPECT_EQ(w->Ep->text(), app::fmt("P=%4.3f МПа", P));
       EXPECT_EQ(w->Ed->text(), app::fmt("d=%4.3f kg/m3", d));
       EXPECT_EQ(w->Eh->text(), app::fmt("i=%4.1f kJ/kg", h));
-      EXPECT_EQ(w->ECp->text(), app::fmt("Cp=%4.2f kJ/kg.K", Cp));
+      // In the dome the library marks the heat capacity with 1000000: it has
+      // no finite value there.
       if (T0 == 90) {
         EXPECT_EQ(Cp, 1000000);
+        EXPECT_EQ(w->ECp->text(), QStringLiteral("Cp=∞ kJ/kg.K"));
+      } else {
+        EXPECT_EQ(w->ECp->text(), app::fmt("Cp=%4.2f kJ/kg.K", Cp));
       }
     }
   }
