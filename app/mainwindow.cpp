@@ -422,6 +422,14 @@ void TForm1::UnitsGrClick(int index) {
   const app::Units u = index == 0 ? app::Units::Specific : app::Units::Molar;
   if (u == session_.main.units) return;
   session_.main.units = u;
+  // The isenthalps take round values of the units shown: the lines again
+  // for them (the same substance and limits: nothing else changes).
+  if (session_.main.chosen) {
+    const app::MessageScope action;
+    auto fresh = std::make_unique<app::DiagramStore>();
+    if (app::libraryGuarded([&] { app::ComputeAll(*fresh, app::lineInputs(session_.main), {}); }))
+      session_.lines = *fresh;
+  }
   session_.touch();
   emit unitsChanged();
 }

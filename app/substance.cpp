@@ -151,6 +151,7 @@ LineInputs lineInputs(const AppState& st) {
   in.lnTmax = st.lnTmax;
   in.firstIsobar = st.firstIsobar;
   in.lastIsobar = st.lastIsobar;
+  in.units = st.units;
   return in;
 }
 

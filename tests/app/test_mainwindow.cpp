@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -27,6 +28,7 @@
 #include "app/keeper.h"
 #include "app/linegen.h"
 #include "app/mainwindow.h"
+#include "diagram/picture.h"
 #include "diagram/tsvid.h"
 #include "process/form2.h"
 #include "gui_test_support.h"
@@ -399,6 +401,28 @@ TEST_F(MainWindow, TheTitleMarksUnsavedWork) {
     EXPECT_EQ(f->windowTitle(), QString::fromLatin1(step.title));
   }
   app::setFileDialog([](const app::FileRequest&) { return QString(); });
+}
+
+// Per mole the diagram's isenthalps are round molar values (its labels
+// multiples of the molar step); back per kilogram the lines are those of
+// the first computation to the last bit.
+TEST_F(MainWindow, PerMoleTheIsenthalpsAreRoundMolarValues) {
+  choose(5);
+  const auto before = std::make_unique<app::DiagramStore>(store());
+  f->UnitsGrItems->button(1)->click();
+  ASSERT_GE(store().HCount, 0);
+  const diagram::Picture p = diagram::composePicture(run->session);
+  int labels = 0;
+  for (const diagram::Label& l : p.labels) {
+    if (l.role != diagram::LabelRole::Isenthalp) continue;
+    ++labels;
+    const double v = QString::fromStdString(l.text).trimmed().toDouble();
+    EXPECT_EQ(std::fmod(v, double(store().HStep)), 0) << l.text;
+  }
+  EXPECT_EQ(labels, store().HCount + 1);
+  EXPECT_NE(std::memcmp(before->HValue, store().HValue, sizeof before->HValue), 0);
+  f->UnitsGrItems->button(0)->click();
+  EXPECT_EQ(std::memcmp(before.get(), &store(), sizeof(app::DiagramStore)), 0);
 }
 
 }  // namespace
