@@ -4,6 +4,7 @@
 
 #include "app/numfmt.h"
 #include "app/tr.h"
+#include "thermo/limits.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -41,6 +42,19 @@ std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, int n
     return {P, format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
             format("i=%4.1f J/mol", toShown(u, Dim::Enthalpy, st.h, n)), Cp};
   return {P, format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h), Cp};
+}
+
+std::array<std::string, 2> noStateTexts(const CursorState& st, int subst) {
+  const std::string outside = app::translate("Readout", "вне области расчета");
+  switch (st.why) {
+    case NoState::None: return {};
+    case NoState::Outside: return {outside, {}};
+    case NoState::Solid: return {outside, app::translate("Readout", "левее линии затвердевания")};
+    case NoState::Ceiling:
+      return {outside, app::withArgs(app::translate("Readout", "P > %1 МПа"),
+                                     {format("%.0f", tfs::pressureCeiling(subst))})};
+  }
+  return {};
 }
 
 bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at) {

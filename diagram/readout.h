@@ -25,6 +25,12 @@ inline constexpr const char* kInfinity = "∞";
 // two-phase state's heat capacity is shown as "∞".
 std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u = app::Units::Specific, int subst = 0);
 
+// Where no state is shown, why: "вне области расчета" for the pressure
+// field and the limit passed for the density field ("P > 100 МПа", "левее
+// линии затвердевания"; empty when the cursor is only outside the diagram's
+// region).
+std::array<std::string, 2> noStateTexts(const CursorState& st, int subst);
+
 // A click picks the state at the cursor when the cursor lies strictly
 // between the temperature limits, a state was found there, and its pressure
 // is below the substance's highest isobar.

@@ -277,9 +277,10 @@ bool TTSvid::readAt(QPoint pos) {
   const bool ok = app::libraryGuarded([&] { s = diagram::stateAt(name, Tcur_, scur_, sc); });
   busy_ = false;
   fresh_ = ok && s.found;
-  // Where no state exists (left of the highest isobar, in the solid) the
-  // fields are blank: nothing of another point is shown for this one.
+  // Where no state exists (above the highest pressure, in the solid) the
+  // fields say why: nothing of another point is shown for this one.
   kept_ = fresh_ ? s : diagram::CursorState{};
+  kept_.why = ok ? s.why : diagram::NoState::Outside;
   showReadout();
   return true;
 }
@@ -294,7 +295,10 @@ void TTSvid::showReadout() {
     setFitted(Eh, app::qstr(t[2]));
     setFitted(ECp, app::qstr(t[3]));
   } else {
-    for (QLineEdit* e : {Ep, Ed, Eh, ECp}) e->clear();
+    const std::array<std::string, 2> why = diagram::noStateTexts(kept_, st.subst);
+    setFitted(Ep, app::qstr(why[0]));
+    setFitted(Ed, app::qstr(why[1]));
+    for (QLineEdit* e : {Eh, ECp}) e->clear();
   }
 }
 

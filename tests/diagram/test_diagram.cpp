@@ -248,7 +248,7 @@ TEST_F(Diagram, LimitsChangedWithTheWindowOpenRedrawAtOnce) {
   }
 }
 
-// Where no state exists the readout is blank; a click records the state at
+// Where no state exists the readout says why; a click records the state at
 // its own position, never the one of an earlier position.
 TEST_F(Diagram, ReadoutAndClicksAreHonest) {
   open(kN2);
@@ -262,7 +262,15 @@ TEST_F(Diagram, ReadoutAndClicksAreHonest) {
   Real P, d, h, Cp, x;
   tfs::Pdh_Ts("N2", T, s, P, d, h, Cp, x);
   ASSERT_EQ(P, 0);
-  for (QLineEdit* e : {w->Ep, w->Ed, w->Eh, w->ECp}) EXPECT_TRUE(e->text().isEmpty());
+  // The readout says why, and shows nothing of another point.
+  EXPECT_EQ(w->Ep->text(), QStringLiteral("вне области расчета"));
+  EXPECT_EQ(w->Ed->text(), QStringLiteral("P > 100 МПа"));
+  for (QLineEdit* e : {w->Eh, w->ECp}) EXPECT_TRUE(e->text().isEmpty());
+  // Left of the solidification line at 65 K.
+  const QPoint solid = pixelOf(run->session.lines.Smin + 0.01L, 65);
+  moveTo(solid);
+  EXPECT_EQ(w->Ep->text(), QStringLiteral("вне области расчета"));
+  EXPECT_EQ(w->Ed->text(), QStringLiteral("левее линии затвердевания"));
   // Two clicks at two places without a move between them: two states.
   const QPoint cold = pixelOf(5.0L, 150);
   click(gas);
