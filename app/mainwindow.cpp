@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -171,8 +172,14 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   connect(BboList, &QListWidget::itemClicked, this, [this] { BboListClick(); });
   connect(BboList, &QListWidget::itemActivated, this, [this] { BboListClick(); });
-  connect(TScaleItems, &QButtonGroup::idClicked, this, &TForm1::TScaleClick);
-  connect(UnitsGrItems, &QButtonGroup::idClicked, this, &TForm1::UnitsGrClick);
+  // Each choice follows its button's state, however it was switched (mouse,
+  // keyboard, a script or a screen reader).
+  connect(TScaleItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    if (on) TScaleClick(id);
+  });
+  connect(UnitsGrItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    if (on) UnitsGrClick(id);
+  });
   connect(Points, &QAction::triggered, this, &TForm1::pointsWindowWanted);
   buildFilesMenu();
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -251,8 +258,12 @@ void TForm1::showSession() {
   }
   Label3->adjustSize();
   for (QLineEdit* field : {ETmi, ETma}) field->setModified(false);
-  UnitsGrItems->button(int(st.units))->setChecked(true);
-  TScaleItems->button(int(st.scale))->setChecked(true);
+  {
+    // Shown as the session holds them: nothing to choose again.
+    const QSignalBlocker q1(UnitsGrItems), q2(TScaleItems);
+    UnitsGrItems->button(int(st.units))->setChecked(true);
+    TScaleItems->button(int(st.scale))->setChecked(true);
+  }
   ProcBar->setValue(0);
 }
 

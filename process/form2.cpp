@@ -186,7 +186,11 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   FormActivate();
   refresh();
 
-  connect(ProGroup, &QButtonGroup::idClicked, this, [this](int) { ProBoxClick(); });
+  // The choice follows the button's state, however it was switched (mouse,
+  // keyboard, a script or a screen reader).
+  connect(ProGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) ProBoxClick();
+  });
   connect(PaNam1, &QComboBox::activated, this, [this](int) { PaNam1Click(); });
   connect(PaNam2, &QComboBox::activated, this, [this](int) { PaNam2Click(); });
   connect(PaNam3, &QComboBox::activated, this, [this](int) { PaNam3Click(); });
@@ -232,6 +236,7 @@ void TForm2::unitsChanged() {
 int TForm2::proBoxIndex() const { return ProGroup->checkedId(); }
 
 void TForm2::setProBoxIndex(int i) {
+  const QSignalBlocker quiet(ProGroup);
   if (i >= 0 && i < 5) ProItem[i]->setChecked(true);
 }
 

@@ -172,7 +172,11 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   showUnits();
   refresh();
 
-  connect(DevGroup, &QButtonGroup::idClicked, this, [this](int) { DevBoxClick(); });
+  // The device follows the button's state, however it was switched (mouse,
+  // keyboard, a script or a screen reader).
+  connect(DevGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) DevBoxClick();
+  });
   connect(PaNam1, &QComboBox::activated, this, [this](int) { PaNam1Click(); });
   connect(PaNam2, &QComboBox::activated, this, [this](int) { PaNam2Click(); });
   connect(GivenList, &QComboBox::activated, this, [this](int) { GivenListClick(); });

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -31,6 +34,7 @@
 #include "diagram/picture.h"
 #include "diagram/tsvid.h"
 #include "process/form2.h"
+#include "process/form5.h"
 #include "gui_test_support.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
@@ -423,6 +427,59 @@ TEST_F(MainWindow, PerMoleTheIsenthalpsAreRoundMolarValues) {
   EXPECT_NE(std::memcmp(before->HValue, store().HValue, sizeof before->HValue), 0);
   f->UnitsGrItems->button(0)->click();
   EXPECT_EQ(std::memcmp(before.get(), &store(), sizeof(app::DiagramStore)), 0);
+}
+
+// Every radio choice of the windows follows its button's state, whether
+// the button was clicked, switched by a script or through the
+// accessibility interface (a screen reader): the choice ticked is the one
+// computed.
+TEST_F(MainWindow, EveryRadioChoiceFollowsItsButtonHoweverSwitched) {
+  choose(5);
+  TForm2* ideal = run->program.Form2.get();
+  TForm5* real = run->program.Form5.get();
+  struct Choice {
+    const char* what;
+    QAbstractButton* button;
+    std::function<int()> chosen;
+    int value;
+  };
+  std::vector<Choice> choices;
+  for (int k = 0; k < 5; ++k)
+    choices.push_back({"process", ideal->ProItem[k], [=] { return ideal->calc().ProcKind; }, k});
+  for (int k = 0; k < proc::kDeviceCount; ++k)
+    choices.push_back({"device", real->DevItem[k], [=] { return int(real->calc().Kind); }, k});
+  for (int k = 0; k < 2; ++k) {
+    choices.push_back({"units", f->UnitsGrItems->button(k), [this] { return int(state().units); }, k});
+    choices.push_back({"scale", f->TScaleItems->button(k), [this] { return int(state().scale); }, k});
+  }
+  const std::pair<const char*, std::function<void(QAbstractButton*)>> ways[] = {
+      {"accessibility", [](QAbstractButton* b) {
+         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+         ASSERT_TRUE(a && a->actionInterface());
+         ASSERT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+         a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+       }},
+      {"script", [](QAbstractButton* b) { b->setChecked(true); }},
+      {"mouse", [](QAbstractButton* b) { b->click(); }}};
+  for (const auto& [how, press] : ways) {
+    // Each choice in turn, then back to the first of its group, so that
+    // every button is switched on from another one.
+    for (const bool back : {false, true}) {
+      for (const Choice& c : choices) {
+        if (back && c.value != 0) continue;
+        SCOPED_TRACE(testing::Message() << how << ' ' << c.what << ' ' << c.value);
+        press(c.button);
+        EXPECT_TRUE(c.button->isChecked());
+        EXPECT_EQ(c.chosen(), c.value);
+      }
+    }
+  }
+  // The real-process window's fields follow the device ticked.
+  QAccessible::queryAccessibleInterface(real->DevItem[int(proc::Device::Throttle)])
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_FALSE(real->EEta->isEnabled());
+  EXPECT_TRUE(real->EP2->isEnabled());
 }
 
 }  // namespace
