@@ -86,6 +86,12 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Points = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Точки   "));
   IdProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Идеальн. процессы "));
   RealProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Реальн. процессы"));
+  // The results tables shown without writing a row.
+  TablesMenu = MainMenu1->addMenu(QCoreApplication::translate("TForm1", "  Таблицы "));
+  TablesMenu->setObjectName(QStringLiteral("TablesMenu"));
+  Tables = TablesMenu->menuAction();
+  IdTable = TablesMenu->addAction(QCoreApplication::translate("TForm1", "Результаты идеальных процессов"));
+  RealTable = TablesMenu->addAction(QCoreApplication::translate("TForm1", "Результаты реальных процессов"));
   Diagr = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  ТS диаграмма"));
   AllEnd = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Выход"));
   Files->setObjectName(QStringLiteral("Files"));
@@ -94,6 +100,9 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   RealProc->setObjectName(QStringLiteral("RealProc"));
   Diagr->setObjectName(QStringLiteral("Diagr"));
   AllEnd->setObjectName(QStringLiteral("AllEnd"));
+  Tables->setObjectName(QStringLiteral("Tables"));
+  IdTable->setObjectName(QStringLiteral("IdTable"));
+  RealTable->setObjectName(QStringLiteral("RealTable"));
   const int menuH = MainMenu1->sizeHint().height();
   MainMenu1->setGeometry(0, 0, kClientW, menuH);
 
@@ -181,6 +190,8 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
     if (on) UnitsGrClick(id);
   });
   connect(Points, &QAction::triggered, this, &TForm1::pointsWindowWanted);
+  connect(IdTable, &QAction::triggered, this, &TForm1::resultsWindowWanted);
+  connect(RealTable, &QAction::triggered, this, &TForm1::realResultsWindowWanted);
   buildFilesMenu();
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(AllEnd, &QAction::triggered, this, &TForm1::Button2Click);

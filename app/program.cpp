@@ -9,6 +9,7 @@
 #include "app/keeper.h"
 #include "app/mainwindow.h"
 #include "app/substance.h"
+#include "app/tablerows.h"
 #include "diagram/tspoints.h"
 #include "diagram/tsvid.h"
 #include "process/form2.h"
@@ -93,8 +94,22 @@ Program::Program(Session& s)
     realResults->showDevice(n);
   });
 
-  // The points window from the main menu.
+  // The points window and the results tables from the main menu, as they are.
   QObject::connect(main, &TForm1::pointsWindowWanted, points, &TTS_points::showAside);
+  QObject::connect(main, &TForm1::resultsWindowWanted, results, [results] { bringUp(results); });
+  QObject::connect(main, &TForm1::realResultsWindowWanted, realResults, [realResults] { bringUp(realResults); });
+
+  // A row taken out of a results table takes its line off the diagram.
+  QObject::connect(results, &TForm3::processRemoveWanted, results, [=, &s](int n) {
+    if (!removeProcessRow(s, n)) return;
+    results->rebuild();
+    diagram->sessionChanged();
+  });
+  QObject::connect(realResults, &TForm6::deviceRemoveWanted, realResults, [=, &s](int n) {
+    if (!removeDeviceRow(s, n)) return;
+    realResults->unitsChanged();
+    diagram->sessionChanged();
+  });
 
   // Every window shows values in the units chosen.
   QObject::connect(main, &TForm1::unitsChanged, diagram, [=] {

@@ -7,6 +7,7 @@
 
 #include "app/tabletext.h"
 
+class QColor;
 class QTableWidget;
 
 namespace app {
@@ -29,6 +30,11 @@ bool saveCsv(const TextTable& rows, const QString& path);
 
 // Puts the text on the clipboard.
 void copyText(const QString& text);
+
+// Keeps the grid's header row (row 0, whose cells stay the table's first
+// row for copying and saving) in view when the rows scroll: it is shown in
+// the grid's own header in the colour of the fixed cells.
+void keepHeaderRowInView(QTableWidget* grid, const QColor& fixedColour);
 
 // Gives a grid Ctrl+C and its context menu. title names the file offered.
 void addTableActions(QTableWidget* grid, const QString& title);

@@ -37,6 +37,15 @@ const char* const kNoSubstanceMessage =
     QT_TRANSLATE_NOOP("Process", "Рабочее вещество не выбрано !\nВыберите его в главном окне.");
 const char* const kNotComputedMessage =
     QT_TRANSLATE_NOOP("Process", "Процесс не рассчитан !\nВ таблицу ничего не записано.");
+const char* const kWrittenMessage =
+    QT_TRANSLATE_NOOP("Process", "Этот процесс уже записан в таблицу !\nВторой раз он не записывается.");
+
+bool sameProcess(const ResultRow& a, const ResultRow& b) {
+  if (a.substance != b.substance || a.procKind != b.procKind || a.Q != b.Q || a.L != b.L) return false;
+  for (int k = 0; k < kParamCount; ++k)
+    if (a.start[k] != b.start[k] || a.end[k] != b.end[k]) return false;
+  return true;
+}
 
 std::string procText(const char* marked) { return app::translate("Process", marked); }
 
@@ -483,11 +492,16 @@ bool Calculator::draw(const std::string& name, diagram::ProcStore& lines, const 
   return true;
 }
 
-bool Calculator::tableRow(ResultRow& row, const app::Notify& notify) {
+bool Calculator::tableRow(ResultRow& row, const app::Notify& notify, const std::vector<ResultRow>& written) {
   if (!hasResult_) {
     say(notify, procText(kNotComputedMessage));
     return false;
   }
+  for (const ResultRow& r : written)
+    if (sameProcess(r, result_)) {
+      say(notify, procText(kWrittenMessage));
+      return false;
+    }
   TableCount += 1;
   row = result_;
   row.number = TableCount;

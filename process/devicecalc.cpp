@@ -421,14 +421,21 @@ bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store
   return true;
 }
 
-bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify) {
+bool sameDevice(const DeviceRow& a, const DeviceRow& b) {
+  auto same = [](const ProcPoint& p, const ProcPoint& q) {
+    return p.T == q.T && p.P == q.P && p.d == q.d && p.i == q.i && p.s == q.s && p.x == q.x;
+  };
+  return a.substance == b.substance && a.kind == b.kind && a.eta == b.eta && same(a.inlet, b.inlet) &&
+         same(a.outlet, b.outlet) && same(a.ideal, b.ideal) && a.L == b.L && a.Q == b.Q && a.sgen == b.sgen &&
+         a.exergy == b.exergy && a.T0 == b.T0;
+}
+
+bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify, const std::vector<DeviceRow>& written) {
   if (!hasResult_) {
     say(notify, procText(kNotComputedMessage));
     return false;
   }
-  TableCount += 1;
   row = DeviceRow{};
-  row.number = TableCount;
   row.substance = tfs::SubstName[subst_];
   row.kind = Kind;
   row.eta = data_.eta;
@@ -440,6 +447,13 @@ bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify) {
   row.sgen = Result.sgen;
   row.exergy = Result.exergy;
   row.T0 = Result.T0;
+  for (const DeviceRow& r : written)
+    if (sameDevice(r, row)) {
+      say(notify, procText(kWrittenMessage));
+      return false;
+    }
+  TableCount += 1;
+  row.number = TableCount;
   return true;
 }
 

@@ -396,7 +396,8 @@ void TForm2::BitBtn4Click() {
 
 void TForm2::BitBtn1Click() {
   proc::ResultRow row;
-  if (!calc().tableRow(row, app::notifier())) return;
+  const app::MessageScope action;
+  if (!calc().tableRow(row, app::notifier(), session_.results)) return;
   session_.results.push_back(row);
   session_.touch();
   emit resultRowAdded(int(session_.results.size()));

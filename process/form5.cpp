@@ -314,7 +314,7 @@ bool TForm5::Calc0Click() {
 void TForm5::BitBtn1Click() {
   const app::MessageScope action;
   proc::DeviceRow row;
-  if (!calc().tableRow(row, app::notifier())) return;
+  if (!calc().tableRow(row, app::notifier(), session_.deviceResults)) return;
   session_.deviceResults.push_back(row);
   session_.touch();
   emit deviceRowAdded(int(session_.deviceResults.size()));

@@ -123,7 +123,8 @@ TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
   QStringList menu;
   for (QAction* a : f->MainMenu1->actions()) menu << a->text();
   EXPECT_EQ(menu, (QStringList{QStringLiteral(" Файл   "), QStringLiteral("  Точки   "), QStringLiteral("  Идеальн. процессы "),
-                               QStringLiteral("  Реальн. процессы"), QStringLiteral("  ТS диаграмма"), QStringLiteral("  Выход")}));
+                               QStringLiteral("  Реальн. процессы"), QStringLiteral("  Таблицы "),
+                               QStringLiteral("  ТS диаграмма"), QStringLiteral("  Выход")}));
   EXPECT_EQ(f->findChild<QLineEdit*>(QStringLiteral("ETma"))->text(), QStringLiteral("300"));
   EXPECT_TRUE(f->findChild<QProgressBar*>(QStringLiteral("ProcBar")));
   EXPECT_TRUE(f->findChild<QGroupBox*>(QStringLiteral("TScale")));

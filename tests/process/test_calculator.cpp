@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "app/numfmt.h"
+#include "app/tablerows.h"
 #include "core_test_support.h"
+#include "workfile_support.h"
 #include "process/calculator.h"
 #include "process/results.h"
 #include "thermo/substances.h"
@@ -519,6 +521,96 @@ TEST_F(Calculator, MolarUnitsReadAndShowPerMole) {
   EXPECT_EQ(c.Value3, kg.Value3);
   EXPECT_EQ(c.EndPt.i, kg.EndPt.i);
   EXPECT_EQ(c.kept().typed, kg.kept().typed);
+}
+
+// A process is written to the results table once; a row taken out takes
+// the line it was drawn as off the diagram (whatever process it is), the
+// rows after it move up and are numbered again.
+TEST(ResultRows, WrittenOnceAndTakenOutWithTheirLines) {
+  app::Session s;
+  testing_support::choose(s, "N2");
+  s.process.setSubstance("N2");
+  struct Process {
+    int kind, k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+    int k3;
+    const char* v3;
+    bool drawn;
+  };
+  using namespace proc;
+  const Process processes[] = {
+      {kIsotherm, kTemperature, "100", kPressure, "0.1", kPressure, "5", true},
+      // All liquid: the line's last point found again from its entropy.
+      {kIsobar, kPressure, "2", kTemperature, "70", kTemperature, "80", true},
+      {kIsochore, kTemperature, "300", kPressure, "1", kTemperature, "400", true},
+      {kIsenthalp, kTemperature, "300", kPressure, "10", kPressure, "1", false},
+      {kIsentrope, kTemperature, "300", kPressure, "0.1", kPressure, "1", true},
+      {kIsobar, kPressure, "0.1", kTemperature, "70", kTemperature, "100", true}};
+  for (const Process& p : processes)
+    ASSERT_TRUE(testing_support::addProcess(s, p.kind, p.k1, p.v1, p.k2, p.v2, p.k3, p.v3, p.drawn));
+  auto lines = [&] {
+    std::vector<int> l;
+    for (int n = 1; n <= int(s.results.size()); ++n) l.push_back(app::lineOfProcess(s, n));
+    return l;
+  };
+  EXPECT_EQ(lines(), (std::vector<int>{1, 2, 3, 0, 4, 5}));
+  // The process shown is the last one: in the table already.
+  said().clear();
+  ResultRow row;
+  EXPECT_FALSE(s.process.tableRow(row, testing_support::recorded(), s.results));
+  EXPECT_EQ(said(), std::vector<std::string>{kWrittenMessage});
+  said().clear();
+  EXPECT_EQ(s.process.TableCount, 6);
+
+  // The isochore: its line goes, the later lines move down.
+  const diagram::ProcStore before = s.procLines;
+  ASSERT_TRUE(app::removeProcessRow(s, 3));
+  EXPECT_EQ(lines(), (std::vector<int>{1, 2, 0, 3, 4}));
+  EXPECT_EQ(s.procLines.ProcIndex, 4);
+  EXPECT_EQ(s.procLines.ProcCount, 4);
+  for (int j = 0; j < 16; ++j) {
+    EXPECT_EQ(s.procLines.ProcT[3][j], before.ProcT[4][j]);
+    EXPECT_EQ(s.procLines.ProcT[5][j], 0);
+  }
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(s.results[n - 1].number, n);
+  EXPECT_EQ(s.process.TableCount, 5);
+  // The isenthalp was never drawn: the lines stay.
+  ASSERT_TRUE(app::removeProcessRow(s, 3));
+  EXPECT_EQ(lines(), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(s.procLines.ProcCount, 4);
+  EXPECT_FALSE(app::removeProcessRow(s, 5));
+  // The last process (still shown) is out of the table: it may be written again.
+  ASSERT_TRUE(app::removeProcessRow(s, 4));
+  EXPECT_TRUE(s.process.tableRow(row, testing_support::recorded(), s.results));
+  EXPECT_EQ(row.number, 4);
+
+  // Real processes: each drawn; the first taken out with its lines.
+  s.devices.setSubstance("N2");
+  ASSERT_TRUE(testing_support::addDevice(s, Device::Compressor, "300", "0.1", "1", "0.8"));
+  ASSERT_TRUE(testing_support::addDevice(s, Device::Expander, "300", "1", "0.1", "0.8"));
+  // A throttle computed and written, not drawn; written once only.
+  DeviceCalculator& dc = s.devices;
+  dc.chooseDevice(Device::Throttle);
+  dc.typeEntry(kOutletP, "0.05");
+  ASSERT_TRUE(dc.compute("N2", testing_support::recorded()));
+  DeviceRow throttle;
+  ASSERT_TRUE(dc.tableRow(throttle, testing_support::recorded(), s.deviceResults));
+  s.deviceResults.push_back(throttle);
+  EXPECT_FALSE(dc.tableRow(throttle, testing_support::recorded(), s.deviceResults));
+  EXPECT_EQ(said(), std::vector<std::string>{kWrittenMessage});
+  said().clear();
+  EXPECT_EQ(app::lineOfDevice(s, 1), 0);
+  EXPECT_EQ(app::lineOfDevice(s, 2), 1);
+  EXPECT_EQ(app::lineOfDevice(s, 3), -1);
+  const diagram::DeviceLine second = s.deviceLines.lines[1];
+  ASSERT_TRUE(app::removeDeviceRow(s, 1));
+  ASSERT_EQ(s.deviceLines.lines.size(), 1u);
+  EXPECT_EQ(s.deviceLines.lines[0].outT, second.outT);
+  EXPECT_EQ(s.deviceResults[1].number, 2);
+  EXPECT_EQ(app::lineOfDevice(s, 1), 0);
+  EXPECT_EQ(s.devices.TableCount, 2);
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
+#include <QTableWidget>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -243,6 +245,48 @@ TEST(RealWindow, TheMainWindowsUnitsReachTheWindow) {
             F("%6.1f", i * tfs::MolMass[tfs::SubstIndex("N2")]));
   run->program.Form1->UnitsGrItems->button(0)->click();
   EXPECT_EQ(f->State[proc::kOutletRow][proc::kColI]->text(), F("%6.2f", i));
+}
+
+// A device is written to its table once; taken out of the table (by the
+// table's menu item) it takes its lines off the diagram.
+TEST(RealWindow, ADeviceWrittenOnceAndTakenOutWithItsLines) {
+  auto run = testing_support::startProgram();
+  run->program.Form1->BboList->setCurrentRow(4);
+  run->program.Form1->BboListClick();
+  TForm5* f = run->program.Form5.get();
+  TForm6* t = run->program.Form6.get();
+  QStringList& said = testing_support::recorder().texts;
+  f->Edit2->setText(QStringLiteral("300"));
+  f->Edit4->setText(QStringLiteral("0.1"));
+  f->EP2->setText(QStringLiteral("1"));
+  f->EEta->setText(QStringLiteral("0.8"));
+  f->BitBtn4->click();
+  f->BitBtn1->click();
+  said.clear();
+  f->BitBtn1->click();
+  EXPECT_EQ(said, QStringList{QString::fromUtf8(proc::kWrittenMessage)});
+  said.clear();
+  EXPECT_EQ(run->session.deviceResults.size(), 1u);
+  // A second compressor, drawn and written.
+  f->EP2->setText(QStringLiteral("0.5"));
+  f->BitBtn4->click();
+  f->BitBtn1->click();
+  ASSERT_EQ(run->session.deviceResults.size(), 2u) << said.join('|').toStdString();
+  ASSERT_EQ(run->session.deviceLines.lines.size(), 2u);
+  const Real T2 = run->session.deviceLines.lines[1].outT;
+  EXPECT_TRUE(t->RealTab->isRowHidden(0));
+  t->RealTab->setCurrentCell(2, 5);  // the outlet row of device 1
+  QAction* remove = t->RealTab->findChild<QAction*>(QStringLiteral("RemoveRow"));
+  ASSERT_TRUE(remove);
+  remove->trigger();
+  ASSERT_EQ(run->session.deviceResults.size(), 1u);
+  ASSERT_EQ(run->session.deviceLines.lines.size(), 1u);
+  EXPECT_EQ(run->session.deviceLines.lines[0].outT, T2);
+  EXPECT_EQ(t->cell(0, 1), QStringLiteral("   1"));
+  EXPECT_EQ(t->cell(5, 2), F(" %5.2f", T2));
+  EXPECT_TRUE(t->cell(0, 4).isEmpty());
+  EXPECT_EQ(run->program.TSvid->picture().lines.size(), 38u);
+  EXPECT_TRUE(said.isEmpty()) << said.join('|').toStdString();
 }
 
 }  // namespace
