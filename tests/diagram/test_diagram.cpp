@@ -277,6 +277,11 @@ TEST_F(Diagram, ReadoutAndClicksAreHonest) {
   click(cold);
   ASSERT_EQ(w->pointsRowCounter(), 2);
   EXPECT_NE(pts->cell(2, 1), pts->cell(2, 2));
+  // Both marked on the diagram at once, numbered as their rows.
+  std::vector<int> numbered;
+  for (const diagram::Label& l : w->picture().labels)
+    if (l.role == diagram::LabelRole::Picked) numbered.push_back(l.index);
+  EXPECT_EQ(numbered, (std::vector<int>{1, 2}));
   EXPECT_EQ(pts->cell(2, 2), app::fmt("%6.2f", valueAt(cold).second));
   // The points window leaves the readout fields and "Назад" free.
   ASSERT_TRUE(pts->isVisible());
