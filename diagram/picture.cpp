@@ -423,12 +423,12 @@ std::vector<LegendItem> legendOf(const Picture& p, app::Units u) {
     return nullptr;
   };
   auto role = [](LineRole r) { return [r](const Polyline& l) { return l.role == r; }; };
-  auto tr = [](const char* text) { return app::translate("Legend", text); };
+  auto marked = [](const char* text) { return app::translate("Legend", text); };
 
   if (const Polyline* l = first(role(LineRole::SatLiquid)))
-    add(tr(QT_TRANSLATE_NOOP("Legend", "Пограничная кривая жидкости")), *l);
+    add(app::translate("Legend", "Пограничная кривая жидкости"), *l);
   if (const Polyline* l = first(role(LineRole::SatVapour)))
-    add(tr(QT_TRANSLATE_NOOP("Legend", "Пограничная кривая пара")), *l);
+    add(app::translate("Legend", "Пограничная кривая пара"), *l);
   // Isobars: the labelled (red) ones and the others, by their pressures.
   for (const bool red : {true, false}) {
     std::string list;
@@ -438,7 +438,7 @@ std::vector<LegendItem> legendOf(const Picture& p, app::Units u) {
         if (!look) look = &l;
         list += (list.empty() ? "" : "; ") + pressureText(app::IsobarP[l.index]);
       }
-    if (look) add(app::withArgs(tr(QT_TRANSLATE_NOOP("Legend", "Изобары %1 МПа")), {list}), *look);
+    if (look) add(app::withArgs(app::translate("Legend", "Изобары %1 МПа"), {list}), *look);
   }
   // Isenthalps: the lower values solid, the higher ones dashed; their
   // values are written at the lines.
@@ -453,8 +453,8 @@ std::vector<LegendItem> legendOf(const Picture& p, app::Units u) {
     }
     if (!look) continue;
     const std::string unit = app::unitText(u, app::Dim::Enthalpy);
-    add(hi.empty() ? app::withArgs(tr(QT_TRANSLATE_NOOP("Legend", "Изоэнтальпа %1 %2")), {lo, unit})
-                   : app::withArgs(tr(QT_TRANSLATE_NOOP("Legend", "Изоэнтальпы от %1 до %2 %3")), {lo, hi, unit}),
+    add(hi.empty() ? app::withArgs(app::translate("Legend", "Изоэнтальпа %1 %2"), {lo, unit})
+                   : app::withArgs(app::translate("Legend", "Изоэнтальпы от %1 до %2 %3"), {lo, hi, unit}),
         *look);
   }
   const std::pair<LineRole, const char*> others[] = {
@@ -468,7 +468,7 @@ std::vector<LegendItem> legendOf(const Picture& p, app::Units u) {
       {LineRole::CycleStates, QT_TRANSLATE_NOOP("Legend", "Состояния цикла")},
       {LineRole::Picked, QT_TRANSLATE_NOOP("Legend", "Точки с диаграммы (номер строки таблицы)")}};
   for (const auto& [r, text] : others)
-    if (const Polyline* l = first(role(r))) add(tr(text), *l);
+    if (const Polyline* l = first(role(r))) add(marked(text), *l);
   return items;
 }
 
