@@ -1678,7 +1678,7 @@ lies in the range the program computes.</translation>
     </message>
     <message>
         <source>Дроссель</source>
-        <translation>Throttle valve</translation>
+        <translation>Valve</translation>
     </message>
     <message>
         <source>Отдел.</source>
