@@ -37,6 +37,7 @@
 #include "gui_test_support.h"
 #include "process/form2.h"
 #include "process/form3.h"
+#include "process/form5.h"
 #include "workfile_support.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -406,6 +407,9 @@ TEST_F(Work, AbnormalEndOffersTheKeptWork) {
       EXPECT_EQ(run->program.Files->currentFile(), origin);
       EXPECT_EQ(main->Label3->text(), QStringLiteral(" Азот "));
       EXPECT_EQ(results->cell(1, 1), QStringLiteral("N2"));
+      // The real-process window as it was left: its heading, its device.
+      EXPECT_EQ(run->program.Form5->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+      EXPECT_TRUE(run->program.Form5->DevItem[int(work->devices.Kind)]->isChecked());
       EXPECT_TRUE(QFile::exists(here + QStringLiteral("/autosave.entrograf")));
     } else {
       EXPECT_FALSE(run->session.main.chosen);
