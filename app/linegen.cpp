@@ -149,19 +149,28 @@ void ComputeIsenthalps(DiagramStore& st, const LineInputs& in, const Progress& p
   }
   report(progress, 63);
 
-  // Values: the multiples of the step inside the enthalpy range.
+  // Values: the multiples of the step inside the enthalpy range, round in
+  // the units shown (per mole the molar enthalpy h M, J/mol).
   st.HCount = -1;
   if (!std::isfinite(st.hMin) || !std::isfinite(st.hMax)) return;
-  const Real range = (st.hMax - st.hMin) / 10;
+  const bool molar = in.units == Units::Molar;
+  const Real M = molar ? tfs::MolMass[n] : 1;
+  const Real range = (st.hMax - st.hMin) * M / 10;
   Real step = 0;
-  for (Real candidate : {2000.0L, 1000.0L, 500.0L, 200.0L, 100.0L, 50.0L, 20.0L, 10.0L, 5.0L})
-    if (candidate > range) step = candidate;
+  if (molar) {
+    for (Real candidate : {200000.0L, 100000.0L, 50000.0L, 20000.0L, 10000.0L, 5000.0L, 2000.0L, 1000.0L, 500.0L,
+                           200.0L, 100.0L, 50.0L, 20.0L, 10.0L, 5.0L})
+      if (candidate > range) step = candidate;
+  } else {
+    for (Real candidate : {2000.0L, 1000.0L, 500.0L, 200.0L, 100.0L, 50.0L, 20.0L, 10.0L, 5.0L})
+      if (candidate > range) step = candidate;
+  }
   st.HStep = step;
   if (step == 0) return;  // a range of 20000 kJ/kg or more: no isenthalps
-  const Real lo = std::floor(st.hMin / step);
-  const Real hi = std::floor(st.hMax / step);
+  const Real lo = std::floor(st.hMin * M / step);
+  const Real hi = std::floor(st.hMax * M / step);
   st.HCount = int(hi - lo) - 1;
-  for (int j = 0; j <= st.HCount; ++j) st.HValue[j] = (lo + 1 + j) * step;
+  for (int j = 0; j <= st.HCount; ++j) st.HValue[j] = molar ? (lo + 1 + j) * step / M : (lo + 1 + j) * step;
 
   // Points.
   for (int j = 0; j <= st.HCount; ++j) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/units.h"
 #include "thermo/real.h"
 
 namespace app {
@@ -23,6 +24,9 @@ struct LineInputs {
   int subst = 0;     // substance index
   Real Tmin = 0, Tmax = 0, lnTmin = 0, lnTmax = 0;
   int firstIsobar = 0, lastIsobar = 10;
+  // The units the diagram is shown in: the isenthalps take round values of
+  // them (per kilogram, or per mole).
+  Units units = Units::Specific;
 };
 
 // A stored temperature of 0 marks an absent point.
@@ -35,10 +39,10 @@ struct DiagramStore {
   Real IsoSatTV[11] = {}, IsoSatSV[11] = {}, IsoSatTL[11] = {}, IsoSatSL[11] = {};
   Real GridTmelt[20] = {}, GridHmelt[20] = {};
   int GridFirst = 0;
-  Real HValue[11] = {};
+  Real HValue[11] = {};  // the isenthalps' enthalpies, kJ/kg
   Real HT[11][21] = {}, HS[11][21] = {};
   int HCount = -1;  // number of isenthalps minus one; -1: none
-  Real HStep = 0;
+  Real HStep = 0;   // the step of their values in the units shown (kJ/kg or J/mol)
   Real Smin = 0, Smax = 0;
   Real SLFirst = 0, SVFirst = 0;
   Real hMin = 0, hMax = 0;

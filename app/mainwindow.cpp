@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -70,7 +71,8 @@ QGroupBox* makeRadioGroup(QWidget* parent, const char* name, const QString& titl
 
 TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Entrograf"));
+  // "[*]": Qt's mark of unsaved work, shown while the window is modified.
+  setWindowTitle(QStringLiteral("Entrograf[*]"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   QFont base = font();
@@ -84,6 +86,12 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   Points = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Точки   "));
   IdProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Идеальн. процессы "));
   RealProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Реальн. процессы"));
+  // The results tables shown without writing a row.
+  TablesMenu = MainMenu1->addMenu(QCoreApplication::translate("TForm1", "  Таблицы "));
+  TablesMenu->setObjectName(QStringLiteral("TablesMenu"));
+  Tables = TablesMenu->menuAction();
+  IdTable = TablesMenu->addAction(QCoreApplication::translate("TForm1", "Результаты идеальных процессов"));
+  RealTable = TablesMenu->addAction(QCoreApplication::translate("TForm1", "Результаты реальных процессов"));
   Diagr = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  ТS диаграмма"));
   AllEnd = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Выход"));
   Files->setObjectName(QStringLiteral("Files"));
@@ -92,6 +100,9 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   RealProc->setObjectName(QStringLiteral("RealProc"));
   Diagr->setObjectName(QStringLiteral("Diagr"));
   AllEnd->setObjectName(QStringLiteral("AllEnd"));
+  Tables->setObjectName(QStringLiteral("Tables"));
+  IdTable->setObjectName(QStringLiteral("IdTable"));
+  RealTable->setObjectName(QStringLiteral("RealTable"));
   const int menuH = MainMenu1->sizeHint().height();
   MainMenu1->setGeometry(0, 0, kClientW, menuH);
 
@@ -170,9 +181,17 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
 
   connect(BboList, &QListWidget::itemClicked, this, [this] { BboListClick(); });
   connect(BboList, &QListWidget::itemActivated, this, [this] { BboListClick(); });
-  connect(TScaleItems, &QButtonGroup::idClicked, this, &TForm1::TScaleClick);
-  connect(UnitsGrItems, &QButtonGroup::idClicked, this, &TForm1::UnitsGrClick);
+  // Each choice follows its button's state, however it was switched (mouse,
+  // keyboard, a script or a screen reader).
+  connect(TScaleItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    if (on) TScaleClick(id);
+  });
+  connect(UnitsGrItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    if (on) UnitsGrClick(id);
+  });
   connect(Points, &QAction::triggered, this, &TForm1::pointsWindowWanted);
+  connect(IdTable, &QAction::triggered, this, &TForm1::resultsWindowWanted);
+  connect(RealTable, &QAction::triggered, this, &TForm1::realResultsWindowWanted);
   buildFilesMenu();
   buildHelpMenu();
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -263,8 +282,12 @@ void TForm1::showSession() {
   }
   Label3->adjustSize();
   for (QLineEdit* field : {ETmi, ETma}) field->setModified(false);
-  UnitsGrItems->button(int(st.units))->setChecked(true);
-  TScaleItems->button(int(st.scale))->setChecked(true);
+  {
+    // Shown as the session holds them: nothing to choose again.
+    const QSignalBlocker q1(UnitsGrItems), q2(TScaleItems);
+    UnitsGrItems->button(int(st.units))->setChecked(true);
+    TScaleItems->button(int(st.scale))->setChecked(true);
+  }
   ProcBar->setValue(0);
 }
 
@@ -370,7 +393,7 @@ void TForm1::BboListClick() {
   buildInfo();
   session_.procLines.resetCounters();
   session_.procLines.clearLines();
-  emit substanceChosen(QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ").arg(name));
+  emit substanceChosen(QString::fromStdString(app::substanceHeading(session_.main)));
   emit diagramComputed();
   emit diagramWanted();
 }
@@ -434,6 +457,14 @@ void TForm1::UnitsGrClick(int index) {
   const app::Units u = index == 0 ? app::Units::Specific : app::Units::Molar;
   if (u == session_.main.units) return;
   session_.main.units = u;
+  // The isenthalps take round values of the units shown: the lines again
+  // for them (the same substance and limits: nothing else changes).
+  if (session_.main.chosen) {
+    const app::MessageScope action;
+    auto fresh = std::make_unique<app::DiagramStore>();
+    if (app::libraryGuarded([&] { app::ComputeAll(*fresh, app::lineInputs(session_.main), {}); }))
+      session_.lines = *fresh;
+  }
   session_.touch();
   emit unitsChanged();
 }

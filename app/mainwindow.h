@@ -27,6 +27,9 @@ class TForm1 : public QWidget {
   // Components, named as in the layout.
   QMenuBar* MainMenu1;
   QAction *Files, *Points, *IdProc, *RealProc, *Diagr, *AllEnd;
+  // " Таблицы ": the results tables shown as they are.
+  QMenu* TablesMenu;
+  QAction *Tables, *IdTable, *RealTable;
   // The menu of " Файл   " (Files is its title item) and its items.
   QMenu *FilesMenu, *RecentMenu;
   QAction *NewWork, *OpenWork, *SaveWork, *SaveWorkAs, *SaveDiagram, *SavePoints, *SaveResults;
@@ -77,6 +80,9 @@ class TForm1 : public QWidget {
   // The real-process window should come up.
   void realProcessWindowWanted();
   void pointsWindowWanted();
+  // The results table of the ideal or of the real processes should come up.
+  void resultsWindowWanted();
+  void realResultsWindowWanted();
   // The units of the values shown changed.
   void unitsChanged();
   // The items of " Файл   ".

@@ -1,7 +1,9 @@
 #include "app/numparse.h"
 
+#include <algorithm>
 #include <charconv>
 
+#include "app/numfmt.h"
 #include "app/tr.h"
 
 namespace app {
@@ -131,6 +133,38 @@ std::string trimmedText(std::string_view text) {
 }
 
 bool standardConversion(std::string_view text, Real& value) { return standardConversion32(decode(text), value); }
+
+namespace {
+
+// The trimmed text with a lone comma as the decimal point; false when it is
+// no clean number.
+bool cleanForm(std::string_view text, std::u32string& form) {
+  const std::u32string all = decode(text);
+  form = std::u32string(trim(all));
+  const auto commas = std::count(form.begin(), form.end(), U',');
+  const auto points = std::count(form.begin(), form.end(), U'.');
+  if (commas + points > 1) return false;
+  std::replace(form.begin(), form.end(), U',', U'.');
+  Real v = 0;
+  return standardConversion32(form, v);
+}
+
+}  // namespace
+
+bool cleanNumber(std::string_view text, Real& value) {
+  std::u32string form;
+  if (!cleanForm(text, form)) return false;
+  return standardConversion32(form, value);
+}
+
+std::string withShownSeparator(std::string_view text) {
+  std::u32string form;
+  if (!cleanForm(text, form)) return std::string(text);
+  std::u32string shown = decode(text);
+  for (char32_t& c : shown)
+    if (c == U'.' || c == U',') c = char32_t(decimalSeparator());
+  return encode(shown);
+}
 
 void EditToNumber(std::string_view text, Real& value, unsigned char& flag, const Notify& notify) {
   const std::u32string all = decode(text);

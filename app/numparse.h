@@ -23,6 +23,16 @@ void EditToNumber(std::string_view text, Real& value, unsigned char& flag, const
 // false when the whole text is not such a number.
 bool standardConversion(std::string_view text, Real& value);
 
+// Whether the text, without its leading and trailing blanks, is a clean
+// number: the standard conversion's form with a point or a comma as its one
+// decimal separator ("12,5" and "12.5", not "1,5,3", "0,8.1" or "300abc").
+// value: the number, when clean.
+bool cleanNumber(std::string_view text, Real& value);
+
+// A clean number's text with its decimal separator as the numbers are shown
+// (numfmt's separator); any other text as it is.
+std::string withShownSeparator(std::string_view text);
+
 // The text without leading and trailing blanks (Unicode spaces included).
 std::string trimmedText(std::string_view text);
 

@@ -4,11 +4,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTableWidget>
 
 #include "app/help.h"
 #include "app/keeper.h"
 #include "app/mainwindow.h"
+#include "app/substance.h"
+#include "app/tablerows.h"
 #include "diagram/tspoints.h"
 #include "diagram/tsvid.h"
 #include "process/form2.h"
@@ -95,15 +98,29 @@ Program::Program(Session& s)
     realResults->showDevice(n);
   });
 
-  // The points window from the main menu.
+  // The points window and the results tables from the main menu, as they are.
   QObject::connect(main, &TForm1::pointsWindowWanted, points, &TTS_points::showAside);
+  QObject::connect(main, &TForm1::resultsWindowWanted, results, [results] { bringUp(results); });
+  QObject::connect(main, &TForm1::realResultsWindowWanted, realResults, [realResults] { bringUp(realResults); });
+
+  // A row taken out of a results table takes its line off the diagram.
+  QObject::connect(results, &TForm3::processRemoveWanted, results, [=, &s](int n) {
+    if (!removeProcessRow(s, n)) return;
+    results->rebuild();
+    diagram->sessionChanged();
+  });
+  QObject::connect(realResults, &TForm6::deviceRemoveWanted, realResults, [=, &s](int n) {
+    if (!removeDeviceRow(s, n)) return;
+    realResults->unitsChanged();
+    diagram->sessionChanged();
+  });
 
   // Every window shows values in the units chosen.
   QObject::connect(main, &TForm1::unitsChanged, diagram, [=] {
     diagram->unitsChanged();
     points->rebuild();
     process->unitsChanged();
-    real->showSession();
+    real->unitsChanged();
     realResults->unitsChanged();
     cycles->unitsChanged();
     results->rebuild();
@@ -118,10 +135,14 @@ Program::Program(Session& s)
   QObject::connect(main, &TForm1::saveAsWanted, files, &Keeper::saveAs);
   QObject::connect(main, &TForm1::recentWanted, files, &Keeper::openRecent);
   QObject::connect(files, &Keeper::recentChanged, main, &TForm1::setRecentFiles);
-  QObject::connect(files, &Keeper::fileChanged, main, [main](const QString& path) {
-    main->setWindowTitle(path.isEmpty() ? QStringLiteral("Entrograf")
-                                        : QStringLiteral("Entrograf - ") + QFileInfo(path).fileName());
+  // The title names the work file and marks work that no file holds yet.
+  QObject::connect(files, &Keeper::fileChanged, main, [main, &s](const QString& path) {
+    main->setWindowTitle((path.isEmpty() ? QStringLiteral("Entrograf")
+                                         : QStringLiteral("Entrograf - ") + QFileInfo(path).fileName()) +
+                         QStringLiteral("[*]"));
+    main->setWindowModified(s.modified());
   });
+  s.listener.changed = [main, &s] { main->setWindowModified(s.modified()); };
   main->mayClose = [files] { return files->mayDiscard(); };
   main->setRecentFiles(files->recentFiles());
   QObject::connect(files, &Keeper::sessionReplaced, main, [=, &s] {
@@ -129,9 +150,10 @@ Program::Program(Session& s)
     process->showSession();
     points->rebuild();
     results->rebuild();
-    real->unitsChanged();
+    real->showSession();
     realResults->unitsChanged();
     cycles->showSession();
+    cycles->Label1->setText(QString::fromStdString(substanceHeading(s.main)));
     diagram->sessionReplaced();
     if (s.main.chosen) diagram->showDiagram();
   });
@@ -170,6 +192,6 @@ Program::Program(Session& s)
   files->offerRestore();
 }
 
-Program::~Program() = default;
+Program::~Program() { session.listener.changed = nullptr; }
 
 }  // namespace app

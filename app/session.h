@@ -5,6 +5,7 @@
 // the real processes; the liquefaction cycle. Plain C++: main() creates one session and hands it to
 // the windows by reference.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,16 @@ struct PointRow {
   Real x = 0;  // liquid fraction
 };
 
+// Told of each change of the student's work. It belongs to the session
+// object, not to its contents: a session's contents replaced (a work file
+// opened) keep the listener.
+struct ChangeListener {
+  std::function<void()> changed;
+  ChangeListener() = default;
+  ChangeListener(const ChangeListener&) {}
+  ChangeListener& operator=(const ChangeListener&) { return *this; }
+};
+
 struct Session {
   AppState main;
   DiagramStore lines;
@@ -63,7 +74,11 @@ struct Session {
   // saved or opened: a difference is work that no file holds yet.
   long changes = 0;
   long savedChanges = 0;
-  void touch() { ++changes; }
+  ChangeListener listener;
+  void touch() {
+    ++changes;
+    if (listener.changed) listener.changed();
+  }
   bool modified() const { return changes != savedChanges; }
 };
 

@@ -55,6 +55,11 @@ std::string SubstNameGen(int subst) {
 
 std::string listName(int subst) { return known(subst) ? translate("Substances", kListNames[subst]) : std::string(); }
 
+std::string substanceHeading(const AppState& st) {
+  if (!st.chosen) return {};
+  return withArgs(translate("TForm1", " Рабочее вещество - %1 "), {listName(st.subst)});
+}
+
 std::vector<std::string> factSheet(int n) {
   if (!known(n)) return {};
   auto line = [](const char* text, const std::string& value) {
@@ -146,6 +151,7 @@ LineInputs lineInputs(const AppState& st) {
   in.lnTmax = st.lnTmax;
   in.firstIsobar = st.firstIsobar;
   in.lastIsobar = st.lastIsobar;
+  in.units = st.units;
   return in;
 }
 

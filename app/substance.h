@@ -16,6 +16,10 @@ std::string SubstNameGen(int subst);
 // Substance name as the list shows it ("Азот").
 std::string listName(int subst);
 
+// The working-substance heading of the process and cycles windows
+// (" Рабочее вещество - Азот "); empty before a substance is chosen.
+std::string substanceHeading(const AppState& st);
+
 // The fact sheet of the main window, one text per line.
 std::vector<std::string> factSheet(int subst);
 

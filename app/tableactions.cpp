@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QTableWidget>
 
 #include "app/filedialog.h"
@@ -17,7 +19,9 @@ namespace {
 
 std::string shown(const QTableWidget* grid, int row, int col) {
   const QTableWidgetItem* it = grid->item(row, col);
-  return it ? cellText(it->text().toStdString()) : std::string();
+  if (!it) return {};
+  const QVariant exported = it->data(kExportRole);
+  return cellText((exported.isValid() ? exported.toString() : it->text()).toStdString());
 }
 
 }  // namespace
@@ -64,6 +68,27 @@ bool saveCsv(const TextTable& rows, const QString& path, FileFault* fault) {
 
 void copyText(const QString& text) {
   if (QClipboard* c = QApplication::clipboard()) c->setText(text);
+}
+
+void keepHeaderRowInView(QTableWidget* grid, const QColor& fixedColour) {
+  QHeaderView* head = grid->horizontalHeader();
+  head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  head->setSectionsClickable(false);
+  head->setHighlightSections(false);
+  head->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; border: none;"
+                                     " border-right: 1px solid #b0b0b0; border-bottom: 1px solid #b0b0b0;"
+                                     " padding-left: 2px; }")
+                          .arg(fixedColour.name()));
+  auto copy = [grid](int col) {
+    const QTableWidgetItem* it = grid->item(0, col);
+    grid->setHorizontalHeaderItem(col, new QTableWidgetItem(it ? it->text() : QString()));
+  };
+  for (int c = 0; c < grid->columnCount(); ++c) copy(c);
+  QObject::connect(grid, &QTableWidget::itemChanged, grid, [copy](QTableWidgetItem* it) {
+    if (it->row() == 0) copy(it->column());
+  });
+  grid->setRowHidden(0, true);
+  head->show();
 }
 
 void addTableActions(QTableWidget* grid, const QString& title) {

@@ -3,13 +3,20 @@
 // context menu with "Копировать", "Копировать всё" and "Сохранить в CSV...".
 
 #include <QString>
+#include <QtCore/qnamespace.h>
 
 #include "app/tabletext.h"
 #include "app/wholefile.h"
 
+class QColor;
 class QTableWidget;
 
 namespace app {
+
+// A cell whose text on the screen is no number a spreadsheet reads (the
+// "∞" of a two-phase heat capacity) keeps the number it stands for under
+// this role; the clipboard and CSV files take that one.
+inline constexpr int kExportRole = Qt::UserRole + 1;
 
 // The whole grid as shown, from its header row to the last row holding text
 // and up to the last column holding text, without padding blanks.
@@ -25,6 +32,11 @@ bool saveCsv(const TextTable& rows, const QString& path, FileFault* fault = null
 
 // Puts the text on the clipboard.
 void copyText(const QString& text);
+
+// Keeps the grid's header row (row 0, whose cells stay the table's first
+// row for copying and saving) in view when the rows scroll: it is shown in
+// the grid's own header in the colour of the fixed cells.
+void keepHeaderRowInView(QTableWidget* grid, const QColor& fixedColour);
 
 // Gives a grid Ctrl+C and its context menu. title names the file offered.
 void addTableActions(QTableWidget* grid, const QString& title);

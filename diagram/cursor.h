@@ -34,11 +34,21 @@ bool cursorS(const PlotRect& r, double x, const Scale& sc, Real& s);
 double pixelY(const PlotRect& r, Real T, const Scale& sc);
 double pixelX(const PlotRect& r, Real s, const Scale& sc);
 
+// Why no state was found at the cursor.
+enum class NoState {
+  None,     // a state was found (or none was looked for)
+  Outside,  // outside the region computed (on or beyond a limit of the
+            // diagram, or refused by the library)
+  Solid,    // left of the solidification line
+  Ceiling,  // above the highest pressure of the searches
+};
+
 // The state at the cursor. computed: Pdh_Ts was called (T > Tmin and
-// s > Smin); found: it returned P > 0.
+// s > Smin); found: it returned P > 0; why: the reason when not found.
 struct CursorState {
   Real P = 0, d = 0, h = 0, Cp = 0, x = 0;
   bool computed = false, found = false;
+  NoState why = NoState::None;
 };
 CursorState stateAt(const std::string& name, Real T, Real s, const Scale& sc);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/numfmt.h"
+#include "app/numparse.h"
 #include "app/tr.h"
 #include "app/substance.h"
 #include "diagram/ticks.h"
@@ -275,6 +276,39 @@ void cycleLines(Picture& p, const app::AppState& st, const app::DiagramStore& d,
   p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
 }
 
+// The states of the points table picked on this substance's diagram, as
+// orange markers numbered as their rows.
+void pickedPoints(Picture& p, const app::Session& session) {
+  const app::AppState& st = session.main;
+  const app::DiagramStore& d = session.lines;
+  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+  Polyline marks;
+  marks.role = LineRole::Picked;
+  marks.colour = kOrange;
+  marks.joined = false;
+  marks.marker = 5;
+  std::vector<Label> numbers;
+  for (std::size_t k = 0; k < session.points.size(); ++k) {
+    const app::PointRow& r = session.points[k];
+    if (r.substance != st.name || !inside(r.s, r.T)) continue;
+    insertSorted(marks.points, pt(r.s, r.T));
+    Label l;
+    l.role = LabelRole::Picked;
+    l.index = int(k) + 1;
+    l.s = double(r.s);
+    l.T = double(r.T);
+    l.dx = 4;
+    l.dy = -19;
+    l.minWidth = 0;
+    l.text = std::to_string(k + 1);
+    l.colour = kOrange;
+    numbers.push_back(l);
+  }
+  if (marks.points.empty()) return;
+  p.lines.push_back(std::move(marks));
+  p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
+}
+
 void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, const Real labelS[4]) {
   const int m[4] = {1, 4, 7, 10};
   const std::string MPa = app::translate("Diagram", "%3.0f МПа");
@@ -436,7 +470,80 @@ Picture composePicture(const app::Session& session) {
   deviceLines(p.lines, st, d, session.deviceLines, p.log);
   labels(p, st, d, labelS);
   if (session.cycles.onDiagram) cycleLines(p, st, d, session.cycles.lines, p.log);
+  pickedPoints(p, session);
   return p;
+}
+
+namespace {
+
+// An isobar's pressure with the decimals it needs (0,05; 2,5; 10).
+std::string pressureText(Real P) {
+  const int decimals = P == std::floor(P) ? 0 : P * 10 == std::floor(P * 10) ? 1 : 2;
+  const char* pattern[] = {"%.0f", "%.1f", "%.2f"};
+  return app::format(pattern[decimals], P);
+}
+
+}  // namespace
+
+std::vector<LegendItem> legendOf(const Picture& p, app::Units u) {
+  std::vector<LegendItem> items;
+  if (!p.valid) return items;
+  auto add = [&](const std::string& text, const Polyline& look) {
+    items.push_back({text, look.colour, look.dash, look.width, look.joined, look.marker});
+  };
+  auto first = [&](auto&& which) -> const Polyline* {
+    for (const Polyline& l : p.lines)
+      if (!l.points.empty() && which(l)) return &l;
+    return nullptr;
+  };
+  auto role = [](LineRole r) { return [r](const Polyline& l) { return l.role == r; }; };
+  auto marked = [](const char* text) { return app::translate("Legend", text); };
+
+  if (const Polyline* l = first(role(LineRole::SatLiquid)))
+    add(app::translate("Legend", "Пограничная кривая жидкости"), *l);
+  if (const Polyline* l = first(role(LineRole::SatVapour)))
+    add(app::translate("Legend", "Пограничная кривая пара"), *l);
+  // Isobars: the labelled (red) ones and the others, by their pressures.
+  for (const bool red : {true, false}) {
+    std::string list;
+    const Polyline* look = nullptr;
+    for (const Polyline& l : p.lines)
+      if (l.role == LineRole::Isobar && !l.points.empty() && (l.colour == kRed) == red) {
+        if (!look) look = &l;
+        list += (list.empty() ? "" : "; ") + pressureText(app::IsobarP[l.index]);
+      }
+    if (look) add(app::withArgs(app::translate("Legend", "Изобары %1 МПа"), {list}), *look);
+  }
+  // Isenthalps: the lower values solid, the higher ones dashed; their
+  // values are written at the lines.
+  for (const bool dashed : {false, true}) {
+    std::string lo, hi;
+    const Polyline* look = nullptr;
+    for (const Polyline& l : p.lines) {
+      if (l.role != LineRole::Isenthalp || l.points.empty() || (l.dash == Dash::Dashed) != dashed) continue;
+      if (!look) look = &l;
+      for (const Label& b : p.labels)
+        if (b.role == LabelRole::Isenthalp && b.index == l.index) (lo.empty() ? lo : hi) = app::trimmedText(b.text);
+    }
+    if (!look) continue;
+    const std::string unit = app::unitText(u, app::Dim::Enthalpy);
+    add(hi.empty() ? app::withArgs(app::translate("Legend", "Изоэнтальпа %1 %2"), {lo, unit})
+                   : app::withArgs(app::translate("Legend", "Изоэнтальпы от %1 до %2 %3"), {lo, hi, unit}),
+        *look);
+  }
+  const std::pair<LineRole, const char*> others[] = {
+      {LineRole::Melting, QT_TRANSLATE_NOOP("Legend", "Линия затвердевания")},
+      {LineRole::Markers, QT_TRANSLATE_NOOP("Legend", "Начало и конец процесса")},
+      {LineRole::Process, QT_TRANSLATE_NOOP("Legend", "Идеальный процесс")},
+      {LineRole::DeviceReal, QT_TRANSLATE_NOOP("Legend", "Реальный процесс: от входа к выходу")},
+      {LineRole::DeviceIdeal, QT_TRANSLATE_NOOP("Legend", "Его идеальный процесс")},
+      {LineRole::CycleLine, QT_TRANSLATE_NOOP("Legend", "Цикл ожижения: теплообмен при P = const")},
+      {LineRole::CycleChord, QT_TRANSLATE_NOOP("Legend", "Цикл ожижения: сжатие, дросселирование, расширение")},
+      {LineRole::CycleStates, QT_TRANSLATE_NOOP("Legend", "Состояния цикла")},
+      {LineRole::Picked, QT_TRANSLATE_NOOP("Legend", "Точки с диаграммы (номер строки таблицы)")}};
+  for (const auto& [r, text] : others)
+    if (const Polyline* l = first(role(r))) add(marked(text), *l);
+  return items;
 }
 
 }  // namespace diagram

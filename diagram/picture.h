@@ -21,14 +21,16 @@ inline constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kB
     kGreen{0, 128, 0};
 // The liquefaction cycle's own colour.
 inline constexpr Rgb kViolet{150, 0, 200};
+// The colour of the states picked into the points table.
+inline constexpr Rgb kOrange{220, 110, 0};
 
 // DeviceReal: the dashed chord of a real process from inlet to outlet;
 // DeviceIdeal: its ideal reference, solid. CycleLine: a liquefaction
 // cycle's isobar, CycleChord: its compressor, valve or expander, dashed;
-// CycleStates: its states marked.
+// CycleStates: its states marked. Picked: the states of the points table.
 enum class LineRole {
   Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process, DeviceReal, DeviceIdeal,
-  CycleLine, CycleChord, CycleStates
+  CycleLine, CycleChord, CycleStates, Picked
 };
 enum class Dash { Solid, Dashed };
 
@@ -53,8 +55,8 @@ struct Polyline {
 };
 
 // CycleState: the number of a cycle's state (several numbers where states
-// coincide).
-enum class LabelRole { Isobar, Isenthalp, CycleState };
+// coincide). Picked: a picked state's row in the points table.
+enum class LabelRole { Isobar, Isenthalp, CycleState, Picked };
 
 // A value label. Isobar labels sit on the top row of the picture above the
 // entropy s; isenthalp labels at (s, T). dx, dy: offset of the label's top
@@ -80,6 +82,17 @@ struct Axis {
   std::string title;
 };
 
+// One line of the legend: a sample of a line's look and what it is.
+struct LegendItem {
+  std::string text;
+  Rgb colour;
+  Dash dash = Dash::Solid;
+  int width = 1;
+  bool joined = true;  // false: a marker only
+  int marker = 0;
+  bool operator==(const LegendItem&) const = default;
+};
+
 struct Picture {
   bool valid = false;  // a substance has been computed
   std::string caption;  // the window's caption
@@ -90,6 +103,8 @@ struct Picture {
   // states.
   std::vector<Polyline> lines;
   std::vector<Label> labels;
+  // The legend drawn in the plot's top right corner; empty: none.
+  std::vector<LegendItem> legend;
 };
 
 // Line positions in Picture::lines.
@@ -100,7 +115,9 @@ inline constexpr int kFrame = 0, kSatLiquid = 1, kSatVapour = 2, kIsobar0 = 3, k
 // reference right after.
 inline constexpr int kDevice0 = kLineCount;
 
-// The picture of a session's diagram.
+// The picture of a session's diagram. The states picked into the points
+// table for this substance are marked and numbered as the table numbers
+// them, after every other line.
 Picture composePicture(const app::Session& session);
 
 // A rectangle in chart pixels (right and bottom just outside it).
@@ -124,6 +141,10 @@ struct LabelPlacing {
 // the plot and crosses the fewest lines of the cycle and the dome. The
 // other labels as they are.
 std::vector<Label> placeStateNumbers(const Picture& p, const LabelPlacing& at);
+
+// The legend of a picture: one item for each kind of line it draws (in its
+// colour and style), in drawing order; u names the isenthalps' unit.
+std::vector<LegendItem> legendOf(const Picture& p, app::Units u);
 
 // Inserts p into pts, kept by ascending entropy; a point with the entropy of
 // existing points goes after them.

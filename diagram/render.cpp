@@ -181,6 +181,39 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
     }
     g.drawText(QPointF(r.left() + 4, r.top() + (r.height() + lm.ascent() - lm.descent()) / 2.0), qs(label.text));
   }
+
+  // The legend, when asked for: a sample of each line and what it is, in a
+  // box in the plot's top right corner.
+  if (!p.legend.empty()) {
+    constexpr int kSample = 40, kPad = 6;
+    const int row = lm.height() + 4;
+    int textWidth = 0;
+    for (const LegendItem& item : p.legend) textWidth = std::max(textWidth, lm.horizontalAdvance(qs(item.text)));
+    const int w = 3 * kPad + kSample + textWidth, h = 2 * kPad + row * int(p.legend.size());
+    const QRect box(int(plot.right()) - w - 6, int(plot.top()) + 6, w, h);
+    g.fillRect(box, Qt::white);
+    g.setPen(QPen(QColor(128, 128, 128), 1));
+    g.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+    for (std::size_t k = 0; k < p.legend.size(); ++k) {
+      const LegendItem& item = p.legend[k];
+      const double y = box.top() + kPad + row * (int(k) + 0.5);
+      const double x0 = box.left() + kPad, x1 = x0 + kSample;
+      if (item.joined) {
+        QPen pen(colour(item.colour), item.width);
+        pen.setStyle(item.dash == Dash::Dashed ? Qt::DashLine : Qt::SolidLine);
+        pen.setCapStyle(Qt::FlatCap);
+        g.setPen(pen);
+        g.drawLine(QPointF(x0, y), QPointF(x1, y));
+      }
+      if (item.marker > 0) {
+        const double m = item.marker;
+        for (double x : {x0 + m / 2, (x0 + x1) / 2, x1 - m / 2})
+          g.fillRect(QRectF(x - m / 2, y - m / 2, m, m), colour(item.colour));
+      }
+      g.setPen(Qt::black);
+      g.drawText(QPointF(x1 + kPad, y + (lm.ascent() - lm.descent()) / 2.0), qs(item.text));
+    }
+  }
   g.restore();
 }
 

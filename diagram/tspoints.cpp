@@ -96,7 +96,9 @@ void TTS_points::showPoint(int r) {
     TS_tab->setRowCount(r + 1);
     for (int k = from; k <= r; ++k) fixCell(0, k);
   }
-  const diagram::PointCells cells = diagram::pointRowTexts(session_.points[r - 1], r, session_.main.units);
+  const app::PointRow& row = session_.points[r - 1];
+  const diagram::PointCells cells = diagram::pointRowTexts(row, r, session_.main.units);
+  const diagram::PointCells numbers = diagram::pointRowTexts(row, r, session_.main.units, true);
   for (int c = 0; c < kCols; ++c) {
     QTableWidgetItem* it = TS_tab->item(r, c);
     if (!it) {
@@ -104,6 +106,8 @@ void TTS_points::showPoint(int r) {
       TS_tab->setItem(r, c, it);
     }
     it->setText(QString::fromStdString(cells[c]));
+    // "∞" on the screen, the number it stands for in what is copied or saved.
+    it->setData(app::kExportRole, cells[c] == numbers[c] ? QVariant() : QVariant(QString::fromStdString(numbers[c])));
   }
   TS_tab->scrollToItem(TS_tab->item(r, 0));
 }

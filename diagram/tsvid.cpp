@@ -1,5 +1,6 @@
 #include "diagram/tsvid.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QAction>
 #include <QFileInfo>
@@ -110,8 +111,20 @@ TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), sessio
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) diagram::printDiagram(picture_, Chart1View->size(), printer);
   });
-  addActions({save, print});
-  Chart1View->addActions({save, print});
+  CopyDiagram = new QAction(QCoreApplication::translate("TTSvid", "Копировать диаграмму"), this);
+  CopyDiagram->setObjectName(QStringLiteral("CopyDiagram"));
+  CopyDiagram->setShortcut(QKeySequence::Copy);
+  CopyDiagram->setShortcutContext(Qt::WindowShortcut);
+  connect(CopyDiagram, &QAction::triggered, this, &TTSvid::copyDiagram);
+  // The legend follows the item's checked state, however it was switched.
+  Legend = new QAction(QCoreApplication::translate("TTSvid", "Легенда"), this);
+  Legend->setObjectName(QStringLiteral("Legend"));
+  Legend->setCheckable(true);
+  connect(Legend, &QAction::toggled, this, [this] {
+    if (isVisible()) compose();
+  });
+  addActions({save, print, CopyDiagram, Legend});
+  Chart1View->addActions({save, CopyDiagram, print, Legend});
   Chart1View->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   Timer1 = new QTimer(this);
@@ -149,6 +162,20 @@ void TTSvid::saveDiagramAs() {
   const QSize chart = isVisible() ? Chart1View->size() : QSize(app::kExportWidth, app::kExportHeight);
   app::FileFault fault = app::FileFault::None;
   if (!diagram::saveDiagram(picture_, chart, path, &fault)) app::messages().show(app::writeFaultMessage(fault, path));
+}
+
+QImage TTSvid::pictureImage() const {
+  const QSize chart = isVisible() ? Chart1View->size() : QSize(app::kExportWidth, app::kExportHeight);
+  QImage image(diagram::pictureSize(chart), QImage::Format_RGB32);
+  QPainter g(&image);
+  diagram::paintPicture(g, picture_, chart);
+  return image;
+}
+
+void TTSvid::copyDiagram() {
+  if (!isVisible()) compose();
+  if (!picture_.valid) return;
+  if (QClipboard* c = QGuiApplication::clipboard()) c->setImage(pictureImage());
 }
 
 void TTSvid::sessionReplaced() {
@@ -193,6 +220,7 @@ void TTSvid::resetReadout() {
 
 void TTSvid::compose() {
   picture_ = diagram::composePicture(session_);
+  if (Legend->isChecked()) picture_.legend = diagram::legendOf(picture_, session_.main.units);
   layout_ = diagram::chartLayout(picture_, Chart1View->size());
   setWindowTitle(picture_.valid ? QString::fromStdString(picture_.caption) : QCoreApplication::translate("TTSvid", " TS диаграмма"));
   static_cast<ChartCanvas*>(Chart1View)->invalidate();
@@ -277,9 +305,10 @@ bool TTSvid::readAt(QPoint pos) {
   const bool ok = app::libraryGuarded([&] { s = diagram::stateAt(name, Tcur_, scur_, sc); });
   busy_ = false;
   fresh_ = ok && s.found;
-  // Where no state exists (left of the highest isobar, in the solid) the
-  // fields are blank: nothing of another point is shown for this one.
+  // Where no state exists (above the highest pressure, in the solid) the
+  // fields say why: nothing of another point is shown for this one.
   kept_ = fresh_ ? s : diagram::CursorState{};
+  kept_.why = ok ? s.why : diagram::NoState::Outside;
   showReadout();
   return true;
 }
@@ -294,7 +323,10 @@ void TTSvid::showReadout() {
     setFitted(Eh, app::qstr(t[2]));
     setFitted(ECp, app::qstr(t[3]));
   } else {
-    for (QLineEdit* e : {Ep, Ed, Eh, ECp}) e->clear();
+    const std::array<std::string, 2> why = diagram::noStateTexts(kept_, st.subst);
+    setFitted(Ep, app::qstr(why[0]));
+    setFitted(Ed, app::qstr(why[1]));
+    for (QLineEdit* e : {Eh, ECp}) e->clear();
   }
 }
 
@@ -315,6 +347,8 @@ void TTSvid::Chart1Click(QPoint pos) {
     row.x = kept_.x;
     session_.points.push_back(row);
     session_.touch();
+    // The point marked and numbered on the diagram as in the table.
+    compose();
     emit pointAdded(int(session_.points.size()));
   }
   emit pointsWanted();

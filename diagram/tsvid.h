@@ -10,6 +10,8 @@
 #include "diagram/picture.h"
 #include "diagram/render.h"
 
+class QAction;
+class QImage;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -31,6 +33,10 @@ class TTSvid : public QWidget {
   void unitsChanged();
   // "Сохранить диаграмму...": the picture into a PNG, SVG or PDF file.
   void saveDiagramAs();
+  // "Копировать диаграмму": the picture, as saved to PNG, on the clipboard.
+  void copyDiagram();
+  // The picture as an image, caption included, at the chart's size.
+  QImage pictureImage() const;
 
   // Components, named as in the layout.
   QWidget* Chart1View;                  // the chart
@@ -38,6 +44,8 @@ class TTSvid : public QWidget {
   QLineEdit *Ep, *Ed, *Eh, *ECp;        // pressure, density, enthalpy, Cp
   QPushButton* Nazad;
   QTimer *Timer1, *Timer2;
+  // The chart's menu: the picture to the clipboard, the legend shown.
+  QAction *CopyDiagram, *Legend;
 
   const diagram::Picture& picture() const { return picture_; }
   diagram::ChartLayout chartLayout() const { return layout_; }

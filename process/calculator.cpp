@@ -37,6 +37,15 @@ const char* const kNoSubstanceMessage =
     QT_TRANSLATE_NOOP("Process", "Рабочее вещество не выбрано !\nВыберите его в главном окне.");
 const char* const kNotComputedMessage =
     QT_TRANSLATE_NOOP("Process", "Процесс не рассчитан !\nВ таблицу ничего не записано.");
+const char* const kWrittenMessage =
+    QT_TRANSLATE_NOOP("Process", "Этот процесс уже записан в таблицу !\nВторой раз он не записывается.");
+
+bool sameProcess(const ResultRow& a, const ResultRow& b) {
+  if (a.substance != b.substance || a.procKind != b.procKind || a.Q != b.Q || a.L != b.L) return false;
+  for (int k = 0; k < kParamCount; ++k)
+    if (a.start[k] != b.start[k] || a.end[k] != b.end[k]) return false;
+  return true;
+}
 
 std::string procText(const char* marked) { return app::translate("Process", marked); }
 
@@ -301,8 +310,9 @@ bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Noti
 void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
   // A carried-over start stays exactly as it was carried.
   if (Carried) return;
-  // Nothing to solve without a substance or with an entry left empty.
-  if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2])) {
+  // Nothing to solve without a substance, with an entry left empty or for
+  // a pair that "Вычислить" refuses: nothing refused is shown as a state.
+  if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2]) || !PairAllowed(Kind1, Kind2)) {
     clearStart();
     return;
   }
@@ -434,6 +444,7 @@ bool Calculator::compute(const std::string& name, const app::Notify& notify) {
 void Calculator::carry() {
   Carried = true;
   Kind1 = kTemperature;
+  if (!rangesFor_.empty()) LimitKinds[0] = kTemperature;
   LimitKinds[1] = -1;
   writeLimits();
   Kind2 = kPressure;
@@ -447,6 +458,12 @@ void Calculator::carry() {
   for (int k = 0; k < kParamCount; ++k) ShownStart[k] = ShownEnd[k];
   setEntry(kEntry1, format("%6.3f", StartPt.T));
   setEntry(kEntry2, format("%6.3f", StartPt.P));
+  // The entries hold the carried temperature and pressure as they show them:
+  // a new value typed into one of them pairs with the other, never with a
+  // value read earlier for another kind.
+  for (Entry e : {kEntry1, kEntry2}) readEntry(entries[e], typed_[e]);
+  Value1 = ToInternal(Kind1, typed_[kEntry1]);
+  Value2 = ToInternal(Kind2, typed_[kEntry2]);
   setField(ETn, 3, ShownStart[kTemperature]);
   setField(EPn, 3, ShownStart[kPressure]);
   setField(Edn, 2, ShownStart[kDensity]);
@@ -475,11 +492,16 @@ bool Calculator::draw(const std::string& name, diagram::ProcStore& lines, const 
   return true;
 }
 
-bool Calculator::tableRow(ResultRow& row, const app::Notify& notify) {
+bool Calculator::tableRow(ResultRow& row, const app::Notify& notify, const std::vector<ResultRow>& written) {
   if (!hasResult_) {
     say(notify, procText(kNotComputedMessage));
     return false;
   }
+  for (const ResultRow& r : written)
+    if (sameProcess(r, result_)) {
+      say(notify, procText(kWrittenMessage));
+      return false;
+    }
   TableCount += 1;
   row = result_;
   row.number = TableCount;

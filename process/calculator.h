@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/notify.h"
 #include "app/units.h"
@@ -40,6 +41,7 @@ extern const char* const kLinesMessage;
 extern const char* const kCoincideMessage;
 extern const char* const kNoSubstanceMessage;
 extern const char* const kNotComputedMessage;
+extern const char* const kWrittenMessage;
 
 // A text of the calculator (one of the above) in the user's language.
 std::string procText(const char* marked);
@@ -55,6 +57,8 @@ struct ResultRow {
   Real start[kParamCount] = {}, end[kParamCount] = {};
   Real Q = 0, L = 0;
 };
+// Whether two rows hold the same process (their numbers aside).
+bool sameProcess(const ResultRow& a, const ResultRow& b);
 
 class Calculator {
  public:
@@ -120,8 +124,9 @@ class Calculator {
   // of the store. True when a line number was taken.
   bool draw(const std::string& name, diagram::ProcStore& lines, const app::Notify& notify);
   // "В таблицу": the row of the last computed process, numbered; false (and
-  // a message) when the process shown is not a computed one.
-  bool tableRow(ResultRow& row, const app::Notify& notify);
+  // a message) when the process shown is not a computed one, or when the
+  // rows written already hold it.
+  bool tableRow(ResultRow& row, const app::Notify& notify, const std::vector<ResultRow>& written = {});
   // Whether the fields show a computed process.
   bool hasResult() const { return hasResult_; }
 

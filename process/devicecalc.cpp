@@ -24,11 +24,13 @@ void say(const app::Notify& notify, const std::string& text) {
 
 bool blank(std::string_view text) { return app::trimmedText(text).empty(); }
 
-Real readNumber(std::string_view text) {
-  Real v = 0;
-  unsigned char flag = 0;
-  app::EditToNumber(text, v, flag, {});
-  return v;
+// Reads an entry that must hold a clean number (a point or a comma as its
+// decimal separator); any other text is refused with the parser's warning.
+bool readNumber(std::string_view text, Real& v, const app::Notify& notify) {
+  if (app::cleanNumber(text, v)) return true;
+  unsigned char flag = 1;
+  app::EditToNumber(text, v, flag, notify);
+  return false;
 }
 
 // The dimension of a parameter kind whose unit follows the units shown.
@@ -252,9 +254,11 @@ void DeviceCalculator::setSubstance(const std::string& name) {
 void DeviceCalculator::setUnits(app::Units u) {
   if (u == Units) return;
   // Typed values keep their meaning: converted into the new units.
+  // A text that is no clean number stays as typed: it is refused anyway.
   auto convert = [&](DeviceEntry e, Dim dim) {
-    if (blank(entries[e])) return;
-    const Real perKg = app::fromShown(Units, dim, readNumber(entries[e]), subst_);
+    Real typed = 0;
+    if (!app::cleanNumber(entries[e], typed)) return;
+    const Real perKg = app::fromShown(Units, dim, typed, subst_);
     entries[e] = entryText(app::toShown(u, dim, perKg, subst_));
   };
   Dim dim;
@@ -275,9 +279,9 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
     say(notify, missing(what));
     return false;
   };
+  auto number = [&](DeviceEntry e, Real& v) { return readNumber(entries[e], v, notify); };
   if (Kind != Device::Exchanger) {
-    if (!need(kOutletP, QT_TRANSLATE_NOOP("Devices", "Давление на выходе"))) return false;
-    d.P2 = readNumber(entries[kOutletP]);
+    if (!need(kOutletP, QT_TRANSLATE_NOOP("Devices", "Давление на выходе")) || !number(kOutletP, d.P2)) return false;
     if (!ranges_[kPressure].holds(d.P2)) {
       say(notify, rangeMessage(kPressure, ranges_[kPressure]));
       return false;
@@ -286,15 +290,15 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
     d.P2 = Inlet.P;
   }
   if (usesEta(Kind)) {
-    if (!need(kEfficiency, etaName(Kind))) return false;
-    d.eta = readNumber(entries[kEfficiency]);
+    if (!need(kEfficiency, etaName(Kind)) || !number(kEfficiency, d.eta)) return false;
   }
   if (Kind == Device::Exchanger) {
     const bool byT = Given == ExchangerGiven::OutletTemperature;
     if (!need(kGivenValue, byT ? QT_TRANSLATE_NOOP("Devices", "Температура на выходе")
                                : QT_TRANSLATE_NOOP("Devices", "Выделившееся тепло")))
       return false;
-    const Real v = readNumber(entries[kGivenValue]);
+    Real v = 0;
+    if (!number(kGivenValue, v)) return false;
     if (byT) {
       const Range r{tfs::Ttr[subst_], OutletTmax(name)};
       if (!r.holds(v)) {
@@ -306,9 +310,10 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
       d.Q = app::fromShown(Units, Dim::Enthalpy, v, subst_);
     }
   }
-  if (!need(kAmbient, QT_TRANSLATE_NOOP("Devices", "Температура окружающей среды"))) return false;
-  d.T0 = readNumber(entries[kAmbient]);
-  d.Tr = blank(entries[kReservoir]) ? d.T0 : readNumber(entries[kReservoir]);
+  if (!need(kAmbient, QT_TRANSLATE_NOOP("Devices", "Температура окружающей среды")) || !number(kAmbient, d.T0))
+    return false;
+  d.Tr = d.T0;
+  if (!blank(entries[kReservoir]) && !number(kReservoir, d.Tr)) return false;
   data_ = d;
   return true;
 }
@@ -336,7 +341,11 @@ bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& 
     }
     Real v[2];
     for (int k = 0; k < 2; ++k) {
-      const Real typed = readNumber(entries[k]);
+      Real typed = 0;
+      if (!readNumber(entries[k], typed, notify)) {
+        clearFrom(kInletRow);
+        return false;
+      }
       const Real perKg = internal(kinds[k], typed);
       if (!ranges_[kinds[k]].holds(perKg)) {
         // The range in the units shown.
@@ -412,14 +421,21 @@ bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store
   return true;
 }
 
-bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify) {
+bool sameDevice(const DeviceRow& a, const DeviceRow& b) {
+  auto same = [](const ProcPoint& p, const ProcPoint& q) {
+    return p.T == q.T && p.P == q.P && p.d == q.d && p.i == q.i && p.s == q.s && p.x == q.x;
+  };
+  return a.substance == b.substance && a.kind == b.kind && a.eta == b.eta && same(a.inlet, b.inlet) &&
+         same(a.outlet, b.outlet) && same(a.ideal, b.ideal) && a.L == b.L && a.Q == b.Q && a.sgen == b.sgen &&
+         a.exergy == b.exergy && a.T0 == b.T0;
+}
+
+bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify, const std::vector<DeviceRow>& written) {
   if (!hasResult_) {
     say(notify, procText(kNotComputedMessage));
     return false;
   }
-  TableCount += 1;
   row = DeviceRow{};
-  row.number = TableCount;
   row.substance = tfs::SubstName[subst_];
   row.kind = Kind;
   row.eta = data_.eta;
@@ -431,6 +447,13 @@ bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify) {
   row.sgen = Result.sgen;
   row.exergy = Result.exergy;
   row.T0 = Result.T0;
+  for (const DeviceRow& r : written)
+    if (sameDevice(r, row)) {
+      say(notify, procText(kWrittenMessage));
+      return false;
+    }
+  TableCount += 1;
+  row.number = TableCount;
   return true;
 }
 

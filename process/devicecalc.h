@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "app/notify.h"
 #include "app/units.h"
@@ -38,6 +39,9 @@ struct DeviceRow {
   ProcPoint inlet, outlet, ideal;
   Real L = 0, Q = 0, sgen = 0, exergy = 0, T0 = 0;
 };
+
+// Whether two rows hold the same device and states (their numbers aside).
+bool sameDevice(const DeviceRow& a, const DeviceRow& b);
 
 inline constexpr int kDeviceColumns = 16;
 using DeviceCells = std::array<std::string, kDeviceColumns>;
@@ -92,8 +96,9 @@ class DeviceCalculator {
   void carry();
   // "TS диаграмма": computes, then adds the chord and the ideal line.
   bool draw(const std::string& name, diagram::DeviceStore& store, const app::Notify& notify);
-  // "В таблицу": the row of the device shown, numbered.
-  bool tableRow(DeviceRow& row, const app::Notify& notify);
+  // "В таблицу": the row of the device shown, numbered; false (and a
+  // message) when none is computed or the rows written already hold it.
+  bool tableRow(DeviceRow& row, const app::Notify& notify, const std::vector<DeviceRow>& written = {});
   bool hasResult() const { return hasResult_; }
 
   // The data of the device as last read from the entries.

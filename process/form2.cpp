@@ -186,7 +186,11 @@ TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   FormActivate();
   refresh();
 
-  connect(ProGroup, &QButtonGroup::idClicked, this, [this](int) { ProBoxClick(); });
+  // The choice follows the button's state, however it was switched (mouse,
+  // keyboard, a script or a screen reader).
+  connect(ProGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) ProBoxClick();
+  });
   connect(PaNam1, &QComboBox::activated, this, [this](int) { PaNam1Click(); });
   connect(PaNam2, &QComboBox::activated, this, [this](int) { PaNam2Click(); });
   connect(PaNam3, &QComboBox::activated, this, [this](int) { PaNam3Click(); });
@@ -216,10 +220,7 @@ void TForm2::setSubstanceCaption(const QString& text) {
 }
 
 void TForm2::showSession() {
-  const app::AppState& st = session_.main;
-  Label1->setText(st.chosen ? QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ")
-                                  .arg(QString::fromStdString(app::listName(st.subst)))
-                            : QString());
+  Label1->setText(QString::fromStdString(app::substanceHeading(session_.main)));
   Label1->adjustSize();
   setProBoxIndex(calc().ProcKind);
   FormActivate();
@@ -235,6 +236,7 @@ void TForm2::unitsChanged() {
 int TForm2::proBoxIndex() const { return ProGroup->checkedId(); }
 
 void TForm2::setProBoxIndex(int i) {
+  const QSignalBlocker quiet(ProGroup);
   if (i >= 0 && i < 5) ProItem[i]->setChecked(true);
 }
 
@@ -263,15 +265,11 @@ void TForm2::refresh() {
   QLineEdit* lim[6] = {Edit1, Edit3, Edit5, Edit6, Edit8, Edit9};
   for (int k = 0; k < 6; ++k) lim[k]->setText(QString::fromStdString(c.limits[k]));
   // The entries as the calculator holds them (a kind chosen empties its
-  // entry, a carry fills the start ones); no change of text is reported back.
+  // entry, a carry fills the start ones); a number typed under another
+  // language (a reopened work) shows this one's separator; no change of
+  // text is reported back.
   QLineEdit* in[3] = {Edit2, Edit4, Edit10};
-  for (int k = 0; k < 3; ++k) {
-    const QString text = QString::fromStdString(c.entries[k]);
-    if (in[k]->text() != text) {
-      const QSignalBlocker quiet(in[k]);
-      in[k]->setText(text);
-    }
-  }
+  for (int k = 0; k < 3; ++k) form::showEntry(in[k], c.entries[k]);
 }
 
 void TForm2::FormActivate() {
@@ -398,7 +396,8 @@ void TForm2::BitBtn4Click() {
 
 void TForm2::BitBtn1Click() {
   proc::ResultRow row;
-  if (!calc().tableRow(row, app::notifier())) return;
+  const app::MessageScope action;
+  if (!calc().tableRow(row, app::notifier(), session_.results)) return;
   session_.results.push_back(row);
   session_.touch();
   emit resultRowAdded(int(session_.results.size()));

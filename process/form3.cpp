@@ -1,5 +1,6 @@
 #include "process/form3.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -34,6 +35,15 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
   IdTab->setGeometry(8, 32, 785, 290);
   setHeaders();
   app::addTableActions(IdTab, QCoreApplication::translate("TForm3", "Процессы"));
+  app::keepHeaderRowInView(IdTab, kFixed);
+  auto* remove = new QAction(QCoreApplication::translate("TForm3", "Удалить процесс"), IdTab);
+  remove->setObjectName(QStringLiteral("RemoveRow"));
+  remove->setShortcut(QKeySequence::Delete);
+  remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(remove, &QAction::triggered, this, [this] {
+    if (const int n = currentProcess()) emit processRemoveWanted(n);
+  });
+  IdTab->addAction(remove);
 
   BitBtn1 = new QPushButton(QCoreApplication::translate("TForm3", "Эаписать"), this);
   BitBtn1->setGeometry(240, 336, 97, 25);
@@ -78,6 +88,12 @@ QString TForm3::cell(int col, int row) const { return proc::GridCell(IdTab, col,
 void TForm3::setCell(int col, int row, const QString& text) { proc::SetGridCell(IdTab, col, row, text); }
 
 int TForm3::rowCount() const { return IdTab->rowCount(); }
+
+int TForm3::currentProcess() const {
+  const int r = IdTab->currentRow();
+  const int n = (r + 1) / 2;
+  return r >= 1 && n <= int(session_.results.size()) ? n : 0;
+}
 
 void TForm3::showProcess(int n) {
   if (n < 1 || n > int(session_.results.size())) return;

@@ -30,6 +30,13 @@ class TForm3 : public QWidget {
   // Cells by column and row, as in a string grid.
   QString cell(int col, int row) const;
   int rowCount() const;
+  // The process whose rows hold the current cell (1-based); 0: none.
+  int currentProcess() const;
+
+ signals:
+  // "Удалить процесс": process n should leave the table (and its line the
+  // diagram).
+  void processRemoveWanted(int n);
 
  private:
   void setCell(int col, int row, const QString& text);

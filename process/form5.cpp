@@ -173,7 +173,11 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   showUnits();
   refresh();
 
-  connect(DevGroup, &QButtonGroup::idClicked, this, [this](int) { DevBoxClick(); });
+  // The device follows the button's state, however it was switched (mouse,
+  // keyboard, a script or a screen reader).
+  connect(DevGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) DevBoxClick();
+  });
   connect(PaNam1, &QComboBox::activated, this, [this](int) { PaNam1Click(); });
   connect(PaNam2, &QComboBox::activated, this, [this](int) { PaNam2Click(); });
   connect(GivenList, &QComboBox::activated, this, [this](int) { GivenListClick(); });
@@ -213,10 +217,8 @@ void TForm5::unitsChanged() {
 }
 
 void TForm5::showSession() {
-  const app::AppState& st = session_.main;
-  setLabel(Label1, st.chosen ? QCoreApplication::translate("TForm1", " Рабочее вещество - %1 ")
-                                   .arg(QString::fromStdString(app::listName(st.subst)))
-                             : QString());
+  setLabel(Label1, q(app::substanceHeading(session_.main)));
+  calc().setUnits(session_.main.units);
   showUnits();
   refresh();
 }
@@ -248,15 +250,10 @@ void TForm5::refresh() {
   for (int k = 0; k < 4; ++k) Res[k]->setText(q(c.results[k]));
   QLineEdit* lim[4] = {Edit1, Edit3, Edit5, Edit6};
   for (int k = 0; k < 4; ++k) lim[k]->setText(q(c.limits[k]));
-  // The entries as the calculator holds them; no change is reported back.
+  // The entries as the calculator holds them, numbers with this language's
+  // separator; no change is reported back.
   QLineEdit* in[proc::kDeviceEntryCount] = {Edit2, Edit4, EP2, EEta, EGiven, ETr, ET0};
-  for (int k = 0; k < proc::kDeviceEntryCount; ++k) {
-    const QString text = q(c.entries[k]);
-    if (in[k]->text() != text) {
-      const QSignalBlocker quiet(in[k]);
-      in[k]->setText(text);
-    }
-  }
+  for (int k = 0; k < proc::kDeviceEntryCount; ++k) form::showEntry(in[k], c.entries[k]);
   // The choices as the calculator holds them (an opened session's too).
   {
     const QSignalBlocker q1(DevGroup), q2(PaNam1), q3(PaNam2), q4(GivenList);
@@ -318,7 +315,7 @@ bool TForm5::Calc0Click() {
 void TForm5::BitBtn1Click() {
   const app::MessageScope action;
   proc::DeviceRow row;
-  if (!calc().tableRow(row, app::notifier())) return;
+  if (!calc().tableRow(row, app::notifier(), session_.deviceResults)) return;
   session_.deviceResults.push_back(row);
   session_.touch();
   emit deviceRowAdded(int(session_.deviceResults.size()));

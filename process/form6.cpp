@@ -1,5 +1,6 @@
 #include "process/form6.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -37,6 +38,15 @@ TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), 
 
   RealTab = proc::MakeStringGrid(this, proc::kDeviceColumns, 100, kFixed);
   app::addTableActions(RealTab, QCoreApplication::translate("TForm6", "Реальные процессы"));
+  app::keepHeaderRowInView(RealTab, kFixed);
+  auto* remove = new QAction(QCoreApplication::translate("TForm6", "Удалить процесс"), RealTab);
+  remove->setObjectName(QStringLiteral("RemoveRow"));
+  remove->setShortcut(QKeySequence::Delete);
+  remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(remove, &QAction::triggered, this, [this] {
+    if (const int n = currentDevice()) emit deviceRemoveWanted(n);
+  });
+  RealTab->addAction(remove);
   showHeaders();
   int width = 2 * RealTab->frameWidth() + 20;
   for (int k = 0; k < proc::kDeviceColumns; ++k) width += RealTab->columnWidth(k);
@@ -63,6 +73,12 @@ void TForm6::showHeaders() {
 QString TForm6::cell(int col, int row) const { return proc::GridCell(RealTab, col, row); }
 
 int TForm6::rowCount() const { return RealTab->rowCount(); }
+
+int TForm6::currentDevice() const {
+  const int r = RealTab->currentRow();
+  const int n = (r + 2) / 3;
+  return r >= 1 && n <= int(session_.deviceResults.size()) ? n : 0;
+}
 
 void TForm6::showDevice(int n) {
   if (n < 1 || n > int(session_.deviceResults.size())) return;

@@ -27,6 +27,13 @@ class TForm6 : public QWidget {
   // Cells by column and row, as in a string grid.
   QString cell(int col, int row) const;
   int rowCount() const;
+  // The device whose rows hold the current cell (1-based); 0: none.
+  int currentDevice() const;
+
+ signals:
+  // "Удалить процесс": device n should leave the table (and its lines the
+  // diagram).
+  void deviceRemoveWanted(int n);
 
  public slots:
   // Headers and every row again in the units of the main window.

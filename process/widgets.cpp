@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/numparse.h"
 
 namespace form {
 
@@ -42,6 +45,14 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bo
   l->move(left, top);
   l->adjustSize();
   return l;
+}
+
+void showEntry(QLineEdit* e, const std::string& typed) {
+  const QString asTyped = QString::fromStdString(typed);
+  const QString shown = QString::fromStdString(app::withShownSeparator(typed));
+  if (e->text() == asTyped || e->text() == shown) return;
+  const QSignalBlocker quiet(e);
+  e->setText(shown);
 }
 
 QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width, int height) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <string>
 
 class QFrame;
 class QLabel;
@@ -29,6 +30,12 @@ QLineEdit* entry(QWidget* parent, int left, int top, int width = 49, int height 
 
 // A label as wide as its text.
 QLabel* caption(QWidget* parent, const QString& text, int left, int top, bool bold = false);
+
+// Shows an entry's text as typed. A clean number typed under another
+// language (a reopened work) is shown with this language's decimal
+// separator; the field is left alone while it shows the text either way, so
+// the student's typing is never rewritten. No change is reported.
+void showEntry(QLineEdit* e, const std::string& typed);
 
 QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width = 97, int height = 25);
 

@@ -127,6 +127,8 @@ inline std::unique_ptr<app::Session> nitrogenWork() {
   auto s = std::make_unique<app::Session>();
   choose(*s, "N2", 300, app::ScaleKind::Linear);
   s->main.units = app::Units::Molar;
+  // The isenthalps per mole, as the main window computes them.
+  app::ComputeAll(s->lines, app::lineInputs(s->main), {});
   s->process.setSubstance("N2");
   s->process.setUnits(app::Units::Molar);
   pickPoints(*s, 12);

@@ -343,23 +343,23 @@ Computing a liquefaction cycle without a window (JSON on standard output):
         <source>Жидкость не образуется: холода детандера не хватает
 (газ при дросселировании от %1 K нагревается).
 Увеличьте долю потока на детандер !</source>
-        <translation>No liquid forms: the expander gives too little cold
+        <translation>No liquid forms: the expander gives too little refrigeration
 (the gas warms up when throttled from %1 K).
-Increase the expander flow fraction !</translation>
+Increase the expander flow fraction.</translation>
     </message>
     <message>
         <source>Жидкость не образуется: газ при дросселировании от %1 K
 нагревается (он выше температуры инверсии).
 Газ нужно предварительно охладить !</source>
         <translation>No liquid forms: the gas throttled from %1 K
-warms up (it is above the inversion temperature).
-The gas must be precooled !</translation>
+warms up (it is above its inversion temperature).
+The gas must be precooled.</translation>
     </message>
     <message>
         <source>Жидкость не образуется: холода дросселирования
 не хватает на недорекуперацию и теплоприток !</source>
-        <translation>No liquid forms: the cold of throttling
-does not cover the warm-end loss and the heat leak !</translation>
+        <translation>No liquid forms: the refrigeration from throttling
+does not cover the warm-end loss and the heat leak.</translation>
     </message>
     <message>
         <source>На выходе детандера влажный пар (степень сухости %1 %).</source>
@@ -367,85 +367,85 @@ does not cover the warm-end loss and the heat leak !</translation>
     </message>
     <message>
         <source>Данные цикла должны быть числами !</source>
-        <translation>The cycle data must be numbers !</translation>
+        <translation>The cycle data must be numbers.</translation>
     </message>
     <message>
         <source>Низкое давление должно быть ниже высокого !</source>
-        <translation>The low pressure must be below the high one !</translation>
+        <translation>The low pressure must be below the high pressure.</translation>
     </message>
     <message>
         <source>Низкое давление должно быть ниже критического
 (Ркр = %1 МПа): иначе жидкость не отделяется !</source>
-        <translation>The low pressure must be below the critical one
-(Pc = %1 MPa): otherwise no liquid separates !</translation>
+        <translation>The low pressure must be below the critical pressure
+(Pc = %1 MPa), otherwise no liquid separates.</translation>
     </message>
     <message>
         <source>Низкое давление должно быть не ниже давления
 тройной точки (Ртр = %1 МПа): ниже него жидкости нет !</source>
         <translation>The low pressure must not be below the triple-point
-pressure (Ptr = %1 MPa): below it there is no liquid !</translation>
+pressure (Ptr = %1 MPa): there is no liquid below it.</translation>
     </message>
     <message>
         <source>Разность температур на теплом конце
 должна быть не меньше 0 и меньше %1 K !</source>
         <translation>The temperature difference at the warm end
-must be at least 0 and below %1 K !</translation>
+must be at least 0 K and less than %1 K.</translation>
     </message>
     <message>
         <source>Разность температур на теплом конце
 должна быть не меньше 0 K !</source>
         <translation>The temperature difference at the warm end
-must be at least 0 K !</translation>
+must be at least 0 K.</translation>
     </message>
     <message>
         <source>Теплоприток не может быть отрицательным !</source>
-        <translation>The heat leak cannot be negative !</translation>
+        <translation>The heat leak cannot be negative.</translation>
     </message>
     <message>
         <source>Температура окружающей среды T0 должна быть
 больше 0 K и не выше T1 !</source>
         <translation>The ambient temperature T0 must be
-above 0 K and not above T1 !</translation>
+above 0 K and at most T1.</translation>
     </message>
     <message>
         <source>При разности температур на теплом конце
 температура окружающей среды T0 должна равняться T1 !</source>
         <translation>With a temperature difference at the warm end
-the ambient temperature T0 must equal T1 !</translation>
+the ambient temperature T0 must equal T1.</translation>
     </message>
     <message>
         <source>Температура предварительного охлаждения
 должна быть выше %1 K и ниже T1 !</source>
         <translation>The precooling temperature
-must be above %1 K and below T1 !</translation>
+must be above %1 K and below T1.</translation>
     </message>
     <message>
         <source>Температура предварительного охлаждения
 должна быть ниже T1 !</source>
         <translation>The precooling temperature
-must be below T1 !</translation>
+must be below T1.</translation>
     </message>
     <message>
         <source>Доля потока на детандер должна быть
 не меньше 0 и меньше 1 !</source>
         <translation>The expander flow fraction must be
-at least 0 and below 1 !</translation>
+at least 0 and less than 1.</translation>
     </message>
     <message>
         <source>Температура на входе в детандер должна быть ниже T1 !</source>
-        <translation>The expander inlet temperature must be below T1 !</translation>
+        <translation>The expander inlet temperature must be below T1.</translation>
     </message>
     <message>
         <source>На входе в детандер жидкость !
 Температура на входе в детандер должна быть выше %1 K.</source>
-        <translation>Liquid at the expander inlet !
-The expander inlet temperature must be above %1 K.</translation>
+        <translation>Liquid at the expander inlet:
+the expander inlet temperature must be above %1 K.</translation>
     </message>
     <message>
         <source>Доля потока на детандер слишком велика:
 жидкости получалось бы больше, чем проходит через дроссель !</source>
         <translation>The expander flow fraction is too large:
-more liquid would form than passes through the valve !</translation>
+more liquid would form than passes through the valve.</translation>
     </message>
     <message>
         <source>Состояние %1</source>
@@ -455,19 +455,19 @@ more liquid would form than passes through the valve !</translation>
         <source>В теплообменнике %1 горячий поток холоднее холодного:
 цикл при этих данных невозможен !</source>
         <translation>In heat exchanger %1 the hot stream is colder than the cold one:
-the cycle is impossible with these data !</translation>
+the cycle is impossible with these data.</translation>
     </message>
     <message>
         <source>Поток приходит в ванну предварительного охлаждения
 холоднее ее (%1 K): ванна его нагревала бы !
 Понизьте температуру предварительного охлаждения.</source>
         <translation>The flow enters the precooling bath
-colder than the bath (%1 K): the bath would warm it !
+colder than the bath (%1 K): the bath would warm it.
 Lower the precooling temperature.</translation>
     </message>
     <message>
         <source>Цикл при этих данных не рассчитывается !</source>
-        <translation>The cycle cannot be computed with these data !</translation>
+        <translation>The cycle cannot be computed with these data.</translation>
     </message>
     <message>
         <source>Жидкость не образуется: холода детандера и дросселирования
@@ -564,7 +564,7 @@ the cycle is impossible with these data.</translation>
     </message>
     <message>
         <source> не относится к устройству </source>
-        <translation> does not belong to the device </translation>
+        <translation> does not apply to the device </translation>
     </message>
     <message>
         <source> указан дважды</source>
@@ -600,11 +600,11 @@ the cycle is impossible with these data.</translation>
     </message>
     <message>
         <source>состояние на входе не рассчитывается !</source>
-        <translation>the inlet state cannot be computed !</translation>
+        <translation>the inlet state cannot be computed</translation>
     </message>
     <message>
         <source>устройство при этих условиях не рассчитывается !</source>
-        <translation>the device cannot be computed under these conditions !</translation>
+        <translation>the device cannot be computed under these conditions</translation>
     </message>
 </context>
 <context>
@@ -643,31 +643,31 @@ the cycle is impossible with these data.</translation>
     </message>
     <message>
         <source>Температура окружающей среды должна быть больше 0 K !</source>
-        <translation>The ambient temperature must be above 0 K !</translation>
+        <translation>The ambient temperature must be above 0 K.</translation>
     </message>
     <message>
         <source>Температура источника (приемника) тепла
 должна быть больше 0 K !</source>
         <translation>The temperature of the heat source (sink)
-must be above 0 K !</translation>
+must be above 0 K.</translation>
     </message>
     <message>
         <source>Давление на выходе компрессора
 должно быть выше давления на входе !</source>
         <translation>The outlet pressure of a compressor
-must be above the inlet pressure !</translation>
+must be above the inlet pressure.</translation>
     </message>
     <message>
         <source>Давление на выходе дросселя
 должно быть ниже давления на входе !</source>
         <translation>The outlet pressure of a throttle valve
-must be below the inlet pressure !</translation>
+must be below the inlet pressure.</translation>
     </message>
     <message>
         <source>Давление на выходе детандера
 должно быть ниже давления на входе !</source>
         <translation>The outlet pressure of an expander
-must be below the inlet pressure !</translation>
+must be below the inlet pressure.</translation>
     </message>
     <message>
         <source>Состояние на выходе</source>
@@ -680,22 +680,22 @@ must be below the inlet pressure !</translation>
     <message>
         <source>Тепло не переходит от холодного тела к горячему:
 температура источника тепла должна быть не ниже %1 K !</source>
-        <translation>Heat does not pass from a colder body to a hotter one:
-the heat source must not be colder than %1 K !</translation>
+        <translation>Heat does not flow from a colder body to a hotter one:
+the heat source must not be colder than %1 K.</translation>
     </message>
     <message>
         <source>Тепло не переходит от холодного тела к горячему:
 температура приемника тепла должна быть не выше %1 K !</source>
-        <translation>Heat does not pass from a colder body to a hotter one:
-the heat sink must not be warmer than %1 K !</translation>
+        <translation>Heat does not flow from a colder body to a hotter one:
+the heat sink must not be warmer than %1 K.</translation>
     </message>
     <message>
         <source>Устройство при этих условиях не рассчитывается !</source>
-        <translation>The device cannot be computed under these conditions !</translation>
+        <translation>The device cannot be computed under these conditions.</translation>
     </message>
     <message>
         <source>Не введено значение параметра &quot;%1&quot; !</source>
-        <translation>No value entered for &quot;%1&quot; !</translation>
+        <translation>No value entered for &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Изотермический КПД</source>
@@ -715,7 +715,7 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source> КПД</source>
-        <translation> Effic.</translation>
+        <translation> Efficiency</translation>
     </message>
     <message>
         <source> Точка</source>
@@ -735,7 +735,7 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Outlet</translation>
     </message>
     <message>
         <source>Ид. выход</source>
@@ -786,7 +786,7 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source> TS диаграмма для %1 (в систeме SI)</source>
-        <translation> TS diagram of %1 (in SI units)</translation>
+        <translation> T-s diagram of %1 (SI units)</translation>
     </message>
 </context>
 <context>
@@ -811,11 +811,11 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source>с рабочим файлом &quot;</source>
-        <translation>with the work file &quot;</translation>
+        <translation>with a work file, &quot;</translation>
     </message>
     <message>
         <source>&quot; не задается: пределы и шкала берутся из файла</source>
-        <translation>&quot; this is not given: the limits and the scale come from the file</translation>
+        <translation>&quot; cannot be given: the limits and the scale come from the file</translation>
     </message>
     <message>
         <source>формат файла &quot;</source>
@@ -863,19 +863,19 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source>T макс &gt; 500 K !</source>
-        <translation>T max &gt; 500 K !</translation>
+        <translation>T max is above 500 K</translation>
     </message>
     <message>
         <source>T макс &lt; Т затвердевания</source>
-        <translation>T max &lt; solidification T</translation>
+        <translation>T max is below the solidification temperature</translation>
     </message>
     <message>
         <source>T мин &lt; Т затвердевания</source>
-        <translation>T min &lt; solidification T</translation>
+        <translation>T min is below the solidification temperature</translation>
     </message>
     <message>
         <source>T мин &gt;= T макс !</source>
-        <translation>T min &gt;= T max !</translation>
+        <translation>T min is not below T max</translation>
     </message>
     <message>
         <source>в рабочем файле &quot;</source>
@@ -895,7 +895,7 @@ the heat sink must not be warmer than %1 K !</translation>
     </message>
     <message>
         <source>диаграмма при этих условиях не рассчитывается !</source>
-        <translation>the diagram cannot be computed under these conditions !</translation>
+        <translation>the diagram cannot be computed under these conditions</translation>
     </message>
     <message>
         <source>: это не обычный файл (ссылка, устройство или папка)</source>
@@ -1613,11 +1613,11 @@ the heat sink must not be warmer than %1 K !</translation>
     <name>Input</name>
     <message>
         <source>В окно ничего не введено<byte value="xd"/>Будет принято нулевое значение!</source>
-        <translation>Nothing was entered in the field<byte value="xd"/>Zero will be taken!</translation>
+        <translation>Nothing was entered in the field.<byte value="xd"/>Zero will be used.</translation>
     </message>
     <message>
         <source>&quot; %1&quot; в окне не является числом <byte value="xd"/>Оно содержит символы или буквы!</source>
-        <translation>&quot; %1&quot; in the field is not a number <byte value="xd"/>It holds signs or letters!</translation>
+        <translation>&quot;%1&quot; in the field is not a number.<byte value="xd"/>It contains symbols or letters.</translation>
     </message>
 </context>
 <context>
@@ -1629,13 +1629,13 @@ the heat sink must not be warmer than %1 K !</translation>
     <message>
         <source>Работа не сохранена !
 Сохранить ее в файле?</source>
-        <translation>The work is not saved !
+        <translation>The work has not been saved.
 Save it to a file?</translation>
     </message>
     <message>
         <source>Программа не была завершена нормально !
 Восстановить несохраненную работу?</source>
-        <translation>The program did not end normally !
+        <translation>The program did not close normally.
 Restore the unsaved work?</translation>
     </message>
     <message>
@@ -1665,74 +1665,133 @@ Restore the unsaved work?</translation>
     </message>
 </context>
 <context>
+    <name>Legend</name>
+    <message>
+        <source>Линия затвердевания</source>
+        <translation>Solidification line</translation>
+    </message>
+    <message>
+        <source>Начало и конец процесса</source>
+        <translation>Start and end of a process</translation>
+    </message>
+    <message>
+        <source>Идеальный процесс</source>
+        <translation>Ideal process</translation>
+    </message>
+    <message>
+        <source>Реальный процесс: от входа к выходу</source>
+        <translation>Real process: inlet to outlet</translation>
+    </message>
+    <message>
+        <source>Его идеальный процесс</source>
+        <translation>Its ideal process</translation>
+    </message>
+    <message>
+        <source>Цикл ожижения: теплообмен при P = const</source>
+        <translation>Liquefaction cycle: heat exchange at P = const</translation>
+    </message>
+    <message>
+        <source>Цикл ожижения: сжатие, дросселирование, расширение</source>
+        <translation>Liquefaction cycle: compression, throttling, expansion</translation>
+    </message>
+    <message>
+        <source>Состояния цикла</source>
+        <translation>Cycle states</translation>
+    </message>
+    <message>
+        <source>Точки с диаграммы (номер строки таблицы)</source>
+        <translation>Picked points (their row in the points table)</translation>
+    </message>
+    <message>
+        <source>Пограничная кривая жидкости</source>
+        <translation>Saturated liquid line</translation>
+    </message>
+    <message>
+        <source>Пограничная кривая пара</source>
+        <translation>Saturated vapour line</translation>
+    </message>
+    <message>
+        <source>Изобары %1 МПа</source>
+        <translation>Isobars %1 MPa</translation>
+    </message>
+    <message>
+        <source>Изоэнтальпа %1 %2</source>
+        <translation>Isenthalp %1 %2</translation>
+    </message>
+    <message>
+        <source>Изоэнтальпы от %1 до %2 %3</source>
+        <translation>Isenthalps %1 to %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source> Используемая в программе </source>
-        <translation> Value used in </translation>
+        <translation> In the property routine </translation>
     </message>
     <message>
         <source> Используемое в программе </source>
-        <translation> Value used in </translation>
+        <translation> In the property routine </translation>
     </message>
     <message>
         <source> выше критической для данного вещества!</source>
-        <translation> is above the critical point of this substance!</translation>
+        <translation> is above the critical temperature of this substance.</translation>
     </message>
     <message>
         <source> ниже тройной точки для данного вещества!</source>
-        <translation> is below the triple point of this substance!</translation>
+        <translation> is below the triple point of this substance.</translation>
     </message>
     <message>
         <source> выше критического для данного вещества!</source>
-        <translation> is above the critical point of this substance!</translation>
+        <translation> is above the critical pressure of this substance.</translation>
     </message>
     <message>
         <source> выше предельного для данного вещества!</source>
-        <translation> is above the limit for this substance!</translation>
+        <translation> is above the limit for this substance.</translation>
     </message>
     <message>
         <source> выше предельной для данного вещества!</source>
-        <translation> is above the limit for this substance!</translation>
+        <translation> is above the limit for this substance.</translation>
     </message>
     <message>
         <source> не больше нуля!</source>
-        <translation> is not above zero!</translation>
+        <translation> is not above zero.</translation>
     </message>
     <message>
         <source> температура </source>
-        <translation>: temperature </translation>
+        <translation>, the temperature </translation>
     </message>
     <message>
         <source> давление </source>
-        <translation>: pressure </translation>
+        <translation>, the pressure </translation>
     </message>
     <message>
         <source> плотность </source>
-        <translation>: density </translation>
+        <translation>, the density </translation>
     </message>
     <message>
         <source>Значение h менше h затвердевания !</source>
-        <translation>The value of h is below h at solidification !</translation>
+        <translation>The enthalpy h is below its value at solidification.</translation>
     </message>
     <message>
         <source>Значение S менше S затвердевания !</source>
-        <translation>The value of S is below S at solidification !</translation>
+        <translation>The entropy S is below its value at solidification.</translation>
     </message>
     <message>
         <source>Значение h больше h при T=1000 K !</source>
-        <translation>The value of h is above h at T=1000 K !</translation>
+        <translation>The enthalpy h is above its value at T = 1000 K.</translation>
     </message>
     <message>
         <source>Значение S больше S при T=1000 K !</source>
-        <translation>The value of S is above S at T=1000 K !</translation>
+        <translation>The entropy S is above its value at T = 1000 K.</translation>
     </message>
     <message>
         <source>Задано P &gt; Pkp при расчете свойств в насышении !</source>
-        <translation>P &gt; Pkp given for the saturation properties !</translation>
+        <translation>Saturation properties were asked for above the critical pressure.</translation>
     </message>
     <message>
         <source>Задано T &gt; Tkp при расчете свойств в насышении !</source>
-        <translation>T &gt; Tkp given for the saturation properties !</translation>
+        <translation>Saturation properties were asked for above the critical temperature.</translation>
     </message>
     <message>
         <source>  Температура Т=</source>
@@ -1740,11 +1799,11 @@ Restore the unsaved work?</translation>
     </message>
     <message>
         <source> ниже Т тройной точки !</source>
-        <translation> is below the triple-point T !</translation>
+        <translation> is below the triple-point temperature.</translation>
     </message>
     <message>
         <source>Название вещества указано неправильно!</source>
-        <translation>The substance name is wrong!</translation>
+        <translation>Unknown substance name.</translation>
     </message>
 </context>
 <context>
@@ -1752,30 +1811,30 @@ Restore the unsaved work?</translation>
     <message>
         <source>T мин &lt; Т затвердевания !
 T мин будет скорректировано !</source>
-        <translation>T min &lt; solidification T !
-T min will be corrected !</translation>
+        <translation>T min is below the solidification temperature.
+T min will be corrected.</translation>
     </message>
     <message>
         <source>T мин &gt;= T макс !
 T мин не будет изменено !</source>
-        <translation>T min &gt;= T max !
-T min will not be changed !</translation>
+        <translation>T min is not below T max.
+T min stays as it was.</translation>
     </message>
     <message>
         <source>Зачем Вам такая высокая температура?</source>
-        <translation>Why do you need so high a temperature?</translation>
+        <translation>Why do you need such a high temperature? The limit is 500 K.</translation>
     </message>
     <message>
         <source>T макс &lt; Т затвердевания !
 T макс не будет изменено !</source>
-        <translation>T max &lt; solidification T !
-T max will not be changed !</translation>
+        <translation>T max is below the solidification temperature.
+T max stays as it was.</translation>
     </message>
     <message>
         <source>T макс &lt;= T мин !
 T макс не будет изменено !</source>
-        <translation>T max &lt;= T min !
-T max will not be changed !</translation>
+        <translation>T max is not above T min.
+T max stays as it was.</translation>
     </message>
 </context>
 <context>
@@ -1864,37 +1923,43 @@ is not allowed in this program.</translation>
         <source>В программе число линий процессов
 ограничено 10-тью линиями</source>
         <translation>The program draws
-at most 10 process lines</translation>
+at most 10 process lines.</translation>
     </message>
     <message>
         <source>Параметры начальной и конечной точек
 совпадают!</source>
         <translation>The start and end points
-coincide!</translation>
+coincide.</translation>
     </message>
     <message>
         <source>Рабочее вещество не выбрано !
 Выберите его в главном окне.</source>
-        <translation>No working substance chosen !
+        <translation>No working substance is chosen.
 Choose one in the main window.</translation>
     </message>
     <message>
         <source>Процесс не рассчитан !
 В таблицу ничего не записано.</source>
-        <translation>The process is not computed !
+        <translation>The process has not been computed.
 Nothing was written to the table.</translation>
     </message>
     <message>
         <source>Не введено значение параметра &quot;%1&quot;
 начальной точки процесса !</source>
         <translation>No value entered for &quot;%1&quot;
-of the start point of the process !</translation>
+at the start point of the process.</translation>
     </message>
     <message>
         <source>Не введено значение параметра &quot;%1&quot;
 конечной точки процесса !</source>
         <translation>No value entered for &quot;%1&quot;
-of the end point of the process !</translation>
+at the end point of the process.</translation>
+    </message>
+    <message>
+        <source>Этот процесс уже записан в таблицу !
+Второй раз он не записывается.</source>
+        <translation>This process is already in the table.
+It is not written a second time.</translation>
     </message>
 </context>
 <context>
@@ -1930,20 +1995,20 @@ of the end point of the process !</translation>
     <message>
         <source>%1 в пределах
 от %2 до %3 %4 !</source>
-        <translation>%1 within
-%2 to %3 %4 !</translation>
+        <translation>%1 between
+%2 and %3 %4.</translation>
     </message>
     <message>
         <source>%1 больше %2 и меньше %3 %4 !</source>
-        <translation>%1 above %2 and below %3 %4 !</translation>
+        <translation>%1 above %2 and below %3 %4.</translation>
     </message>
     <message>
         <source>%1 больше %2 и не больше %3 %4 !</source>
-        <translation>%1 above %2 and not above %3 %4 !</translation>
+        <translation>%1 above %2 and at most %3 %4.</translation>
     </message>
     <message>
         <source>%1 не меньше %2 и меньше %3 %4 !</source>
-        <translation>%1 not below %2 and below %3 %4 !</translation>
+        <translation>%1 at least %2 and below %3 %4.</translation>
     </message>
     <message>
         <source>температура должна быть ниже критической (Ткр = %1 K).</source>
@@ -1963,23 +2028,23 @@ of the end point of the process !</translation>
     </message>
     <message>
         <source>температура выше %1 K !</source>
-        <translation>the temperature is above %1 K !</translation>
+        <translation>the temperature is above %1 K.</translation>
     </message>
     <message>
         <source>температура ниже температуры затвердевания !</source>
-        <translation>the temperature is below the solidification temperature !</translation>
+        <translation>the temperature is below the solidification temperature.</translation>
     </message>
     <message>
         <source>давление выше %1 МПа !</source>
-        <translation>the pressure is above %1 MPa !</translation>
+        <translation>the pressure is above %1 MPa.</translation>
     </message>
     <message>
         <source>давление ниже %1 МПа !</source>
-        <translation>the pressure is below %1 MPa !</translation>
+        <translation>the pressure is below %1 MPa.</translation>
     </message>
     <message>
         <source>плотность не меньше %1 !</source>
-        <translation>the density is not below %1 !</translation>
+        <translation>the density is at or above %1.</translation>
     </message>
     <message>
         <source>Состояние</source>
@@ -1988,13 +2053,13 @@ of the end point of the process !</translation>
     <message>
         <source>Степень сухости задается только для влажного пара:
 %1</source>
-        <translation>A dryness is given only for wet vapour:
+        <translation>A dryness fraction applies to wet vapour only:
 %1</translation>
     </message>
     <message>
         <source>%1 вне пределов расчета:
 %2</source>
-        <translation>%1 is outside the range of the program:
+        <translation>%1 is outside the range the program computes:
 %2</translation>
     </message>
     <message>
@@ -2006,8 +2071,8 @@ must be above zero.</translation>
     <message>
         <source>Состояния с заданными энтальпией и энтропией
 в области расчета нет.</source>
-        <translation>There is no state with the given enthalpy and entropy
-in the range of the program.</translation>
+        <translation>No state with the given enthalpy and entropy
+lies in the range the program computes.</translation>
     </message>
 </context>
 <context>
@@ -2015,6 +2080,18 @@ in the range of the program.</translation>
     <message>
         <source>P=%4.3f МПа</source>
         <translation>P=%4.3f MPa</translation>
+    </message>
+    <message>
+        <source>вне области расчета</source>
+        <translation>outside the computed region</translation>
+    </message>
+    <message>
+        <source>левее линии затвердевания</source>
+        <translation>left of the solidification line</translation>
+    </message>
+    <message>
+        <source>P &gt; %1 МПа</source>
+        <translation>P &gt; %1 MPa</translation>
     </message>
 </context>
 <context>
@@ -2029,7 +2106,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source> Точки</source>
-        <translation> Points</translation>
+        <translation> Point</translation>
     </message>
     <message>
         <source>Начальная</source>
@@ -2163,7 +2240,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>Теплоприток на 1 кг сжатого газа</source>
-        <translation>Heat leak per 1 kg of compressed gas</translation>
+        <translation>Heat leak per kg of compressed gas</translation>
     </message>
     <message>
         <source>Температура предварительного охлаждения</source>
@@ -2183,7 +2260,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>Цикл на TS диаграмме</source>
-        <translation>Cycle on the TS diagram</translation>
+        <translation>Cycle on the T-s diagram</translation>
     </message>
     <message>
         <source>Результаты цикла</source>
@@ -2203,15 +2280,15 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>Работа охлаждения ванны (обратимая)</source>
-        <translation>Work of cooling the bath (reversible)</translation>
+        <translation>Bath refrigeration work (reversible)</translation>
     </message>
     <message>
         <source>Затраченная работа W на 1 кг сжатого газа</source>
-        <translation>Work spent W per 1 kg of compressed gas</translation>
+        <translation>Work input W per kg of compressed gas</translation>
     </message>
     <message>
         <source>Затраченная работа W/y на 1 кг жидкости</source>
-        <translation>Work spent W/y per 1 kg of liquid</translation>
+        <translation>Work input W/y per kg of liquid</translation>
     </message>
     <message>
         <source>Минимальная работа ожижения Wi</source>
@@ -2339,7 +2416,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>Рабочее вещество не выбрано !</source>
-        <translation>No working substance chosen !</translation>
+        <translation>No working substance is chosen.</translation>
     </message>
     <message>
         <source> Сумма = W/y - Wi</source>
@@ -2378,7 +2455,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>  ТS диаграмма</source>
-        <translation>  TS diagram</translation>
+        <translation>  T-s diagram</translation>
     </message>
     <message>
         <source>  Выход</source>
@@ -2390,7 +2467,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>Выбор вешества</source>
-        <translation>Choice of substance</translation>
+        <translation>Substance</translation>
     </message>
     <message>
         <source>  Размерности выводимых величин </source>
@@ -2406,7 +2483,7 @@ in the range of the program.</translation>
     </message>
     <message>
         <source>Параметры TS диаграммы</source>
-        <translation>TS diagram settings</translation>
+        <translation>T-s diagram settings</translation>
     </message>
     <message>
         <source>Пределы температуры</source>
@@ -2479,12 +2556,12 @@ in the range of the program.</translation>
     <message>
         <source>Диаграмма при этих условиях не рассчитывается !
 Остаются прежние значения !</source>
-        <translation>The diagram cannot be computed under these conditions !
-The former values stay !</translation>
+        <translation>The diagram cannot be computed under these conditions.
+The previous values are kept.</translation>
     </message>
     <message>
         <source> Рабочее вещество - %1 </source>
-        <translation> Working substance - %1 </translation>
+        <translation> Working substance: %1 </translation>
     </message>
     <message>
         <source>  Справка</source>
@@ -2498,6 +2575,18 @@ The former values stay !</translation>
         <source>О программе</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>  Таблицы </source>
+        <translation>  Tables </translation>
+    </message>
+    <message>
+        <source>Результаты идеальных процессов</source>
+        <translation>Ideal-process results</translation>
+    </message>
+    <message>
+        <source>Результаты реальных процессов</source>
+        <translation>Real-process results</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -2507,7 +2596,7 @@ The former values stay !</translation>
     </message>
     <message>
         <source>Выбор процесса</source>
-        <translation>Choice of process</translation>
+        <translation>Process</translation>
     </message>
     <message>
         <source>Параметры начальной точки процесса</source>
@@ -2571,11 +2660,11 @@ The former values stay !</translation>
     </message>
     <message>
         <source>В таблицу</source>
-        <translation>To the table</translation>
+        <translation>Add to table</translation>
     </message>
     <message>
         <source>TS диаграмма</source>
-        <translation>TS diagram</translation>
+        <translation>T-s diagram</translation>
     </message>
     <message>
         <source>Конец =&gt; Начало</source>
@@ -2604,6 +2693,10 @@ The former values stay !</translation>
         <source>Эакрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Удалить процесс</source>
+        <translation>Delete process</translation>
+    </message>
 </context>
 <context>
     <name>TForm5</name>
@@ -2613,11 +2706,11 @@ The former values stay !</translation>
     </message>
     <message>
         <source>Выбор устройства</source>
-        <translation>Choice of device</translation>
+        <translation>Device</translation>
     </message>
     <message>
         <source>Параметры на входе</source>
-        <translation>Inlet</translation>
+        <translation>Inlet state</translation>
     </message>
     <message>
         <source>Предельные значения    мин              мах</source>
@@ -2659,7 +2752,7 @@ source (sink)</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Outlet</translation>
     </message>
     <message>
         <source>Идеальный выход</source>
@@ -2687,11 +2780,11 @@ source (sink)</translation>
     </message>
     <message>
         <source>В таблицу</source>
-        <translation>To the table</translation>
+        <translation>Add to table</translation>
     </message>
     <message>
         <source>TS диаграмма</source>
-        <translation>TS diagram</translation>
+        <translation>T-s diagram</translation>
     </message>
     <message>
         <source>Конец =&gt; Начало</source>
@@ -2764,16 +2857,20 @@ MPa</translation>
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Удалить процесс</source>
+        <translation>Delete process</translation>
+    </message>
 </context>
 <context>
     <name>TTS_points</name>
     <message>
         <source>Точки с TS диаграммы</source>
-        <translation>Points from the TS diagram</translation>
+        <translation>Points from the T-s diagram</translation>
     </message>
     <message>
         <source>Параметры точек, снятых с TS диаграммы</source>
-        <translation>States of the points picked on the TS diagram</translation>
+        <translation>States of the points picked on the T-s diagram</translation>
     </message>
     <message>
         <source>Назад</source>
@@ -2788,7 +2885,7 @@ MPa</translation>
     <name>TTSvid</name>
     <message>
         <source> TS диаграмма</source>
-        <translation> TS diagram</translation>
+        <translation> T-s diagram</translation>
     </message>
     <message>
         <source>Назад</source>
@@ -2821,8 +2918,16 @@ MPa</translation>
     <message>
         <source>Диаграмма записывается в файлы PNG, SVG и PDF !
 </source>
-        <translation>The diagram is written to PNG, SVG and PDF files !
+        <translation>The diagram can be saved as PNG, SVG or PDF only.
 </translation>
+    </message>
+    <message>
+        <source>Копировать диаграмму</source>
+        <translation>Copy diagram</translation>
+    </message>
+    <message>
+        <source>Легенда</source>
+        <translation>Legend</translation>
     </message>
 </context>
 <context>
@@ -2936,25 +3041,25 @@ MPa</translation>
     <message>
         <source>Файл не прочитан !
 </source>
-        <translation>The file was not read !
+        <translation>The file could not be read.
 </translation>
     </message>
     <message>
         <source>Это не рабочий файл программы !
 </source>
-        <translation>This is not a work file of the program !
+        <translation>This is not a work file of the program.
 </translation>
     </message>
     <message>
         <source>Рабочий файл поврежден !
 </source>
-        <translation>The work file is damaged !
+        <translation>The work file is damaged.
 </translation>
     </message>
     <message>
         <source>Рабочий файл записан более новой версией программы !
 </source>
-        <translation>The work file was written by a newer version of the program !
+        <translation>The work file was written by a newer version of the program.
 </translation>
     </message>
     <message>
@@ -2964,13 +3069,13 @@ MPa</translation>
     <message>
         <source>&quot; в программе не рассчитывается !
 </source>
-        <translation>&quot; is not computed by the program !
+        <translation>&quot; is not one the program computes.
 </translation>
     </message>
     <message>
         <source>Значение вне пределов расчета !
 </source>
-        <translation>A value is outside the range of the program !
+        <translation>A value is outside the range the program computes.
 </translation>
     </message>
     <message>

@@ -37,6 +37,7 @@
 #include "gui_test_support.h"
 #include "process/form2.h"
 #include "process/form3.h"
+#include "process/form5.h"
 #include "workfile_support.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -162,7 +163,7 @@ TEST_F(Work, SavedAndOpenedWorkShowsInEveryWindow) {
   EXPECT_TRUE(asked[0].save);
   EXPECT_TRUE(QFile::exists(path));
   EXPECT_FALSE(run->session.modified());
-  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf - работа.entrograf"));
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf - работа.entrograf[*]"));
   ASSERT_EQ(main->RecentMenu->actions().size(), 1);
   EXPECT_TRUE(main->RecentMenu->actions()[0]->text().endsWith(path));
   // Saved again without a dialog.
@@ -180,7 +181,7 @@ TEST_F(Work, SavedAndOpenedWorkShowsInEveryWindow) {
   EXPECT_TRUE(process->EQ->text().isEmpty());
   EXPECT_TRUE(process->Label1->text().isEmpty());
   EXPECT_FALSE(diagram->isVisible());
-  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf"));
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("Entrograf[*]"));
 
   main->RecentMenu->actions()[0]->trigger();
   const QStringList after = shown();
@@ -406,6 +407,9 @@ TEST_F(Work, AbnormalEndOffersTheKeptWork) {
       EXPECT_EQ(run->program.Files->currentFile(), origin);
       EXPECT_EQ(main->Label3->text(), QStringLiteral(" Азот "));
       EXPECT_EQ(results->cell(1, 1), QStringLiteral("N2"));
+      // The real-process window as it was left: its heading, its device.
+      EXPECT_EQ(run->program.Form5->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+      EXPECT_TRUE(run->program.Form5->DevItem[int(work->devices.Kind)]->isChecked());
       EXPECT_TRUE(QFile::exists(here + QStringLiteral("/autosave.entrograf")));
     } else {
       EXPECT_FALSE(run->session.main.chosen);

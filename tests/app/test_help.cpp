@@ -257,8 +257,8 @@ TEST(Help, TheMenuComesAfterTheMainMenusItemsAndAboutHoldsVersionAndLicence) {
   // test's), with the guide on F1.
   QStringList items;
   for (QAction* a : main->MainMenu1->actions()) items << a->text();
-  ASSERT_EQ(items.size(), 7);
-  EXPECT_EQ(items.indexOf(QStringLiteral("  Выход")), 5);
+  ASSERT_EQ(items.size(), 8);
+  EXPECT_EQ(items.indexOf(QStringLiteral("  Выход")), 6);
   EXPECT_EQ(items.last(), QStringLiteral("  Справка"));
   EXPECT_EQ(main->Guide->shortcut(), QKeySequence(Qt::Key_F1));
   ASSERT_EQ(main->HelpMenu->actions().size(), 2);

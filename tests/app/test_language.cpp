@@ -12,6 +12,7 @@
 #include <QtCharts/QChartView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QXmlStreamReader>
 
 #include "app/help.h"
 #include "app/language.h"
@@ -215,6 +217,60 @@ TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
   EXPECT_FALSE(app::takeLanguage(n, bad, lang, error));
   EXPECT_TRUE(error.contains(QStringLiteral("ru")));
   app::setDecimalSeparator(keep);
+}
+
+// Every English text of the translation as an English reader expects it:
+// translated, no Russian word, no " !" ending (English puts no blank before
+// a mark and seldom an exclamation mark), the same placeholders as its
+// Russian text.
+TEST(Language, EveryEnglishTextReadsAsEnglish) {
+  QFile ts(QStringLiteral(ENTROGRAF_SOURCE_DIR "/translations/entrograf_en.ts"));
+  ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&ts);
+  const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+  const QRegularExpression placeholder(QStringLiteral("%\\d"));
+  auto placeholders = [&](const QString& text) {
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) found << it.next().captured();
+    found.sort();
+    return found;
+  };
+  // An element's text; lupdate writes a carriage return as <byte value="xd"/>.
+  auto text = [&xml] {
+    QString t;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+      xml.readNext();
+      if (xml.isCharacters()) t += xml.text();
+      if (xml.isStartElement()) {
+        ++depth;
+        if (xml.name() == u"byte") t += QChar(char16_t(xml.attributes().value(QStringLiteral("value")).toString().mid(1).toInt(nullptr, 16)));
+      }
+      if (xml.isEndElement()) --depth;
+    }
+    return t;
+  };
+  QString context, source;
+  int texts = 0;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == u"name") {
+      context = text();
+    } else if (xml.name() == u"source") {
+      source = text();
+    } else if (xml.name() == u"translation") {
+      const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+      const QString english = text();
+      SCOPED_TRACE((context + QStringLiteral(": ") + source).toStdString());
+      ++texts;
+      EXPECT_TRUE(type.isEmpty()) << type.toStdString();
+      EXPECT_FALSE(english.contains(cyrillic)) << english.toStdString();
+      EXPECT_FALSE(english.contains(QStringLiteral(" !"))) << english.toStdString();
+      EXPECT_FALSE(english.contains(QStringLiteral(" ?"))) << english.toStdString();
+      EXPECT_EQ(placeholders(english), placeholders(source)) << english.toStdString();
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << ", line " << xml.lineNumber();
+  EXPECT_GT(texts, 500);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -157,6 +158,62 @@ TEST_P(EverySubstance, TminAboveCriticalComputesNoDome) {
   SCOPED_TRACE(in.name);
   const LineRun r = compute(in);
   expectFamilies(r, in);
+}
+
+// Per mole the isenthalps take round molar values: h M a whole multiple of
+// a molar ladder step (1, 2, 5 times a power of ten, J/mol) inside the
+// range, none missed; every point lies on its enthalpy. Everything else is
+// the diagram per kilogram to the last bit, and the diagram per kilogram is
+// what it was before any molar one.
+TEST_P(EverySubstance, PerMoleTheIsenthalpsAreRoundMolarValues) {
+  const int n = GetParam();
+  const LineInputs kg = inputs(n);
+  LineInputs mol = kg;
+  mol.units = app::Units::Molar;
+  SCOPED_TRACE(kg.name);
+  const LineRun a = compute(kg), b = compute(mol), c = compute(kg);
+  EXPECT_EQ(std::memcmp(a.st.get(), c.st.get(), sizeof(DiagramStore)), 0);
+  const DiagramStore &K = *a.st, &M = *b.st;
+  EXPECT_EQ(std::memcmp(K.IsoT, M.IsoT, sizeof K.IsoT), 0);
+  EXPECT_EQ(std::memcmp(K.IsoS, M.IsoS, sizeof K.IsoS), 0);
+  EXPECT_EQ(std::memcmp(K.DomeSL, M.DomeSL, sizeof K.DomeSL), 0);
+  EXPECT_EQ(std::memcmp(K.DomeSV, M.DomeSV, sizeof K.DomeSV), 0);
+  EXPECT_EQ(K.Smin, M.Smin);
+  EXPECT_EQ(K.Smax, M.Smax);
+  const Real mass = tfs::MolMass[n];
+  bool ladder = false;
+  for (Real p = 1; p <= 1e5L; p *= 10)
+    for (Real f : {1, 2, 5}) ladder = ladder || M.HStep == f * p;
+  EXPECT_TRUE(ladder) << double(M.HStep);
+  EXPECT_GT(M.HStep, (M.hMax - M.hMin) * mass / 10);
+  ASSERT_GE(M.HCount, 0);
+  EXPECT_LE(M.HCount, 9);
+  for (int j = 0; j <= M.HCount; ++j) {
+    const Real q = M.HValue[j] * mass / M.HStep;
+    EXPECT_NEAR(double(q), std::round(double(q)), 1e-9) << j;
+    EXPECT_GT(M.HValue[j], M.hMin);
+    EXPECT_LE(M.HValue[j], M.hMax);
+    for (int k = 0; k < 20; ++k) {
+      if (M.HT[j][k] == 0) continue;
+      const Real P = app::PressureGrid[k], T = M.HT[j][k], tol = tfs::Rgas[n] / 50;
+      if (P < tfs::Pcr[n] && P > K.PtrL) {
+        // A wet point sits at the saturation temperature, its enthalpy
+        // between the liquid's and the vapour's.
+        Real Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl;
+        tfs::dhs2_P(kg.name, P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+        if (std::fabs(T - Tv) < 1e-6L || std::fabs(T - Tl) < 1e-6L) {
+          EXPECT_GT(M.HValue[j], hl - tol) << j << ' ' << k;
+          EXPECT_LT(M.HValue[j], hv + tol) << j << ' ' << k;
+          continue;
+        }
+      }
+      Real d, h, sv, Cp, x;
+      tfs::dhs_PT(kg.name, P, T, d, h, sv, Cp, x);
+      EXPECT_NEAR(double(h), double(M.HValue[j]), double(tol)) << j << ' ' << k;
+    }
+  }
+  EXPECT_LE((M.HValue[0] * mass - M.HStep) / mass, M.hMin);
+  EXPECT_GT((M.HValue[M.HCount] * mass + M.HStep) / mass, M.hMax);
 }
 
 INSTANTIATE_TEST_SUITE_P(Substances, EverySubstance, ::testing::Range(1, tfs::kSubstCount + 1),

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -16,14 +19,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstring>
+#include <functional>
 #include <memory>
 
 #include "app/commode.h"
+#include "app/filedialog.h"
+#include "app/keeper.h"
 #include "app/linegen.h"
 #include "app/mainwindow.h"
+#include "diagram/picture.h"
 #include "diagram/tsvid.h"
+#include "process/form2.h"
+#include "process/form5.h"
 #include "gui_test_support.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
@@ -104,7 +115,7 @@ struct StoreSnapshot {
 };
 
 TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
-  EXPECT_EQ(f->windowTitle(), QStringLiteral("Entrograf"));
+  EXPECT_EQ(f->windowTitle(), QStringLiteral("Entrograf[*]"));
   EXPECT_EQ(f->Client->size(), QSize(790, 523));
   ASSERT_EQ(f->BboList->count(), 11);
   for (int i = 1; i <= 11; ++i) EXPECT_EQ(f->BboList->item(i - 1)->text(), QString::fromUtf8(tfs::SubstNameRus[i]));
@@ -112,8 +123,8 @@ TEST_F(MainWindow, LayoutHoldsEveryTextUnclipped) {
   QStringList menu;
   for (QAction* a : f->MainMenu1->actions()) menu << a->text();
   EXPECT_EQ(menu, (QStringList{QStringLiteral(" Файл   "), QStringLiteral("  Точки   "), QStringLiteral("  Идеальн. процессы "),
-                               QStringLiteral("  Реальн. процессы"), QStringLiteral("  ТS диаграмма"), QStringLiteral("  Выход"),
-                               QStringLiteral("  Справка")}));
+                               QStringLiteral("  Реальн. процессы"), QStringLiteral("  Таблицы "),
+                               QStringLiteral("  ТS диаграмма"), QStringLiteral("  Выход"), QStringLiteral("  Справка")}));
   EXPECT_EQ(f->findChild<QLineEdit*>(QStringLiteral("ETma"))->text(), QStringLiteral("300"));
   EXPECT_TRUE(f->findChild<QProgressBar*>(QStringLiteral("ProcBar")));
   EXPECT_TRUE(f->findChild<QGroupBox*>(QStringLiteral("TScale")));
@@ -361,6 +372,115 @@ TEST_F(MainWindow, DeactivationClearsProgressAndExitCloses) {
   EXPECT_EQ(f->ProcBar->value(), 0);
   f->Button2->click();
   EXPECT_FALSE(f->isVisible());
+}
+
+// The title bar marks work that no file holds yet with Qt's modified mark,
+// whatever changed it, and names the work file.
+TEST_F(MainWindow, TheTitleMarksUnsavedWork) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("n2.entrograf"));
+  app::setFileDialog([&](const app::FileRequest&) { return path; });
+  EXPECT_FALSE(f->isWindowModified());
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool modified;
+    const char* title;
+  };
+  const Step steps[] = {
+      {"substance", [&] { choose(5); }, true, "Entrograf[*]"},
+      {"saved", [&] { ASSERT_TRUE(run->program.Files->save()); }, false, "Entrograf - n2.entrograf[*]"},
+      {"units", [&] { f->UnitsGrItems->button(1)->click(); }, true, "Entrograf - n2.entrograf[*]"},
+      {"a process typed", [&] { run->program.Form2->Edit2->setText(QStringLiteral("300")); }, true,
+       "Entrograf - n2.entrograf[*]"},
+      {"opened again", [&] { ASSERT_TRUE(run->program.Files->openFile(path)); }, false, "Entrograf - n2.entrograf[*]"},
+      {"a point picked", [&] { run->session.points.push_back({}); run->session.touch(); }, true,
+       "Entrograf - n2.entrograf[*]"},
+      {"new work", [&] { run->session.savedChanges = run->session.changes; run->program.Files->newWork(); }, false,
+       "Entrograf[*]"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    EXPECT_EQ(f->isWindowModified(), step.modified);
+    EXPECT_EQ(f->windowTitle(), QString::fromLatin1(step.title));
+  }
+  app::setFileDialog([](const app::FileRequest&) { return QString(); });
+}
+
+// Per mole the diagram's isenthalps are round molar values (its labels
+// multiples of the molar step); back per kilogram the lines are those of
+// the first computation to the last bit.
+TEST_F(MainWindow, PerMoleTheIsenthalpsAreRoundMolarValues) {
+  choose(5);
+  const auto before = std::make_unique<app::DiagramStore>(store());
+  f->UnitsGrItems->button(1)->click();
+  ASSERT_GE(store().HCount, 0);
+  const diagram::Picture p = diagram::composePicture(run->session);
+  int labels = 0;
+  for (const diagram::Label& l : p.labels) {
+    if (l.role != diagram::LabelRole::Isenthalp) continue;
+    ++labels;
+    const double v = QString::fromStdString(l.text).trimmed().toDouble();
+    EXPECT_EQ(std::fmod(v, double(store().HStep)), 0) << l.text;
+  }
+  EXPECT_EQ(labels, store().HCount + 1);
+  EXPECT_NE(std::memcmp(before->HValue, store().HValue, sizeof before->HValue), 0);
+  f->UnitsGrItems->button(0)->click();
+  EXPECT_EQ(std::memcmp(before.get(), &store(), sizeof(app::DiagramStore)), 0);
+}
+
+// Every radio choice of the windows follows its button's state, whether
+// the button was clicked, switched by a script or through the
+// accessibility interface (a screen reader): the choice ticked is the one
+// computed.
+TEST_F(MainWindow, EveryRadioChoiceFollowsItsButtonHoweverSwitched) {
+  choose(5);
+  TForm2* ideal = run->program.Form2.get();
+  TForm5* real = run->program.Form5.get();
+  struct Choice {
+    const char* what;
+    QAbstractButton* button;
+    std::function<int()> chosen;
+    int value;
+  };
+  std::vector<Choice> choices;
+  for (int k = 0; k < 5; ++k)
+    choices.push_back({"process", ideal->ProItem[k], [=] { return ideal->calc().ProcKind; }, k});
+  for (int k = 0; k < proc::kDeviceCount; ++k)
+    choices.push_back({"device", real->DevItem[k], [=] { return int(real->calc().Kind); }, k});
+  for (int k = 0; k < 2; ++k) {
+    choices.push_back({"units", f->UnitsGrItems->button(k), [this] { return int(state().units); }, k});
+    choices.push_back({"scale", f->TScaleItems->button(k), [this] { return int(state().scale); }, k});
+  }
+  const std::pair<const char*, std::function<void(QAbstractButton*)>> ways[] = {
+      {"accessibility", [](QAbstractButton* b) {
+         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+         ASSERT_TRUE(a && a->actionInterface());
+         ASSERT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+         a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+       }},
+      {"script", [](QAbstractButton* b) { b->setChecked(true); }},
+      {"mouse", [](QAbstractButton* b) { b->click(); }}};
+  for (const auto& [how, press] : ways) {
+    // Each choice in turn, then back to the first of its group, so that
+    // every button is switched on from another one.
+    for (const bool back : {false, true}) {
+      for (const Choice& c : choices) {
+        if (back && c.value != 0) continue;
+        SCOPED_TRACE(testing::Message() << how << ' ' << c.what << ' ' << c.value);
+        press(c.button);
+        EXPECT_TRUE(c.button->isChecked());
+        EXPECT_EQ(c.chosen(), c.value);
+      }
+    }
+  }
+  // The real-process window's fields follow the device ticked.
+  QAccessible::queryAccessibleInterface(real->DevItem[int(proc::Device::Throttle)])
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_FALSE(real->EEta->isEnabled());
+  EXPECT_TRUE(real->EP2->isEnabled());
 }
 
 }  // namespace

@@ -151,6 +151,43 @@ TEST(StandardConversion, AcceptsPointRejectsCommaInAnyCLocale) {
   std::setlocale(LC_NUMERIC, keep.c_str());
 }
 
+// A clean number for the fields that refuse anything else: one decimal
+// separator, a point or a comma, and nothing around the number but blanks.
+// Such a text is shown with the separator of the numbers shown, any other
+// text as it is.
+TEST(CleanNumber, OneSeparatorEitherWayAndNothingElse) {
+  struct Case {
+    const char* text;
+    bool clean;
+    Real value;
+    const char* withComma;  // as shown under a Russian locale
+    const char* withPoint;
+  };
+  const Case cases[] = {
+      {"12,5", true, 12.5L, "12,5", "12.5"},        {" 12.5 ", true, 12.5L, " 12,5 ", " 12.5 "},
+      {"1,000", true, 1, "1,000", "1.000"},          {"-0,25e1", true, -2.5L, "-0,25e1", "-0.25e1"},
+      {"300", true, 300, "300", "300"},              {",5", true, 0.5L, ",5", ".5"},
+      {"300abc", false, 0, "300abc", "300abc"},      {"0,8.1", false, 0, "0,8.1", "0,8.1"},
+      {"1,5,3", false, 0, "1,5,3", "1,5,3"},          {"1.2.3", false, 0, "1.2.3", "1.2.3"},
+      {"1 000", false, 0, "1 000", "1 000"},          {"", false, 0, "", ""},
+      {"K300", false, 0, "K300", "K300"},             {"inf", false, 0, "inf", "inf"},
+  };
+  const char keep = app::decimalSeparator();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Real v = -1;
+    EXPECT_EQ(app::cleanNumber(c.text, v), c.clean);
+    if (c.clean) {
+      EXPECT_EQ(v, c.value);
+    }
+    app::setDecimalSeparator(',');
+    EXPECT_EQ(app::withShownSeparator(c.text), c.withComma);
+    app::setDecimalSeparator('.');
+    EXPECT_EQ(app::withShownSeparator(c.text), c.withPoint);
+  }
+  app::setDecimalSeparator(keep);
+}
+
 // The library writes its numbers with a point; its messages reach the user
 // with the user's separator, and only the decimal points between digits
 // change.

@@ -102,10 +102,14 @@ TEST(MolarUnits, RowsAndHeadersShowPerMole) {
   EXPECT_EQ(molar[2], app::localized("i=2801.3 J/mol"));
   EXPECT_EQ(molar[3], app::localized("Cp=29.13 J/mol.K"));
   EXPECT_EQ(diagram::entropyText(2, Units::Molar, n2), app::localized("S=56.026 "));
-  // In the dome the marker of no heat capacity is no value to convert.
+  // In the dome the marker of no heat capacity is no value to convert: the
+  // screen shows an infinite heat capacity, a table taken out the marker.
   at.Cp = p.Cp = tfs::kTwoPhaseCp;
-  EXPECT_EQ(diagram::stateTexts(at, Units::Molar, n2)[3], app::localized("Cp=1000000.00 J/mol.K"));
-  EXPECT_EQ(diagram::pointRowTexts(p, 3, Units::Molar)[7], app::localized("1000000.000"));
+  EXPECT_EQ(diagram::stateTexts(at, Units::Molar, n2)[3], "Cp=∞ J/mol.K");
+  EXPECT_EQ(diagram::stateTexts(at, Units::Specific, n2)[3], "Cp=∞ kJ/kg.K");
+  EXPECT_EQ(diagram::pointRowTexts(p, 3, Units::Molar)[7], "∞");
+  EXPECT_EQ(diagram::pointRowTexts(p, 3, Units::Molar, true)[7], app::localized("1000000.000"));
+  EXPECT_EQ(diagram::pointRowTexts(p, 3, Units::Specific, true)[7], app::localized("1000000.000"));
 
   proc::ResultRow r;
   r.number = 1;

@@ -12,6 +12,8 @@
 #include "diagram/picture.h"
 #include "diagram/readout.h"
 #include "diagram/ticks.h"
+#include "thermo/limits.h"
+#include "thermo/substances.h"
 #include "thermo/tfs.h"
 
 namespace {
@@ -142,6 +144,57 @@ TEST(CursorState, ComputedOnlyAboveTminAndRightOfSmin) {
   EXPECT_EQ(st.Cp, Cp);
   EXPECT_EQ(st.found, P > 0);
   EXPECT_GT(P, 0);
+}
+
+// Where the cursor finds no state the readout says why: left of the
+// entropy of the solidification line (the solid), or of the highest
+// pressure searched (the ceiling, above the critical temperature or where
+// solidification lies above it), or outside the diagram's region.
+TEST(CursorState, NoStateSaysWhy) {
+  struct Case {
+    const char* name;
+    Real T;
+    diagram::NoState why;
+    const char* limit;
+  };
+  const Case cases[] = {{"N2", Real(65.15), diagram::NoState::Solid, "левее линии затвердевания"},
+                        {"Ar", Real(85.78), diagram::NoState::Solid, "левее линии затвердевания"},
+                        {"n-H2", Real(18.947), diagram::NoState::Solid, "левее линии затвердевания"},
+                        {"CO2", Real(226.55), diagram::NoState::Ceiling, "P > 100 МПа"},
+                        {"He", Real(4.2), diagram::NoState::Ceiling, "P > 10 МПа"},
+                        {"N2", 200, diagram::NoState::Ceiling, "P > 100 МПа"},
+                        {"CH4", 300, diagram::NoState::Ceiling, "P > 100 МПа"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.name << ' ' << double(c.T));
+    const int n = tfs::SubstIndex(c.name);
+    // The boundary: the solidification pressure or the highest one searched,
+    // whichever is lower; the cursor a little left of its entropy.
+    const Real Pb = c.why == diagram::NoState::Solid ? tfs::Pmelt(c.name, c.T) : tfs::pressureCeiling(n);
+    Real d, h, sb, Cp, x;
+    tfs::dhs_PT(c.name, Pb, c.T, d, h, sb, Cp, x);
+    diagram::Scale sc = nitrogenScale(true);
+    sc.Tmin = tfs::Ttr[n] + Real(0.0001);
+    sc.Smin = sb - 10;
+    const diagram::CursorState left = diagram::stateAt(c.name, c.T, sb - Real(0.05), sc);
+    EXPECT_TRUE(left.computed);
+    EXPECT_FALSE(left.found);
+    EXPECT_EQ(left.why, c.why);
+    const auto texts = diagram::noStateTexts(left, n);
+    EXPECT_EQ(texts[0], "вне области расчета");
+    EXPECT_EQ(texts[1], c.limit);
+    // Right of the boundary a state is found, and nothing is said.
+    const diagram::CursorState right = diagram::stateAt(c.name, c.T, sb + Real(0.05), sc);
+    EXPECT_TRUE(right.found);
+    EXPECT_EQ(right.why, diagram::NoState::None);
+    EXPECT_EQ(diagram::noStateTexts(right, n)[0], "");
+  }
+  // On Tmin or left of Smin nothing is looked for: outside the region.
+  const diagram::Scale sc = nitrogenScale(true);
+  for (const diagram::CursorState& st : {diagram::stateAt("N2", sc.Tmin, 5, sc), diagram::stateAt("N2", 200, sc.Smin, sc)}) {
+    EXPECT_EQ(st.why, diagram::NoState::Outside);
+    EXPECT_EQ(diagram::noStateTexts(st, 5)[0], "вне области расчета");
+    EXPECT_EQ(diagram::noStateTexts(st, 5)[1], "");
+  }
 }
 
 TEST(PointsTable, RowTextsAndWhenAClickPicks) {

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QChartView>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -19,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/numfmt.h"
 #include "diagram/diagramexport.h"
 #include "diagram/render.h"
 #include "diagram/tsvid.h"
@@ -228,7 +232,97 @@ TEST_F(Export, OfferedInTheChartsMenuWithShortcuts) {
   QWidget* vp = w->Chart1View;
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 300), vp->mapToGlobal(QPoint(300, 300)));
   QApplication::sendEvent(vp, &click);
-  EXPECT_EQ(shown, (QStringList{save->text(), print->text()}));
+  EXPECT_EQ(shown, (QStringList{save->text(), w->CopyDiagram->text(), print->text(), w->Legend->text()}));
+  EXPECT_EQ(w->CopyDiagram->text(), QStringLiteral("Копировать диаграмму"));
+  EXPECT_TRUE(w->Legend->isCheckable());
+}
+
+// The chart's menu copies the picture as it is saved to PNG; the legend, a
+// check item, explains each kind of line drawn in its own look and leaves
+// the picture as it was once unchecked; the states of the points table are
+// marked and numbered as their rows.
+TEST_F(Export, CopiedLegendAndNumberedPoints) {
+  auto run = testing_support::startProgram();
+  TTSvid* w = run->program.TSvid.get();
+  testing_support::choose(run->session, "N2");
+  // A process line and three picked states, the second of another
+  // substance (not on this diagram).
+  app::Session& s = run->session;
+  diagram::ProcStore& pr = s.procLines;
+  for (int j = 0; j <= 15; ++j) {
+    pr.ProcS[1][j] = 5;
+    pr.ProcT[1][j] = 100 + 10 * j;
+  }
+  pr.ProcIndex = pr.ProcCount = 1;
+  s.points.push_back({"N2", 200, 1, 17, 200, 6, 1.1L, 0});
+  s.points.push_back({"Ar", 200, 1, 25, 100, 3, 0.5L, 0});
+  s.points.push_back({"N2", 100, 0.5L, 17, 100, 5.5L, 1.1L, 0});
+  w->resize(1200, 900);
+  w->showDiagram();
+  QApplication::processEvents();
+
+  // Numbered points: rows 1 and 3, where their states lie.
+  const diagram::Picture& p = w->picture();
+  std::vector<std::pair<int, diagram::SPoint>> numbers;
+  for (const diagram::Label& l : p.labels)
+    if (l.role == diagram::LabelRole::Picked) numbers.push_back({l.index, {l.s, l.T}});
+  EXPECT_EQ(numbers, (std::vector<std::pair<int, diagram::SPoint>>{{1, {6, 200}}, {3, {5.5, 100}}}));
+  for (const diagram::Label& l : p.labels) {
+    if (l.role == diagram::LabelRole::Picked) {
+      EXPECT_EQ(l.text, std::to_string(l.index));
+    }
+  }
+  ASSERT_EQ(p.lines.back().role, diagram::LineRole::Picked);
+  EXPECT_EQ(p.lines.back().points, (std::vector<diagram::SPoint>{{5.5, 100}, {6, 200}}));
+
+  // Copied: the image a PNG file of the window's picture holds.
+  QApplication::clipboard()->clear();
+  w->CopyDiagram->trigger();
+  const QImage copied = QApplication::clipboard()->image();
+  ASSERT_FALSE(copied.isNull());
+  ASSERT_TRUE(diagram::saveDiagram(p, w->Chart1View->size(), path("window.png")));
+  const QImage saved(path("window.png"));
+  EXPECT_EQ(copied.size(), saved.size());
+  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), saved.convertToFormat(QImage::Format_RGB32));
+
+  // The legend: one item per kind of line drawn, in that line's look.
+  const QImage without = w->pictureImage();
+  EXPECT_TRUE(p.legend.empty());
+  w->Legend->setChecked(true);
+  const std::vector<diagram::LegendItem>& legend = w->picture().legend;
+  ASSERT_FALSE(legend.empty());
+  std::vector<std::string> texts;
+  for (const diagram::LegendItem& item : legend) texts.push_back(item.text);
+  for (const char* want : {"Пограничная кривая жидкости", "Пограничная кривая пара", "Изобары 0,1; 1; 10; 100 МПа",
+                           "Линия затвердевания", "Начало и конец процесса", "Идеальный процесс",
+                           "Точки с диаграммы (номер строки таблицы)"}) {
+    std::string text = want;  // a decimal comma as the numbers are shown
+    std::replace(text.begin(), text.end(), ',', app::decimalSeparator());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
+  }
+  for (const diagram::LegendItem& item : legend) {
+    bool seen = false;
+    for (const diagram::Polyline& l : w->picture().lines)
+      seen = seen || (!l.points.empty() && l.colour == item.colour && l.dash == item.dash && l.width == item.width &&
+                      l.joined == item.joined && l.marker == item.marker);
+    EXPECT_TRUE(seen) << item.text;
+  }
+  const QImage with = w->pictureImage();
+  EXPECT_NE(with, without);
+  // Only the top right corner of the plot changed.
+  const diagram::ChartLayout l = w->chartLayout();
+  const int caption = with.height() - w->Chart1View->height();
+  for (int y = 0; y < with.height(); y += 3)
+    for (int x = 0; x < with.width(); x += 3)
+      if (with.pixel(x, y) != without.pixel(x, y)) {
+        ASSERT_GT(x, (l.plot.left + l.plot.right) / 2) << x << ' ' << y;
+        ASSERT_LT(y, caption + (l.plot.top + l.plot.bottom) / 2) << x << ' ' << y;
+      }
+  // Unchecked, the picture is the one without a legend again.
+  w->Legend->setChecked(false);
+  EXPECT_TRUE(w->picture().legend.empty());
+  EXPECT_EQ(w->pictureImage(), without);
+  w->hide();
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "app/numfmt.h"
+#include "app/tablerows.h"
 #include "core_test_support.h"
+#include "workfile_support.h"
 #include "process/calculator.h"
 #include "process/results.h"
 #include "thermo/substances.h"
@@ -241,6 +243,103 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   EXPECT_FALSE(c.Carried);
 }
 
+// After a carry a value typed into one start entry pairs with the other
+// entry's carried value, whatever kinds the start had before; leaving the
+// panel and "Вычислить" then give the same state, the one SolvePair gives
+// for the temperature and pressure the entries show.
+TEST_F(Calculator, ANewEntryAfterACarryPairsWithTheCarriedValue) {
+  struct Case {
+    int process;
+    int k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+    int k3;
+    const char* v3;
+    proc::Entry retyped;
+    const char* text;
+  };
+  const Case cases[] = {
+      // Throttled from 1 MPa at 50 % dryness to 0.1 MPa; then 80 K.
+      {proc::kIsenthalp, proc::kPressure, "1", proc::kDryness, "50", proc::kPressure, "0.1", proc::kEntry1, "80"},
+      {proc::kIsenthalp, proc::kPressure, "1", proc::kDryness, "50", proc::kPressure, "0.1", proc::kEntry2, "0.2"},
+      // An expansion from (entropy, pressure); a heated isochore from
+      // (density, temperature), whose temperature must never be a pressure.
+      {proc::kIsentrope, proc::kEntropy, "5", proc::kPressure, "1", proc::kPressure, "0.1", proc::kEntry1, "100"},
+      {proc::kIsochore, proc::kDensity, "10", proc::kTemperature, "300", proc::kTemperature, "200", proc::kEntry1,
+       "250"},
+      {proc::kIsotherm, proc::kTemperature, "300", proc::kPressure, "1", proc::kPressure, "5", proc::kEntry2, "2"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.process << ' ' << k.text);
+    c = proc::Calculator{};
+    c.setSubstance(name);
+    Process(k.process);
+    Start(k.k1, k.v1, k.k2, k.v2);
+    End(k.k3, k.v3);
+    ASSERT_TRUE(Compute()) << (said().empty() ? "" : said()[0]);
+    const proc::ProcPoint end = c.EndPt;
+    c.carry();
+    type(k.retyped, k.text);
+    c.leaveEntry(k.retyped);
+    c.leaveStartPanel(name, testing_support::recorded());
+    EXPECT_TRUE(Messages().empty());
+    // The pair the entries show: the typed value and the other one carried.
+    const Real T = k.retyped == proc::kEntry1 ? std::stold(k.text) : end.T;
+    const Real P = k.retyped == proc::kEntry2 ? std::stold(k.text) : end.P;
+    proc::ProcPoint ref;
+    ASSERT_EQ(proc::SolvePair(name, proc::kTemperature, proc::kPressure, T, P, ref), proc::SolveStatus::Solved);
+    EXPECT_NEAR(double(c.StartPt.T), double(ref.T), 1e-3);
+    EXPECT_NEAR(double(c.StartPt.P), double(ref.P), 1e-3 * double(ref.P));
+    EXPECT_NEAR(double(c.StartPt.s), double(ref.s), 1e-3);
+    EXPECT_EQ(c.fields[proc::EPn], F("%6.3f", c.StartPt.P));
+    EXPECT_EQ(c.fields[proc::ETn], F("%6.2f", c.StartPt.T));
+    // "Вычислить" reads the entries and finds the same start.
+    const proc::ProcPoint left = c.StartPt;
+    ASSERT_TRUE(Compute()) << (said().empty() ? "" : said()[0]);
+    EXPECT_EQ(c.StartPt.T, left.T);
+    EXPECT_EQ(c.StartPt.P, left.P);
+    EXPECT_EQ(c.StartPt.s, left.s);
+  }
+}
+
+// A start pair that "Вычислить" refuses is never shown as a state when the
+// focus leaves the start panel, whatever the library could make of it.
+TEST_F(Calculator, ARefusedStartPairShowsNoStateOnLeavingThePanel) {
+  struct Case {
+    int k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+  };
+  const Case cases[] = {{proc::kTemperature, "300", proc::kDensity, "10"},
+                        {proc::kTemperature, "300", proc::kEnthalpy, "300"},
+                        {proc::kEnthalpy, "300", proc::kTemperature, "300"},
+                        {proc::kEntropy, "6", proc::kTemperature, "300"},
+                        {proc::kVolume, "0.1", proc::kPressure, "1"},
+                        {proc::kDryness, "50", proc::kEntropy, "5"}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.k1 << ' ' << k.k2);
+    ASSERT_FALSE(proc::PairAllowed(k.k1, k.k2));
+    // A state shown first, so that a stale one would be seen.
+    Start(proc::kTemperature, "200", proc::kPressure, "1");
+    c.leaveEntry(proc::kEntry1);
+    c.leaveEntry(proc::kEntry2);
+    c.leaveStartPanel(name, testing_support::recorded());
+    ASSERT_FALSE(c.fields[proc::Ehn].empty());
+    Start(k.k1, k.v1, k.k2, k.v2);
+    Messages();
+    c.leaveEntry(proc::kEntry1);
+    c.leaveEntry(proc::kEntry2);
+    c.leaveStartPanel(name, testing_support::recorded());
+    for (int f = proc::ETn; f <= proc::ESn; ++f) EXPECT_TRUE(c.fields[f].empty()) << f;
+    // "Вычислить" refuses the pair with its message.
+    End(proc::kPressure, "2");
+    EXPECT_FALSE(Compute());
+    EXPECT_EQ(Messages(), kPair);
+  }
+}
+
 TEST_F(Calculator, ResultRowsAndTheirTexts) {
   // Throttling from 77.35 K, 0.1 MPa as an isenthalp: Q and L are zero.
   Process(proc::kIsenthalp);
@@ -422,6 +521,96 @@ TEST_F(Calculator, MolarUnitsReadAndShowPerMole) {
   EXPECT_EQ(c.Value3, kg.Value3);
   EXPECT_EQ(c.EndPt.i, kg.EndPt.i);
   EXPECT_EQ(c.kept().typed, kg.kept().typed);
+}
+
+// A process is written to the results table once; a row taken out takes
+// the line it was drawn as off the diagram (whatever process it is), the
+// rows after it move up and are numbered again.
+TEST(ResultRows, WrittenOnceAndTakenOutWithTheirLines) {
+  app::Session s;
+  testing_support::choose(s, "N2");
+  s.process.setSubstance("N2");
+  struct Process {
+    int kind, k1;
+    const char* v1;
+    int k2;
+    const char* v2;
+    int k3;
+    const char* v3;
+    bool drawn;
+  };
+  using namespace proc;
+  const Process processes[] = {
+      {kIsotherm, kTemperature, "100", kPressure, "0.1", kPressure, "5", true},
+      // All liquid: the line's last point found again from its entropy.
+      {kIsobar, kPressure, "2", kTemperature, "70", kTemperature, "80", true},
+      {kIsochore, kTemperature, "300", kPressure, "1", kTemperature, "400", true},
+      {kIsenthalp, kTemperature, "300", kPressure, "10", kPressure, "1", false},
+      {kIsentrope, kTemperature, "300", kPressure, "0.1", kPressure, "1", true},
+      {kIsobar, kPressure, "0.1", kTemperature, "70", kTemperature, "100", true}};
+  for (const Process& p : processes)
+    ASSERT_TRUE(testing_support::addProcess(s, p.kind, p.k1, p.v1, p.k2, p.v2, p.k3, p.v3, p.drawn));
+  auto lines = [&] {
+    std::vector<int> l;
+    for (int n = 1; n <= int(s.results.size()); ++n) l.push_back(app::lineOfProcess(s, n));
+    return l;
+  };
+  EXPECT_EQ(lines(), (std::vector<int>{1, 2, 3, 0, 4, 5}));
+  // The process shown is the last one: in the table already.
+  said().clear();
+  ResultRow row;
+  EXPECT_FALSE(s.process.tableRow(row, testing_support::recorded(), s.results));
+  EXPECT_EQ(said(), std::vector<std::string>{kWrittenMessage});
+  said().clear();
+  EXPECT_EQ(s.process.TableCount, 6);
+
+  // The isochore: its line goes, the later lines move down.
+  const diagram::ProcStore before = s.procLines;
+  ASSERT_TRUE(app::removeProcessRow(s, 3));
+  EXPECT_EQ(lines(), (std::vector<int>{1, 2, 0, 3, 4}));
+  EXPECT_EQ(s.procLines.ProcIndex, 4);
+  EXPECT_EQ(s.procLines.ProcCount, 4);
+  for (int j = 0; j < 16; ++j) {
+    EXPECT_EQ(s.procLines.ProcT[3][j], before.ProcT[4][j]);
+    EXPECT_EQ(s.procLines.ProcT[5][j], 0);
+  }
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(s.results[n - 1].number, n);
+  EXPECT_EQ(s.process.TableCount, 5);
+  // The isenthalp was never drawn: the lines stay.
+  ASSERT_TRUE(app::removeProcessRow(s, 3));
+  EXPECT_EQ(lines(), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(s.procLines.ProcCount, 4);
+  EXPECT_FALSE(app::removeProcessRow(s, 5));
+  // The last process (still shown) is out of the table: it may be written again.
+  ASSERT_TRUE(app::removeProcessRow(s, 4));
+  EXPECT_TRUE(s.process.tableRow(row, testing_support::recorded(), s.results));
+  EXPECT_EQ(row.number, 4);
+
+  // Real processes: each drawn; the first taken out with its lines.
+  s.devices.setSubstance("N2");
+  ASSERT_TRUE(testing_support::addDevice(s, Device::Compressor, "300", "0.1", "1", "0.8"));
+  ASSERT_TRUE(testing_support::addDevice(s, Device::Expander, "300", "1", "0.1", "0.8"));
+  // A throttle computed and written, not drawn; written once only.
+  DeviceCalculator& dc = s.devices;
+  dc.chooseDevice(Device::Throttle);
+  dc.typeEntry(kOutletP, "0.05");
+  ASSERT_TRUE(dc.compute("N2", testing_support::recorded()));
+  DeviceRow throttle;
+  ASSERT_TRUE(dc.tableRow(throttle, testing_support::recorded(), s.deviceResults));
+  s.deviceResults.push_back(throttle);
+  EXPECT_FALSE(dc.tableRow(throttle, testing_support::recorded(), s.deviceResults));
+  EXPECT_EQ(said(), std::vector<std::string>{kWrittenMessage});
+  said().clear();
+  EXPECT_EQ(app::lineOfDevice(s, 1), 0);
+  EXPECT_EQ(app::lineOfDevice(s, 2), 1);
+  EXPECT_EQ(app::lineOfDevice(s, 3), -1);
+  const diagram::DeviceLine second = s.deviceLines.lines[1];
+  ASSERT_TRUE(app::removeDeviceRow(s, 1));
+  ASSERT_EQ(s.deviceLines.lines.size(), 1u);
+  EXPECT_EQ(s.deviceLines.lines[0].outT, second.outT);
+  EXPECT_EQ(s.deviceResults[1].number, 2);
+  EXPECT_EQ(app::lineOfDevice(s, 1), 0);
+  EXPECT_EQ(s.devices.TableCount, 2);
 }
 
 }  // namespace

@@ -395,6 +395,77 @@ TEST_F(Devices, RefusalsLeaveTheLastResult) {
   EXPECT_EQ(Messages(), std::vector<std::string>{kLinesMessage});
 }
 
+// Every entry of the window holds a clean number or is refused with the
+// parser's message naming the text; a comma or a point is the one decimal
+// separator. Each text typed into each entry of a compressor and of an
+// exchanger (whose given value is the heat), the others sound.
+TEST_F(Devices, EveryEntryIsReadAsTypedOrRefused) {
+  struct Text {
+    const char* typed;
+    bool clean;
+    Real value;
+  };
+  const Text texts[] = {{"300abc", false, 0}, {"0,8.1", false, 0}, {"1,5,3", false, 0}, {"1 000", false, 0},
+                        {"K300", false, 0},   {"--1", false, 0},   {"0,8", true, 0.8L}, {" 0.8 ", true, 0.8L},
+                        {"8e-1", true, 0.8L}, {",8", true, 0.8L}};
+  struct Entry {
+    Device kind;
+    DeviceEntry entry;
+  };
+  const Entry entries[] = {{Device::Compressor, kInlet1},    {Device::Compressor, kInlet2},
+                           {Device::Compressor, kOutletP},   {Device::Compressor, kEfficiency},
+                           {Device::Compressor, kAmbient},   {Device::Exchanger, kGivenValue},
+                           {Device::Exchanger, kReservoir}};
+  for (const Entry& e : entries) {
+    for (const Text& t : texts) {
+      SCOPED_TRACE(testing::Message() << int(e.entry) << " «" << t.typed << "»");
+      c = DeviceCalculator{};
+      c.setSubstance("N2");
+      c.chooseKind1(kPressure);
+      c.chooseKind2(kTemperature, testing_support::recorded());
+      c.chooseDevice(e.kind);
+      c.chooseGiven(ExchangerGiven::Heat);
+      // Inlet 0.8 MPa and 300 K, outlet 1 MPa at ηs 0.8, 0.8 kJ/kg given
+      // off to a sink at 200 K, T0 300 K: each sound with 0.8 in its place.
+      type(kInlet1, "0.8");
+      type(kInlet2, "300");
+      type(kOutletP, "1");
+      type(kEfficiency, "0.8");
+      type(kGivenValue, "0.8");
+      type(kReservoir, "200");
+      type(kAmbient, "300");
+      // A temperature reads 0.8 K from a clean text: too cold, but read.
+      type(e.entry, t.typed);
+      Messages();
+      const bool done = Compute();
+      const std::vector<std::string> m = Messages();
+      if (!t.clean) {
+        EXPECT_FALSE(done);
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_EQ(m[0], "\" " + std::string(t.typed) + "\" в окне не является числом \rОно содержит символы или буквы!");
+        EXPECT_TRUE(c.states[kOutletRow][kColT].empty());
+        continue;
+      }
+      // A clean text is read as its number: where 0.8 is a sound value the
+      // device is computed with it, elsewhere refused for its range, never
+      // for its form.
+      for (const std::string& said : m) EXPECT_EQ(said.find("не является числом"), std::string::npos) << said;
+      if (e.entry == kInlet1) {
+        ASSERT_TRUE(done);
+        EXPECT_EQ(c.Result.inlet.P, Real(0.8L));
+      }
+      if (e.entry == kEfficiency) {
+        ASSERT_TRUE(done);
+        EXPECT_EQ(c.data().eta, Real(0.8L));
+      }
+      if (e.entry == kGivenValue) {
+        ASSERT_TRUE(done);
+        EXPECT_EQ(c.data().Q, Real(0.8L));
+      }
+    }
+  }
+}
+
 // Per mole: the fields show i M and s M, a typed entropy keeps its meaning,
 // and the range of a typed value is named in the units shown.
 TEST_F(Devices, MolarUnits) {

@@ -11,17 +11,24 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAction>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest/QTest>
+#include <QTemporaryDir>
 
 #include "app/commode.h"
+#include "app/keeper.h"
 #include "app/mainwindow.h"
+#include "app/workfile.h"
 #include "diagram/picture.h"
 #include "diagram/tsvid.h"
 #include "gui_test_support.h"
 #include "process/form2.h"
 #include "process/form3.h"
 #include "process/form4.h"
+#include "process/form6.h"
 #include "process/ranges.h"
 #include "thermo/substances.h"
 
@@ -125,6 +132,65 @@ TEST_F(ProcessWindow, LeavingTheStartPanel) {
   f->hide();
 }
 
+// The tester's sequence: a throttled wet start carried over, a temperature
+// typed into the first entry, the panel left: the start pairs 80 K with the
+// carried pressure (no dryness read as a pressure); a pair "Вычислить"
+// refuses shows no state when the panel is left.
+TEST_F(ProcessWindow, LeavingThePanelAfterACarryOrWithARefusedPair) {
+  chooseNitrogen();
+  f->show();
+  QApplication::setActiveWindow(f);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+  Process(proc::kIsenthalp);
+  Start(proc::kPressure, "1", proc::kDryness, "50");
+  End(proc::kPressure, "0.1");
+  ASSERT_TRUE(f->Calc0Click());
+  const Real P = f->calc().EndPt.P;
+  f->BitBtn2->click();
+  f->Edit2->setFocus();
+  f->Edit2->selectAll();
+  QTest::keyClicks(f->Edit2, "80");
+  f->Calc0->setFocus();
+  EXPECT_EQ(f->ETn->text(), F("%6.2f", 80));
+  EXPECT_EQ(f->EPn->text(), F("%6.3f", P));
+  EXPECT_EQ(f->calc().StartPt.P, P);
+  // (T, d) is refused by "Вычислить": leaving the panel shows nothing.
+  Start(proc::kTemperature, "300", proc::kDensity, "10");
+  testing_support::recorder().texts.clear();
+  f->Edit4->setFocus();
+  f->Calc0->setFocus();
+  for (QLineEdit* e : {f->ETn, f->EPn, f->Edn, f->Ehn, f->ESn}) EXPECT_TRUE(e->text().isEmpty());
+  f->hide();
+}
+
+// Numbers typed with the separator of the other language show this
+// language's separator when the work is opened again; the work keeps them
+// as typed.
+TEST_F(ProcessWindow, AReopenedWorkShowsItsNumbersWithThisLanguagesSeparator) {
+  chooseNitrogen();
+  const QChar here = QChar::fromLatin1(app::decimalSeparator());
+  const QChar other = here == u',' ? u'.' : u',';
+  Process(proc::kIsotherm);
+  Start(proc::kTemperature, QStringLiteral("100") + other + QStringLiteral("5"), proc::kPressure,
+        QStringLiteral("1") + other + QStringLiteral("000"));
+  End(proc::kPressure, QStringLiteral("5abc"));
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("ideal.entrograf"));
+  app::WorkError error;
+  ASSERT_TRUE(app::saveWorkFile(run->session, path, error));
+  const QByteArray bytes = app::workFileBytes(run->session);
+  run = testing_support::startProgram();
+  f = run->program.Form2.get();
+  ASSERT_TRUE(run->program.Files->openFile(path));
+  EXPECT_EQ(f->Edit2->text(), QStringLiteral("100") + here + QStringLiteral("5"));
+  EXPECT_EQ(f->Edit4->text(), QStringLiteral("1") + here + QStringLiteral("000"));
+  EXPECT_EQ(f->Edit10->text(), QStringLiteral("5abc"));
+  EXPECT_EQ(app::workFileBytes(run->session), bytes);
+  // Typing goes on from what is shown; nothing typed is rewritten.
+  f->Edit4->setText(QStringLiteral("2") + other + QStringLiteral("5"));
+  EXPECT_EQ(f->Edit4->text(), QStringLiteral("2") + other + QStringLiteral("5"));
+}
+
 // Nitrogen chosen in the main window, the process window from its menu, the
 // line drawn on the diagram, the rows in the results table.
 TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
@@ -160,8 +226,19 @@ TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
   EXPECT_EQ(t->cell(4, 2), F(" %5.2f", 100));
   EXPECT_EQ(t->cell(5, 2), F(" %5.3f", 5));
   EXPECT_TRUE(t->cell(0, 3).isEmpty());
-  // Past 49 processes the table grows; nothing is overwritten.
-  for (int k = 2; k <= 60; ++k) f->BitBtn1->click();
+  // The same computation is written once: a second press says so.
+  f->BitBtn1->click();
+  EXPECT_EQ(testing_support::recorder().texts, QStringList{QString::fromUtf8(proc::kWrittenMessage)});
+  testing_support::recorder().texts.clear();
+  EXPECT_TRUE(t->cell(0, 3).isEmpty());
+  // Past 49 processes the table grows; nothing is overwritten. Processes
+  // 2 to 60 end at other pressures, the last one again at 5 MPa from 110 K.
+  for (int k = 2; k <= 60; ++k) {
+    if (k == 60) Start(0, "110", 1, "0.1");
+    End(1, k == 60 ? QStringLiteral("5") : F("%.2f", 5 + Real(k) / 100));
+    ASSERT_TRUE(f->Calc0Click());
+    f->BitBtn1->click();
+  }
   EXPECT_GE(t->rowCount(), 121);
   EXPECT_EQ(t->cell(0, 99), QStringLiteral("   50"));
   EXPECT_EQ(t->cell(3, 100), QStringLiteral("Конечная"));
@@ -171,7 +248,7 @@ TEST_F(ProcessWindow, ScriptedSessionWithTheDiagram) {
   EXPECT_EQ(t->IdTab->columnWidth(2), 69);
   // The end becomes the start; the process shown is no longer a computed one.
   f->BitBtn2->click();
-  EXPECT_EQ(f->Edit2->text(), F("%6.3f", 100));
+  EXPECT_EQ(f->Edit2->text(), F("%6.3f", 110));
   EXPECT_EQ(f->Edit4->text(), F("%6.3f", 5));
   EXPECT_TRUE(testing_support::recorder().texts.isEmpty());
   f->BitBtn1->click();
@@ -298,6 +375,77 @@ TEST_F(ProcessWindow, ALongNegativeWorkIsShownWhole) {
     f->grab().save(QString::fromLocal8Bit(out));
     f->hide();
   }
+}
+
+// The results tables from the main menu, as they are; their header row in
+// view however far they scroll; a process taken out of the table with its
+// line on the diagram, by its menu item or the Delete key.
+TEST_F(ProcessWindow, ResultsTablesShownScrolledAndTrimmed) {
+  chooseNitrogen();
+  TForm3* t = run->program.Form3.get();
+  QWidget* realTable = run->program.Form6.get();
+  // Shown from the menu with nothing written.
+  for (auto [item, table] : {std::pair{main->IdTable, static_cast<QWidget*>(t)}, std::pair{main->RealTable, realTable}}) {
+    ASSERT_FALSE(table->isVisible());
+    item->trigger();
+    EXPECT_TRUE(table->isVisible());
+    table->hide();
+  }
+  EXPECT_TRUE(run->session.results.empty());
+  EXPECT_TRUE(t->cell(0, 1).isEmpty());
+  // Three isotherms, the first and the third drawn.
+  Process(proc::kIsotherm);
+  Start(0, "100", 1, "0.1");
+  for (const char* P : {"5", "6", "7"}) {
+    End(1, QString::fromLatin1(P));
+    if (QByteArrayView(P) == "6") {
+      ASSERT_TRUE(f->Calc0Click());
+    } else {
+      f->BitBtn4->click();
+    }
+    f->BitBtn1->click();
+  }
+  ASSERT_EQ(run->session.results.size(), 3u);
+  ASSERT_EQ(run->session.procLines.ProcCount, 2);
+  const Real T3 = run->session.procLines.ProcT[2][0];
+  // The header row: the grid's own header, the first row hidden.
+  QTableWidget* g = t->IdTab;
+  EXPECT_TRUE(g->isRowHidden(0));
+  EXPECT_FALSE(g->horizontalHeader()->isHidden());
+  for (int c = 0; c < g->columnCount(); ++c) EXPECT_EQ(g->horizontalHeaderItem(c)->text(), t->cell(c, 0)) << c;
+  t->show();
+  g->scrollToBottom();
+  QApplication::processEvents();
+  EXPECT_GT(g->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(g->horizontalHeader()->isVisible());
+  EXPECT_LE(g->horizontalHeader()->geometry().bottom(), g->viewport()->geometry().top());
+  // Process 1 (drawn) taken out by its menu item: its line goes.
+  g->setCurrentCell(2, 4);
+  QAction* remove = g->findChild<QAction*>(QStringLiteral("RemoveRow"));
+  ASSERT_TRUE(remove);
+  EXPECT_TRUE(g->actions().contains(remove));
+  remove->trigger();
+  ASSERT_EQ(run->session.results.size(), 2u);
+  EXPECT_EQ(run->session.procLines.ProcCount, 1);
+  EXPECT_EQ(run->session.procLines.ProcT[1][0], T3);
+  EXPECT_EQ(t->cell(0, 1), QStringLiteral("   1"));
+  EXPECT_EQ(t->cell(5, 2), F(" %5.3f", 6));
+  EXPECT_TRUE(t->cell(0, 5).isEmpty());
+  // Process 1 now (never drawn) by the Delete key: the line stays.
+  t->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(t));
+  g->setFocus();
+  g->setCurrentCell(1, 1);
+  QTest::keyClick(g, Qt::Key_Delete);
+  ASSERT_EQ(run->session.results.size(), 1u);
+  EXPECT_EQ(run->session.procLines.ProcCount, 1);
+  EXPECT_EQ(t->cell(5, 2), F(" %5.3f", 7));
+  // Nothing chosen below the rows: nothing taken out.
+  g->setCurrentCell(7, 1);
+  remove->trigger();
+  EXPECT_EQ(run->session.results.size(), 1u);
+  EXPECT_TRUE(run->session.modified());
+  t->hide();
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "process/form3.h"
 #include "process/solve.h"
 #include "session_support.h"
+#include "thermo/tfs.h"
 
 namespace {
 
@@ -213,6 +214,47 @@ TEST_F(Tables, SelectionOfThePointsTableGoesToTheClipboardWithCtrlC) {
   EXPECT_EQ(all[0][2], QStringLiteral("T, K"));
   EXPECT_EQ(all[3][0], QStringLiteral("3"));
   p->hide();
+}
+
+// A two-phase state's heat capacity is "∞" in the points table; the
+// clipboard and a saved CSV keep the library's marker, a number.
+TEST_F(Tables, AnInfiniteHeatCapacityIsShownAsSuchAndSavedAsANumber) {
+  TTS_points* p = run->program.TS_points.get();
+  for (tfs::Real Cp : {tfs::Real(1.04L), tfs::kTwoPhaseCp}) {
+    app::PointRow row;
+    row.substance = "N2";
+    row.T = 77.35L;
+    row.P = 0.1L;
+    row.d = 10;
+    row.h = 50;
+    row.s = 4;
+    row.Cp = Cp;
+    row.x = Cp == tfs::kTwoPhaseCp ? 0.5L : 0;
+    run->session.points.push_back(row);
+    p->showPoint(int(run->session.points.size()));
+  }
+  EXPECT_EQ(p->cell(7, 1), app::fmt("%8.3f", 1.04L));
+  EXPECT_EQ(p->cell(7, 2), QStringLiteral("∞"));
+  const QString number = app::fmt("%8.3f", 1000000).trimmed();
+  const QString path = dir.filePath(QStringLiteral("точки.csv"));
+  ASSERT_TRUE(app::saveCsv(app::gridCells(p->TS_tab), path));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const Table csv = parse(QString::fromUtf8(f.readAll().mid(3)), QChar(app::csvSeparator()));
+  ASSERT_GE(csv.size(), 3);
+  EXPECT_EQ(csv[1][7], app::fmt("%8.3f", 1.04L).trimmed());
+  EXPECT_EQ(csv[2][7], number);
+  action(p->TS_tab, "CopyTable")->trigger();
+  EXPECT_EQ(parse(clipboard(), u'\t')[2][7], number);
+  p->TS_tab->setRangeSelected(QTableWidgetSelectionRange(2, 7, 2, 7), true);
+  action(p->TS_tab, "CopyCells")->trigger();
+  EXPECT_EQ(clipboard(), number + u'\n');
+  // The number again once units change (the rows are written anew).
+  run->session.main.units = app::Units::Molar;
+  p->rebuild();
+  EXPECT_EQ(p->cell(7, 2), QStringLiteral("∞"));
+  action(p->TS_tab, "CopyTable")->trigger();
+  EXPECT_EQ(parse(clipboard(), u'\t')[2][7], number);
 }
 
 }  // namespace
