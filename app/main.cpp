@@ -2,17 +2,17 @@
 #include <csignal>
 #include <cstdio>
 
-#include "app/clicycle.h"
-#include "app/clidevice.h"
-#include "app/cliexport.h"
-#include "app/cmdline.h"
-#include "app/commode.h"
-#include "app/keeper.h"
-#include "app/language.h"
-#include "app/mainwindow.h"
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/workfile.h"
+#include "ui/cli/clicycle.h"
+#include "ui/cli/clidevice.h"
+#include "ui/cli/cliexport.h"
+#include "ui/cli/cmdline.h"
+#include "ui/files/keeper.h"
+#include "ui/files/workfile.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/program.h"
+#include "ui/services/commode.h"
+#include "ui/services/language.h"
+#include "ui/services/messages.h"
 
 int main(int argc, char** argv) {
   // A file-size limit makes a write fail, and the save says so, instead of

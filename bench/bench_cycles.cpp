@@ -11,12 +11,12 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 
-#include "app/mainwindow.h"
-#include "diagram/tsvid.h"
-#include "process/cyclewindow.h"
-#include "process/cycles.h"
+#include "core/process/cycles.h"
 #include "program_bench.h"
 #include "thermo/substances.h"
+#include "ui/diagram/tsvid.h"
+#include "ui/main/mainwindow.h"
+#include "ui/process/cyclewindow.h"
 
 namespace {
 

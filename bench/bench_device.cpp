@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "process/device.h"
+#include "core/process/device.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <ctime>
 #include <vector>
 
-#include "diagram/tsvid.h"
 #include "program_bench.h"
 #include "session_support.h"
 #include "thermo/substances.h"
+#include "ui/diagram/tsvid.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/session.h"
-#include "app/substance.h"
-#include "diagram/families.h"
+#include "core/lines/families.h"
+#include "core/session/session.h"
+#include "core/session/substance.h"
 #include "thermo/model.h"
 #include "thermo/substances.h"
 

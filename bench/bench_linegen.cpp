@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/linegen.h"
-#include "app/substance.h"
+#include "core/lines/linegen.h"
+#include "core/session/substance.h"
 #include "thermo/substances.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/libguard.h"
-#include "app/workfile.h"
+#include "core/base/libguard.h"
+#include "ui/files/workfile.h"
 #include "workfile_support.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/commode.h"
-#include "app/keeper.h"
-#include "app/messages.h"
-#include "app/program.h"
+#include "ui/files/keeper.h"
+#include "ui/main/program.h"
+#include "ui/services/commode.h"
+#include "ui/services/messages.h"
 
 // Runs the benchmarks with *program set to the program for their time.
 inline int runProgramBenchmarks(int argc, char** argv, app::Program*& program) {

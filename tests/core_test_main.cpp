@@ -6,8 +6,8 @@
 
 #include <clocale>
 
-#include "app/libguard.h"
-#include "app/numfmt.h"
+#include "core/base/libguard.h"
+#include "core/base/numfmt.h"
 #include "core_test_support.h"
 
 namespace testing_support {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/notify.h"
+#include "core/base/notify.h"
 
 namespace testing_support {
 

@@ -8,10 +8,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/commode.h"
-#include "app/filedialog.h"
-#include "app/keeper.h"
 #include "gui_test_support.h"
+#include "ui/files/keeper.h"
+#include "ui/services/commode.h"
+#include "ui/services/filedialog.h"
 
 namespace testing_support {
 app::MessageRecorder& recorder() {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/session.h"
+#include "core/session/session.h"
+#include "ui/main/program.h"
+#include "ui/services/messages.h"
 
 namespace testing_support {
 

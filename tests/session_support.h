@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/linegen.h"
-#include "app/session.h"
-#include "app/substance.h"
+#include "core/lines/linegen.h"
+#include "core/session/session.h"
+#include "core/session/substance.h"
 #include "thermo/substances.h"
 
 namespace testing_support {

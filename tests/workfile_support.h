@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "app/numfmt.h"
-#include "diagram/cursor.h"
-#include "diagram/readout.h"
-#include "process/calculator.h"
+#include "core/base/numfmt.h"
+#include "core/diagram/cursor.h"
+#include "core/diagram/readout.h"
+#include "core/process/calculator.h"
 #include "session_support.h"
 #include "thermo/limits.h"
 #include "thermo/substances.h"

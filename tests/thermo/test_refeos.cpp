@@ -11,8 +11,8 @@
 #include "thermo/helmholtz.h"
 #include "thermo/model.h"
 #include "thermo/refdata.h"
-#include "thermo/reference.h"
 #include "thermo/refembed.h"
+#include "thermo/reference.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "thermo/caloric.h"
 #include "thermo/model.h"
 #include "thermo/refdata.h"
-#include "thermo/reference.h"
 #include "thermo/refembed.h"
+#include "thermo/reference.h"
 #include "thermo/saturation.h"
 #include "thermo/tfs.h"
 

@@ -1,0 +1,76 @@
+#include "core/base/libguard.h"
+
+#include <cstdlib>
+
+#include "core/base/numfmt.h"
+#include "core/base/tr.h"
+#include "thermo/report.h"
+
+namespace app {
+
+namespace {
+
+// The property library writes its texts in Russian from these pieces (and
+// routine names and numbers); each piece is put into the user's language.
+const char* const kLibraryPieces[] = {
+    QT_TRANSLATE_NOOP("Library", " Используемая в программе "),
+    QT_TRANSLATE_NOOP("Library", " Используемое в программе "),
+    QT_TRANSLATE_NOOP("Library", " выше критической для данного вещества!"),
+    QT_TRANSLATE_NOOP("Library", " ниже тройной точки для данного вещества!"),
+    QT_TRANSLATE_NOOP("Library", " выше критического для данного вещества!"),
+    QT_TRANSLATE_NOOP("Library", " выше предельного для данного вещества!"),
+    QT_TRANSLATE_NOOP("Library", " выше предельной для данного вещества!"),
+    QT_TRANSLATE_NOOP("Library", " не больше нуля!"),
+    QT_TRANSLATE_NOOP("Library", " температура "),
+    QT_TRANSLATE_NOOP("Library", " давление "),
+    QT_TRANSLATE_NOOP("Library", " плотность "),
+    QT_TRANSLATE_NOOP("Library", "Значение h менше h затвердевания !"),
+    QT_TRANSLATE_NOOP("Library", "Значение S менше S затвердевания !"),
+    QT_TRANSLATE_NOOP("Library", "Значение h больше h при T=1000 K !"),
+    QT_TRANSLATE_NOOP("Library", "Значение S больше S при T=1000 K !"),
+    QT_TRANSLATE_NOOP("Library", "Задано P > Pkp при расчете свойств в насышении !"),
+    QT_TRANSLATE_NOOP("Library", "Задано T > Tkp при расчете свойств в насышении !"),
+    QT_TRANSLATE_NOOP("Library", "  Температура Т="),
+    QT_TRANSLATE_NOOP("Library", " ниже Т тройной точки !"),
+    QT_TRANSLATE_NOOP("Library", "Название вещества указано неправильно!"),
+};
+
+// A text of the library as the user reads it: its pieces translated, the
+// decimal points of its numbers turned into the user's separator.
+std::string shown(const std::string& text) {
+  std::string out = text;
+  for (const char* piece : kLibraryPieces) {
+    const std::string to = translate("Library", piece);
+    if (to == piece) continue;
+    const std::string from = piece;
+    for (std::size_t at = out.find(from); at != std::string::npos; at = out.find(from, at + to.size()))
+      out.replace(at, from.size(), to);
+  }
+  return localized(out);
+}
+
+}  // namespace
+
+namespace detail {
+int& guardDepth() {
+  static int depth = 0;
+  return depth;
+}
+}  // namespace detail
+
+void installLibraryHandlers(Notify notify) {
+  tfs::setMessageHandler([notify](const std::string& text) { notify(shown(text)); });
+  tfs::setFatalHandler([notify](const std::string& text) {
+    notify(shown(text));
+    if (detail::guardDepth() > 0) throw LibraryRefusal{};
+    std::exit(1);
+  });
+}
+
+ScopedLibraryMessages::ScopedLibraryMessages(Notify notify) : previous_(tfs::currentMessageHandler()) {
+  tfs::setMessageHandler([notify](const std::string& text) { notify(shown(text)); });
+}
+
+ScopedLibraryMessages::~ScopedLibraryMessages() { tfs::setMessageHandler(previous_); }
+
+}  // namespace app

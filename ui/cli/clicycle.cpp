@@ -1,0 +1,141 @@
+#include "ui/cli/clicycle.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <map>
+
+#include "core/base/libguard.h"
+#include "thermo/substances.h"
+#include "ui/cli/cliout.h"
+#include "ui/services/messages.h"
+
+namespace app {
+
+namespace {
+
+const char* const kOption = "--cycle";
+
+QString usage() {
+  return QCoreApplication::translate("Cycle", "расчет цикла ожижения:\n"
+      "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]\n"
+      "            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
+      "  ВИД: linde, linde-precooled, claude\n"
+      "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+}
+
+// The kinds in the order of proc::Cycle.
+const QStringList& kinds() {
+  static const QStringList k = {QStringLiteral("linde"), QStringLiteral("linde-precooled"), QStringLiteral("claude")};
+  return k;
+}
+
+}  // namespace
+
+bool isCycleCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
+
+bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) {
+  CycleRequest r;
+  qsizetype at = 0;
+  int kind = 0;
+  if (!readKindAndSubstance(args, kOption, kinds(),
+                            QCoreApplication::translate("Cycle", "не указаны вид цикла и вещество\n") + usage(),
+                            QCoreApplication::translate("Cycle", "неизвестный цикл \""), at, kind, r.name, error))
+    return false;
+  r.kind = proc::Cycle(kind);
+  r.data = proc::defaultCycleData(r.name);
+  const bool pre = r.kind == proc::Cycle::Precooled, claude = r.kind == proc::Cycle::Claude;
+  struct Target {
+    tfs::Real* value;
+    bool applies;
+  };
+  proc::CycleData& d = r.data;
+  const std::map<QString, Target> options = {
+      {QStringLiteral("--plow"), {&d.Plow, true}},   {QStringLiteral("--phigh"), {&d.Phigh, true}},
+      {QStringLiteral("--t1"), {&d.T1, true}},       {QStringLiteral("--eta-t"), {&d.etaT, true}},
+      {QStringLiteral("--dt"), {&d.dT, true}},       {QStringLiteral("--leak"), {&d.leak, true}},
+      {QStringLiteral("--t0"), {&d.T0, true}},       {QStringLiteral("--tpre"), {&d.Tpre, pre}},
+      {QStringLiteral("--xe"), {&d.xe, claude}},     {QStringLiteral("--t3"), {&d.T3, claude}},
+      {QStringLiteral("--eta-s"), {&d.etaS, claude}}};
+  QStringList given;
+  const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    const auto o = options.find(opt);
+    if (o == options.end()) {
+      error = QCoreApplication::translate("Cycle", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      return false;
+    }
+    if (!o->second.applies) {
+      error = opt + QCoreApplication::translate("Cycle", " не относится к циклу ") + args[at + 1];
+      return false;
+    }
+    if (given.contains(opt)) {
+      error = opt + QCoreApplication::translate("Cycle", " указан дважды");
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QCoreApplication::translate("Cycle", "после ") + opt + QCoreApplication::translate("Cycle", " нет значения");
+      return false;
+    }
+    if (!readCliNumber(rest[++i], *o->second.value)) {
+      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("Cycle", "\" - не число");
+      return false;
+    }
+    given << opt;
+  }
+  // T0 is T1 unless given; a T0 given as 0 is no ambient at all.
+  if (given.contains(QStringLiteral("--t0")) && !(d.T0 > 0)) {
+    error = QCoreApplication::translate("Cycle", "температура окружающей среды --t0 должна быть больше 0 K");
+    return false;
+  }
+  req = r;
+  return true;
+}
+
+std::string cycleJson(const proc::CycleResult& r) {
+  std::string states;
+  for (const proc::CycleState& s : r.states) {
+    if (!states.empty()) states += ", ";
+    states += "{\"n\": " + std::to_string(s.n) + ", \"T\": " + jsonNumber(s.p.T) + ", \"P\": " + jsonNumber(s.p.P) +
+              ", \"h\": " + jsonNumber(s.p.i) + ", \"s\": " + jsonNumber(s.p.s) + ", \"x\": " + jsonNumber(s.p.x) +
+              ", \"flow\": " + jsonNumber(s.flow) + "}";
+  }
+  std::string exergy;
+  for (int k = 0; k < proc::kPartCount; ++k) {
+    if (!r.hasPart[k]) continue;
+    if (!exergy.empty()) exergy += ", ";
+    exergy += std::string("\"") + proc::partKey(proc::Part(k)) + "\": " + jsonNumber(r.exergy[k]);
+  }
+  const bool liquid = r.liquid();
+  return "{\"states\": [" + states + "], \"yield\": " + jsonNumber(r.y) + ", \"work_per_kg_compressed\": " +
+         jsonNumber(r.W) + ", \"work_per_kg_liquid\": " + (liquid ? jsonNumber(r.Wf) : "null") +
+         ", \"ideal_work\": " + jsonNumber(r.Wi) + ", \"fom\": " + (liquid ? jsonNumber(r.fom) : "null") +
+         ", \"exergy_destroyed\": {" + exergy + "}, \"message\": " + jsonQuoted(r.message) + "}";
+}
+
+int cycleMain(int argc, char** argv, Language lang) {
+  QCoreApplication a(argc, argv);
+  useLanguage(lang);
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  CycleRequest req;
+  std::string json;
+  int rc = kCycleRefused;
+  if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
+    const proc::CycleResult r = proc::solveCycle(req.name, req.kind, req.data);
+    if (r.shown()) {
+      json = cycleJson(r);
+      rc = 0;
+    } else {
+      error = QString::fromStdString(r.message);
+    }
+  }
+  if (rc == 0) rc = printJson(json, error);
+  if (rc != 0) printErr(error);
+  setMessageService(nullptr);
+  return rc;
+}
+
+}  // namespace app

@@ -1,0 +1,202 @@
+#include "ui/cli/cliexport.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSize>
+#include <cstdio>
+#include <memory>
+
+#include "core/base/libguard.h"
+#include "core/diagram/picture.h"
+#include "core/lines/linegen.h"
+#include "core/session/substance.h"
+#include "thermo/substances.h"
+#include "ui/cli/cliout.h"
+#include "ui/diagram/diagramexport.h"
+#include "ui/files/workfile.h"
+#include "ui/services/commode.h"
+#include "ui/services/messages.h"
+
+namespace app {
+
+namespace {
+
+const char* const kOption = "--export-diagram";
+
+QString usage() {
+  return QCoreApplication::translate("Export", "запись диаграммы в файл:\n"
+      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
+      "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air\n"
+      "  ФАЙЛ: .png, .svg или .pdf");
+}
+
+int substIndexOf(const QString& id) {
+  for (int i = 1; i <= tfs::kSubstCount; ++i)
+    if (id == QLatin1String(tfs::SubstName[i])) return i;
+  return 0;
+}
+
+// Writes the picture: 0, or kExportFailed for a file not written whole (a
+// full disk) or a target that is no regular file, which is left alone.
+int save(const diagram::Picture& picture, const QString& file, QString& error) {
+  FileFault fault = FileFault::None;
+  if (diagram::saveDiagram(picture, QSize(diagram::kExportWidth, diagram::kExportHeight), file, &fault)) return 0;
+  error = QCoreApplication::translate("Export", "файл \"") + file + QCoreApplication::translate("Export", "\" не записан");
+  if (fault == FileFault::NotRegular)
+    error += QCoreApplication::translate("Export", ": это не обычный файл (ссылка, устройство или папка)");
+  return kExportFailed;
+}
+
+}  // namespace
+
+bool isExportCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
+
+bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error) {
+  const qsizetype at = args.indexOf(QLatin1String(kOption));
+  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u"--")) {
+    error = QCoreApplication::translate("Export", "не указаны вещество и файл\n") + usage();
+    return false;
+  }
+  ExportRequest r;
+  const QString id = args[at + 1];
+  if (isWorkFilePath(id)) {
+    // Limits, scale and units are the work file's own.
+    r.workFile = id;
+    r.file = args[at + 2];
+    const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+    if (!rest.isEmpty()) {
+      error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[0] + QCoreApplication::translate("Export", "\" не задается: пределы и шкала берутся из файла");
+      return false;
+    }
+    if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
+      error = QCoreApplication::translate("Export", "формат файла \"") + r.file + QCoreApplication::translate("Export", "\" неизвестен: допустимы .png, .svg, .pdf");
+      return false;
+    }
+    req = r;
+    return true;
+  }
+  r.subst = substIndexOf(id);
+  if (r.subst == 0) {
+    error = QCoreApplication::translate("Export", "неизвестное вещество \"") + id +
+            QCoreApplication::translate("Export", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+    return false;
+  }
+  r.name = tfs::SubstName[r.subst];
+  r.file = args[at + 2];
+
+  QStringList rest = args.mid(0, at) + args.mid(at + 3);
+  bool tminGiven = false, tmaxGiven = false, scaleGiven = false;
+  tfs::Real tmin = 0, tmax = 0;
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    if (opt != u"--tmin" && opt != u"--tmax" && opt != u"--scale") {
+      error = QCoreApplication::translate("Export", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QCoreApplication::translate("Export", "после ") + opt + QCoreApplication::translate("Export", " нет значения");
+      return false;
+    }
+    bool& given = opt == u"--tmin" ? tminGiven : opt == u"--tmax" ? tmaxGiven : scaleGiven;
+    if (given) {
+      error = opt + QCoreApplication::translate("Export", " указан дважды");
+      return false;
+    }
+    given = true;
+    const QString value = rest[++i];
+    if (opt == u"--scale") {
+      if (value != u"log" && value != u"lin") {
+        error = QCoreApplication::translate("Export", "шкала \"") + value + QCoreApplication::translate("Export", "\": допустимы log и lin");
+        return false;
+      }
+      r.log = value == u"log";
+      continue;
+    }
+    tfs::Real v = 0;
+    if (!readCliNumber(value, v)) {
+      error = opt + QStringLiteral(" \"") + value + QCoreApplication::translate("Export", "\" - не число");
+      return false;
+    }
+    (opt == u"--tmin" ? tmin : tmax) = v;
+  }
+
+  // The limits a substance choice sets, and the checks of the limit fields.
+  // A Tmin below the triple point is refused here (the window corrects it);
+  // one between the triple point and a hair above it is the lowest limit.
+  const tfs::Real ttr = tfs::Ttr[r.subst];
+  const AppState chosen = substanceChoice(AppState{}, r.subst);
+  r.Tmax = tmaxGiven ? tmax : chosen.Tmax;
+  const LimitCheck upper = checkTmax(r.subst, 0, r.Tmax);
+  if (upper.fault == LimitFault::TmaxTooHigh) {
+    error = QCoreApplication::translate("Export", "T макс > 500 K !");
+    return false;
+  }
+  if (upper.fault == LimitFault::TmaxBelowTriple) {
+    error = QCoreApplication::translate("Export", "T макс < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    return false;
+  }
+  const LimitCheck lower = checkTmin(r.subst, tminGiven ? tmin : chosen.Tmin, r.Tmax);
+  if (tminGiven && tmin < ttr) {
+    error = QCoreApplication::translate("Export", "T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
+    return false;
+  }
+  if (lower.refused()) {
+    error = QCoreApplication::translate("Export", "T мин >= T макс !");
+    return false;
+  }
+  r.Tmin = lower.value;
+  if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
+    error = QCoreApplication::translate("Export", "формат файла \"") + r.file + QCoreApplication::translate("Export", "\" неизвестен: допустимы .png, .svg, .pdf");
+    return false;
+  }
+  req = r;
+  return true;
+}
+
+int runExport(const ExportRequest& req, QString& error) {
+  auto session = std::make_unique<Session>();
+  if (!req.workFile.isEmpty()) {
+    // The work file's session, its lines computed as on opening it.
+    WorkError e;
+    if (!openWorkFile(req.workFile, *session, e)) {
+      error = workFileMessage(e, req.workFile);
+      return kExportBadArguments;
+    }
+    if (!session->main.chosen) {
+      error = QCoreApplication::translate("Export", "в рабочем файле \"") + req.workFile + QCoreApplication::translate("Export", "\" вещество не выбрано");
+      return kExportBadArguments;
+    }
+    return save(diagram::composePicture(*session), req.file, error);
+  }
+  // A session of its own: the substance chosen with the given limits.
+  AppState c = withLimits(substanceChoice(AppState{}, req.subst), req.Tmin, req.Tmax);
+  c.scale = req.log ? ScaleKind::Logarithmic : ScaleKind::Linear;
+  c.chosen = true;
+  session->main = c;
+  if (!libraryGuarded([&] { ComputeAll(session->lines, lineInputs(c), {}); })) {
+    error = QCoreApplication::translate("Export", "диаграмма при этих условиях не рассчитывается !");
+    return kExportFailed;
+  }
+  return save(diagram::composePicture(*session), req.file, error);
+}
+
+int exportMain(int argc, char** argv, Language lang) {
+  // No display needed: the picture is drawn offscreen whatever platform the
+  // environment names.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication a(argc, argv);
+  useLanguage(lang);
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  ExportRequest req;
+  int rc = kExportBadArguments;
+  if (parseExportArgs(QGuiApplication::arguments().mid(1), req, error)) rc = runExport(req, error);
+  if (rc != 0) printErr(error);
+  setMessageService(nullptr);
+  return rc;
+}
+
+}  // namespace app

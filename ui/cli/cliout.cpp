@@ -1,0 +1,146 @@
+#include "ui/cli/cliout.h"
+
+#include <QCoreApplication>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "core/base/numparse.h"
+#include "thermo/substances.h"
+
+namespace app {
+
+bool hasOption(int argc, char** argv, const char* option) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+QString substanceList() {
+  QStringList names;
+  for (int i = 1; i <= tfs::kSubstCount; ++i) names << QLatin1String(tfs::SubstName[i]);
+  return names.join(QStringLiteral(", "));
+}
+
+bool readKindAndSubstance(const QStringList& args, const char* option, const QStringList& kinds,
+                          const QString& missing, const QString& unknownKind, qsizetype& at, int& kind,
+                          std::string& substance, QString& error) {
+  at = args.indexOf(QLatin1String(option));
+  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
+    error = missing;
+    return false;
+  }
+  const QString allowed = QCoreApplication::translate("CommandLine", "\"; допустимы: ");
+  kind = int(kinds.indexOf(args[at + 1]));
+  if (kind < 0) {
+    error = unknownKind + args[at + 1] + allowed + kinds.join(QStringLiteral(", "));
+    return false;
+  }
+  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
+  if (subst == 0) {
+    error = QCoreApplication::translate("CommandLine", "неизвестное вещество \"") + args[at + 2] + allowed +
+            substanceList();
+    return false;
+  }
+  substance = tfs::SubstName[subst];
+  return true;
+}
+
+void printErr(const QString& text) {
+  const QByteArray b = (QStringLiteral("entrograf: ") + text + u'\n').toUtf8();
+  std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+  std::fflush(stderr);
+}
+
+void StderrMessages::show(const QString& text) {
+  if (seen_.contains(text)) return;
+  seen_ << text;
+  printErr(QString(text).replace(u'\r', u'\n'));
+}
+
+bool readCliNumber(const QString& text, tfs::Real& value) {
+  QString t = text.trimmed();
+  t.replace(u',', u'.');
+  tfs::Real v = 0;
+  if (t.isEmpty() || !standardConversion(t.toStdString(), v) || !std::isfinite(double(v))) return false;
+  value = v;
+  return true;
+}
+
+std::string jsonNumber(tfs::Real v) {
+  const double d = double(v) == 0 ? 0.0 : double(v);
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, d);
+  return std::string(buf, r.ptr);
+}
+
+namespace {
+
+// A bare token of JSON (outside strings) that is a number, true, false or
+// null: anything else is a number JSON cannot hold.
+bool jsonToken(std::string_view t) {
+  if (t == "true" || t == "false" || t == "null") return true;
+  std::size_t i = t.starts_with('-') ? 1 : 0;
+  if (i >= t.size() || t[i] < '0' || t[i] > '9') return false;
+  return t.find_first_not_of("0123456789.eE+-", i) == std::string_view::npos;
+}
+
+}  // namespace
+
+int printJson(const std::string& json, QString& error) {
+  // The last key read names the value; strings are skipped whole.
+  std::string key;
+  for (std::size_t i = 0; i < json.size();) {
+    const char c = json[i];
+    if (c == '"') {
+      std::size_t j = i + 1;
+      while (j < json.size() && json[j] != '"') j += json[j] == '\\' ? 2 : 1;
+      const std::size_t after = json.find_first_not_of(' ', j + 1);
+      if (after != std::string::npos && json[after] == ':') key = json.substr(i + 1, j - i - 1);
+      i = j + 1;
+    } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '-') {
+      std::size_t j = i;
+      while (j < json.size() && (std::isalnum(static_cast<unsigned char>(json[j])) || std::strchr("+-.", json[j]))) ++j;
+      if (!jsonToken(std::string_view(json).substr(i, j - i))) {
+        error = QCoreApplication::translate("CommandLine", "результат \"%1\" не является конечным числом")
+                    .arg(QString::fromStdString(key));
+        return kNotPrintable;
+      }
+      i = j;
+    } else {
+      ++i;
+    }
+  }
+  const std::string line = json + '\n';
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fflush(stdout);
+  return 0;
+}
+
+std::string jsonQuoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", unsigned(static_cast<unsigned char>(c)));
+      out += buf;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+}  // namespace app
