@@ -11,11 +11,13 @@
 
 #include "core/base/units.h"
 #include "core/lines/devicestore.h"
+#include "core/lines/kinds.h"
 #include "core/lines/linegen.h"
 #include "core/lines/procstore.h"
 #include "core/process/calculator.h"
 #include "core/process/cycles.h"
 #include "core/process/devicecalc.h"
+#include "thermo/model.h"
 #include "thermo/real.h"
 
 namespace app {
@@ -25,16 +27,32 @@ using tfs::Real;
 // The temperature axis of the diagram.
 enum class ScaleKind { Logarithmic = 0, Linear = 1 };
 
-// The main window's state: the chosen substance and the diagram's limits.
+// The main window's state: the chosen substance and property model, and the
+// diagram's limits.
 struct AppState {
   int subst = 4;            // substance index 1..11 ("Ne" preselected)
-  std::string name = "Ne";  // its identifier, passed to every property routine
+  std::string name = "Ne";  // its identifier
+  tfs::ModelKind model = tfs::ModelKind::Cubic;  // the property model of every computation
   bool chosen = false;      // true once a substance has been chosen and computed
   Real Tmin = 0, Tmax = 0;  // diagram limits, K
   Real lnTmin = 0, lnTmax = 0;
   int firstIsobar = 0, lastIsobar = 10;
   ScaleKind scale = ScaleKind::Logarithmic;
   Units units = Units::Specific;  // of every value shown
+
+  // The property model of the substance: every routine is called on it.
+  const tfs::Model& eos() const { return tfs::model(subst, model); }
+};
+
+// How the diagram is shown: its kind, the region when zoomed (in the kind's
+// coordinates, per kilogram), and the lines drawn on request.
+struct DiagramView {
+  diagram::kinds::Kind kind = diagram::kinds::Kind::TS;
+  bool zoomed = false;
+  double xLo = 0, xHi = 0, yLo = 0, yHi = 0;  // the region shown when zoomed
+  bool otherModel = false;  // the other model's dome and isobars, thin grey dashes
+  bool inversion = false;   // the Joule–Thomson inversion curve
+  bool legend = false;      // the legend of the lines
 };
 
 // A state picked on the diagram: the readout at the click.
@@ -56,6 +74,7 @@ struct ChangeListener {
 
 struct Session {
   AppState main;
+  DiagramView view;
   DiagramStore lines;
   int linesRevision = 0;  // counts the computations of the lines
   diagram::ProcStore procLines;
