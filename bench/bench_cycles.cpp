@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 
 #include "core/process/cycles.h"
+#include "model_support.h"
 #include "program_bench.h"
 #include "thermo/substances.h"
 #include "ui/diagram/tsvid.h"
@@ -29,10 +30,10 @@ const Case kCases[] = {{"N2", proc::Cycle::Linde},     {"N2", proc::Cycle::Preco
 
 void BM_SolveCycle(benchmark::State& state) {
   const Case& c = kCases[state.range(0)];
-  const proc::CycleData d = proc::defaultCycleData(c.name);
+  const proc::CycleData d = proc::defaultCycleData(eos(c.name));
   proc::CycleResult r;
   for (auto _ : state) {
-    r = proc::solveCycle(c.name, c.kind, d);
+    r = proc::solveCycle(eos(c.name), c.kind, d);
     benchmark::DoNotOptimize(r.y);
   }
   if (!r.liquid()) state.SkipWithError("no liquid");
@@ -42,10 +43,10 @@ BENCHMARK(BM_SolveCycle)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 void BM_CycleLines(benchmark::State& state) {
   const Case& c = kCases[state.range(0)];
-  const proc::CycleResult r = proc::solveCycle(c.name, c.kind, proc::defaultCycleData(c.name));
+  const proc::CycleResult r = proc::solveCycle(eos(c.name), c.kind, proc::defaultCycleData(eos(c.name)));
   diagram::CycleStore store;
   for (auto _ : state) {
-    proc::cycleLines(c.name, r, store);
+    proc::cycleLines(eos(c.name), r, store);
     benchmark::DoNotOptimize(store.paths.size());
   }
   state.SetLabel(std::string(c.name) + " " + proc::cycleName(c.kind));

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/process/device.h"
+#include "model_support.h"
 
 namespace {
 
@@ -39,13 +40,13 @@ Setup setupOf(int kind, bool helium) {
 void BM_Device(benchmark::State& state) {
   const Setup s = setupOf(int(state.range(0)), state.range(1) != 0);
   ProcPoint in;
-  if (SolvePair(s.name, kPressure, kTemperature, s.P1, s.T1, in) != SolveStatus::Solved) {
+  if (SolvePair(eos(s.name), kPressure, kTemperature, s.P1, s.T1, in) != SolveStatus::Solved) {
     state.SkipWithError("no inlet");
     return;
   }
   DeviceResult r;
   for (auto _ : state) {
-    r = computeDevice(s.name, in, s.data);
+    r = computeDevice(eos(s.name), in, s.data);
     benchmark::DoNotOptimize(r.sgen);
   }
   if (r.status != DeviceStatus::Solved) state.SkipWithError("device refused");

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/base/libguard.h"
+#include "model_support.h"
 #include "ui/files/workfile.h"
 #include "workfile_support.h"
 
@@ -17,7 +18,7 @@ const app::Session& bigWork() {
   static const std::unique_ptr<app::Session> s = [] {
     auto w = std::make_unique<app::Session>();
     testing_support::choose(*w, "N2");
-    w->process.setSubstance("N2");
+    w->process.setSubstance(&eos("N2"));
     testing_support::pickPoints(*w, 1000);
     testing_support::addProcesses(*w, 100);
     return w;

@@ -13,6 +13,7 @@
 #include "core/diagram/cursor.h"
 #include "core/diagram/readout.h"
 #include "core/process/calculator.h"
+#include "model_support.h"
 #include "session_support.h"
 #include "thermo/limits.h"
 #include "thermo/substances.h"
@@ -30,7 +31,7 @@ inline int pickPoints(app::Session& s, int count) {
     const tfs::Real f = (i / side + tfs::Real(0.5)) / side, g = (i % side + tfs::Real(0.5)) / side;
     const tfs::Real T = sc.log ? std::exp(sc.lnTmin + f * (sc.lnTmax - sc.lnTmin)) : sc.Tmin + f * (sc.Tmax - sc.Tmin);
     const tfs::Real sv = sc.Smin + g * sc.Srange;
-    const diagram::CursorState at = diagram::stateAt(st.name, T, sv, sc);
+    const diagram::CursorState at = diagram::stateAt(st.eos(), T, sv, sc);
     if (!diagram::clickPicks(st, T, at)) continue;
     s.points.push_back({st.name, T, at.P, at.d, at.h, sv, at.Cp, at.x});
     ++picked;
@@ -50,7 +51,7 @@ inline bool addProcess(app::Session& s, int procKind, int k1, const std::string&
   c.typeEntry(proc::kEntry2, v2);
   c.chooseKind3(k3, {});
   c.typeEntry(proc::kEntry3, v3);
-  const bool done = line ? c.draw(s.main.name, s.procLines, {}) : c.compute(s.main.name, {});
+  const bool done = line ? c.draw(&s.main.eos(), s.procLines, {}) : c.compute(&s.main.eos(), {});
   proc::ResultRow row;
   if (!done || !c.tableRow(row, {})) return false;
   s.results.push_back(row);
@@ -65,7 +66,7 @@ inline bool addCarriedProcess(app::Session& s, int procKind, int k3, const std::
   c.chooseProcess(procKind);
   c.chooseKind3(k3, {});
   c.typeEntry(proc::kEntry3, v3);
-  const bool done = line ? c.draw(s.main.name, s.procLines, {}) : c.compute(s.main.name, {});
+  const bool done = line ? c.draw(&s.main.eos(), s.procLines, {}) : c.compute(&s.main.eos(), {});
   proc::ResultRow row;
   if (!done || !c.tableRow(row, {})) return false;
   s.results.push_back(row);
@@ -112,7 +113,7 @@ inline bool addDevice(app::Session& s, proc::Device kind, const std::string& T1,
   c.typeEntry(proc::kOutletP, P2);
   c.typeEntry(proc::kEfficiency, eta);
   proc::DeviceRow row;
-  if (!c.draw(s.main.name, s.deviceLines, {}) || !c.tableRow(row, {})) return false;
+  if (!c.draw(&s.main.eos(), s.deviceLines, {}) || !c.tableRow(row, {})) return false;
   s.deviceResults.push_back(row);
   c.carry();
   return true;
@@ -129,7 +130,7 @@ inline std::unique_ptr<app::Session> nitrogenWork() {
   s->main.units = app::Units::Molar;
   // The isenthalps per mole, as the main window computes them.
   app::ComputeAll(s->lines, app::lineInputs(s->main), {});
-  s->process.setSubstance("N2");
+  s->process.setSubstance(&eos("N2"));
   s->process.setUnits(app::Units::Molar);
   pickPoints(*s, 12);
   addProcesses(*s, 8);
@@ -137,18 +138,18 @@ inline std::unique_ptr<app::Session> nitrogenWork() {
   s->process.chooseKind3(proc::kPressure, {});
   s->process.typeEntry(proc::kEntry3, "1e4000");
   s->process.leaveEntry(proc::kEntry3);
-  s->devices.setSubstance("N2");
+  s->devices.setSubstance(&eos("N2"));
   s->devices.setUnits(app::Units::Molar);
   addDevice(*s, proc::Device::Compressor, "300", "0.1", "1", "0.75");
   s->devices.chooseDevice(proc::Device::Expander);
   s->devices.typeEntry(proc::kOutletP, "0.2");
-  s->devices.compute("N2", {});
-  s->cycles.reset("N2");
+  s->devices.compute(&eos("N2"), {});
+  s->cycles.reset(&eos("N2"));
   s->cycles.kind = proc::Cycle::Claude;
   s->cycles.current().xe = tfs::Real(0.35L);
   s->cycles.data[0].dT = 3;
   s->cycles.onDiagram = true;
-  s->cycles.solve("N2");
+  s->cycles.solve(&eos("N2"));
   return s;
 }
 

@@ -1,27 +1,19 @@
 #include "core/base/units.h"
 
 #include "core/base/tr.h"
-#include "thermo/substances.h"
 #include "thermo/tfs.h"
 
 namespace app {
 
-namespace {
-
-// Molar mass in g/mol; 1 for an index outside the catalogue.
-Real molarMass(int subst) { return subst >= 1 && subst <= tfs::kSubstCount ? tfs::MolMass[subst] : 1; }
-
-}  // namespace
-
-Real toShown(Units u, Dim dim, Real value, int subst) {
+Real toShown(Units u, Dim dim, Real value, const tfs::Model& m) {
   if (u == Units::Specific) return value;
-  const Real M = molarMass(subst);
+  const Real M = m.molarMass();
   return dim == Dim::Density ? value / M : value * M;
 }
 
-Real fromShown(Units u, Dim dim, Real shown, int subst) {
+Real fromShown(Units u, Dim dim, Real shown, const tfs::Model& m) {
   if (u == Units::Specific) return shown;
-  const Real M = molarMass(subst);
+  const Real M = m.molarMass();
   return dim == Dim::Density ? shown * M : shown / M;
 }
 
@@ -33,8 +25,8 @@ std::string unitText(Units u, Dim dim) {
   return translate("Units", (u == Units::Specific ? specific : molar)[int(dim)]);
 }
 
-Real cpShown(Units u, Real Cp, int subst) {
-  return Cp == tfs::kTwoPhaseCp ? Cp : toShown(u, Dim::Entropy, Cp, subst);
+Real cpShown(Units u, Real Cp, const tfs::Model& m) {
+  return Cp == tfs::kTwoPhaseCp ? Cp : toShown(u, Dim::Entropy, Cp, m);
 }
 
 std::array<std::string, 5> stateHeaders(Units u) {

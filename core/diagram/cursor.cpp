@@ -32,21 +32,21 @@ double pixelX(const PlotRect& r, Real s, const Scale& sc) {
   return double(r.left + (s - sc.Smin) / sc.Srange * (Real(r.right) - r.left));
 }
 
-CursorState stateAt(const std::string& name, Real T, Real s, const Scale& sc) {
+CursorState stateAt(const tfs::Model& m, Real T, Real s, const Scale& sc) {
   CursorState st;
   if (!(T > sc.Tmin && s > sc.Smin)) {
     st.why = NoState::Outside;
     return st;
   }
-  tfs::Pdh_Ts(name, T, s, st.P, st.d, st.h, st.Cp, st.x);
+  m.Pdh_Ts(T, s, st.P, st.d, st.h, st.Cp, st.x);
   st.computed = true;
   st.found = st.P > 0;
   if (st.found) return st;
   // Left of the entropy at the highest pressure searched: above the critical
   // temperature, or where the solidification pressure lies above that
   // pressure, the ceiling was passed; otherwise the state would be solid.
-  const int n = tfs::SubstIndex(name);
-  st.why = !(T < tfs::Tcr[n]) || tfs::Pmelt(name, T) > tfs::pressureCeiling(n) ? NoState::Ceiling : NoState::Solid;
+  const tfs::ModelLimits& lim = m.limits();
+  st.why = !(T < lim.Tcr) || m.Pmelt(T) > lim.Pceiling ? NoState::Ceiling : NoState::Solid;
   return st;
 }
 

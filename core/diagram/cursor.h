@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "thermo/model.h"
 #include "thermo/real.h"
 
 namespace diagram {
@@ -50,6 +51,6 @@ struct CursorState {
   bool computed = false, found = false;
   NoState why = NoState::None;
 };
-CursorState stateAt(const std::string& name, Real T, Real s, const Scale& sc);
+CursorState stateAt(const tfs::Model& m, Real T, Real s, const Scale& sc);
 
 }  // namespace diagram

@@ -93,7 +93,7 @@ void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
   p.s.hi = double(d.Smax);
   if (d.Smax > d.Smin) {
     // Round numbers of the units shown, placed at their entropy per kg.
-    const double k = double(app::toShown(st.units, app::Dim::Entropy, 1, st.subst));
+    const double k = double(app::toShown(st.units, app::Dim::Entropy, 1, st.eos()));
     const std::vector<double> t = linearTicks(p.s.lo * k, p.s.hi * k, 12);
     const double step = t.size() > 1 ? t[1] - t[0] : 1;
     for (double v : t) p.s.ticks.push_back({v / k, tickText(v, step)});
@@ -349,7 +349,7 @@ void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, con
     }
     // Per mole the values have four or five digits: no decimals.
     l.text = st.units == app::Units::Molar
-                 ? app::format("%5.0f", app::toShown(st.units, app::Dim::Enthalpy, d.HValue[n], st.subst))
+                 ? app::format("%5.0f", app::toShown(st.units, app::Dim::Enthalpy, d.HValue[n], st.eos()))
                  : app::format("%5.1f", d.HValue[n]);
     p.labels.push_back(l);
   }
@@ -449,7 +449,8 @@ Picture composePicture(const app::Session& session) {
   axes(p, st, d);
 
   p.lines[kFrame].points = {pt(d.Smin, st.Tmin), pt(d.Smax, st.Tmax)};
-  const Real Tcr = tfs::Tcr[subst], Pcr = tfs::Pcr[subst];
+  const tfs::ModelLimits& lim = st.eos().limits();
+  const Real Tcr = lim.Tcr, Pcr = lim.Pcr;
   // No dome when Tmin is at or above Tcr.
   if (d.domeComputed) {
     insertSorted(p.lines[kSatLiquid].points, pt(d.DomeSL[0], Tcr));

@@ -4,7 +4,6 @@
 
 #include "core/base/numfmt.h"
 #include "core/base/tr.h"
-#include "thermo/limits.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -28,15 +27,17 @@ Scale cursorScale(const app::Session& s) {
 }
 
 std::string temperatureText(Real T) { return format("T=%5.2f K", T); }
-std::string entropyText(Real s, app::Units u, int subst) { return format("S=%5.3f ", toShown(u, Dim::Entropy, s, subst)); }
+std::string entropyText(Real s, app::Units u, const tfs::Model* m) {
+  return format("S=%5.3f ", toShown(u, Dim::Entropy, s, m));
+}
 
 bool infiniteCp(Real Cp) { return Cp == tfs::kTwoPhaseCp; }
 
-std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, int n) {
+std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, const tfs::Model* n) {
   const std::string P = format(app::translate("Readout", "P=%4.3f МПа"), st.P);
   const bool molar = u == app::Units::Molar;
   const std::string Cp = infiniteCp(st.Cp) ? std::string("Cp=") + kInfinity + (molar ? " J/mol.K" : " kJ/kg.K")
-                         : molar          ? format("Cp=%4.2f J/mol.K", app::cpShown(u, st.Cp, n))
+                         : molar          ? format("Cp=%4.2f J/mol.K", app::cpShown(u, st.Cp, *n))
                                           : format("Cp=%4.2f kJ/kg.K", st.Cp);
   if (molar)
     return {P, format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
@@ -44,7 +45,7 @@ std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, int n
   return {P, format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h), Cp};
 }
 
-std::array<std::string, 2> noStateTexts(const CursorState& st, int subst) {
+std::array<std::string, 2> noStateTexts(const CursorState& st, const tfs::Model& m) {
   const std::string outside = app::translate("Readout", "вне области расчета");
   switch (st.why) {
     case NoState::None: return {};
@@ -52,7 +53,7 @@ std::array<std::string, 2> noStateTexts(const CursorState& st, int subst) {
     case NoState::Solid: return {outside, app::translate("Readout", "левее линии затвердевания")};
     case NoState::Ceiling:
       return {outside, app::withArgs(app::translate("Readout", "P > %1 МПа"),
-                                     {format("%.0f", tfs::pressureCeiling(subst))})};
+                                     {format("%.0f", m.limits().Pceiling)})};
   }
   return {};
 }
@@ -68,7 +69,7 @@ PointCells PointHeaders(app::Units u) {
 }
 
 PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u, bool exported) {
-  const int subst = tfs::substanceIndex(r.substance);
+  const tfs::Model& subst = tfs::model(tfs::SubstIndex(r.substance), r.model);
   PointCells c;
   c[0] = format("%5d", n);
   c[1] = "  " + r.substance;

@@ -29,8 +29,9 @@ void ComputeDome(DiagramStore& st, const LineInputs& in, const Progress& progres
   st.hMax = -kInf;
   st.domeComputed = false;
 
-  const int n = tfs::SubstIndex(in.name);
-  const Real Tcr = tfs::Tcr[n];
+  const tfs::Model& m = in.eos();
+  const tfs::ModelLimits& lim = m.limits();
+  const Real Tcr = lim.Tcr;
   if (in.Tmin >= Tcr) return;
 
   for (int i = 1; i <= 10; ++i) {
@@ -38,7 +39,7 @@ void ComputeDome(DiagramStore& st, const LineInputs& in, const Progress& progres
     const Real T = Tcr - f * f * (Tcr - in.Tmin);
     st.DomeT[i] = T;
     Real Pv = 0, dv = 0, hv = 0, sv = 0, Cpv = 0, Pl = 0, dl = 0, hl = 0, sl = 0, Cpl = 0;
-    tfs::dhs2_T(in.name, T, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
+    m.dhs2_T(T, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
     st.DomeSV[i] = sv;
     st.DomeSL[i] = sl;
     if (i == 1) {
@@ -55,19 +56,20 @@ void ComputeDome(DiagramStore& st, const LineInputs& in, const Progress& progres
 }
 
 void ComputeIsobars(DiagramStore& st, const LineInputs& in, const Progress& progress) {
-  const int n = tfs::SubstIndex(in.name);
+  const tfs::Model& m = in.eos();
+  const tfs::ModelLimits& lim = m.limits();
   Real Pv = 0;
-  tfs::Psat(in.name, tfs::Ttr[n], Pv, st.PtrL);
+  m.Psat(lim.Ttr, Pv, st.PtrL);
   if (in.lastIsobar < in.firstIsobar) return;
 
   for (int i = in.firstIsobar; i <= in.lastIsobar; ++i) {
     const Real P = IsobarP[i];
     Real d = 0, h = 0, s = 0, Cp = 0, x = 0, T = 0;
-    st.IsoTmelt[i] = tfs::Tmelt(in.name, P);
+    st.IsoTmelt[i] = m.Tmelt(P);
 
-    if (st.PtrL < P && P < tfs::Pcr[n]) {
+    if (st.PtrL < P && P < lim.Pcr) {
       Real Tv = 0, dv = 0, hv = 0, sv = 0, Cpv = 0, Tl = 0, dl = 0, hl = 0, sl = 0, Cpl = 0;
-      tfs::dhs2_P(in.name, P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+      m.dhs2_P(P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
       st.IsoSatTV[i] = Tv;
       st.IsoSatSV[i] = sv;
       st.IsoSatTL[i] = Tl;
@@ -78,23 +80,23 @@ void ComputeIsobars(DiagramStore& st, const LineInputs& in, const Progress& prog
       }
     }
 
-    if (st.IsoTmelt[i] > tfs::Ttr[n]) {
+    if (st.IsoTmelt[i] > lim.Ttr) {
       if (st.IsoTmelt[i] < in.Tmin) st.IsoTmelt[i] = in.Tmin;
       st.IsoT[i][0] = st.IsoTmelt[i];
-      tfs::dhs_PT(in.name, P, st.IsoT[i][0], d, h, s, Cp, x);
+      m.dhs_PT(P, st.IsoT[i][0], d, h, s, Cp, x);
       st.IsoS[i][0] = s;
       st.hMin = std::min(st.hMin, h);
     } else {
       // No start on the melting line: the line still begins at Tmin, so
       // its points are spaced from the state there.
       st.IsoT[i][0] = 0;
-      tfs::dhs_PT(in.name, P, in.Tmin, d, h, s, Cp, x);
+      m.dhs_PT(P, in.Tmin, d, h, s, Cp, x);
       st.IsoS[i][0] = s;
     }
     st.Smin = std::min(st.Smin, st.IsoS[i][0]);
 
     st.IsoT[i][20] = in.Tmax;
-    tfs::dhs_PT(in.name, P, in.Tmax, d, h, s, Cp, x);
+    m.dhs_PT(P, in.Tmax, d, h, s, Cp, x);
     st.IsoS[i][20] = s;
     st.Smax = std::max(st.Smax, s);
 
@@ -102,7 +104,7 @@ void ComputeIsobars(DiagramStore& st, const LineInputs& in, const Progress& prog
     for (int k = 1; k <= 19; ++k) {
       st.IsoS[i][k] = st.IsoS[i][0] + k * ds;
       T = 0;
-      tfs::Tdh_sP(in.name, st.IsoS[i][k], P, T, d, h, Cp, x);
+      m.Tdh_sP(st.IsoS[i][k], P, T, d, h, Cp, x);
       st.IsoT[i][k] = T;
       st.hMin = std::min(st.hMin, h);
       st.hMax = std::max(st.hMax, h);
@@ -114,6 +116,7 @@ void ComputeIsobars(DiagramStore& st, const LineInputs& in, const Progress& prog
 }
 
 void ComputeLowIsobars(DiagramStore& st, const LineInputs& in, const Progress&) {
+  const tfs::Model& m = in.eos();
   for (int i = 0; i < in.firstIsobar; ++i) {
     const Real P = IsobarP[i];
     st.IsoTmelt[i] = in.Tmin;
@@ -121,7 +124,7 @@ void ComputeLowIsobars(DiagramStore& st, const LineInputs& in, const Progress&) 
       const Real T = std::exp(in.lnTmin + k * Real(0.05) * (in.lnTmax - in.lnTmin));
       st.IsoT[i][k] = T;
       Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
-      tfs::dhs_PT(in.name, P, T, d, h, s, Cp, x);
+      m.dhs_PT(P, T, d, h, s, Cp, x);
       st.IsoS[i][k] = s;
       st.Smax = std::max(st.Smax, s);
       st.hMax = std::max(st.hMax, h);
@@ -130,20 +133,21 @@ void ComputeLowIsobars(DiagramStore& st, const LineInputs& in, const Progress&) 
 }
 
 void ComputeIsenthalps(DiagramStore& st, const LineInputs& in, const Progress& progress) {
-  const int n = tfs::SubstIndex(in.name);
-  const Real Ttr = tfs::Ttr[n];
+  const tfs::Model& m = in.eos();
+  const tfs::ModelLimits& lim = m.limits();
+  const Real Ttr = lim.Ttr;
   const Real pFirst = IsobarP[in.firstIsobar];
   const Real pLast = IsobarP[in.lastIsobar];
 
   // Melting line on the pressure grid.
   for (int k = 0; k < 20; ++k) {
     const Real P = PressureGrid[k];
-    st.GridTmelt[k] = tfs::Tmelt(in.name, P);
+    st.GridTmelt[k] = m.Tmelt(P);
     if (P == pFirst) st.GridFirst = k;
     if (in.Tmin > st.GridTmelt[k]) st.GridTmelt[k] = in.Tmin + Real(0.001);
     if (st.GridTmelt[k] > Ttr && P <= pLast) {
       Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
-      tfs::dhs_PT(in.name, P, st.GridTmelt[k], d, h, s, Cp, x);
+      m.dhs_PT(P, st.GridTmelt[k], d, h, s, Cp, x);
       st.GridHmelt[k] = h;
     }
   }
@@ -154,7 +158,7 @@ void ComputeIsenthalps(DiagramStore& st, const LineInputs& in, const Progress& p
   st.HCount = -1;
   if (!std::isfinite(st.hMin) || !std::isfinite(st.hMax)) return;
   const bool molar = in.units == Units::Molar;
-  const Real M = molar ? tfs::MolMass[n] : 1;
+  const Real M = molar ? m.molarMass() : 1;
   const Real range = (st.hMax - st.hMin) * M / 10;
   Real step = 0;
   if (molar) {
@@ -182,7 +186,7 @@ void ComputeIsenthalps(DiagramStore& st, const LineInputs& in, const Progress& p
       const bool regular = pFirst <= P && P <= pLast;
       if ((regular || P < st.PtrL) && st.GridHmelt[k] < h) {
         Real T = 0, d = 0, s = 0, Cp = 0, x = 0;
-        tfs::Tds_hP(in.name, h, P, T, d, s, Cp, x);
+        m.Tds_hP(h, P, T, d, s, Cp, x);
         // Points above Tmax would lie (and be labelled) above the diagram.
         if (T > st.GridTmelt[k] && T <= in.Tmax) {
           st.HT[j][k] = T;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/base/units.h"
+#include "thermo/model.h"
 #include "thermo/real.h"
 
 namespace app {
@@ -22,6 +23,8 @@ inline constexpr Real PressureGrid[20] = {0.05L, 0.1L, 0.16L, 0.25L, 0.35L, 0.5L
 struct LineInputs {
   std::string name;  // substance identifier
   int subst = 0;     // substance index
+  tfs::ModelKind model = tfs::ModelKind::Cubic;
+  const tfs::Model& eos() const { return tfs::model(subst, model); }
   Real Tmin = 0, Tmax = 0, lnTmin = 0, lnTmax = 0;
   int firstIsobar = 0, lastIsobar = 10;
   // The units the diagram is shown in: the isenthalps take round values of

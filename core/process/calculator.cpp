@@ -16,7 +16,8 @@ namespace proc {
 using app::format;
 
 bool sameProcess(const ResultRow& a, const ResultRow& b) {
-  if (a.substance != b.substance || a.procKind != b.procKind || a.Q != b.Q || a.L != b.L) return false;
+  if (a.substance != b.substance || a.model != b.model || a.procKind != b.procKind || a.Q != b.Q || a.L != b.L)
+    return false;
   for (int k = 0; k < kParamCount; ++k)
     if (a.start[k] != b.start[k] || a.end[k] != b.end[k]) return false;
   return true;
@@ -71,7 +72,7 @@ void Calculator::setField(int field, int decimals, Real value) {
   static const char* const pattern[] = {"", "", "%6.2f", "%6.3f", "%6.4f"};
   FieldDecimals[field] = decimals;
   FieldValues[field] = value;
-  fields[field] = format(pattern[std::clamp(decimals, 2, 4)], kindToShown(Units, fieldKind(field), value, subst_));
+  fields[field] = format(pattern[std::clamp(decimals, 2, 4)], shownIn(Units, fieldKind(field), value));
 }
 
 void Calculator::clearField(int field) {
@@ -103,7 +104,7 @@ void Calculator::setUnits(app::Units u) {
       entries[e] = enteredText_[e];
     else if (perMass(kinds[e]) && readEntry(enteredText_[e], shown))
       entries[e] = entryText(
-          kindToShown(u, kinds[e], kindFromShown(enteredUnits_[e], kinds[e], shown, subst_), subst_));
+          shownIn(u, kinds[e], typedIn(enteredUnits_[e], kinds[e], shown)));
   }
   Units = u;
   reformat();
@@ -111,13 +112,13 @@ void Calculator::setUnits(app::Units u) {
 
 Calculator::Kept Calculator::kept() const { return {hasResult_, result_, typed_}; }
 
-void Calculator::restore(const Kept& k, const std::string& substance) {
+void Calculator::restore(const Kept& k, const tfs::Model* m) {
   hasResult_ = k.hasResult;
   result_ = k.result;
   typed_ = k.typed;
-  rangesFor_.clear();
-  subst_ = substance.empty() ? 0 : tfs::substanceIndex(substance);
-  rangesOf(substance);
+  rangesFor_ = nullptr;
+  model_ = m;
+  rangesOf(m);
   for (int e = 0; e < 3; ++e) {
     enteredText_[e] = entries[e];
     enteredUnits_[e] = Units;
@@ -133,36 +134,44 @@ void Calculator::emptyEntry(Entry entry) {
   for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) clearField(f);
 }
 
-bool Calculator::rangesOf(const std::string& name) {
-  if (name.empty()) return false;
-  if (rangesFor_ == name) return true;
+bool Calculator::rangesOf(const tfs::Model* m) {
+  if (!m) return false;
+  if (rangesFor_ == m) return true;
   Ranges r;
-  if (!app::libraryGuarded([&] { r = admissibleRanges(name); })) return false;
+  if (!app::libraryGuarded([&] { r = admissibleRanges(*m); })) return false;
   ranges_ = r;
-  rangesFor_ = name;
-  subst_ = tfs::substanceIndex(name);
+  rangesFor_ = m;
+  model_ = m;
   return true;
 }
 
-void Calculator::setSubstance(const std::string& name) {
+void Calculator::setSubstance(const tfs::Model* m) {
   Carried = false;
-  subst_ = name.empty() ? 0 : tfs::substanceIndex(name);
-  if (!rangesOf(name)) rangesFor_.clear();
+  model_ = m;
+  if (!rangesOf(m)) rangesFor_ = nullptr;
   showLimits();
+}
+
+Real Calculator::shownIn(app::Units u, int kind, Real value) const {
+  return model_ ? kindToShown(u, kind, value, *model_) : value;
+}
+
+Real Calculator::typedIn(app::Units u, int kind, Real shown) const {
+  return model_ ? kindFromShown(u, kind, shown, *model_) : shown;
 }
 
 void Calculator::showLimits() {
   const int kinds[3] = {Kind1, Kind2, Kind3};
-  for (int k = 0; k < 3; ++k) LimitKinds[k] = rangesFor_.empty() ? -1 : kinds[k];
+  for (int k = 0; k < 3; ++k) LimitKinds[k] = rangesFor_ ? kinds[k] : -1;
   writeLimits();
 }
 
 void Calculator::writeLimits() {
   for (int k = 0; k < 3; ++k) {
     const int kind = LimitKinds[k];
-    const bool known = !rangesFor_.empty() && kind >= 0 && kind < kParamCount;
-    limits[2 * k] = known ? limitText(kindToShown(Units, kind, ranges_[kind].lo, subst_)) : std::string();
-    limits[2 * k + 1] = known ? limitText(kindToShown(Units, kind, ranges_[kind].hi, subst_)) : std::string();
+    const bool known = rangesFor_ && kind >= 0 && kind < kParamCount;
+    limits[2 * k] = known ? limitText(shownIn(Units, kind, ranges_[kind].lo)) : std::string();
+    limits[2 * k + 1] = known ? limitText(shownIn(Units, kind, ranges_[kind].hi)) : std::string();
   }
 }
 
@@ -208,10 +217,10 @@ void Calculator::leaveEntry(Entry entry) {
   if (!readEntry(entries[entry], shown)) return;
   const int kind = entry == kEntry1 ? Kind1 : entry == kEntry2 ? Kind2 : Kind3;
   // Typed in the chosen units, kept in the library's.
-  const Real v = kindFromShown(Units, kind, shown, subst_);
+  const Real v = typedIn(Units, kind, shown);
   typed_[entry] = v;
   // A value outside the range is not echoed: "Вычислить" names the range.
-  if (!rangesFor_.empty() && !ranges_[kind].holds(v)) {
+  if (rangesFor_ && !ranges_[kind].holds(v)) {
     const int start[kParamCount] = {ETn, EPn, Edn, Edn, Ehn, ESn, -1};
     const int f = start[kind];
     if (f >= 0) clearField(entry == kEntry3 ? f + (ETk - ETn) : f);
@@ -272,23 +281,23 @@ void Calculator::showStart() { show(StartPt, ShownStart, ETn); }
 void Calculator::showEnd() { show(EndPt, ShownEnd, ETk); }
 
 // Shows why a pair gave no state; false when there is nothing to show.
-bool Calculator::refuse(SolveStatus st, const std::string& name, const app::Notify& notify) {
+bool Calculator::refuse(SolveStatus st, const tfs::Model& m, const app::Notify& notify) {
   if (st == SolveStatus::Solved) return false;
-  say(notify, refusalMessage(st, name, {}, 0, Units));
+  say(notify, refusalMessage(st, m, {}, 0, Units));
   return true;
 }
 
-void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
+void Calculator::leaveStartPanel(const tfs::Model* m, const app::Notify&) {
   // A carried-over start stays exactly as it was carried.
   if (Carried) return;
   // Nothing to solve without a substance, with an entry left empty or for
   // a pair that "Вычислить" refuses: nothing refused is shown as a state.
-  if (name.empty() || blank(entries[kEntry1]) || blank(entries[kEntry2]) || !PairAllowed(Kind1, Kind2)) {
+  if (!m || blank(entries[kEntry1]) || blank(entries[kEntry2]) || !PairAllowed(Kind1, Kind2)) {
     clearStart();
     return;
   }
   // Nor with a value outside its range ("Вычислить" will name it).
-  if (rangesOf(name) && (!ranges_[Kind1].holds(typed_[kEntry1]) || !ranges_[Kind2].holds(typed_[kEntry2]))) {
+  if (rangesOf(m) && (!ranges_[Kind1].holds(typed_[kEntry1]) || !ranges_[Kind2].holds(typed_[kEntry2]))) {
     clearStart();
     return;
   }
@@ -296,7 +305,7 @@ void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
   SolveStatus st = SolveStatus::Solved;
   const bool ok = app::libraryGuarded([&] {
     ProcPoint p = StartPt;
-    st = SolvePair(name, Kind1, Kind2, Value1, Value2, p);
+    st = SolvePair(*m, Kind1, Kind2, Value1, Value2, p);
     if (st == SolveStatus::Solved) {
       StartPt = p;
       showStart();
@@ -312,16 +321,16 @@ void Calculator::leaveStartPanel(const std::string& name, const app::Notify&) {
 }
 
 // The steps of "Вычислить"; false at the first refusal, which it reports.
-bool Calculator::computeSteps(const std::string& name, const app::Notify& notify) {
-  if (name.empty()) {
+bool Calculator::computeSteps(const tfs::Model* model, const app::Notify& notify) {
+  if (!model) {
     say(notify, procText(kNoSubstanceMessage));
     return false;
   }
-  rangesOf(name);
+  rangesOf(model);
   // A typed value outside its kind's range is refused with the range.
   auto inRange = [&](Entry e, int kind) {
-    if (rangesFor_ != name || ranges_[kind].holds(typed_[e])) return true;
-    say(notify, rangeMessage(kind, ranges_[kind], Units, subst_));
+    if (rangesFor_ != model || ranges_[kind].holds(typed_[e])) return true;
+    say(notify, rangeMessage(kind, ranges_[kind], Units, *model));
     return false;
   };
   // The start state, unless it was carried over from the last end.
@@ -347,8 +356,8 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
       return false;
     }
     ProcPoint p = StartPt;
-    const SolveStatus st = SolvePair(name, Kind1, Kind2, Value1, Value2, p);
-    if (refuse(st, name, notify)) {
+    const SolveStatus st = SolvePair(*model, Kind1, Kind2, Value1, Value2, p);
+    if (refuse(st, *model, notify)) {
       clearStart();
       return false;
     }
@@ -370,8 +379,8 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
   }
   if (!inRange(kEntry3, Kind3)) return false;
   ProcPoint e = EndPt;
-  const SolveStatus st = SolveEnd(name, ProcKind, Kind3, Value3, StartPt, e);
-  if (refuse(st, name, notify)) return false;
+  const SolveStatus st = SolveEnd(*model, ProcKind, Kind3, Value3, StartPt, e);
+  if (refuse(st, *model, notify)) return false;
   EndPt = e;
   const ProcResult r = HeatAndWork(ProcKind, StartPt, EndPt);
   ProcQ = r.Q;
@@ -388,10 +397,10 @@ bool Calculator::computeSteps(const std::string& name, const app::Notify& notify
   return true;
 }
 
-bool Calculator::compute(const std::string& name, const app::Notify& notify) {
+bool Calculator::compute(const tfs::Model* m, const app::Notify& notify) {
   const Calculator before = *this;
   bool done = false;
-  if (!app::libraryGuarded([&] { done = computeSteps(name, notify); })) {
+  if (!app::libraryGuarded([&] { done = computeSteps(m, notify); })) {
     // The library refused a value: the states are as they were, and nothing
     // of the former process is shown as this one's result.
     *this = before;
@@ -401,7 +410,8 @@ bool Calculator::compute(const std::string& name, const app::Notify& notify) {
     return false;
   }
   hasResult_ = true;
-  result_.substance = name;
+  result_.substance = std::string(m->name());
+  result_.model = m->kind();
   result_.procKind = ProcKind;
   for (int k = 0; k < kParamCount; ++k) {
     result_.start[k] = ShownStart[k];
@@ -415,7 +425,7 @@ bool Calculator::compute(const std::string& name, const app::Notify& notify) {
 void Calculator::carry() {
   Carried = true;
   Kind1 = kTemperature;
-  if (!rangesFor_.empty()) LimitKinds[0] = kTemperature;
+  if (rangesFor_) LimitKinds[0] = kTemperature;
   LimitKinds[1] = -1;
   writeLimits();
   Kind2 = kPressure;
@@ -443,16 +453,16 @@ void Calculator::carry() {
   clearResults();
 }
 
-bool Calculator::draw(const std::string& name, diagram::ProcStore& lines, const app::Notify& notify) {
+bool Calculator::draw(const tfs::Model* m, diagram::ProcStore& lines, const app::Notify& notify) {
   // Nothing is drawn from a refused or failed computation.
-  if (!compute(name, notify)) return false;
+  if (!compute(m, notify)) return false;
   if (lines.ProcIndex >= 10) {
     say(notify, procText(kLinesMessage));
     return false;
   }
   Real S[16], T[16];
   PathStatus status = PathStatus::Written;
-  if (!app::libraryGuarded([&] { status = BuildProcPath(name, ProcKind, StartPt, EndPt, S, T); })) return false;
+  if (!app::libraryGuarded([&] { status = BuildProcPath(*m, ProcKind, StartPt, EndPt, S, T); })) return false;
   lines.ProcIndex += 1;
   for (int j = 0; j < 16; ++j) {
     lines.ProcS[lines.ProcIndex][j] = S[j];

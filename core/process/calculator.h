@@ -35,6 +35,7 @@ using EntryTexts = std::array<std::string, 3>;
 struct ResultRow {
   int number = 0;
   std::string substance;
+  tfs::ModelKind model = tfs::ModelKind::Cubic;
   int procKind = 0;
   Real start[kParamCount] = {}, end[kParamCount] = {};
   Real Q = 0, L = 0;
@@ -86,25 +87,25 @@ class Calculator {
   void typeEntry(Entry entry, std::string text);
   // Focus leaves an entry: its value is read and echoed.
   void leaveEntry(Entry entry);
-  // The substance changed (an empty name: none chosen): a carried start
+  // The substance or its model changed (none: not chosen): a carried start
   // belongs to the former one; the limit fields show the new ranges.
-  void setSubstance(const std::string& name);
+  void setSubstance(const tfs::Model* m);
 
-  // In the operations below an empty name means that no substance has been
-  // chosen yet.
+  // In the operations below m is the substance's model, null when no
+  // substance has been chosen yet.
 
   // Focus leaves the start panel: the start state from the entries.
-  void leaveStartPanel(const std::string& name, const app::Notify& notify);
+  void leaveStartPanel(const tfs::Model* m, const app::Notify& notify);
   // "Вычислить": start (unless carried), end, heat and work. True when all
   // were computed. A refusal shows why and clears the results; a refusal of
   // the library leaves the states as they were.
-  bool compute(const std::string& name, const app::Notify& notify);
+  bool compute(const tfs::Model* m, const app::Notify& notify);
   // "Конец => Начало": the end becomes the start (kinds temperature and
   // pressure, their texts in the two start entries).
   void carry();
   // "TS диаграмма": computes, then samples the process into the next line
   // of the store. True when a line number was taken.
-  bool draw(const std::string& name, diagram::ProcStore& lines, const app::Notify& notify);
+  bool draw(const tfs::Model* m, diagram::ProcStore& lines, const app::Notify& notify);
   // "В таблицу": the row of the last computed process, numbered; false (and
   // a message) when the process shown is not a computed one, or when the
   // rows written already hold it.
@@ -126,10 +127,10 @@ class Calculator {
     std::array<Real, 3> typed{};
   };
   Kept kept() const;
-  // Takes back a kept state over the public one, for the substance named
-  // (empty: none chosen): the ranges are found again and the texts written;
+  // Takes back a kept state over the public one, for the substance's model
+  // (null: none chosen): the ranges are found again and the texts written;
   // no other value changes.
-  void restore(const Kept& kept, const std::string& substance);
+  void restore(const Kept& kept, const tfs::Model* m);
 
  private:
   void show(const ProcPoint& p, Real shown[kParamCount], int first);
@@ -138,13 +139,17 @@ class Calculator {
   void clearStart();
   void clearResults();
   void emptyEntry(Entry entry);
-  bool refuse(SolveStatus st, const std::string& name, const app::Notify& notify);
-  bool computeSteps(const std::string& name, const app::Notify& notify);
+  bool refuse(SolveStatus st, const tfs::Model& m, const app::Notify& notify);
+  bool computeSteps(const tfs::Model* model, const app::Notify& notify);
 
   void showLimits();
   void writeLimits();
   // The ranges of the substance, computed when it first appears.
-  bool rangesOf(const std::string& name);
+  bool rangesOf(const tfs::Model* m);
+  // A value of a kind shown in u, and a typed value back (as it is without
+  // a substance).
+  Real shownIn(app::Units u, int kind, Real value) const;
+  Real typedIn(app::Units u, int kind, Real shown) const;
   // A field's value written with its decimals in the chosen units.
   void setField(int field, int decimals, Real value);
   void clearField(int field);
@@ -154,9 +159,9 @@ class Calculator {
   bool hasResult_ = false;
   ResultRow result_;  // the last computed process, for the table
   std::array<Real, 3> typed_{};  // the entries' values as read, library units
-  std::string rangesFor_;
+  const tfs::Model* rangesFor_ = nullptr;  // the model of ranges_
   Ranges ranges_;
-  int subst_ = 0;  // substance index of the molar conversions
+  const tfs::Model* model_ = nullptr;  // of the molar conversions
   // Each entry's text as typed and the units it was typed in.
   std::array<std::string, 3> enteredText_;
   std::array<app::Units, 3> enteredUnits_{};

@@ -10,9 +10,6 @@
 #include "core/base/tr.h"
 #include "core/process/device.h"
 #include "core/process/ranges.h"
-#include "thermo/limits.h"
-#include "thermo/substances.h"
-#include "thermo/tfs.h"
 
 namespace proc {
 
@@ -53,21 +50,20 @@ const CycleState* CycleResult::at(int n) const {
   return nullptr;
 }
 
-CycleData defaultCycleData(std::string_view name) {
-  const int n = tfs::SubstIndex(name);
+CycleData defaultCycleData(const tfs::Model& m) {
+  const tfs::ModelLimits& lim = m.limits();
   CycleData d;
-  if (n == 0) return d;
   // Below the triple point (CO2) only solid forms: a little above it.
-  const Real Ptr = TriplePressure(name);
+  const Real Ptr = TriplePressure(m);
   if (!(d.Plow > Ptr * Real(1.2L))) d.Plow = std::round(Ptr * 12) / 10;
-  d.Phigh = std::min<Real>(20, tfs::pressureCeiling(n));
-  const std::string_view s = name;
+  d.Phigh = std::min<Real>(20, lim.Pceiling);
+  const std::string_view s = m.name();
   const bool hydrogen = s == "n-H2" || s == "p-H2";
   // Baths: liquid hydrogen for helium, liquid nitrogen for hydrogen and
   // neon, an ammonia or freon bath at -40 C for the rest.
   d.Tpre = s == "He" ? 20 : hydrogen || s == "Ne" ? 77 : 233;
   // The expander well above the critical temperature.
-  d.T3 = s == "He" ? 40 : hydrogen || s == "Ne" ? 120 : std::round(std::min<Real>(tfs::Tcr[n] * Real(1.6L), 250));
+  d.T3 = s == "He" ? 40 : hydrogen || s == "Ne" ? 120 : std::round(std::min<Real>(lim.Tcr * Real(1.6L), 250));
   // CO2 is critical at 304 K: below its critical pressure the expander
   // takes the vapour between saturation and 300 K.
   // Helium's inversion curve ends near 4 MPa.
@@ -128,14 +124,14 @@ ProcPoint mixture(const Saturation& sat, Real x) {
 
 class Solver {
  public:
-  Solver(std::string_view name, const CycleData& d, CycleResult& r) : name_(name), d_(d), r_(r) {
-    Tmax_ = OutletTmax(name);
-    Pcr_ = tfs::Pcr[tfs::SubstIndex(name)];
+  Solver(const tfs::Model& m, const CycleData& d, CycleResult& r) : m_(m), d_(d), r_(r) {
+    Tmax_ = OutletTmax(m);
+    Pcr_ = m.limits().Pcr;
   }
 
   ProcPoint byPT(int n, Real P, Real T) {
     ProcPoint p;
-    const SolveStatus st = SolvePairUpTo(name_, kPressure, kTemperature, P, T, Tmax_, p);
+    const SolveStatus st = SolvePairUpTo(m_, kPressure, kTemperature, P, T, Tmax_, p);
     if (st != SolveStatus::Solved) throw Refusal{CycleStatus::StateRefused, st, n};
     return p;
   }
@@ -146,7 +142,7 @@ class Solver {
   // dome by the lever rule, outside by Newton steps along the isobar.
   ProcPoint byPH(int n, Real P, Real h) {
     ProcPoint p;
-    const SolveStatus st = SolvePairUpTo(name_, kPressure, kEnthalpy, P, h, Tmax_, p);
+    const SolveStatus st = SolvePairUpTo(m_, kPressure, kEnthalpy, P, h, Tmax_, p);
     if (st != SolveStatus::Solved) throw Refusal{CycleStatus::StateRefused, st, n};
     if (const Saturation* sat = saturation(P); sat && sat->f.i <= h && h <= sat->g.i) {
       ProcPoint m = mixture(*sat, (sat->g.i - h) / (sat->g.i - sat->f.i));
@@ -159,7 +155,7 @@ class Solver {
   // The state of P and s, likewise.
   ProcPoint byPS(int n, Real P, Real s) {
     ProcPoint p;
-    const SolveStatus st = SolvePairUpTo(name_, kPressure, kEntropy, P, s, Tmax_, p);
+    const SolveStatus st = SolvePairUpTo(m_, kPressure, kEntropy, P, s, Tmax_, p);
     if (st != SolveStatus::Solved) throw Refusal{CycleStatus::StateRefused, st, n};
     if (const Saturation* sat = saturation(P); sat && sat->f.s <= s && s <= sat->g.s) {
       ProcPoint m = mixture(*sat, (sat->g.s - s) / (sat->g.s - sat->f.s));
@@ -185,7 +181,7 @@ class Solver {
     Saturation s;
     s.P = P;
     Real Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl;
-    tfs::dhs2_P(name_, P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+    m_.dhs2_P(P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
     s.f = {Tl, P, dl, hl, sl, 1};
     s.g = {Tv, P, dv, hv, sv, 0};
     sat_.push_back(s);
@@ -197,7 +193,7 @@ class Solver {
     dd.P2 = P2;
     dd.eta = eta;
     dd.T0 = T0();
-    const DeviceResult dr = computeDevice(name_, in, dd);
+    const DeviceResult dr = computeDevice(m_, in, dd);
     if (dr.status == DeviceStatus::LibraryRefused) throw app::LibraryRefusal{};
     if (dr.status == DeviceStatus::OutletRefused || dr.status == DeviceStatus::IdealRefused)
       throw Refusal{CycleStatus::StateRefused, dr.state, 2};
@@ -219,7 +215,7 @@ class Solver {
     Real T = p.T, miss = INFINITY;
     for (int k = 0; k < 8; ++k) {
       Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
-      tfs::dhs_PT(name_, p.P, T, d, h, s, Cp, x);
+      m_.dhs_PT(p.P, T, d, h, s, Cp, x);
       const Real e = wanted - (entropy ? s : h);
       if (x != p.x || !(Cp > 0 && Cp < 1e5) || !(std::fabs(e) < miss)) return;
       miss = std::fabs(e);
@@ -233,7 +229,7 @@ class Solver {
     }
   }
 
-  std::string_view name_;
+  const tfs::Model& m_;
   const CycleData& d_;
   CycleResult& r_;
   Real Tmax_ = 0, Pcr_ = 0;
@@ -288,13 +284,13 @@ void checkExchangers(Solver& sv, Real dT, std::initializer_list<Exchanger> all) 
   }
 }
 
-void checkData(std::string_view name, Cycle kind, const CycleData& d) {
+void checkData(const tfs::Model& m, Cycle kind, const CycleData& d) {
   for (Real v : {d.Plow, d.Phigh, d.T1, d.etaT, d.dT, d.leak, d.Tpre, d.xe, d.T3, d.etaS, d.T0})
     if (!finite(v)) refuse(CycleStatus::BadNumber);
   if (!(d.Plow < d.Phigh)) refuse(CycleStatus::PressureOrder);
-  const int n = tfs::SubstIndex(name);
-  if (d.Plow > 0 && !(d.Plow < tfs::Pcr[n])) refuse(CycleStatus::LowAboveCritical);
-  if (d.Plow > 0 && d.Plow < TriplePressure(name)) refuse(CycleStatus::LowBelowTriple);
+  const tfs::ModelLimits& lim = m.limits();
+  if (d.Plow > 0 && !(d.Plow < lim.Pcr)) refuse(CycleStatus::LowAboveCritical);
+  if (d.Plow > 0 && d.Plow < TriplePressure(m)) refuse(CycleStatus::LowBelowTriple);
   if (!(d.etaT >= kMinEfficiency && d.etaT <= 1)) refuse(CycleStatus::BadEfficiencyT);
   if (!(d.leak >= 0)) refuse(CycleStatus::BadLeak);
   if (!(d.dT >= 0)) refuse(CycleStatus::BadDeltaT);
@@ -309,13 +305,13 @@ void checkData(std::string_view name, Cycle kind, const CycleData& d) {
   if (kind == Cycle::Precooled && !(d.Tpre < d.T1)) refuse(CycleStatus::BadPrecooling);
 }
 
-void solve(std::string_view name, Cycle kind, const CycleData& d, CycleResult& r) {
-  checkData(name, kind, d);
+void solve(const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) {
+  checkData(m, kind, d);
   // The pressures within the library's range before any routine sees them.
-  const int subst = tfs::SubstIndex(name);
-  if (!(d.Phigh <= tfs::pressureCeiling(subst))) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureAbove, 2};
-  if (!(d.Plow >= tfs::kPressureFloor)) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureBelow, 1};
-  Solver sv(name, d, r);
+  const tfs::ModelLimits& lim = m.limits();
+  if (!(d.Phigh <= lim.Pceiling)) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureAbove, 2};
+  if (!(d.Plow >= lim.Pfloor)) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureBelow, 1};
+  Solver sv(m, d, r);
   const Real T0 = sv.T0();
   r.T0 = T0;
   const Real Pl = d.Plow, Ph = d.Phigh, q = d.leak;
@@ -449,9 +445,9 @@ void solve(std::string_view name, Cycle kind, const CycleData& d, CycleResult& r
       if (p3.x > 0) {
         // Wet or liquid: above the dome at the high pressure, or above the
         // critical temperature at a supercritical one.
-        const int n = tfs::SubstIndex(name);
-        Real Tv = tfs::Tcr[n], Tl = Tv;
-        if (Ph < tfs::Pcr[n]) tfs::Tsat(name, Ph, Tv, Tl);
+        const tfs::ModelLimits& lim = m.limits();
+        Real Tv = lim.Tcr, Tl = Tv;
+        if (Ph < lim.Pcr) m.Tsat(Ph, Tv, Tl);
         refuse(CycleStatus::ExpanderInletWet, Tv);
       }
       const ProcPoint p4 = sv.expander(4, p3, Pl, d.etaS);
@@ -538,8 +534,8 @@ bool allFinite(const CycleResult& r) {
   return true;
 }
 
-std::string refusalText(const Refusal& f, std::string_view name) {
-  const int n = tfs::SubstIndex(name);
+std::string refusalText(const Refusal& f, const tfs::Model& m) {
+  const tfs::ModelLimits& lim = m.limits();
   switch (f.status) {
     case CycleStatus::Solved:
     case CycleStatus::NoLiquid: return {};
@@ -548,11 +544,11 @@ std::string refusalText(const Refusal& f, std::string_view name) {
     case CycleStatus::LowAboveCritical:
       return app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Низкое давление должно быть ниже критического\n(Ркр = %1 МПа): "
                               "иначе жидкость не отделяется !")),
-                           {num("%.3f", tfs::Pcr[n])});
+                           {num("%.3f", lim.Pcr)});
     case CycleStatus::LowBelowTriple:
       return app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Низкое давление должно быть не ниже давления\nтройной точки (Ртр = %1 МПа): "
                               "ниже него жидкости нет !")),
-                           {num("%.5f", TriplePressure(name))});
+                           {num("%.5f", TriplePressure(m))});
     case CycleStatus::BadEfficiencyT:
       return app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Изотермический КПД должен быть не меньше %1 и не больше 1 !")),
                            {num("%.2f", kMinEfficiency)});
@@ -598,8 +594,8 @@ std::string refusalText(const Refusal& f, std::string_view name) {
       return tx(QT_TRANSLATE_NOOP("Cycles", "Доля потока на детандер слишком велика:\nжидкости получалось бы больше, "
                 "чем проходит через дроссель !"));
     case CycleStatus::StateRefused:
-      return refusalMessage(f.state, name, app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Состояние %1")), {std::to_string(f.number)}),
-                            OutletTmax(name));
+      return refusalMessage(f.state, m, app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Состояние %1")), {std::to_string(f.number)}),
+                            OutletTmax(m));
     case CycleStatus::ExchangerBackwards:
       // Only the Claude cycle's middle exchanger can turn: its hot stream
       // enters at the expander's inlet temperature.
@@ -633,18 +629,13 @@ std::string refusalText(const Refusal& f, std::string_view name) {
 
 }  // namespace
 
-CycleResult solveCycle(std::string_view name, Cycle kind, const CycleData& data) {
+CycleResult solveCycle(const tfs::Model& m, Cycle kind, const CycleData& data) {
   CycleResult r;
   r.kind = kind;
-  if (tfs::SubstIndex(name) == 0) {
-    r.status = CycleStatus::NoResult;
-    r.message = refusalText(Refusal{CycleStatus::NoResult}, name);
-    return r;
-  }
   Refusal refusal{CycleStatus::Solved};
   const bool ran = app::libraryGuarded([&] {
     try {
-      solve(name, kind, data, r);
+      solve(m, kind, data, r);
     } catch (const Refusal& f) {
       refusal = f;
     }
@@ -666,21 +657,21 @@ CycleResult solveCycle(std::string_view name, Cycle kind, const CycleData& data)
     refusal.status = CycleStatus::NoResult;
     out.status = CycleStatus::NoResult;
   }
-  out.message = refusalText(refusal.status == CycleStatus::Solved ? Refusal{CycleStatus::NoResult} : refusal, name);
+  out.message = refusalText(refusal.status == CycleStatus::Solved ? Refusal{CycleStatus::NoResult} : refusal, m);
   return out;
 }
 
 namespace {
 
 // The isobar between two states of one pressure, sampled by enthalpy.
-diagram::CyclePath isobar(std::string_view name, const ProcPoint& a, const ProcPoint& b, int samples) {
+diagram::CyclePath isobar(const tfs::Model& m, const ProcPoint& a, const ProcPoint& b, int samples) {
   diagram::CyclePath path;
-  const Real Tmax = OutletTmax(name);
+  const Real Tmax = OutletTmax(m);
   for (int k = 0; k <= samples; ++k) {
     ProcPoint p = k == 0 ? a : b;
     if (k > 0 && k < samples) {
       const Real h = a.i + (b.i - a.i) * k / samples;
-      if (SolvePairUpTo(name, kPressure, kEnthalpy, a.P, h, Tmax, p) != SolveStatus::Solved) continue;
+      if (SolvePairUpTo(m, kPressure, kEnthalpy, a.P, h, Tmax, p) != SolveStatus::Solved) continue;
     }
     path.S.push_back(p.s);
     path.T.push_back(p.T);
@@ -698,13 +689,13 @@ diagram::CyclePath chord(const ProcPoint& a, const ProcPoint& b) {
 
 }  // namespace
 
-void cycleLines(std::string_view name, const CycleResult& r, diagram::CycleStore& store, int samples) {
+void cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& store, int samples) {
   store.clear();
   if (!r.liquid()) return;
   auto P = [&](int n) { return r.at(n)->p; };
   std::vector<diagram::CyclePath> paths;
   const bool ok = app::libraryGuarded([&] {
-    auto iso = [&](int a, int b) { paths.push_back(isobar(name, P(a), P(b), samples)); };
+    auto iso = [&](int a, int b) { paths.push_back(isobar(m, P(a), P(b), samples)); };
     auto line = [&](int a, int b) { paths.push_back(chord(P(a), P(b))); };
     switch (r.kind) {
       case Cycle::Linde:
@@ -724,22 +715,27 @@ void cycleLines(std::string_view name, const CycleResult& r, diagram::CycleStore
   for (const CycleState& s : r.states) store.marks.push_back({s.n, s.p.s, s.p.T});
 }
 
-void CycleWork::reset(std::string_view name) {
-  const CycleData d = defaultCycleData(name);
+void CycleWork::reset(const tfs::Model* m) {
+  const CycleData d = m ? defaultCycleData(*m) : CycleData{};
   data = {d, d, d};
   onDiagram = false;
   result = CycleResult{};
   lines.clear();
 }
 
-bool CycleWork::solve(std::string_view name, CycleResult* refusal) {
-  CycleResult r = solveCycle(name, kind, current());
+bool CycleWork::solve(const tfs::Model* model, CycleResult* refusal) {
+  if (!model) {
+    if (refusal) *refusal = CycleResult{};
+    return false;
+  }
+  const tfs::Model& m = *model;
+  CycleResult r = solveCycle(m, kind, current());
   if (!r.shown()) {
     if (refusal) *refusal = std::move(r);
     return false;
   }
   result = std::move(r);
-  cycleLines(name, result, lines);
+  cycleLines(m, result, lines);
   return true;
 }
 

@@ -70,7 +70,7 @@ struct CycleData {
 // the triple point where that is higher), 20 MPa (helium's 10), 300 K,
 // the bath of liquid nitrogen for hydrogen and neon, of liquid hydrogen for
 // helium, and an expander inlet well above the critical temperature.
-CycleData defaultCycleData(std::string_view name);
+CycleData defaultCycleData(const tfs::Model& m);
 
 // The components whose exergy destruction is counted.
 enum class Part : int {
@@ -164,11 +164,11 @@ struct CycleResult {
 // ends at least dT apart and no section crossed; every component generates
 // entropy (none less than zero). On a refusal only status and message are
 // set.
-CycleResult solveCycle(std::string_view name, Cycle kind, const CycleData& data);
+CycleResult solveCycle(const tfs::Model& m, Cycle kind, const CycleData& data);
 
 // The cycle's lines and numbered states on the diagram (empty without
 // liquid). Isobars are sampled at `samples` points by enthalpy.
-void cycleLines(std::string_view name, const CycleResult& r, diagram::CycleStore& store, int samples = 12);
+void cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& store, int samples = 12);
 
 // The cycle window's work in the session: the cycle chosen, each cycle's
 // data for the substance, whether it is drawn, what was last solved and
@@ -182,11 +182,13 @@ struct CycleWork {
   // The data of the cycle chosen.
   CycleData& current() { return data[int(kind)]; }
   const CycleData& current() const { return data[int(kind)]; }
-  // The defaults of a substance for every cycle, nothing drawn.
-  void reset(std::string_view name);
-  // Solves the cycle chosen and samples its lines; false on a refusal
-  // (result and lines left as they were, the refusal returned in refusal).
-  bool solve(std::string_view name, CycleResult* refusal = nullptr);
+  // The defaults of a substance (its model; null: none chosen) for every
+  // cycle, nothing drawn.
+  void reset(const tfs::Model* m);
+  // Solves the cycle chosen and samples its lines; false on a refusal or
+  // with no substance (result and lines left as they were, the refusal
+  // returned in refusal).
+  bool solve(const tfs::Model* m, CycleResult* refusal = nullptr);
 };
 
 }  // namespace proc

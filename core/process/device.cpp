@@ -8,8 +8,6 @@
 #include "core/base/libguard.h"
 #include "core/base/numfmt.h"
 #include "core/process/ranges.h"
-#include "thermo/limits.h"
-#include "thermo/substances.h"
 
 namespace proc {
 
@@ -24,7 +22,7 @@ const std::array<const char*, kDeviceCount> kDeviceNames = {
 
 std::string deviceText(const char* marked) { return app::translate("Devices", marked); }
 
-Real OutletTmax(std::string_view name) { return std::max<Real>(tfs::kIdealGasTmax[tfs::SubstIndex(name)], 700); }
+Real OutletTmax(const tfs::Model& m) { return m.limits().Tmax; }
 
 int ReferenceProcess(Device kind) {
   switch (kind) {
@@ -70,7 +68,7 @@ DeviceResult refused(DeviceResult r, DeviceStatus status, SolveStatus state = So
   return r;
 }
 
-DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceData& data) {
+DeviceResult compute(const tfs::Model& m, const ProcPoint& in, const DeviceData& data) {
   DeviceResult r;
   r.inlet = in;
   r.T0 = data.T0;
@@ -85,7 +83,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
   if ((kind == Device::Expander || kind == Device::Throttle) && !(data.P2 < in.P))
     return refused(r, DeviceStatus::PressureNotLower);
 
-  const Real Tmax = OutletTmax(name);
+  const Real Tmax = OutletTmax(m);
   ProcPoint out = in, ideal = in;
   SolveStatus st = SolveStatus::Solved;
   switch (kind) {
@@ -93,7 +91,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
     case Device::Expander:
     case Device::Throttle: {
       // The ideal reference: the isentrope of the ideal-process window.
-      st = SolvePairUpTo(name, kPressure, kEntropy, data.P2, in.s, Tmax, ideal);
+      st = SolvePairUpTo(m, kPressure, kEntropy, data.P2, in.s, Tmax, ideal);
       if (st != SolveStatus::Solved)
         return refused(r, pressureFault(st) ? DeviceStatus::OutletRefused : DeviceStatus::IdealRefused, st);
       Real h2 = in.i;
@@ -102,7 +100,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
       // With no loss the outlet is the ideal one itself.
       out = ideal;
       if (kind == Device::Throttle || data.eta != 1) {
-        st = SolvePairUpTo(name, kPressure, kEnthalpy, data.P2, h2, Tmax, out);
+        st = SolvePairUpTo(m, kPressure, kEnthalpy, data.P2, h2, Tmax, out);
         if (st != SolveStatus::Solved) return refused(r, DeviceStatus::OutletRefused, st);
       }
       r.Q = 0;
@@ -111,7 +109,7 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
       break;
     }
     case Device::IsothermalCompressor: {
-      st = SolvePairUpTo(name, kTemperature, kPressure, in.T, data.P2, Tmax, out);
+      st = SolvePairUpTo(m, kTemperature, kPressure, in.T, data.P2, Tmax, out);
       if (st != SolveStatus::Solved) return refused(r, DeviceStatus::OutletRefused, st);
       ideal = out;
       // The reversible isotherm's work, divided by the efficiency; the heat
@@ -124,8 +122,8 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
     }
     case Device::Exchanger: {
       st = data.given == ExchangerGiven::OutletTemperature
-               ? SolvePairUpTo(name, kPressure, kTemperature, in.P, data.T2, Tmax, out)
-               : SolvePairUpTo(name, kPressure, kEnthalpy, in.P, in.i - data.Q, Tmax, out);
+               ? SolvePairUpTo(m, kPressure, kTemperature, in.P, data.T2, Tmax, out)
+               : SolvePairUpTo(m, kPressure, kEnthalpy, in.P, in.i - data.Q, Tmax, out);
       if (st != SolveStatus::Solved) return refused(r, DeviceStatus::OutletRefused, st);
       ideal = out;
       r.L = 0;
@@ -159,9 +157,9 @@ DeviceResult compute(std::string_view name, const ProcPoint& in, const DeviceDat
 
 }  // namespace
 
-DeviceResult computeDevice(std::string_view name, const ProcPoint& inlet, const DeviceData& data) {
+DeviceResult computeDevice(const tfs::Model& m, const ProcPoint& inlet, const DeviceData& data) {
   DeviceResult r;
-  if (!app::libraryGuarded([&] { r = compute(name, inlet, data); })) {
+  if (!app::libraryGuarded([&] { r = compute(m, inlet, data); })) {
     r = DeviceResult{};
     r.inlet = inlet;
     r.T0 = data.T0;
@@ -170,7 +168,7 @@ DeviceResult computeDevice(std::string_view name, const ProcPoint& inlet, const 
   return r;
 }
 
-std::string deviceMessage(const DeviceResult& r, std::string_view name, const DeviceData& data) {
+std::string deviceMessage(const DeviceResult& r, const tfs::Model& m, const DeviceData& data) {
   switch (r.status) {
     case DeviceStatus::Solved:
     case DeviceStatus::LibraryRefused: return {};
@@ -192,11 +190,11 @@ std::string deviceMessage(const DeviceResult& r, std::string_view name, const De
                             ? QT_TRANSLATE_NOOP("Devices", "Давление на выходе дросселя\nдолжно быть ниже давления на входе !")
                             : QT_TRANSLATE_NOOP("Devices", "Давление на выходе детандера\nдолжно быть ниже давления на входе !"));
     case DeviceStatus::OutletRefused:
-      return refusalMessage(r.state, name, deviceText(QT_TRANSLATE_NOOP("Devices", "Состояние на выходе")), OutletTmax(name));
+      return refusalMessage(r.state, m, deviceText(QT_TRANSLATE_NOOP("Devices", "Состояние на выходе")), OutletTmax(m));
     case DeviceStatus::IdealRefused:
-      return refusalMessage(r.state, name,
+      return refusalMessage(r.state, m,
                             deviceText(QT_TRANSLATE_NOOP("Devices", "Состояние на выходе идеального процесса")),
-                            OutletTmax(name));
+                            OutletTmax(m));
     case DeviceStatus::HeatUphill:
       return app::withArgs(
           deviceText(r.Q < 0 ? QT_TRANSLATE_NOOP("Devices", "Тепло не переходит от холодного тела к горячему:\n"

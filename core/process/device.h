@@ -72,18 +72,18 @@ struct DeviceResult {
   Real L = 0, Q = 0, sgen = 0, exergy = 0, T0 = 0;
 };
 
-// The hottest outlet: the ceiling of the ideal-gas functions, but 700 K
-// where the fits end at 600 K (N2, O2, air: cp0 1.5 % high at 600 K, 5 % at
-// 700 K), so that a compressor from ambient at a pressure ratio of ten still
-// has its outlet.
-Real OutletTmax(std::string_view name);
+// The hottest outlet: the model's highest temperature (for the cubic model
+// the ceiling of the ideal-gas functions, but 700 K where the fits end at
+// 600 K, so that a compressor from ambient at a pressure ratio of ten still
+// has its outlet).
+Real OutletTmax(const tfs::Model& m);
 
 // The device from its inlet (a state solved by SolvePair). On any status
 // but Solved only status and state tell why; nothing returned is NaN, and
 // every value of a solved device is finite as a double. The entropy
 // generated and the exergy destroyed are never negative: a rounding
 // residue below zero is zero, and a liquid fraction stays within [0, 1].
-DeviceResult computeDevice(std::string_view name, const ProcPoint& inlet, const DeviceData& data);
+DeviceResult computeDevice(const tfs::Model& m, const ProcPoint& inlet, const DeviceData& data);
 
 // The process kind of the ideal reference line: isentrope, isotherm or
 // isobar.
@@ -91,6 +91,6 @@ int ReferenceProcess(Device kind);
 
 // Why a device was refused, as the window says it (empty for Solved and for
 // a refusal of the library, which has said its own text).
-std::string deviceMessage(const DeviceResult& r, std::string_view name, const DeviceData& data);
+std::string deviceMessage(const DeviceResult& r, const tfs::Model& m, const DeviceData& data);
 
 }  // namespace proc

@@ -70,11 +70,11 @@ bool usesEta(Device kind) {
 
 }  // namespace
 
-std::string shownText(app::Units u, Dim dim, Real value, int subst) {
+std::string shownText(app::Units u, Dim dim, Real value, const tfs::Model& m) {
   static const char* const perKg[] = {"%6.2f", "%6.2f", "%6.4f", "%6.4f"};
   static const char* const molar[] = {"%6.4f", "%6.1f", "%6.3f", "%6.4f"};
   const char* pattern = (u == app::Units::Specific ? perKg : molar)[int(dim)];
-  return format(pattern, app::toShown(u, dim, value, subst));
+  return format(pattern, app::toShown(u, dim, value, m));
 }
 
 std::string drynessText(Real x) { return x > 0 && x < 1 ? format("%5.1f", 100 * (1 - x)) : std::string(); }
@@ -98,7 +98,7 @@ DeviceCells deviceHeaders(app::Units u) {
 }
 
 std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
-  const int subst = tfs::substanceIndex(row.substance);
+  const tfs::Model& subst = tfs::model(tfs::SubstIndex(row.substance), row.model);
   std::array<DeviceCells, 3> r;
   const ProcPoint* pts[3] = {&row.inlet, &row.outlet, &row.ideal};
   const char* names[3] = {QT_TRANSLATE_NOOP("Devices", "Вход"), QT_TRANSLATE_NOOP("Devices", "Выход"),
@@ -131,16 +131,16 @@ std::string DeviceCalculator::unitOf(int kind) const { return unitLabel(kind, Un
 
 Real DeviceCalculator::internal(int kind, Real typed) const {
   Dim dim;
-  return dimOf(kind, dim) ? app::fromShown(Units, dim, typed, subst_) : typed;
+  return dimOf(kind, dim) ? app::fromShown(Units, dim, typed, model_) : typed;
 }
 
-bool DeviceCalculator::rangesOf(const std::string& name) {
-  if (name.empty()) return false;
-  if (rangesFor_ == name) return true;
+bool DeviceCalculator::rangesOf(const tfs::Model* m) {
+  if (!m) return false;
+  if (rangesFor_ == m) return true;
   Ranges r;
-  if (!app::libraryGuarded([&] { r = admissibleRanges(name); })) return false;
+  if (!app::libraryGuarded([&] { r = admissibleRanges(*m); })) return false;
   ranges_ = r;
-  rangesFor_ = name;
+  rangesFor_ = m;
   return true;
 }
 
@@ -148,9 +148,9 @@ void DeviceCalculator::showLimits() {
   const int kinds[2] = {Kind1, Kind2};
   for (int k = 0; k < 2; ++k) {
     Dim dim;
-    const bool known = !rangesFor_.empty();
+    const bool known = rangesFor_ != nullptr;
     const Range& r = ranges_[kinds[k]];
-    auto shown = [&](Real v) { return dimOf(kinds[k], dim) ? app::toShown(Units, dim, v, subst_) : v; };
+    auto shown = [&](Real v) { return dimOf(kinds[k], dim) ? app::toShown(Units, dim, v, model_) : v; };
     limits[2 * k] = known ? limitText(shown(r.lo)) : std::string();
     limits[2 * k + 1] = known ? limitText(shown(r.hi)) : std::string();
   }
@@ -167,9 +167,9 @@ void DeviceCalculator::showState(StateRow row, const ProcPoint& p) {
   std::array<std::string, kStateCols>& f = states[row];
   f[kColT] = format("%6.2f", p.T);
   f[kColP] = format("%6.3f", p.P);
-  f[kColD] = shownText(Units, Dim::Density, p.d, subst_);
-  f[kColI] = shownText(Units, Dim::Enthalpy, p.i, subst_);
-  f[kColS] = shownText(Units, Dim::Entropy, p.s, subst_);
+  f[kColD] = shownText(Units, Dim::Density, p.d, *model_);
+  f[kColI] = shownText(Units, Dim::Enthalpy, p.i, *model_);
+  f[kColS] = shownText(Units, Dim::Entropy, p.s, *model_);
   f[kColX] = drynessText(p.x);
 }
 
@@ -178,22 +178,22 @@ void DeviceCalculator::showAll() {
   if (!hasResult_) return;
   showState(kOutletRow, Result.outlet);
   showState(kIdealRow, Result.ideal);
-  results[kFieldL] = shownText(Units, Dim::Enthalpy, Result.L, subst_);
-  results[kFieldQ] = shownText(Units, Dim::Enthalpy, Result.Q, subst_);
-  results[kFieldSgen] = shownText(Units, Dim::Entropy, Result.sgen, subst_);
-  results[kFieldExergy] = shownText(Units, Dim::Enthalpy, Result.exergy, subst_);
+  results[kFieldL] = shownText(Units, Dim::Enthalpy, Result.L, *model_);
+  results[kFieldQ] = shownText(Units, Dim::Enthalpy, Result.Q, *model_);
+  results[kFieldSgen] = shownText(Units, Dim::Entropy, Result.sgen, *model_);
+  results[kFieldExergy] = shownText(Units, Dim::Enthalpy, Result.exergy, *model_);
 }
 
 DeviceCalculator::Kept DeviceCalculator::kept() const {
   return {hasResult_, !states[kInletRow][kColT].empty(), data_};
 }
 
-void DeviceCalculator::restore(const Kept& k, const std::string& substance) {
+void DeviceCalculator::restore(const Kept& k, const tfs::Model* m) {
   hasResult_ = k.hasResult;
   data_ = k.data;
-  subst_ = substance.empty() ? 0 : tfs::substanceIndex(substance);
-  rangesFor_.clear();
-  rangesOf(substance);
+  model_ = m;
+  rangesFor_ = nullptr;
+  rangesOf(m);
   for (auto& row : states)
     for (std::string& f : row) f.clear();
   for (std::string& f : results) f.clear();
@@ -243,10 +243,10 @@ void DeviceCalculator::typeEntry(DeviceEntry entry, std::string text) {
   }
 }
 
-void DeviceCalculator::setSubstance(const std::string& name) {
+void DeviceCalculator::setSubstance(const tfs::Model* m) {
   Carried = false;
-  subst_ = name.empty() ? 0 : tfs::substanceIndex(name);
-  if (!rangesOf(name)) rangesFor_.clear();
+  model_ = m;
+  if (!rangesOf(m)) rangesFor_ = nullptr;
   clearFrom(kInletRow);
   showLimits();
 }
@@ -258,8 +258,8 @@ void DeviceCalculator::setUnits(app::Units u) {
   auto convert = [&](DeviceEntry e, Dim dim) {
     Real typed = 0;
     if (!app::cleanNumber(entries[e], typed)) return;
-    const Real perKg = app::fromShown(Units, dim, typed, subst_);
-    entries[e] = entryText(app::toShown(u, dim, perKg, subst_));
+    const Real perKg = app::fromShown(Units, dim, typed, model_);
+    entries[e] = entryText(app::toShown(u, dim, perKg, model_));
   };
   Dim dim;
   if (dimOf(Kind1, dim)) convert(kInlet1, dim);
@@ -270,7 +270,7 @@ void DeviceCalculator::setUnits(app::Units u) {
   showAll();
 }
 
-bool DeviceCalculator::readData(const std::string& name, const app::Notify& notify) {
+bool DeviceCalculator::readData(const tfs::Model& m, const app::Notify& notify) {
   DeviceData d;
   d.kind = Kind;
   d.given = Given;
@@ -300,14 +300,14 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
     Real v = 0;
     if (!number(kGivenValue, v)) return false;
     if (byT) {
-      const Range r{tfs::Ttr[subst_], OutletTmax(name)};
+      const Range r{m.limits().Ttr, OutletTmax(m)};
       if (!r.holds(v)) {
         say(notify, rangeMessage(kTemperature, r));
         return false;
       }
       d.T2 = v;
     } else {
-      d.Q = app::fromShown(Units, Dim::Enthalpy, v, subst_);
+      d.Q = app::fromShown(Units, Dim::Enthalpy, v, m);
     }
   }
   if (!need(kAmbient, QT_TRANSLATE_NOOP("Devices", "Температура окружающей среды")) || !number(kAmbient, d.T0))
@@ -318,13 +318,14 @@ bool DeviceCalculator::readData(const std::string& name, const app::Notify& noti
   return true;
 }
 
-bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& notify) {
-  if (name.empty()) {
+bool DeviceCalculator::computeSteps(const tfs::Model* model, const app::Notify& notify) {
+  if (!model) {
     say(notify, procText(kNoSubstanceMessage));
     return false;
   }
-  subst_ = tfs::SubstIndex(name);
-  if (!rangesOf(name)) return false;
+  const tfs::Model& m = *model;
+  model_ = model;
+  if (!rangesOf(model)) return false;
   if (!Carried) {
     const int kinds[2] = {Kind1, Kind2};
     for (int k = 0; k < 2; ++k)
@@ -349,26 +350,26 @@ bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& 
       const Real perKg = internal(kinds[k], typed);
       if (!ranges_[kinds[k]].holds(perKg)) {
         // The range in the units shown.
-        say(notify, rangeMessage(kinds[k], ranges_[kinds[k]], Units, subst_));
+        say(notify, rangeMessage(kinds[k], ranges_[kinds[k]], Units, m));
         clearFrom(kInletRow);
         return false;
       }
       v[k] = ToInternal(kinds[k], perKg);
     }
     ProcPoint p = Inlet;
-    const SolveStatus st = SolvePair(name, Kind1, Kind2, v[0], v[1], p);
+    const SolveStatus st = SolvePair(m, Kind1, Kind2, v[0], v[1], p);
     if (st != SolveStatus::Solved) {
-      say(notify, refusalMessage(st, name));
+      say(notify, refusalMessage(st, m));
       clearFrom(kInletRow);
       return false;
     }
     Inlet = p;
     showState(kInletRow, Inlet);
   }
-  if (!readData(name, notify)) return false;
-  const DeviceResult r = computeDevice(name, Inlet, data_);
+  if (!readData(m, notify)) return false;
+  const DeviceResult r = computeDevice(m, Inlet, data_);
   if (r.status != DeviceStatus::Solved) {
-    say(notify, deviceMessage(r, name, data_));
+    say(notify, deviceMessage(r, m, data_));
     return false;
   }
   Result = r;
@@ -377,10 +378,10 @@ bool DeviceCalculator::computeSteps(const std::string& name, const app::Notify& 
   return true;
 }
 
-bool DeviceCalculator::compute(const std::string& name, const app::Notify& notify) {
+bool DeviceCalculator::compute(const tfs::Model* m, const app::Notify& notify) {
   const DeviceCalculator before = *this;
   bool done = false;
-  if (!app::libraryGuarded([&] { done = computeSteps(name, notify); })) *this = before;
+  if (!app::libraryGuarded([&] { done = computeSteps(m, notify); })) *this = before;
   if (!done) clearFrom(kOutletRow);
   return done;
 }
@@ -398,8 +399,8 @@ void DeviceCalculator::carry() {
   showLimits();
 }
 
-bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store, const app::Notify& notify) {
-  if (!compute(name, notify)) return false;
+bool DeviceCalculator::draw(const tfs::Model* m, diagram::DeviceStore& store, const app::Notify& notify) {
+  if (!compute(m, notify)) return false;
   if (int(store.lines.size()) >= diagram::DeviceStore::kCapacity) {
     say(notify, procText(kLinesMessage));
     return false;
@@ -411,7 +412,7 @@ bool DeviceCalculator::draw(const std::string& name, diagram::DeviceStore& store
   line.outT = Result.outlet.T;
   PathStatus status = PathStatus::Written;
   if (!app::libraryGuarded(
-          [&] { status = BuildProcPath(name, ReferenceProcess(Kind), Result.inlet, Result.ideal, line.S, line.T); }))
+          [&] { status = BuildProcPath(*m, ReferenceProcess(Kind), Result.inlet, Result.ideal, line.S, line.T); }))
     return false;
   if (status == PathStatus::Coincident) {
     say(notify, procText(kCoincideMessage));
@@ -425,7 +426,7 @@ bool sameDevice(const DeviceRow& a, const DeviceRow& b) {
   auto same = [](const ProcPoint& p, const ProcPoint& q) {
     return p.T == q.T && p.P == q.P && p.d == q.d && p.i == q.i && p.s == q.s && p.x == q.x;
   };
-  return a.substance == b.substance && a.kind == b.kind && a.eta == b.eta && same(a.inlet, b.inlet) &&
+  return a.substance == b.substance && a.model == b.model && a.kind == b.kind && a.eta == b.eta && same(a.inlet, b.inlet) &&
          same(a.outlet, b.outlet) && same(a.ideal, b.ideal) && a.L == b.L && a.Q == b.Q && a.sgen == b.sgen &&
          a.exergy == b.exergy && a.T0 == b.T0;
 }
@@ -436,7 +437,8 @@ bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify, const
     return false;
   }
   row = DeviceRow{};
-  row.substance = tfs::SubstName[subst_];
+  row.substance = std::string(model_->name());
+  row.model = model_->kind();
   row.kind = Kind;
   row.eta = data_.eta;
   row.inlet = Result.inlet;

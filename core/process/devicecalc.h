@@ -34,6 +34,7 @@ enum DeviceField : int { kFieldL = 0, kFieldQ, kFieldSgen, kFieldExergy };
 struct DeviceRow {
   int number = 0;
   std::string substance;
+  tfs::ModelKind model = tfs::ModelKind::Cubic;
   Device kind = Device::Compressor;
   Real eta = 1;
   ProcPoint inlet, outlet, ideal;
@@ -51,7 +52,7 @@ DeviceCells deviceHeaders(app::Units u);
 std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u);
 
 // A value of dimension dim (kJ/kg-based) as the fields show it in units u.
-std::string shownText(app::Units u, app::Dim dim, Real value, int subst);
+std::string shownText(app::Units u, app::Dim dim, Real value, const tfs::Model& m);
 // The dryness of a wet vapour in percent; empty outside the dome.
 std::string drynessText(Real x);
 
@@ -84,18 +85,18 @@ class DeviceCalculator {
   // The student changed an entry: what was computed is no longer shown; an
   // edit of an inlet entry ends a carried inlet.
   void typeEntry(DeviceEntry entry, std::string text);
-  // The substance changed (empty name: none chosen).
-  void setSubstance(const std::string& name);
+  // The substance or its model changed (null: none chosen).
+  void setSubstance(const tfs::Model* m);
   // The units changed: typed values are converted, fields reformatted.
   void setUnits(app::Units u);
 
   // "Вычислить": inlet (unless carried), device, fields. True when computed;
   // a refusal says why and leaves nothing computed shown.
-  bool compute(const std::string& name, const app::Notify& notify);
+  bool compute(const tfs::Model* m, const app::Notify& notify);
   // "Конец => Начало": the outlet becomes the inlet.
   void carry();
   // "TS диаграмма": computes, then adds the chord and the ideal line.
-  bool draw(const std::string& name, diagram::DeviceStore& store, const app::Notify& notify);
+  bool draw(const tfs::Model* m, diagram::DeviceStore& store, const app::Notify& notify);
   // "В таблицу": the row of the device shown, numbered; false (and a
   // message) when none is computed or the rows written already hold it.
   bool tableRow(DeviceRow& row, const app::Notify& notify, const std::vector<DeviceRow>& written = {});
@@ -112,28 +113,28 @@ class DeviceCalculator {
     DeviceData data;
   };
   Kept kept() const;
-  // Takes back a kept state over the public one, for the substance named
-  // (empty: none chosen): the ranges are found again and the texts written
+  // Takes back a kept state over the public one, for the substance's model
+  // (null: none chosen): the ranges are found again and the texts written
   // in Units; no value changes.
-  void restore(const Kept& kept, const std::string& substance);
+  void restore(const Kept& kept, const tfs::Model* m);
   // The unit of an inlet kind in the units shown.
   std::string unitOf(int kind) const;
 
  private:
-  bool computeSteps(const std::string& name, const app::Notify& notify);
-  bool readData(const std::string& name, const app::Notify& notify);
+  bool computeSteps(const tfs::Model* model, const app::Notify& notify);
+  bool readData(const tfs::Model& m, const app::Notify& notify);
   void showState(StateRow row, const ProcPoint& p);
   void showAll();
   void clearFrom(StateRow row);
   void showLimits();
-  bool rangesOf(const std::string& name);
+  bool rangesOf(const tfs::Model* m);
   // An inlet entry's value in the library's units.
   Real internal(int kind, Real typed) const;
 
   bool hasResult_ = false;
-  int subst_ = 0;
+  const tfs::Model* model_ = nullptr;  // of the molar conversions
   DeviceData data_;
-  std::string rangesFor_;
+  const tfs::Model* rangesFor_ = nullptr;  // the model of ranges_
   Ranges ranges_;
 };
 

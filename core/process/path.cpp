@@ -2,32 +2,29 @@
 
 #include <cmath>
 
-#include "thermo/substances.h"
-#include "thermo/tfs.h"
-
 namespace proc {
 
 namespace {
 
-Real TfromSP(std::string_view name, Real s, Real P) {
+Real TfromSP(const tfs::Model& m, Real s, Real P) {
   Real T = 0, d = 0, h = 0, Cp = 0, x = 0;
-  tfs::Tdh_sP(name, s, P, T, d, h, Cp, x);
+  m.Tdh_sP(s, P, T, d, h, Cp, x);
   return T;
 }
 
-void Isobar(std::string_view name, Real P, Real sL, Real sH, Real S[16], Real T[16]) {
+void Isobar(const tfs::Model& m, Real P, Real sL, Real sH, Real S[16], Real T[16]) {
   auto put = [&](int j, Real s) {
     S[j] = s;
-    T[j] = TfromSP(name, s, P);
+    T[j] = TfromSP(m, s, P);
   };
-  const int n = tfs::SubstIndex(name);
+  const tfs::ModelLimits& lim = m.limits();
   // Supercritical, or below the triple point (no liquid): one smooth curve.
-  if (P >= tfs::Pcr[n] || P < TriplePressure(name)) {
+  if (P >= lim.Pcr || P < TriplePressure(m)) {
     for (int j = 1; j <= 14; ++j) put(j, sL + j * (sH - sL) / 15);
     return;
   }
   Real Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl;
-  tfs::dhs2_P(name, P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+  m.dhs2_P(P, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
   if (sH < sl) {
     // All liquid; slot 15 is the computed end point.
     for (int j = 1; j <= 15; ++j) put(j, sL + j * (sH - sL) / 15);
@@ -70,7 +67,7 @@ void Isobar(std::string_view name, Real P, Real sL, Real sH, Real S[16], Real T[
 
 }  // namespace
 
-PathStatus BuildProcPath(std::string_view name, int procKind, const ProcPoint& st, const ProcPoint& en, Real S[16],
+PathStatus BuildProcPath(const tfs::Model& m, int procKind, const ProcPoint& st, const ProcPoint& en, Real S[16],
                          Real T[16]) {
   for (int j = 0; j < 16; ++j) S[j] = T[j] = 0;
 
@@ -111,7 +108,7 @@ PathStatus BuildProcPath(std::string_view name, int procKind, const ProcPoint& s
     for (int j = 1; j <= 14; ++j) {
       const Real t = TL + j * (TH - TL) / 15;
       Real P = 0, h = 0, s = 0, Cp = 0, x = 0;
-      tfs::Phs_Td(name, t, st.d, P, h, s, Cp, x);
+      m.Phs_Td(t, st.d, P, h, s, Cp, x);
       S[j] = s;
       T[j] = t;
     }
@@ -120,12 +117,12 @@ PathStatus BuildProcPath(std::string_view name, int procKind, const ProcPoint& s
     for (int j = 1; j <= 14; ++j) {
       const Real P = std::exp(lnPe + j * (lnPs - lnPe) / 15);
       Real t = 0, d = 0, s = 0, Cp = 0, x = 0;
-      tfs::Tds_hP(name, st.i, P, t, d, s, Cp, x);
+      m.Tds_hP(st.i, P, t, d, s, Cp, x);
       S[j] = s;
       T[j] = t;
     }
   } else {
-    Isobar(name, st.P, sL, sH, S, T);
+    Isobar(m, st.P, sL, sH, S, T);
   }
 
   // A sample that lands on an end's entropy is that end itself.

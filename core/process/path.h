@@ -2,8 +2,6 @@
 // Sampling of a process path into one line of sixteen (s, T) points for the
 // T-s diagram. A point whose T is 0 is not drawn.
 
-#include <string_view>
-
 #include "core/process/solve.h"
 
 namespace proc {
@@ -15,7 +13,7 @@ enum class PathStatus {
 
 // Writes the path of the process from st to en into S[0..15], T[0..15].
 // Every slot is written; slots a path does not use get T = 0.
-PathStatus BuildProcPath(std::string_view name, int procKind, const ProcPoint& st, const ProcPoint& en, Real S[16],
+PathStatus BuildProcPath(const tfs::Model& m, int procKind, const ProcPoint& st, const ProcPoint& en, Real S[16],
                          Real T[16]);
 
 }  // namespace proc

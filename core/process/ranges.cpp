@@ -6,9 +6,6 @@
 #include "core/base/numfmt.h"
 #include "core/base/tr.h"
 #include "core/process/texts.h"
-#include "thermo/limits.h"
-#include "thermo/substances.h"
-#include "thermo/tfs.h"
 
 namespace proc {
 
@@ -19,28 +16,28 @@ bool Range::holds(Real v) const {
   return aboveLo && belowHi;
 }
 
-Ranges admissibleRanges(std::string_view name) {
-  const int n = tfs::SubstIndex(name);
-  const Real Tmax = tfs::kIdealGasTmax[n], Pmin = tfs::kPressureFloor, Pmax = tfs::pressureCeiling(n);
+Ranges admissibleRanges(const tfs::Model& m) {
+  const tfs::ModelLimits& lim = m.limits();
+  const Real Tmax = lim.TmaxIdeal, Pmin = lim.Pfloor, Pmax = lim.Pceiling;
   Ranges r;
-  r[kTemperature] = {tfs::Ttr[n], Tmax};
+  r[kTemperature] = {lim.Ttr, Tmax};
   r[kPressure] = {Pmin, Pmax};
-  const Real dmax = tfs::limitingDensity(n);
+  const Real dmax = lim.dmax;
   r[kDensity] = {0, dmax, true, true};
   // The lightest state: the ideal gas at the lowest pressure and Tmax.
-  r[kVolume] = {1 / dmax, tfs::Rgas[n] * Tmax / (1000 * Pmin), true, false};
+  r[kVolume] = {1 / dmax, m.gasConstant() * Tmax / (1000 * Pmin), true, false};
   // Enthalpy and entropy over the pressures, from the coldest state at each
   // (the solidification temperature, not below the triple point) to Tmax.
   Real hlo = INFINITY, hhi = -INFINITY, slo = INFINITY, shi = -INFINITY;
   constexpr int kSteps = 24;
   for (int k = 0; k <= kSteps; ++k) {
     const Real P = std::exp(std::log(Pmin) + k * (std::log(Pmax) - std::log(Pmin)) / kSteps);
-    const Real Tlow = std::max(tfs::Tmelt(name, P), tfs::Ttr[n]);
+    const Real Tlow = std::max(m.Tmelt(P), lim.Ttr);
     Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
-    tfs::dhs_PT(name, P, Tlow, d, h, s, Cp, x);
+    m.dhs_PT(P, Tlow, d, h, s, Cp, x);
     hlo = std::min(hlo, h);
     slo = std::min(slo, s);
-    tfs::dhs_PT(name, P, Tmax, d, h, s, Cp, x);
+    m.dhs_PT(P, Tmax, d, h, s, Cp, x);
     hhi = std::max(hhi, h);
     shi = std::max(shi, s);
   }
@@ -73,14 +70,14 @@ bool dimOf(int kind, app::Dim& dim) {
 
 }  // namespace
 
-Real kindToShown(app::Units u, int kind, Real value, int subst) {
+Real kindToShown(app::Units u, int kind, Real value, const tfs::Model& m) {
   app::Dim dim{};
-  return dimOf(kind, dim) ? app::toShown(u, dim, value, subst) : value;
+  return dimOf(kind, dim) ? app::toShown(u, dim, value, m) : value;
 }
 
-Real kindFromShown(app::Units u, int kind, Real shown, int subst) {
+Real kindFromShown(app::Units u, int kind, Real shown, const tfs::Model& m) {
   app::Dim dim{};
-  return dimOf(kind, dim) ? app::fromShown(u, dim, shown, subst) : shown;
+  return dimOf(kind, dim) ? app::fromShown(u, dim, shown, m) : shown;
 }
 
 std::string unitLabel(int kind, app::Units u) {
@@ -93,12 +90,9 @@ namespace {
 std::string tx(const char* text) { return app::translate("Ranges", text); }
 }  // namespace
 
-std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) {
-  // Every conversion is a multiplication by a positive number: the ends
-  // keep their order.
-  Range r = range;
-  r.lo = kindToShown(u, kind, range.lo, subst);
-  r.hi = kindToShown(u, kind, range.hi, subst);
+namespace {
+
+std::string rangeText(int kind, const Range& r, app::Units u) {
   static const char* const subject[kParamCount] = {
       QT_TRANSLATE_NOOP("Ranges", "Температура должна быть"), QT_TRANSLATE_NOOP("Ranges", "Давление должно быть"),
       QT_TRANSLATE_NOOP("Ranges", "Плотность должна быть"), QT_TRANSLATE_NOOP("Ranges", "Удельный объем должен быть"),
@@ -114,12 +108,25 @@ std::string rangeMessage(int kind, const Range& range, app::Units u, int subst) 
   return app::withArgs(tx(form), {tx(subject[kind]), limitText(r.lo), limitText(r.hi), unitLabel(kind, u)});
 }
 
-std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state, Real Tmax, app::Units u) {
+}  // namespace
+
+std::string rangeMessage(int kind, const Range& r) { return rangeText(kind, r, app::Units::Specific); }
+
+std::string rangeMessage(int kind, const Range& range, app::Units u, const tfs::Model& m) {
+  // Every conversion is a multiplication by a positive number: the ends
+  // keep their order.
+  Range r = range;
+  r.lo = kindToShown(u, kind, range.lo, m);
+  r.hi = kindToShown(u, kind, range.hi, m);
+  return rangeText(kind, r, u);
+}
+
+std::string refusalMessage(SolveStatus st, const tfs::Model& m, std::string_view state, Real Tmax, app::Units u) {
   using app::format;
   using app::withArgs;
-  const int n = tfs::SubstIndex(name);
+  const tfs::ModelLimits& lim = m.limits();
   const std::string who = state.empty() ? tx(QT_TRANSLATE_NOOP("Ranges", "Состояние")) : std::string(state);
-  if (!(Tmax > 0)) Tmax = tfs::kIdealGasTmax[n];
+  if (!(Tmax > 0)) Tmax = lim.TmaxIdeal;
   auto dry = [](const char* rest, const std::string& value) {
     return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
                     {withArgs(tx(rest), {value})});
@@ -132,16 +139,16 @@ std::string refusalMessage(SolveStatus st, std::string_view name, std::string_vi
     case SolveStatus::NotAdmitted: return procText(kPairMessage);
     case SolveStatus::DrynessHotT:
       return dry(QT_TRANSLATE_NOOP("Ranges", "температура должна быть ниже критической (Ткр = %1 K)."),
-                 format("%.2f", tfs::Tcr[n]));
+                 format("%.2f", lim.Tcr));
     case SolveStatus::DrynessColdT:
       return dry(QT_TRANSLATE_NOOP("Ranges", "температура должна быть не ниже температуры тройной точки (Ттр = %1 K)."),
-                 format("%.2f", tfs::Ttr[n]));
+                 format("%.2f", lim.Ttr));
     case SolveStatus::DrynessHighP:
       return dry(QT_TRANSLATE_NOOP("Ranges", "давление должно быть ниже критического (Ркр = %1 МПа)."),
-                 format("%.3f", tfs::Pcr[n]));
+                 format("%.3f", lim.Pcr));
     case SolveStatus::DrynessLowP:
       return dry(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет."),
-                 format("%.5f", TriplePressure(name)));
+                 format("%.5f", TriplePressure(m)));
     case SolveStatus::NotPositive:
       return tx(QT_TRANSLATE_NOOP("Ranges", "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля."));
     case SolveStatus::NoState:
@@ -149,12 +156,12 @@ std::string refusalMessage(SolveStatus st, std::string_view name, std::string_vi
     case SolveStatus::TooHot: return out(QT_TRANSLATE_NOOP("Ranges", "температура выше %1 K !"), limitText(Tmax));
     case SolveStatus::TooCold: return out(QT_TRANSLATE_NOOP("Ranges", "температура ниже температуры затвердевания !"));
     case SolveStatus::PressureAbove:
-      return out(QT_TRANSLATE_NOOP("Ranges", "давление выше %1 МПа !"), limitText(tfs::pressureCeiling(n)));
+      return out(QT_TRANSLATE_NOOP("Ranges", "давление выше %1 МПа !"), limitText(lim.Pceiling));
     case SolveStatus::PressureBelow:
-      return out(QT_TRANSLATE_NOOP("Ranges", "давление ниже %1 МПа !"), limitText(tfs::kPressureFloor));
+      return out(QT_TRANSLATE_NOOP("Ranges", "давление ниже %1 МПа !"), limitText(lim.Pfloor));
     case SolveStatus::TooDense:
       return out(QT_TRANSLATE_NOOP("Ranges", "плотность не меньше %1 !"),
-                 limitText(kindToShown(u, kDensity, tfs::limitingDensity(n), n)) + " " + unitLabel(kDensity, u));
+                 limitText(kindToShown(u, kDensity, lim.dmax, m)) + " " + unitLabel(kDensity, u));
   }
   return {};
 }

@@ -27,26 +27,27 @@ struct Range {
 // coldest states (at the solidification line) and the hottest (Tmax at the
 // lowest pressure); dryness 0 to 100 %.
 using Ranges = std::array<Range, kParamCount>;
-Ranges admissibleRanges(std::string_view name);
+Ranges admissibleRanges(const tfs::Model& m);
 
 // A value of a parameter kind in the library's units as shown in units u
-// for substance subst, and a shown (or typed) value back. Temperature,
-// pressure and dryness are the same in both units.
-Real kindToShown(app::Units u, int kind, Real value, int subst);
-Real kindFromShown(app::Units u, int kind, Real shown, int subst);
+// for a substance by model m, and a shown (or typed) value back.
+// Temperature, pressure and dryness are the same in both units.
+Real kindToShown(app::Units u, int kind, Real value, const tfs::Model& m);
+Real kindFromShown(app::Units u, int kind, Real shown, const tfs::Model& m);
 // The unit a kind is shown in: "кг/м3" or "моль/л", "K", "МПа", "%".
 std::string unitLabel(int kind, app::Units u);
 
 // "Температура должна быть в пределах\nот 63,15 до 600,00 K !", the range
-// in the units shown.
-std::string rangeMessage(int kind, const Range& r, app::Units u = app::Units::Specific, int subst = 0);
+// per kilogram, or in the units u of model m.
+std::string rangeMessage(int kind, const Range& r);
+std::string rangeMessage(int kind, const Range& r, app::Units u, const tfs::Model& m);
 
 // Why a pair gave no state, as the windows say it (empty for Solved). state
 // names the state in the texts of the range refusals ("Состояние" when
 // empty); Tmax is the hottest
 // admitted temperature (0: the ceiling of the ideal-gas functions); a
 // density is named in the units shown.
-std::string refusalMessage(SolveStatus st, std::string_view name, std::string_view state = {}, Real Tmax = 0,
+std::string refusalMessage(SolveStatus st, const tfs::Model& m, std::string_view state = {}, Real Tmax = 0,
                            app::Units u = app::Units::Specific);
 
 // A limit as its field shows it: two decimals, more for a small value.

@@ -19,8 +19,8 @@ ResultCells ResultHeaders(app::Units u) {
 
 std::array<ResultCells, 2> resultRowTexts(const ResultRow& row, app::Units u) {
   using app::format;
-  const int n = tfs::substanceIndex(row.substance);
-  auto shown = [&](int kind, Real v) { return kindToShown(u, kind, v, n); };
+  const tfs::Model& m = tfs::model(tfs::SubstIndex(row.substance), row.model);
+  auto shown = [&](int kind, Real v) { return kindToShown(u, kind, v, m); };
   std::array<ResultCells, 2> r;
   ResultCells& a = r[0];
   ResultCells& b = r[1];

@@ -4,8 +4,7 @@
 // Values in the library's units: T K, P MPa, d kg/m3, v m3/kg, i kJ/kg,
 // s kJ/(kg K); a dryness is a fraction after ToInternal.
 
-#include <string_view>
-
+#include "thermo/model.h"
 #include "thermo/real.h"
 
 namespace proc {
@@ -64,24 +63,24 @@ enum class SolveStatus {
 
 // The triple-point pressure: the higher of the two saturation pressures at
 // the triple-point temperature (dew and bubble differ for air).
-Real TriplePressure(std::string_view name);
+Real TriplePressure(const tfs::Model& m);
 
 // Full state from a pair of parameter kinds. Writes only the fields the pair
 // determines; on any status but Solved the target is left as it was. A state
 // outside the library's sound range is refused, never clamped.
-SolveStatus SolvePair(std::string_view name, int first, int second, Real a, Real b, ProcPoint& pt);
+SolveStatus SolvePair(const tfs::Model& m, int first, int second, Real a, Real b, ProcPoint& pt);
 // The same with another hottest admitted temperature Tmax, K, in place of
 // the ceiling of the ideal-gas functions.
-SolveStatus SolvePairUpTo(std::string_view name, int first, int second, Real a, Real b, Real Tmax, ProcPoint& pt);
+SolveStatus SolvePairUpTo(const tfs::Model& m, int first, int second, Real a, Real b, Real Tmax, ProcPoint& pt);
 
 // The pressure at which the isenthalp h has entropy s (s falls as P rises).
 // Returns false when no such pressure can be found reliably.
-bool PressureFromHS(std::string_view name, Real h, Real s, Real& P);
+bool PressureFromHS(const tfs::Model& m, Real h, Real s, Real& P);
 
 // End state of a process from its start and the end-defining value (kind3,
 // value3 after ToInternal). The pair (ConstKind(procKind), kind3) must be
 // admitted. The end record is written only when Solved.
-SolveStatus SolveEnd(std::string_view name, int procKind, int kind3, Real value3, const ProcPoint& start,
+SolveStatus SolveEnd(const tfs::Model& m, int procKind, int kind3, Real value3, const ProcPoint& start,
                      ProcPoint& end);
 
 // Heat given off Q and technical work done by the gas L, kJ/kg, with

@@ -42,6 +42,8 @@ struct AppState {
 
   // The property model of the substance: every routine is called on it.
   const tfs::Model& eos() const { return tfs::model(subst, model); }
+  // The same once a substance has been chosen, null before.
+  const tfs::Model* chosenEos() const { return chosen ? &eos() : nullptr; }
 };
 
 // How the diagram is shown: its kind, the region when zoomed (in the kind's
@@ -60,6 +62,7 @@ struct PointRow {
   std::string substance;  // identifier
   Real T = 0, P = 0, d = 0, h = 0, s = 0, Cp = 0;
   Real x = 0;  // liquid fraction
+  tfs::ModelKind model = tfs::ModelKind::Cubic;  // that computed it
 };
 
 // Told of each change of the student's work. It belongs to the session

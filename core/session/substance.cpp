@@ -145,6 +145,7 @@ LineInputs lineInputs(const AppState& st) {
   LineInputs in;
   in.name = st.name;
   in.subst = st.subst;
+  in.model = st.model;
   in.Tmin = st.Tmin;
   in.Tmax = st.Tmax;
   in.lnTmin = st.lnTmin;

@@ -42,7 +42,7 @@ bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) 
                             QCoreApplication::translate("Cycle", "неизвестный цикл \""), at, kind, r.name, error))
     return false;
   r.kind = proc::Cycle(kind);
-  r.data = proc::defaultCycleData(r.name);
+  r.data = proc::defaultCycleData(r.eos());
   const bool pre = r.kind == proc::Cycle::Precooled, claude = r.kind == proc::Cycle::Claude;
   struct Target {
     tfs::Real* value;
@@ -124,7 +124,7 @@ int cycleMain(int argc, char** argv, Language lang) {
   std::string json;
   int rc = kCycleRefused;
   if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
-    const proc::CycleResult r = proc::solveCycle(req.name, req.kind, req.data);
+    const proc::CycleResult r = proc::solveCycle(req.eos(), req.kind, req.data);
     if (r.shown()) {
       json = cycleJson(r);
       rc = 0;

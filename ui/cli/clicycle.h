@@ -18,12 +18,16 @@
 #include <string>
 
 #include "core/process/cycles.h"
+#include "thermo/model.h"
+#include "thermo/substances.h"
 #include "ui/services/language.h"
 
 namespace app {
 
 struct CycleRequest {
   std::string name;  // substance identifier
+  tfs::ModelKind model = tfs::ModelKind::Cubic;
+  const tfs::Model& eos() const { return tfs::model(tfs::SubstIndex(name), model); }
   proc::Cycle kind = proc::Cycle::Linde;
   proc::CycleData data;
 };

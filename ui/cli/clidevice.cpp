@@ -125,15 +125,16 @@ std::string deviceJson(const proc::DeviceResult& r) {
 }
 
 int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
+  const tfs::Model& m = req.eos();
   // The typed values within the window's ranges first: the library never
   // sees a value it cannot even write in its messages.
   proc::Ranges ranges;
-  if (!libraryGuarded([&] { ranges = proc::admissibleRanges(req.name); })) {
+  if (!libraryGuarded([&] { ranges = proc::admissibleRanges(m); })) {
     error = QCoreApplication::translate("Device", "состояние на входе не рассчитывается !");
     return kDeviceRefused;
   }
   const bool exchanger = req.data.kind == proc::Device::Exchanger;
-  const proc::Range outletT{tfs::Ttr[tfs::SubstIndex(req.name)], proc::OutletTmax(req.name)};
+  const proc::Range outletT{m.limits().Ttr, proc::OutletTmax(m)};
   const struct {
     const char* option;
     int kind;
@@ -152,15 +153,15 @@ int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
     }
   proc::ProcPoint in;
   proc::SolveStatus st = proc::SolveStatus::Solved;
-  const bool ok = libraryGuarded([&] { st = proc::SolvePair(req.name, proc::kPressure, proc::kTemperature, req.P1, req.T1, in); });
+  const bool ok = libraryGuarded([&] { st = proc::SolvePair(m, proc::kPressure, proc::kTemperature, req.P1, req.T1, in); });
   if (!ok || st != proc::SolveStatus::Solved) {
-    error = ok ? QString::fromStdString(proc::refusalMessage(st, req.name, QCoreApplication::translate("Device", "Состояние на входе").toStdString()))
+    error = ok ? QString::fromStdString(proc::refusalMessage(st, m, QCoreApplication::translate("Device", "Состояние на входе").toStdString()))
                : QCoreApplication::translate("Device", "состояние на входе не рассчитывается !");
     return kDeviceRefused;
   }
-  const proc::DeviceResult r = proc::computeDevice(req.name, in, req.data);
+  const proc::DeviceResult r = proc::computeDevice(m, in, req.data);
   if (r.status != proc::DeviceStatus::Solved) {
-    const std::string why = proc::deviceMessage(r, req.name, req.data);
+    const std::string why = proc::deviceMessage(r, m, req.data);
     error = why.empty() ? QCoreApplication::translate("Device", "устройство при этих условиях не рассчитывается !") : QString::fromStdString(why);
     return kDeviceRefused;
   }

@@ -17,12 +17,16 @@
 
 #include "core/process/device.h"
 
+#include "thermo/model.h"
+#include "thermo/substances.h"
 #include "ui/services/language.h"
 
 namespace app {
 
 struct DeviceRequest {
   std::string name;  // substance identifier
+  tfs::ModelKind model = tfs::ModelKind::Cubic;
+  const tfs::Model& eos() const { return tfs::model(tfs::SubstIndex(name), model); }
   tfs::Real P1 = 0, T1 = 0;
   proc::DeviceData data;
 };

@@ -294,14 +294,14 @@ bool TTSvid::readAt(QPoint pos) {
     Edit2->move(std::max(160, Edit1->geometry().right() + 7), Edit2->y());
   }
   if (diagram::cursorS(r, pos.x(), sc, scur_))
-    setFitted(Edit2, app::qstr(diagram::entropyText(scur_, session_.main.units, session_.main.subst)));
+    setFitted(Edit2, app::qstr(diagram::entropyText(scur_, session_.main.units, &session_.main.eos())));
   fresh_ = false;
   if (Ep->isHidden() || busy_) return false;
   busy_ = true;
   diagram::CursorState s;
-  const std::string name = session_.main.name;
+  const tfs::Model& m = session_.main.eos();
   const app::MessageScope action;
-  const bool ok = app::libraryGuarded([&] { s = diagram::stateAt(name, Tcur_, scur_, sc); });
+  const bool ok = app::libraryGuarded([&] { s = diagram::stateAt(m, Tcur_, scur_, sc); });
   busy_ = false;
   fresh_ = ok && s.found;
   // Where no state exists (above the highest pressure, in the solid) the
@@ -314,15 +314,15 @@ bool TTSvid::readAt(QPoint pos) {
 
 void TTSvid::showReadout() {
   const app::AppState& st = session_.main;
-  if (!Edit2->text().isEmpty()) setFitted(Edit2, app::qstr(diagram::entropyText(scur_, st.units, st.subst)));
+  if (!Edit2->text().isEmpty()) setFitted(Edit2, app::qstr(diagram::entropyText(scur_, st.units, &st.eos())));
   if (fresh_) {
-    const std::array<std::string, 4> t = diagram::stateTexts(kept_, st.units, st.subst);
+    const std::array<std::string, 4> t = diagram::stateTexts(kept_, st.units, &st.eos());
     setFitted(Ep, app::qstr(t[0]));
     setFitted(Ed, app::qstr(t[1]));
     setFitted(Eh, app::qstr(t[2]));
     setFitted(ECp, app::qstr(t[3]));
   } else {
-    const std::array<std::string, 2> why = diagram::noStateTexts(kept_, st.subst);
+    const std::array<std::string, 2> why = diagram::noStateTexts(kept_, st.eos());
     setFitted(Ep, app::qstr(why[0]));
     setFitted(Ed, app::qstr(why[1]));
     for (QLineEdit* e : {Eh, ECp}) e->clear();
@@ -337,6 +337,7 @@ void TTSvid::Chart1Click(QPoint pos) {
   if (read && fresh_ && diagram::clickPicks(session_.main, Tcur_, kept_)) {
     app::PointRow row;
     row.substance = session_.main.name;
+    row.model = session_.main.model;
     row.T = Tcur_;
     row.P = kept_.P;
     row.d = kept_.d;

@@ -323,7 +323,7 @@ const Bounds& boundsOf(int n) {
   auto it = known.find(n);
   if (it != known.end()) return it->second;
   proc::Ranges r;
-  if (!libraryGuarded([&] { r = proc::admissibleRanges(tfs::SubstName[n]); }))
+  if (!libraryGuarded([&] { r = proc::admissibleRanges(tfs::cubicModel(n)); }))
     refuse(WorkFault::OutOfRange, QString::fromLatin1(tfs::SubstName[n]));
   return known.emplace(n, boundsFrom(r)).first->second;
 }
@@ -475,7 +475,7 @@ void readIdeal(const Field& f, Session& s) {
   kept.hasResult = f.at("hasResult").boolean();
   kept.result = resultFrom(f.at("lastResult"), true);
   c.Units = s.main.units;
-  c.restore(kept, s.main.chosen ? s.main.name : std::string());
+  c.restore(kept, s.main.chosenEos());
 }
 
 void readDiagram(const Field& f, AppState& st) {
@@ -555,7 +555,7 @@ const Bounds& deviceBoundsOf(int n) {
   auto it = known.find(n);
   if (it != known.end()) return it->second;
   Bounds b = boundsOf(n);
-  const Real Tmax = proc::OutletTmax(tfs::SubstName[n]);
+  const Real Tmax = proc::OutletTmax(tfs::cubicModel(n));
   Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
   if (!libraryGuarded([&] { tfs::dhs_PT(tfs::SubstName[n], tfs::kPressureFloor, Tmax, d, h, s, Cp, x); }))
     refuse(WorkFault::OutOfRange, QString::fromLatin1(tfs::SubstName[n]));
@@ -668,7 +668,7 @@ void readReal(const Field& f, Session& s) {
     s.deviceLines.lines.push_back(line);
   }
   c.Units = s.main.units;
-  c.restore(kept, s.main.chosen ? s.main.name : std::string());
+  c.restore(kept, s.main.chosenEos());
 }
 
 void readRealResults(const Field& f, std::vector<proc::DeviceRow>& rows) {
@@ -712,7 +712,7 @@ void readCycles(const Field& f, Session& s) {
     const std::array<Real*, 11> v = cycleValues(w.data[k]);
     for (std::size_t i = 0; i < v.size(); ++i) *v[i] = finiteReal(d.at(kCycleKeys[i]));
   }
-  if (s.main.chosen) w.solve(s.main.name);
+  if (s.main.chosen) w.solve(&s.main.eos());
 }
 
 bool looksLikeWorkFile(const QByteArray& bytes) { return bytes.contains(kWorkFileFormat); }
@@ -960,13 +960,13 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
       readRealResults(root.at("realResults"), s.deviceResults);
     } else {
       s.devices.Units = s.main.units;
-      s.devices.setSubstance(s.main.chosen ? s.main.name : std::string());
+      s.devices.setSubstance(s.main.chosenEos());
     }
     if (v >= 2) {
       readCycles(root.at("cycles"), s);
     } else if (s.main.chosen) {
-      s.cycles.reset(s.main.name);
-      s.cycles.solve(s.main.name);
+      s.cycles.reset(&s.main.eos());
+      s.cycles.solve(&s.main.eos());
     }
 
     if (s.main.chosen) {

@@ -331,7 +331,7 @@ TCycles::TCycles(app::Session& session, QWidget* parent) : QWidget(parent), sess
   refresh();
 }
 
-std::string TCycles::substance() const { return session_.main.chosen ? session_.main.name : std::string(); }
+const tfs::Model* TCycles::substance() const { return session_.main.chosenEos(); }
 
 QImage TCycles::chartImage() const {
   QImage image(Chart->size(), QImage::Format_ARGB32);
@@ -344,12 +344,12 @@ QImage TCycles::chartImage() const {
 // A field's value in the units shown: the in-leak per mole when molar.
 Real TCycles::fieldValue(Field f, const proc::CycleData& d) const {
   const Real v[kFieldCount] = {d.Plow, d.Phigh, d.T1, d.etaT, d.dT, d.leak, d.Tpre, d.xe, d.T3, d.etaS};
-  return f == kLeak ? app::toShown(session_.main.units, app::Dim::Enthalpy, v[f], session_.main.subst) : v[f];
+  return f == kLeak ? app::toShown(session_.main.units, app::Dim::Enthalpy, v[f], session_.main.eos()) : v[f];
 }
 
 void TCycles::setFieldValue(Field f, proc::CycleData& d, Real shown) const {
   Real* v[kFieldCount] = {&d.Plow, &d.Phigh, &d.T1, &d.etaT, &d.dT, &d.leak, &d.Tpre, &d.xe, &d.T3, &d.etaS};
-  *v[f] = f == kLeak ? app::fromShown(session_.main.units, app::Dim::Enthalpy, shown, session_.main.subst) : shown;
+  *v[f] = f == kLeak ? app::fromShown(session_.main.units, app::Dim::Enthalpy, shown, session_.main.eos()) : shown;
 }
 
 void TCycles::setSubstanceCaption(const QString& text) {
@@ -393,7 +393,7 @@ void TCycles::kindChosen() {
   w.kind = proc::Cycle(Kind->currentIndex());
   if (w.kind == was) return;
   session_.touch();
-  if (!substance().empty() && !solve(true)) {
+  if (substance() && !solve(true)) {
     w.result = proc::CycleResult{};
     w.lines.clear();
   }
@@ -407,7 +407,7 @@ void TCycles::fieldChanged(Field f) {
   const proc::CycleData before = w.current();
   setFieldValue(f, w.current(), Real(Data[f]->value()));
   if (w.current() == before) return;
-  if (substance().empty()) return;
+  if (!substance()) return;
   if (!solve(true)) {
     // Refused: what was shown stays, the field shows its value again.
     w.current() = before;
@@ -477,7 +477,7 @@ void TCycles::refresh() {
   const proc::CycleWork& w = session_.cycles;
   const proc::CycleResult& r = w.result;
   const app::Units u = session_.main.units;
-  const int subst = session_.main.subst;
+  const tfs::Model& subst = session_.main.eos();
   auto shownText = [&](app::Dim dim, Real v) { return q(proc::shownText(u, dim, v, subst)); };
   const bool any = r.shown() && r.kind == w.kind, liquid = any && r.liquid();
   for (QLineEdit* e : Res) e->clear();

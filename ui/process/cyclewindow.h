@@ -74,7 +74,7 @@ class TCycles : public QWidget {
   void refresh();
   void showFields();
   void showUnits();
-  std::string substance() const;
+  const tfs::Model* substance() const;
   proc::Real fieldValue(Field f, const proc::CycleData& d) const;
   void setFieldValue(Field f, proc::CycleData& d, proc::Real shown) const;
 

@@ -215,7 +215,7 @@ void TForm2::setSubstanceCaption(const QString& text) {
   Label1->setText(text);
   Label1->adjustSize();
   // A state carried over belongs to the former substance.
-  calc().setSubstance(session_.main.name);
+  calc().setSubstance(&session_.main.eos());
   refresh();
 }
 
@@ -353,7 +353,7 @@ void TForm2::Edit10Change() {
   refresh();
 }
 
-std::string TForm2::substance() const { return session_.main.chosen ? session_.main.name : std::string(); }
+const tfs::Model* TForm2::substance() const { return session_.main.chosenEos(); }
 
 void TForm2::Panel2Exit() {
   const app::MessageScope action;

@@ -88,7 +88,7 @@ class TForm2 : public QWidget {
   // Shows what the calculator holds: lists, units, fields, limits.
   void refresh();
   // The chosen substance's identifier, empty before a choice.
-  std::string substance() const;
+  const tfs::Model* substance() const;
 
   app::Session& session_;
 };

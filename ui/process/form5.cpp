@@ -202,7 +202,7 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   connect(BitBtn6, &QPushButton::clicked, this, &TForm5::cyclesWanted);
 }
 
-std::string TForm5::substance() const { return session_.main.chosen ? session_.main.name : std::string(); }
+const tfs::Model* TForm5::substance() const { return session_.main.chosenEos(); }
 
 void TForm5::setSubstanceCaption(const QString& text) {
   setLabel(Label1, text);

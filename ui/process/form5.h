@@ -79,7 +79,7 @@ class TForm5 : public QWidget {
   // Shows what the calculator holds.
   void refresh();
   void showUnits();
-  std::string substance() const;
+  const tfs::Model* substance() const;
 
   app::Session& session_;
 };

@@ -11,6 +11,7 @@
 #include "core/base/units.h"
 #include "core/diagram/readout.h"
 #include "core/process/results.h"
+#include "thermo/model.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -33,7 +34,7 @@ const Substance kSubstances[] = {{"He", 4.0026, true},   {"n-H2", 2.0159, false}
 TEST(MolarUnits, EverySubstanceByItsMolarMass) {
   for (const Substance& c : kSubstances) {
     SCOPED_TRACE(c.name);
-    const int n = tfs::SubstIndex(c.name);
+    const tfs::Model& n = tfs::cubicModel(tfs::SubstIndex(c.name));
     // 1 kg/m3 is 1 g/l: 1000 kg/m3 are 1000/M mol/l; 1 kJ/kg is M J/mol;
     // 1 m3/kg is M l/mol. Air's mean molar mass varies by 0.1 % with its
     // assumed composition.
@@ -43,7 +44,7 @@ TEST(MolarUnits, EverySubstanceByItsMolarMass) {
     EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Entropy, 1, n)), c.M, tol * c.M);
     EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Volume, 1, n)), c.M, tol * c.M);
     // The gas constant per kilogram times M: the molar gas constant.
-    EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Entropy, tfs::Rgas[n], n)), 8.31446, 2e-3);
+    EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Entropy, n.gasConstant(), n)), 8.31446, 2e-3);
     // A monatomic ideal gas: cp = 5/2 R = 20.786 J/(mol K).
     if (c.monatomic) {
       Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
@@ -59,6 +60,26 @@ TEST(MolarUnits, EverySubstanceByItsMolarMass) {
         EXPECT_EQ(app::toShown(Units::Specific, dim, v, n), v);
       }
   }
+}
+
+// Per mole each model takes its own molar mass: the reference equations'
+// published ones (air 28.96546 g/mol against the cubic model's 28.996, a
+// difference of 0.1 %), so a value per mole is the equation's own.
+TEST(MolarUnits, EachModelByItsOwnMolarMass) {
+  const struct {
+    int k;
+    double M;
+  } cases[] = {{11, 28.96546}, {5, 28.01348}, {1, 4.002602}, {8, 44.0098}};
+  for (const auto& c : cases) {
+    const tfs::Model& m = tfs::model(c.k, tfs::ModelKind::Reference);
+    EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Enthalpy, 1, m)), c.M, 1e-9) << m.name();
+    EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Density, 1000, m)), 1000 / c.M, 1e-9) << m.name();
+  }
+  app::PointRow air;
+  air.substance = "Air";
+  air.model = tfs::ModelKind::Reference;
+  air.h = 1;
+  EXPECT_EQ(diagram::pointRowTexts(air, 1, Units::Molar)[5], app::format("%8.2f", 28.96546L));
 }
 
 // Nitrogen, M = 28.013 g/mol: density, enthalpy, entropy, heat capacity,
@@ -95,7 +116,7 @@ TEST(MolarUnits, RowsAndHeadersShowPerMole) {
   at.d = 280.13L;
   at.h = 100;
   at.Cp = 1.04L;
-  const int n2 = tfs::SubstIndex("N2");
+  const tfs::Model* n2 = &tfs::cubicModel(tfs::SubstIndex("N2"));
   const auto molar = diagram::stateTexts(at, Units::Molar, n2);
   EXPECT_EQ(molar[0], app::localized("P=0.100 МПа"));
   EXPECT_EQ(molar[1], app::localized("d=10.000 mol/l"));

@@ -132,9 +132,9 @@ TEST(CursorMapping, TemperatureIsClampedEntropyIsNot) {
 
 TEST(CursorState, ComputedOnlyAboveTminAndRightOfSmin) {
   const diagram::Scale sc = nitrogenScale(true);
-  EXPECT_FALSE(diagram::stateAt("N2", sc.Tmin, 5, sc).computed);
-  EXPECT_FALSE(diagram::stateAt("N2", 200, sc.Smin, sc).computed);
-  const diagram::CursorState st = diagram::stateAt("N2", 200, Real(5.5), sc);
+  EXPECT_FALSE(diagram::stateAt(tfs::cubicModel(5), sc.Tmin, 5, sc).computed);
+  EXPECT_FALSE(diagram::stateAt(tfs::cubicModel(5), 200, sc.Smin, sc).computed);
+  const diagram::CursorState st = diagram::stateAt(tfs::cubicModel(5), 200, Real(5.5), sc);
   ASSERT_TRUE(st.computed);
   Real P, d, h, Cp, x;
   tfs::Pdh_Ts("N2", 200, Real(5.5), P, d, h, Cp, x);
@@ -167,6 +167,7 @@ TEST(CursorState, NoStateSaysWhy) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.name << ' ' << double(c.T));
     const int n = tfs::SubstIndex(c.name);
+    const tfs::Model& m = tfs::cubicModel(n);
     // The boundary: the solidification pressure or the highest one searched,
     // whichever is lower; the cursor a little left of its entropy.
     const Real Pb = c.why == diagram::NoState::Solid ? tfs::Pmelt(c.name, c.T) : tfs::pressureCeiling(n);
@@ -175,25 +176,26 @@ TEST(CursorState, NoStateSaysWhy) {
     diagram::Scale sc = nitrogenScale(true);
     sc.Tmin = tfs::Ttr[n] + Real(0.0001);
     sc.Smin = sb - 10;
-    const diagram::CursorState left = diagram::stateAt(c.name, c.T, sb - Real(0.05), sc);
+    const diagram::CursorState left = diagram::stateAt(m, c.T, sb - Real(0.05), sc);
     EXPECT_TRUE(left.computed);
     EXPECT_FALSE(left.found);
     EXPECT_EQ(left.why, c.why);
-    const auto texts = diagram::noStateTexts(left, n);
+    const auto texts = diagram::noStateTexts(left, m);
     EXPECT_EQ(texts[0], "вне области расчета");
     EXPECT_EQ(texts[1], c.limit);
     // Right of the boundary a state is found, and nothing is said.
-    const diagram::CursorState right = diagram::stateAt(c.name, c.T, sb + Real(0.05), sc);
+    const diagram::CursorState right = diagram::stateAt(m, c.T, sb + Real(0.05), sc);
     EXPECT_TRUE(right.found);
     EXPECT_EQ(right.why, diagram::NoState::None);
-    EXPECT_EQ(diagram::noStateTexts(right, n)[0], "");
+    EXPECT_EQ(diagram::noStateTexts(right, m)[0], "");
   }
   // On Tmin or left of Smin nothing is looked for: outside the region.
   const diagram::Scale sc = nitrogenScale(true);
-  for (const diagram::CursorState& st : {diagram::stateAt("N2", sc.Tmin, 5, sc), diagram::stateAt("N2", 200, sc.Smin, sc)}) {
+  const tfs::Model& n2 = tfs::cubicModel(5);
+  for (const diagram::CursorState& st : {diagram::stateAt(n2, sc.Tmin, 5, sc), diagram::stateAt(n2, 200, sc.Smin, sc)}) {
     EXPECT_EQ(st.why, diagram::NoState::Outside);
-    EXPECT_EQ(diagram::noStateTexts(st, 5)[0], "вне области расчета");
-    EXPECT_EQ(diagram::noStateTexts(st, 5)[1], "");
+    EXPECT_EQ(diagram::noStateTexts(st, n2)[0], "вне области расчета");
+    EXPECT_EQ(diagram::noStateTexts(st, n2)[1], "");
   }
 }
 

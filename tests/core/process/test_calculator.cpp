@@ -9,6 +9,7 @@
 #include "core/process/results.h"
 #include "core/session/tablerows.h"
 #include "core_test_support.h"
+#include "model_support.h"
 #include "thermo/substances.h"
 #include "workfile_support.h"
 
@@ -23,7 +24,7 @@ std::string F(const char* pattern, Real v) { return app::format(pattern, v); }
 class Calculator : public ::testing::Test {
  public:
   void SetUp() override {
-    c.setSubstance(name);
+    c.setSubstance(eosOrNone(name));
     said().clear();
   }
 
@@ -39,8 +40,8 @@ class Calculator : public ::testing::Test {
     type(proc::kEntry3, v3);
   }
   void type(proc::Entry e, const std::string& text) { c.typeEntry(e, text); }
-  bool Compute() { return c.compute(name, testing_support::recorded()); }
-  bool Draw() { return c.draw(name, lines, testing_support::recorded()); }
+  bool Compute() { return c.compute(eosOrNone(name), testing_support::recorded()); }
+  bool Draw() { return c.draw(eosOrNone(name), lines, testing_support::recorded()); }
   bool Row(proc::ResultRow& r) { return c.tableRow(r, testing_support::recorded()); }
   std::vector<std::string> Messages() {
     std::vector<std::string> m = said();
@@ -149,7 +150,7 @@ TEST_F(Calculator, RefusalsStopTheComputationWithOneMessage) {
     SCOPED_TRACE(k.v2);
     name = k.substance;
     c = good;
-    c.setSubstance(name);
+    c.setSubstance(eosOrNone(name));
     Start(k.k1, k.v1, k.k2, k.v2);
     Messages();
     EXPECT_FALSE(Compute());
@@ -206,7 +207,7 @@ TEST_F(Calculator, RefusedEndPairDrawsNothingFromStaleStates) {
 TEST_F(Calculator, CarriedStartStaysExact) {
   // R14 compressed liquid heated at 2 MPa to saturated liquid.
   name = "R14";
-  c.setSubstance(name);
+  c.setSubstance(eosOrNone(name));
   Process(proc::kIsobar);
   Start(proc::kPressure, "2", proc::kTemperature, "150");
   End(proc::kDryness, "0");
@@ -222,7 +223,7 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   EXPECT_EQ(c.fields[proc::ETn], F("%6.3f", sat.T));
   EXPECT_TRUE(c.fields[proc::ETk].empty());
   // Leaving the start panel and drawing (which computes) keep the carried state.
-  c.leaveStartPanel(name, testing_support::recorded());
+  c.leaveStartPanel(eosOrNone(name), testing_support::recorded());
   Process(proc::kIsentrope);
   End(proc::kPressure, "3");
   ASSERT_TRUE(Draw());
@@ -239,7 +240,7 @@ TEST_F(Calculator, CarriedStartStaysExact) {
   c.chooseKind1(proc::kTemperature);
   EXPECT_FALSE(c.Carried);
   c.carry();
-  c.setSubstance("N2");
+  c.setSubstance(&eos("N2"));
   EXPECT_FALSE(c.Carried);
 }
 
@@ -273,7 +274,7 @@ TEST_F(Calculator, ANewEntryAfterACarryPairsWithTheCarriedValue) {
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << k.process << ' ' << k.text);
     c = proc::Calculator{};
-    c.setSubstance(name);
+    c.setSubstance(eosOrNone(name));
     Process(k.process);
     Start(k.k1, k.v1, k.k2, k.v2);
     End(k.k3, k.v3);
@@ -282,13 +283,13 @@ TEST_F(Calculator, ANewEntryAfterACarryPairsWithTheCarriedValue) {
     c.carry();
     type(k.retyped, k.text);
     c.leaveEntry(k.retyped);
-    c.leaveStartPanel(name, testing_support::recorded());
+    c.leaveStartPanel(eosOrNone(name), testing_support::recorded());
     EXPECT_TRUE(Messages().empty());
     // The pair the entries show: the typed value and the other one carried.
     const Real T = k.retyped == proc::kEntry1 ? std::stold(k.text) : end.T;
     const Real P = k.retyped == proc::kEntry2 ? std::stold(k.text) : end.P;
     proc::ProcPoint ref;
-    ASSERT_EQ(proc::SolvePair(name, proc::kTemperature, proc::kPressure, T, P, ref), proc::SolveStatus::Solved);
+    ASSERT_EQ(proc::SolvePair(eos(name), proc::kTemperature, proc::kPressure, T, P, ref), proc::SolveStatus::Solved);
     EXPECT_NEAR(double(c.StartPt.T), double(ref.T), 1e-3);
     EXPECT_NEAR(double(c.StartPt.P), double(ref.P), 1e-3 * double(ref.P));
     EXPECT_NEAR(double(c.StartPt.s), double(ref.s), 1e-3);
@@ -325,13 +326,13 @@ TEST_F(Calculator, ARefusedStartPairShowsNoStateOnLeavingThePanel) {
     Start(proc::kTemperature, "200", proc::kPressure, "1");
     c.leaveEntry(proc::kEntry1);
     c.leaveEntry(proc::kEntry2);
-    c.leaveStartPanel(name, testing_support::recorded());
+    c.leaveStartPanel(eosOrNone(name), testing_support::recorded());
     ASSERT_FALSE(c.fields[proc::Ehn].empty());
     Start(k.k1, k.v1, k.k2, k.v2);
     Messages();
     c.leaveEntry(proc::kEntry1);
     c.leaveEntry(proc::kEntry2);
-    c.leaveStartPanel(name, testing_support::recorded());
+    c.leaveStartPanel(eosOrNone(name), testing_support::recorded());
     for (int f = proc::ETn; f <= proc::ESn; ++f) EXPECT_TRUE(c.fields[f].empty()) << f;
     // "Вычислить" refuses the pair with its message.
     End(proc::kPressure, "2");
@@ -476,7 +477,7 @@ TEST_F(Calculator, MolarUnitsReadAndShowPerMole) {
   const Real M = 28.013L;
   auto run = [&](proc::Calculator& calc, app::Units u, const std::string& h) {
     c = proc::Calculator{};
-    c.setSubstance(name);
+    c.setSubstance(eosOrNone(name));
     c.setUnits(u);
     Process(proc::kIsobar);
     Start(proc::kTemperature, "300", proc::kPressure, "1");
@@ -499,7 +500,7 @@ TEST_F(Calculator, MolarUnitsReadAndShowPerMole) {
   EXPECT_EQ(mol.fields[proc::EQ], F("%6.2f", kg.ProcQ * M));
   EXPECT_EQ(mol.fields[proc::EdS], F("%6.4f", kg.DeltaS * M));
   // Limits per mole; a typed value outside them is refused with them.
-  const proc::Range h = proc::admissibleRanges(name)[proc::kEnthalpy];
+  const proc::Range h = proc::admissibleRanges(eos(name))[proc::kEnthalpy];
   EXPECT_EQ(mol.limits[5], proc::limitText(h.hi * M));
   c = mol;
   End(proc::kEnthalpy, "1e7");
@@ -529,7 +530,7 @@ TEST_F(Calculator, MolarUnitsReadAndShowPerMole) {
 TEST(ResultRows, WrittenOnceAndTakenOutWithTheirLines) {
   app::Session s;
   testing_support::choose(s, "N2");
-  s.process.setSubstance("N2");
+  s.process.setSubstance(&eos("N2"));
   struct Process {
     int kind, k1;
     const char* v1;
@@ -587,14 +588,14 @@ TEST(ResultRows, WrittenOnceAndTakenOutWithTheirLines) {
   EXPECT_EQ(row.number, 4);
 
   // Real processes: each drawn; the first taken out with its lines.
-  s.devices.setSubstance("N2");
+  s.devices.setSubstance(&eos("N2"));
   ASSERT_TRUE(testing_support::addDevice(s, Device::Compressor, "300", "0.1", "1", "0.8"));
   ASSERT_TRUE(testing_support::addDevice(s, Device::Expander, "300", "1", "0.1", "0.8"));
   // A throttle computed and written, not drawn; written once only.
   DeviceCalculator& dc = s.devices;
   dc.chooseDevice(Device::Throttle);
   dc.typeEntry(kOutletP, "0.05");
-  ASSERT_TRUE(dc.compute("N2", testing_support::recorded()));
+  ASSERT_TRUE(dc.compute(&eos("N2"), testing_support::recorded()));
   DeviceRow throttle;
   ASSERT_TRUE(dc.tableRow(throttle, testing_support::recorded(), s.deviceResults));
   s.deviceResults.push_back(throttle);

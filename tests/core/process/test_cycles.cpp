@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/process/cycles.h"
+#include "model_support.h"
 #include "thermo/tfs.h"
 
 namespace {
@@ -30,13 +31,13 @@ const proc::ProcPoint& S(const CycleResult& r, int n) {
 Real F(const CycleResult& r, int n) { return r.at(n) ? r.at(n)->flow : -1; }
 
 CycleResult solved(const char* name, Cycle kind, const CycleData& d) {
-  CycleResult r = proc::solveCycle(name, kind, d);
+  CycleResult r = proc::solveCycle(eos(name), kind, d);
   EXPECT_EQ(r.status, CycleStatus::Solved) << name << ": " << r.message;
   return r;
 }
 
 CycleData with(const char* name, void (*edit)(CycleData&)) {
-  CycleData d = proc::defaultCycleData(name);
+  CycleData d = proc::defaultCycleData(eos(name));
   if (edit) edit(d);
   return d;
 }
@@ -48,7 +49,7 @@ bool near(Real a, Real b, Real scale) { return std::fabs(a - b) <= 1e-9L * scale
 TEST(LindeHampson, NitrogenTextbookYieldAndFigureOfMerit) {
   // 0.101325 -> 20 MPa at 300 K, ideal exchanger: y = 0.0708 with a
   // reference equation at 20.27 MPa; this model a few percent less.
-  const CycleResult r = solved("N2", Cycle::Linde, proc::defaultCycleData("N2"));
+  const CycleResult r = solved("N2", Cycle::Linde, proc::defaultCycleData(eos("N2")));
   EXPECT_GT(r.y, 0.0708 * 0.94);
   EXPECT_LT(r.y, 0.0708);
   EXPECT_NEAR(double(r.fom), 0.11, 0.01);
@@ -65,9 +66,9 @@ TEST(LindeHampson, MinimumWorkOfLiquefactionAgainstTextbooks) {
   } cases[] = {{"N2", 768, 0.02},  {"Ar", 479, 0.02},  {"O2", 636, 0.02},     {"Air", 739, 0.02},
                {"CH4", 1091, 0.02}, {"He", 6819, 0.02}, {"n-H2", 12019, 0.05}};
   for (const auto& c : cases) {
-    CycleData d = proc::defaultCycleData(c.name);
+    CycleData d = proc::defaultCycleData(eos(c.name));
     d.Plow = Real(0.101325L);
-    const CycleResult r = proc::solveCycle(c.name, Cycle::Linde, d);
+    const CycleResult r = proc::solveCycle(eos(c.name), Cycle::Linde, d);
     ASSERT_TRUE(r.shown()) << c.name << ": " << r.message;
     EXPECT_NEAR(double(r.Wi), c.Wi, c.Wi * c.tol) << c.name;
   }
@@ -75,7 +76,7 @@ TEST(LindeHampson, MinimumWorkOfLiquefactionAgainstTextbooks) {
 
 TEST(LindeHampson, GasAboveItsInversionTemperatureMakesNoLiquid) {
   for (const char* name : {"He", "n-H2", "p-H2", "Ne"}) {
-    const CycleResult r = proc::solveCycle(name, Cycle::Linde, proc::defaultCycleData(name));
+    const CycleResult r = proc::solveCycle(eos(name), Cycle::Linde, proc::defaultCycleData(eos(name)));
     EXPECT_EQ(r.status, CycleStatus::NoLiquid) << name;
     EXPECT_EQ(r.y, 0) << name;
     EXPECT_FALSE(r.liquid());
@@ -92,7 +93,7 @@ TEST(LindeHampson, GasAboveItsInversionTemperatureMakesNoLiquid) {
 TEST(PrecooledLindeHampson, HydrogenLiquefiesFromALiquidNitrogenBath) {
   for (const char* name : {"n-H2", "p-H2"})
     for (Real Tpre : {Real(77), Real(80)}) {
-      CycleData d = proc::defaultCycleData(name);
+      CycleData d = proc::defaultCycleData(eos(name));
       d.Tpre = Tpre;
       const CycleResult r = solved(name, Cycle::Precooled, d);
       // The cold box below the bath is a Linde–Hampson liquefier from Tpre:
@@ -112,7 +113,7 @@ TEST(PrecooledLindeHampson, HydrogenLiquefiesFromALiquidNitrogenBath) {
 }
 
 TEST(PrecooledLindeHampson, ABathAtAmbientIsTheSimpleCycle) {
-  CycleData d = proc::defaultCycleData("N2");
+  CycleData d = proc::defaultCycleData(eos("N2"));
   const Real yLinde = solved("N2", Cycle::Linde, d).y;
   d.Tpre = d.T1 - Real(1e-7L);
   const CycleResult r = solved("N2", Cycle::Precooled, d);
@@ -122,7 +123,7 @@ TEST(PrecooledLindeHampson, ABathAtAmbientIsTheSimpleCycle) {
 
 TEST(Claude, ExpanderFlowTurnsIntoLindeHampsonAndRaisesTheYield) {
   for (const char* name : {"N2", "Ar", "Air"}) {
-    CycleData d = proc::defaultCycleData(name);
+    CycleData d = proc::defaultCycleData(eos(name));
     const Real yLinde = solved(name, Cycle::Linde, d).y;
     d.xe = 0;
     EXPECT_NEAR(double(solved(name, Cycle::Claude, d).y), double(yLinde), 1e-12) << name;
@@ -143,7 +144,7 @@ TEST(Claude, ExpanderFlowTurnsIntoLindeHampsonAndRaisesTheYield) {
 
 TEST(Claude, WetExhaustHandledAndALiquidInletRefused) {
   // 20 MPa -> 0.1 MPa from 202 K at eta 0.8 ends inside the dome.
-  const CycleResult r = solved("N2", Cycle::Claude, proc::defaultCycleData("N2"));
+  const CycleResult r = solved("N2", Cycle::Claude, proc::defaultCycleData(eos("N2")));
   const proc::ProcPoint& e = S(r, 4);
   EXPECT_GT(e.x, 0);
   EXPECT_LT(e.x, 1);
@@ -151,10 +152,10 @@ TEST(Claude, WetExhaustHandledAndALiquidInletRefused) {
   EXPECT_NE(r.message.find("влажный пар"), std::string::npos);
   // Below the dome at 2 MPa (Ts = 115.6 K), below Tcr at 20 MPa.
   for (auto [P, T3] : {std::pair<Real, Real>{2, 100}, {20, 120}}) {
-    CycleData d = proc::defaultCycleData("N2");
+    CycleData d = proc::defaultCycleData(eos("N2"));
     d.Phigh = P;
     d.T3 = T3;
-    const CycleResult w = proc::solveCycle("N2", Cycle::Claude, d);
+    const CycleResult w = proc::solveCycle(eos("N2"), Cycle::Claude, d);
     EXPECT_EQ(w.status, CycleStatus::ExpanderInletWet) << double(P);
     EXPECT_NE(w.message.find("детандер"), std::string::npos);
   }
@@ -244,7 +245,7 @@ TEST(CycleBalances, LossesLowerTheYield) {
     Cycle kind;
   } cases[] = {{"N2", Cycle::Linde}, {"n-H2", Cycle::Precooled}, {"Ar", Cycle::Claude}};
   for (const auto& c : cases) {
-    const CycleData base = proc::defaultCycleData(c.name);
+    const CycleData base = proc::defaultCycleData(eos(c.name));
     const Real y0 = solved(c.name, c.kind, base).y;
     Real last = y0;
     for (Real dT : {Real(1), Real(3), Real(6)}) {
@@ -267,15 +268,15 @@ TEST(CycleBalances, LossesLowerTheYield) {
 }
 
 TEST(CycleBalances, LossesEatingAllTheColdSayWhy) {
-  CycleData d = proc::defaultCycleData("N2");
+  CycleData d = proc::defaultCycleData(eos("N2"));
   d.leak = 40;  // more than the throttling gives
-  const CycleResult r = proc::solveCycle("N2", Cycle::Linde, d);
+  const CycleResult r = proc::solveCycle(eos("N2"), Cycle::Linde, d);
   EXPECT_EQ(r.status, CycleStatus::NoLiquid);
   EXPECT_EQ(r.y, 0);
   EXPECT_NE(r.message.find("теплоприток"), std::string::npos) << r.message;
   // Claude without liquid still has its expander on the shaft.
   d.leak = 400;
-  const CycleResult c = proc::solveCycle("N2", Cycle::Claude, d);
+  const CycleResult c = proc::solveCycle(eos("N2"), Cycle::Claude, d);
   ASSERT_EQ(c.status, CycleStatus::NoLiquid);
   EXPECT_GT(c.We, 0);
   EXPECT_DOUBLE_EQ(double(c.W), double(c.Wc - c.We));
@@ -288,13 +289,13 @@ TEST(CycleBalances, LossesEatingAllTheColdSayWhy) {
 TEST(CycleBalances, TheSurroundingsColdestAdmittedLeaveNoNegativeLoss) {
   // Wi = T0 (s1 - sf) - (h1 - hf) is positive only above T0 = (h1 - hf) / (s1 - sf).
   for (const char* name : {"N2", "Ar", "CH4"}) {
-    CycleData d = proc::defaultCycleData(name);
+    CycleData d = proc::defaultCycleData(eos(name));
     Real dd, h1, s1, Cp, x, Tv, dv, hv, sv, Cpv, Tl, dl, hf, sf, Cpl;
     tfs::dhs_PT(name, d.Plow, d.T1, dd, h1, s1, Cp, x);
     tfs::dhs2_P(name, d.Plow, Tv, dv, hv, sv, Cpv, Tl, dl, hf, sf, Cpl);
     const Real T0min = (h1 - hf) / (s1 - sf);
     d.T0 = T0min * (1 - 1e-6L);
-    const CycleResult low = proc::solveCycle(name, Cycle::Linde, d);
+    const CycleResult low = proc::solveCycle(eos(name), Cycle::Linde, d);
     EXPECT_EQ(low.status, CycleStatus::AmbientTooLow) << name << ": " << low.message;
     d.T0 = T0min * (1 + 1e-4L);
     const CycleResult r = solved(name, Cycle::Linde, d);
@@ -311,7 +312,7 @@ TEST(CycleBalances, TheSurroundingsColdestAdmittedLeaveNoNegativeLoss) {
 
 TEST(CycleBalances, TheLeastEfficiencyGivesAFiniteWork) {
   // The isothermal compressor's work is the reversible one over its efficiency.
-  CycleData d = proc::defaultCycleData("N2");
+  CycleData d = proc::defaultCycleData(eos("N2"));
   const Real Wrev = solved("N2", Cycle::Linde, d).Wc;
   d.etaT = proc::kMinEfficiency;
   const CycleResult r = solved("N2", Cycle::Linde, d);
@@ -384,7 +385,7 @@ TEST(CycleGrid, EveryComponentObeysTheSecondLawAndEveryExchangerRunsForward) {
         for (Real leak : {Real(0), Real(3)})
           for (Real eta : {Real(0.7L), Real(1)})
             for (int variant = 0; variant < (kind == 0 ? 1 : kind == 1 ? 2 : 4); ++variant) {
-              CycleData d = proc::defaultCycleData(name);
+              CycleData d = proc::defaultCycleData(eos(name));
               d.dT = dT, d.leak = leak, d.etaT = d.etaS = eta;
               if (kind == 1 && variant == 1) d.Tpre = std::min(d.Tpre * Real(1.15L), d.T1 - 10);
               if (kind == 2) {
@@ -392,7 +393,7 @@ TEST(CycleGrid, EveryComponentObeysTheSecondLawAndEveryExchangerRunsForward) {
                 if (variant >= 2) d.T3 *= Real(0.8L);
               }
               const Cycle k = Cycle(kind);
-              const CycleResult r = proc::solveCycle(name, k, d);
+              const CycleResult r = proc::solveCycle(eos(name), k, d);
               const std::string at = std::string(name) + " kind " + std::to_string(kind) + " dT " +
                                      std::to_string(double(dT)) + " leak " + std::to_string(double(leak)) + " eta " +
                                      std::to_string(double(eta)) + " variant " + std::to_string(variant);
@@ -433,9 +434,9 @@ TEST(CycleGrid, EveryComponentObeysTheSecondLawAndEveryExchangerRunsForward) {
                 for (int j = 1; j < 4; ++j) {
                   const Real t = Real(j) / 4;
                   proc::ProcPoint a, b;
-                  ASSERT_EQ(proc::SolvePair(name, proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
+                  ASSERT_EQ(proc::SolvePair(eos(name), proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
                             proc::SolveStatus::Solved);
-                  ASSERT_EQ(proc::SolvePair(name, proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
+                  ASSERT_EQ(proc::SolvePair(eos(name), proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
                             proc::SolveStatus::Solved);
                   // The library's inverse routine is good to some 0.01 K.
                   EXPECT_GE(a.T, b.T - 0.05) << at << " section " << j << " of " << e.hotIn;
@@ -502,7 +503,7 @@ TEST(CycleRefusals, DataThatMakeNoCycleAreRefusedWithTheirReason) {
       {"n-H2", Cycle::Precooled, [](CycleData& d) { d.T0 = 70; }, CycleStatus::AmbientBelowBath, "77"},
   };
   for (const auto& c : cases) {
-    const CycleResult r = proc::solveCycle(c.name, c.kind, with(c.name, c.edit));
+    const CycleResult r = proc::solveCycle(eos(c.name), c.kind, with(c.name, c.edit));
     EXPECT_EQ(r.status, c.status) << c.says << ": " << r.message;
     EXPECT_NE(r.message.find(c.says), std::string::npos) << r.message;
     EXPECT_TRUE(r.states.empty()) << c.says;
@@ -513,8 +514,8 @@ TEST(CycleRefusals, DataThatMakeNoCycleAreRefusedWithTheirReason) {
 
 TEST(CycleWork, ARefusalKeepsWhatWasShownAndTheLinesFollowTheStates) {
   proc::CycleWork w;
-  w.reset("N2");
-  ASSERT_TRUE(w.solve("N2"));
+  w.reset(&eos("N2"));
+  ASSERT_TRUE(w.solve(&eos("N2")));
   const Real y = w.result.y;
   const std::size_t paths = w.lines.paths.size();
   ASSERT_EQ(paths, 6u);
@@ -536,13 +537,13 @@ TEST(CycleWork, ARefusalKeepsWhatWasShownAndTheLinesFollowTheStates) {
   }
   w.current().Plow = 30;
   proc::CycleResult why;
-  EXPECT_FALSE(w.solve("N2", &why));
+  EXPECT_FALSE(w.solve(&eos("N2"), &why));
   EXPECT_EQ(why.status, CycleStatus::PressureOrder);
   EXPECT_EQ(w.result.y, y);
   EXPECT_EQ(w.lines.paths.size(), paths);
   // Without liquid the cycle is shown and nothing is drawn.
-  w.reset("n-H2");
-  EXPECT_TRUE(w.solve("n-H2"));
+  w.reset(&eos("n-H2"));
+  EXPECT_TRUE(w.solve(&eos("n-H2")));
   EXPECT_EQ(w.result.status, CycleStatus::NoLiquid);
   EXPECT_TRUE(w.lines.empty());
 }

@@ -11,6 +11,7 @@
 #include "core/process/calculator.h"
 #include "core/process/devicecalc.h"
 #include "core_test_support.h"
+#include "model_support.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -21,7 +22,7 @@ using testing_support::said;
 
 ProcPoint FromTP(const char* name, Real T, Real P) {
   ProcPoint p;
-  EXPECT_EQ(SolvePair(name, kPressure, kTemperature, P, T, p), SolveStatus::Solved) << name;
+  EXPECT_EQ(SolvePair(eos(name), kPressure, kTemperature, P, T, p), SolveStatus::Solved) << name;
   return p;
 }
 
@@ -77,7 +78,7 @@ TEST(DeviceBalances, FirstLawEntropyAndExergyForEveryDevice) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " device " + std::to_string(int(c.data.kind)));
     const ProcPoint in = FromTP(c.name, c.T1, c.P1);
-    const DeviceResult r = computeDevice(c.name, in, c.data);
+    const DeviceResult r = computeDevice(eos(c.name), in, c.data);
     ASSERT_EQ(r.status, DeviceStatus::Solved);
     EXPECT_TRUE(Finite(r.outlet) && Finite(r.ideal));
     const Real di = r.outlet.i - in.i;
@@ -115,8 +116,8 @@ TEST(DeviceBalances, NothingThatMustNotBeNegativeIs) {
       SCOPED_TRACE(std::string(name) + " device " + std::to_string(int(c.kind)) + " at " + std::to_string(double(c.Tfactor)));
       ProcPoint in;
       const Real T1 = std::max<Real>(c.Tfactor * tfs::Tcr[n], tfs::Ttr[n] + 1);
-      if (SolvePair(name, kPressure, kTemperature, c.P1, T1, in) != SolveStatus::Solved) continue;
-      const DeviceResult r = computeDevice(name, in, Data(c.kind, c.P1 * c.ratio));
+      if (SolvePair(eos(name), kPressure, kTemperature, c.P1, T1, in) != SolveStatus::Solved) continue;
+      const DeviceResult r = computeDevice(eos(name), in, Data(c.kind, c.P1 * c.ratio));
       if (r.status != DeviceStatus::Solved) continue;
       ++solved;
       EXPECT_GE(r.sgen, 0);
@@ -160,11 +161,11 @@ TEST(DeviceRefusals, EfficiencyFromOneHundredthToOne) {
   for (const Case& c : cases) {
     SCOPED_TRACE(double(c.eta));
     const DeviceData d = Data(c.kind, c.P2, c.eta);
-    const DeviceResult r = computeDevice("N2", in, d);
+    const DeviceResult r = computeDevice(eos("N2"), in, d);
     EXPECT_EQ(r.status == DeviceStatus::Solved, c.solved);
     if (!c.solved) {
       EXPECT_EQ(r.status, DeviceStatus::BadEfficiency);
-      EXPECT_NE(deviceMessage(r, "N2", d).find("не меньше " + app::format("%.2f", 0.01) + " и не больше 1 !"),
+      EXPECT_NE(deviceMessage(r, eos("N2"), d).find("не меньше " + app::format("%.2f", 0.01) + " и не больше 1 !"),
                 std::string::npos);
     } else {
       // The ideal machine's work: divided by eta when put in, times eta when
@@ -194,11 +195,11 @@ TEST(DeviceBalances, ZeroLossIsTheIdealProcess) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const ProcPoint in = FromTP(c.name, c.T1, c.P1);
-    const DeviceResult r = computeDevice(c.name, in, Data(c.kind, c.P2));
+    const DeviceResult r = computeDevice(eos(c.name), in, Data(c.kind, c.P2));
     ASSERT_EQ(r.status, DeviceStatus::Solved);
     const int process = c.kind == Device::IsothermalCompressor ? kIsotherm : kIsentrope;
     ProcPoint end;
-    ASSERT_EQ(SolveEnd(c.name, process, kPressure, c.P2, in, end), SolveStatus::Solved);
+    ASSERT_EQ(SolveEnd(eos(c.name), process, kPressure, c.P2, in, end), SolveStatus::Solved);
     for (auto [a, b] : {std::pair{r.outlet.T, end.T}, {r.outlet.i, end.i}, {r.outlet.s, end.s}, {r.outlet.d, end.d}})
       EXPECT_NEAR(double(a), double(b), double(1e-9L * (1 + std::fabs(b))));
     const ProcResult ideal = HeatAndWork(process, in, end);
@@ -211,7 +212,7 @@ TEST(DeviceBalances, ZeroLossIsTheIdealProcess) {
 // end near 575 K (tables of the real gas: 640 and 576 K).
 TEST(DeviceFigures, AdiabaticCompressorOfNitrogen) {
   const ProcPoint in = FromTP("N2", 300, 0.1L);
-  const DeviceResult r = computeDevice("N2", in, Data(Device::Compressor, 1, 0.8L));
+  const DeviceResult r = computeDevice(eos("N2"), in, Data(Device::Compressor, 1, 0.8L));
   ASSERT_EQ(r.status, DeviceStatus::Solved);
   EXPECT_NEAR(double(r.ideal.T), 575, 3);
   EXPECT_NEAR(double(r.outlet.T), 641, 3);
@@ -231,7 +232,7 @@ TEST(DeviceFigures, JouleThomsonEffectAndTheDome) {
   const Case cases[] = {{"N2", 20, 269.5L, 272.5L}, {"n-H2", 20, 303, 309}, {"He", 10, 303, 309}};
   for (const Case& c : cases) {
     const ProcPoint in = FromTP(c.name, 300, c.P1);
-    const DeviceResult r = computeDevice(c.name, in, Data(Device::Throttle, 0.1L));
+    const DeviceResult r = computeDevice(eos(c.name), in, Data(Device::Throttle, 0.1L));
     ASSERT_EQ(r.status, DeviceStatus::Solved) << c.name;
     EXPECT_GT(r.outlet.T, c.lo) << c.name;
     EXPECT_LT(r.outlet.T, c.hi) << c.name;
@@ -240,7 +241,7 @@ TEST(DeviceFigures, JouleThomsonEffectAndTheDome) {
     EXPECT_EQ(r.Q, 0);
   }
   const ProcPoint liquid = FromTP("N2", 100, 2);
-  const DeviceResult r = computeDevice("N2", liquid, Data(Device::Throttle, 0.1L));
+  const DeviceResult r = computeDevice(eos("N2"), liquid, Data(Device::Throttle, 0.1L));
   ASSERT_EQ(r.status, DeviceStatus::Solved);
   Real Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl;
   tfs::dhs2_P("N2", 0.1L, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
@@ -254,7 +255,7 @@ TEST(DeviceFigures, JouleThomsonEffectAndTheDome) {
 // between 300 and 350 K (JANAF 29.13 to 29.25 J/(mol K)).
 TEST(DeviceFigures, ExchangerAgainstAnIdealGas) {
   const ProcPoint in = FromTP("N2", 300, 0.01L);
-  const DeviceResult r = computeDevice("N2", in, Exchanger(350, 400));
+  const DeviceResult r = computeDevice(eos("N2"), in, Exchanger(350, 400));
   ASSERT_EQ(r.status, DeviceStatus::Solved);
   const Real cp = 1.0417L, expected = cp * (std::log(Real(350) / 300) - Real(50) / 400);
   EXPECT_NEAR(double(r.sgen), double(expected), double(5e-3L * expected));
@@ -290,17 +291,17 @@ TEST(DeviceRefusals, EachWithItsReason) {
   };
   for (const Case& c : cases) {
     const ProcPoint in = FromTP(c.name, c.T1, c.P1);
-    const DeviceResult r = computeDevice(c.name, in, c.data);
+    const DeviceResult r = computeDevice(eos(c.name), in, c.data);
     EXPECT_EQ(r.status, c.status) << c.text;
-    EXPECT_EQ(deviceMessage(r, c.name, c.data).rfind(c.text, 0), 0u) << deviceMessage(r, c.name, c.data);
+    EXPECT_EQ(deviceMessage(r, eos(c.name), c.data).rfind(c.text, 0), 0u) << deviceMessage(r, eos(c.name), c.data);
     for (Real v : {r.L, r.Q, r.sgen, r.exergy}) EXPECT_TRUE(std::isfinite(v));
     EXPECT_TRUE(Finite(r.outlet) && Finite(r.ideal));
     EXPECT_EQ(r.inlet.i, in.i);
   }
   // The cooled stream needs a sink at most as warm as its outlet; the
   // message names it.
-  const DeviceResult r = computeDevice("N2", FromTP("N2", 300, 0.1L), cold);
-  EXPECT_NE(deviceMessage(r, "N2", cold).find("не выше " + app::format("%.2f", 200) + " K !"), std::string::npos);
+  const DeviceResult r = computeDevice(eos("N2"), FromTP("N2", 300, 0.1L), cold);
+  EXPECT_NE(deviceMessage(r, eos("N2"), cold).find("не выше " + app::format("%.2f", 200) + " K !"), std::string::npos);
 }
 
 // The window's calculator: a compressor computed, written, drawn and carried
@@ -308,11 +309,11 @@ TEST(DeviceRefusals, EachWithItsReason) {
 class Devices : public ::testing::Test {
  protected:
   void SetUp() override {
-    c.setSubstance("N2");
+    c.setSubstance(&eos("N2"));
     said().clear();
   }
   void type(DeviceEntry e, const std::string& text) { c.typeEntry(e, text); }
-  bool Compute() { return c.compute("N2", testing_support::recorded()); }
+  bool Compute() { return c.compute(&eos("N2"), testing_support::recorded()); }
   std::vector<std::string> Messages() {
     std::vector<std::string> m = said();
     said().clear();
@@ -341,7 +342,7 @@ TEST_F(Devices, ComputeTableDrawAndCarry) {
   EXPECT_EQ(texts[0][2], "Компр. адиаб.");
   EXPECT_EQ(texts[1][4], "Выход");
 
-  ASSERT_TRUE(c.draw("N2", store, testing_support::recorded()));
+  ASSERT_TRUE(c.draw(&eos("N2"), store, testing_support::recorded()));
   ASSERT_EQ(store.lines.size(), 1u);
   EXPECT_EQ(store.lines[0].outT, c.Result.outlet.T);
   EXPECT_EQ(store.lines[0].S[0], c.Result.inlet.s);  // the isentrope from the inlet
@@ -362,7 +363,7 @@ TEST_F(Devices, ComputeTableDrawAndCarry) {
 }
 
 TEST_F(Devices, RefusalsLeaveTheLastResult) {
-  EXPECT_FALSE(c.compute("", testing_support::recorded()));
+  EXPECT_FALSE(c.compute(nullptr, testing_support::recorded()));
   EXPECT_EQ(Messages(), std::vector<std::string>{kNoSubstanceMessage});
   type(kInlet1, "300");
   EXPECT_FALSE(Compute());
@@ -373,7 +374,7 @@ TEST_F(Devices, RefusalsLeaveTheLastResult) {
   type(kOutletP, "150");
   type(kEfficiency, "0.8");
   EXPECT_FALSE(Compute());
-  EXPECT_EQ(Messages(), std::vector<std::string>{rangeMessage(kPressure, admissibleRanges("N2")[kPressure])});
+  EXPECT_EQ(Messages(), std::vector<std::string>{rangeMessage(kPressure, admissibleRanges(eos("N2"))[kPressure])});
   type(kOutletP, "1");
   ASSERT_TRUE(Compute());
   const Real T2 = c.Result.outlet.T;
@@ -385,13 +386,13 @@ TEST_F(Devices, RefusalsLeaveTheLastResult) {
   EXPECT_TRUE(c.states[kOutletRow][kColT].empty());
   DeviceRow row;
   EXPECT_FALSE(c.tableRow(row, testing_support::recorded()));
-  EXPECT_FALSE(c.draw("N2", store, testing_support::recorded()));
+  EXPECT_FALSE(c.draw(&eos("N2"), store, testing_support::recorded()));
   EXPECT_TRUE(store.lines.empty());
   // Ten real processes at most on the diagram.
   type(kEfficiency, "0.9");
-  for (int k = 0; k < diagram::DeviceStore::kCapacity; ++k) ASSERT_TRUE(c.draw("N2", store, testing_support::recorded()));
+  for (int k = 0; k < diagram::DeviceStore::kCapacity; ++k) ASSERT_TRUE(c.draw(&eos("N2"), store, testing_support::recorded()));
   Messages();
-  EXPECT_FALSE(c.draw("N2", store, testing_support::recorded()));
+  EXPECT_FALSE(c.draw(&eos("N2"), store, testing_support::recorded()));
   EXPECT_EQ(Messages(), std::vector<std::string>{kLinesMessage});
 }
 
@@ -420,7 +421,7 @@ TEST_F(Devices, EveryEntryIsReadAsTypedOrRefused) {
     for (const Text& t : texts) {
       SCOPED_TRACE(testing::Message() << int(e.entry) << " «" << t.typed << "»");
       c = DeviceCalculator{};
-      c.setSubstance("N2");
+      c.setSubstance(&eos("N2"));
       c.chooseKind1(kPressure);
       c.chooseKind2(kTemperature, testing_support::recorded());
       c.chooseDevice(e.kind);

@@ -7,6 +7,7 @@
 
 #include "core/process/path.h"
 #include "core/process/solve.h"
+#include "model_support.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -20,7 +21,7 @@ struct Line {
 
 ProcPoint AtPs(const char* name, Real P, Real s) {
   ProcPoint p;
-  EXPECT_EQ(SolvePair(name, kPressure, kEntropy, P, s, p), SolveStatus::Solved);
+  EXPECT_EQ(SolvePair(eos(name), kPressure, kEntropy, P, s, p), SolveStatus::Solved);
   return p;
 }
 
@@ -59,10 +60,10 @@ void ExpectCleanLine(const Line& l, const std::string& what) {
 Line Isobar(const char* name, Real P, Real s1, Real s2) {
   Line l;
   const ProcPoint a = AtPs(name, P, s1), b = AtPs(name, P, s2);
-  EXPECT_EQ(BuildProcPath(name, kIsobar, a, b, l.S, l.T), PathStatus::Written);
+  EXPECT_EQ(BuildProcPath(eos(name), kIsobar, a, b, l.S, l.T), PathStatus::Written);
   // Either direction gives the same path.
   Line r;
-  EXPECT_EQ(BuildProcPath(name, kIsobar, b, a, r.S, r.T), PathStatus::Written);
+  EXPECT_EQ(BuildProcPath(eos(name), kIsobar, b, a, r.S, r.T), PathStatus::Written);
   for (int j = 0; j < 16; ++j) {
     EXPECT_EQ(l.S[j], r.S[j]) << j;
     EXPECT_EQ(l.T[j], r.T[j]) << j;
@@ -139,10 +140,10 @@ TEST(ProcessPath, IsobarCasesAtoG) {
   {  // g: from 100 K liquid to the saturated vapour: through the saturated
      // liquid, then along the dome, never a chord across it.
     ProcPoint st, en;
-    ASSERT_EQ(SolvePair(Ar, kPressure, kTemperature, P, 100, st), SolveStatus::Solved);
-    ASSERT_EQ(SolvePair(Ar, kPressure, kEntropy, P, sat.sv, en), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(Ar), kPressure, kTemperature, P, 100, st), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(Ar), kPressure, kEntropy, P, sat.sv, en), SolveStatus::Solved);
     Line l;
-    ASSERT_EQ(BuildProcPath(Ar, kIsobar, st, en, l.S, l.T), PathStatus::Written);
+    ASSERT_EQ(BuildProcPath(eos(Ar), kIsobar, st, en, l.S, l.T), PathStatus::Written);
     EXPECT_EQ(l.S[15], sat.sv);
     EXPECT_NEAR(double(l.S[14]), double(sat.sl), 1e-12);
     EXPECT_NEAR(double(l.T[14]), double(sat.Tl), 1e-6);
@@ -153,8 +154,8 @@ TEST(ProcessPath, IsobarCasesAtoG) {
     ExpectCleanLine(l, "g");
     // And from the saturated vapour into the vapour: the vapour samples.
     ProcPoint far;
-    ASSERT_EQ(SolvePair(Ar, kPressure, kEntropy, P, hi, far), SolveStatus::Solved);
-    ASSERT_EQ(BuildProcPath(Ar, kIsobar, en, far, l.S, l.T), PathStatus::Written);
+    ASSERT_EQ(SolvePair(eos(Ar), kPressure, kEntropy, P, hi, far), SolveStatus::Solved);
+    ASSERT_EQ(BuildProcPath(eos(Ar), kIsobar, en, far, l.S, l.T), PathStatus::Written);
     for (int j = 1; j <= 14; ++j) EXPECT_GT(l.T[j], sat.Tv) << j;
     ExpectCleanLine(l, "g vapour");
   }
@@ -185,9 +186,9 @@ TEST(ProcessPath, IsobarAboveCriticalAndBelowTriplePressure) {
   // CO2 at 0.1 MPa (below its triple point), 250 to 350 K: all vapour, no
   // saturation routine (which would end the program).
   ProcPoint st, en;
-  ASSERT_EQ(SolvePair("CO2", kPressure, kTemperature, 0.1L, 250, st), SolveStatus::Solved);
-  ASSERT_EQ(SolvePair("CO2", kPressure, kTemperature, 0.1L, 350, en), SolveStatus::Solved);
-  ASSERT_EQ(BuildProcPath("CO2", kIsobar, st, en, l.S, l.T), PathStatus::Written);
+  ASSERT_EQ(SolvePair(eos("CO2"), kPressure, kTemperature, 0.1L, 250, st), SolveStatus::Solved);
+  ASSERT_EQ(SolvePair(eos("CO2"), kPressure, kTemperature, 0.1L, 350, en), SolveStatus::Solved);
+  ASSERT_EQ(BuildProcPath(eos("CO2"), kIsobar, st, en, l.S, l.T), PathStatus::Written);
   for (int j = 1; j <= 14; ++j) {
     EXPECT_GT(l.T[j], 250);
     EXPECT_LT(l.T[j], 350);
@@ -202,9 +203,9 @@ TEST(ProcessPath, OtherProcesses) {
   for (int j = 0; j < 16; ++j) l.S[j] = l.T[j] = 123;
 
   // Isotherm: the two end points only.
-  ASSERT_EQ(SolvePair("N2", kTemperature, kPressure, 100, 0.1L, st), SolveStatus::Solved);
-  ASSERT_EQ(SolvePair("N2", kTemperature, kPressure, 100, 5, en), SolveStatus::Solved);
-  ASSERT_EQ(BuildProcPath("N2", kIsotherm, st, en, l.S, l.T), PathStatus::Written);
+  ASSERT_EQ(SolvePair(eos("N2"), kTemperature, kPressure, 100, 0.1L, st), SolveStatus::Solved);
+  ASSERT_EQ(SolvePair(eos("N2"), kTemperature, kPressure, 100, 5, en), SolveStatus::Solved);
+  ASSERT_EQ(BuildProcPath(eos("N2"), kIsotherm, st, en, l.S, l.T), PathStatus::Written);
   EXPECT_EQ(l.S[0], st.s);
   EXPECT_EQ(l.T[0], 100);
   EXPECT_EQ(l.S[15], en.s);
@@ -215,16 +216,16 @@ TEST(ProcessPath, OtherProcesses) {
 
   // Isentrope: a vertical segment, slots 1..14 empty.
   for (int j = 0; j < 16; ++j) l.T[j] = 123;
-  ASSERT_EQ(SolvePair("N2", kTemperature, kPressure, 300, 0.1L, st), SolveStatus::Solved);
-  ASSERT_EQ(SolveEnd("N2", kIsentrope, kPressure, 1, st, en), SolveStatus::Solved);
-  ASSERT_EQ(BuildProcPath("N2", kIsentrope, st, en, l.S, l.T), PathStatus::Written);
+  ASSERT_EQ(SolvePair(eos("N2"), kTemperature, kPressure, 300, 0.1L, st), SolveStatus::Solved);
+  ASSERT_EQ(SolveEnd(eos("N2"), kIsentrope, kPressure, 1, st, en), SolveStatus::Solved);
+  ASSERT_EQ(BuildProcPath(eos("N2"), kIsentrope, st, en, l.S, l.T), PathStatus::Written);
   EXPECT_EQ(l.T[0], st.T);
   EXPECT_EQ(l.T[15], en.T);
   for (int j = 1; j <= 14; ++j) EXPECT_EQ(l.T[j], 0);
 
   // Isochore: equal temperature steps, entropies of the start density.
-  ASSERT_EQ(SolveEnd("N2", kIsochore, kTemperature, 450, st, en), SolveStatus::Solved);
-  ASSERT_EQ(BuildProcPath("N2", kIsochore, st, en, l.S, l.T), PathStatus::Written);
+  ASSERT_EQ(SolveEnd(eos("N2"), kIsochore, kTemperature, 450, st, en), SolveStatus::Solved);
+  ASSERT_EQ(BuildProcPath(eos("N2"), kIsochore, st, en, l.S, l.T), PathStatus::Written);
   for (int j = 1; j <= 14; ++j) {
     EXPECT_NEAR(double(l.T[j]), 300 + j * 10.0, 1e-9);
     Real P, h, s, Cp, x;
@@ -235,9 +236,9 @@ TEST(ProcessPath, OtherProcesses) {
 
   // Isenthalp (throttling from 20 MPa to 0.1 MPa): pressures equally spaced
   // in ln P from the end; points of the start enthalpy.
-  ASSERT_EQ(SolvePair("N2", kTemperature, kPressure, 200, 20, st), SolveStatus::Solved);
-  ASSERT_EQ(SolveEnd("N2", kIsenthalp, kPressure, 0.1L, st, en), SolveStatus::Solved);
-  ASSERT_EQ(BuildProcPath("N2", kIsenthalp, st, en, l.S, l.T), PathStatus::Written);
+  ASSERT_EQ(SolvePair(eos("N2"), kTemperature, kPressure, 200, 20, st), SolveStatus::Solved);
+  ASSERT_EQ(SolveEnd(eos("N2"), kIsenthalp, kPressure, 0.1L, st, en), SolveStatus::Solved);
+  ASSERT_EQ(BuildProcPath(eos("N2"), kIsenthalp, st, en, l.S, l.T), PathStatus::Written);
   EXPECT_EQ(l.S[0], st.s);  // the start has the lower entropy
   EXPECT_EQ(l.S[15], en.s);
   for (int j = 1; j <= 14; ++j) {
@@ -252,18 +253,18 @@ TEST(ProcessPath, OtherProcesses) {
 TEST(ProcessPath, CoincidentEndsWriteNothingToDraw) {
   ProcPoint st, en;
   Line l;
-  ASSERT_EQ(SolvePair("N2", kTemperature, kPressure, 300, 1, st), SolveStatus::Solved);
+  ASSERT_EQ(SolvePair(eos("N2"), kTemperature, kPressure, 300, 1, st), SolveStatus::Solved);
   for (int kind : {kIsobar, kIsochore, kIsenthalp, kIsentrope}) {
     for (int j = 0; j < 16; ++j) l.S[j] = l.T[j] = 7;
-    EXPECT_EQ(BuildProcPath("N2", kind, st, st, l.S, l.T), PathStatus::Coincident) << kind;
+    EXPECT_EQ(BuildProcPath(eos("N2"), kind, st, st, l.S, l.T), PathStatus::Coincident) << kind;
     for (int j = 0; j < 16; ++j) EXPECT_EQ(l.T[j], 0) << kind;
   }
   // The test is by the process's own quantity: an isochore with different
   // pressures but equal temperatures coincides.
   en = st;
   en.P = 2;
-  EXPECT_EQ(BuildProcPath("N2", kIsochore, st, en, l.S, l.T), PathStatus::Coincident);
-  EXPECT_EQ(BuildProcPath("N2", kIsentrope, st, en, l.S, l.T), PathStatus::Written);
+  EXPECT_EQ(BuildProcPath(eos("N2"), kIsochore, st, en, l.S, l.T), PathStatus::Coincident);
+  EXPECT_EQ(BuildProcPath(eos("N2"), kIsentrope, st, en, l.S, l.T), PathStatus::Written);
   // The isotherm has no such test.
-  EXPECT_EQ(BuildProcPath("N2", kIsotherm, st, st, l.S, l.T), PathStatus::Written);
+  EXPECT_EQ(BuildProcPath(eos("N2"), kIsotherm, st, st, l.S, l.T), PathStatus::Written);
 }

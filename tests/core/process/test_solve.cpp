@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/process/solve.h"
+#include "model_support.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -21,7 +22,7 @@ Real Rgas(const char* name) { return tfs::Rgas[tfs::SubstIndex(name)]; }
 
 ProcPoint FromTP(const char* name, Real T, Real P) {
   ProcPoint p;
-  EXPECT_EQ(SolvePair(name, kTemperature, kPressure, T, P, p), SolveStatus::Solved);
+  EXPECT_EQ(SolvePair(eos(name), kTemperature, kPressure, T, P, p), SolveStatus::Solved);
   return p;
 }
 
@@ -78,7 +79,7 @@ TEST(ProcessPairs, EveryAdmittedPairGivesTheSameState) {
                           {kEntropy, kPressure, ref.s, ref.P},      {kEnthalpy, kEntropy, ref.i, ref.s}};
     for (const Pair& p : pairs) {
       ProcPoint got;
-      ASSERT_EQ(SolvePair(c.name, p.first, p.second, p.a, p.b, got), SolveStatus::Solved) << p.first << p.second;
+      ASSERT_EQ(SolvePair(eos(c.name), p.first, p.second, p.a, p.b, got), SolveStatus::Solved) << p.first << p.second;
       ExpectSameState(c.name, got, ref, std::to_string(p.first) + "," + std::to_string(p.second));
     }
   }
@@ -90,10 +91,10 @@ TEST(ProcessPairs, DrynessPairsOnTheSaturationLine) {
     Real Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl;
     tfs::dhs2_T(name, T, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
     ProcPoint a, b, c, d;
-    ASSERT_EQ(SolvePair(name, kTemperature, kDryness, T, 0.3L, a), SolveStatus::Solved);
-    ASSERT_EQ(SolvePair(name, kDryness, kTemperature, 0.3L, T, b), SolveStatus::Solved);
-    ASSERT_EQ(SolvePair(name, kPressure, kDryness, Pv, 0.3L, c), SolveStatus::Solved);
-    ASSERT_EQ(SolvePair(name, kDryness, kPressure, 0.3L, Pv, d), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(name), kTemperature, kDryness, T, 0.3L, a), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(name), kDryness, kTemperature, 0.3L, T, b), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(name), kPressure, kDryness, Pv, 0.3L, c), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(name), kDryness, kPressure, 0.3L, Pv, d), SolveStatus::Solved);
     // 30 % vapour: the liquid fraction is 0.7.
     EXPECT_NEAR(double(a.i), double(0.7L * hl + 0.3L * hv), 1e-9);
     EXPECT_NEAR(double(a.x), 0.7, 1e-3);
@@ -124,29 +125,29 @@ TEST(ProcessPairs, RefusedPairsLeaveTheTargetAlone) {
     return p.T == 1 && p.P == 2 && p.d == 3 && p.i == 4 && p.s == 5 && p.x == 0.5L;
   };
   ProcPoint p = keep;
-  EXPECT_EQ(SolvePair("N2", kTemperature, kDryness, tfs::Tcr[n], 0.5L, p), SolveStatus::DrynessHotT);
-  EXPECT_EQ(SolvePair("N2", kDryness, kTemperature, 0.5L, 200, p), SolveStatus::DrynessHotT);
-  EXPECT_EQ(SolvePair("N2", kTemperature, kDryness, tfs::Ttr[n] - 1, 0.5L, p), SolveStatus::DrynessColdT);
-  EXPECT_EQ(SolvePair("N2", kPressure, kDryness, tfs::Pcr[n], 0.5L, p), SolveStatus::DrynessHighP);
-  EXPECT_EQ(SolvePair("N2", kDryness, kPressure, 0.5L, 10, p), SolveStatus::DrynessHighP);
-  EXPECT_EQ(SolvePair("CO2", kPressure, kDryness, 0.1L, 0.5L, p), SolveStatus::DrynessLowP);
+  EXPECT_EQ(SolvePair(eos("N2"), kTemperature, kDryness, tfs::Tcr[n], 0.5L, p), SolveStatus::DrynessHotT);
+  EXPECT_EQ(SolvePair(eos("N2"), kDryness, kTemperature, 0.5L, 200, p), SolveStatus::DrynessHotT);
+  EXPECT_EQ(SolvePair(eos("N2"), kTemperature, kDryness, tfs::Ttr[n] - 1, 0.5L, p), SolveStatus::DrynessColdT);
+  EXPECT_EQ(SolvePair(eos("N2"), kPressure, kDryness, tfs::Pcr[n], 0.5L, p), SolveStatus::DrynessHighP);
+  EXPECT_EQ(SolvePair(eos("N2"), kDryness, kPressure, 0.5L, 10, p), SolveStatus::DrynessHighP);
+  EXPECT_EQ(SolvePair(eos("CO2"), kPressure, kDryness, 0.1L, 0.5L, p), SolveStatus::DrynessLowP);
   // Non-positive temperatures, pressures, densities, volumes (the library
   // would give infinite or undefined entropies there).
-  EXPECT_EQ(SolvePair("N2", kVolume, kTemperature, 0, 300, p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolvePair("N2", kDensity, kTemperature, -1, 300, p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolvePair("N2", kTemperature, kDensity, 300, 0, p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolvePair("N2", kTemperature, kPressure, 300, 0, p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolvePair("N2", kPressure, kEnthalpy, -1, 300, p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolvePair("N2", kDryness, kTemperature, 0.5L, 0, p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolveEnd("N2", kIsenthalp, kPressure, 0, FromTP("N2", 300, 1), p), SolveStatus::NotPositive);
-  EXPECT_EQ(SolvePair("N2", kTemperature, kEnthalpy, 300, 10, p), SolveStatus::NotAdmitted);
+  EXPECT_EQ(SolvePair(eos("N2"), kVolume, kTemperature, 0, 300, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair(eos("N2"), kDensity, kTemperature, -1, 300, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair(eos("N2"), kTemperature, kDensity, 300, 0, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair(eos("N2"), kTemperature, kPressure, 300, 0, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair(eos("N2"), kPressure, kEnthalpy, -1, 300, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair(eos("N2"), kDryness, kTemperature, 0.5L, 0, p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolveEnd(eos("N2"), kIsenthalp, kPressure, 0, FromTP("N2", 300, 1), p), SolveStatus::NotPositive);
+  EXPECT_EQ(SolvePair(eos("N2"), kTemperature, kEnthalpy, 300, 10, p), SolveStatus::NotAdmitted);
   // An entropy far above any state of the isenthalp in the searched range.
-  EXPECT_EQ(SolvePair("N2", kEnthalpy, kEntropy, 300, 50, p), SolveStatus::NoState);
+  EXPECT_EQ(SolvePair(eos("N2"), kEnthalpy, kEntropy, 300, 50, p), SolveStatus::NoState);
   EXPECT_TRUE(untouched(p));
   // Just below the critical temperature and at the triple-point pressure it works.
-  EXPECT_EQ(SolvePair("N2", kTemperature, kDryness, tfs::Tcr[n] - 1, 0.5L, p), SolveStatus::Solved);
+  EXPECT_EQ(SolvePair(eos("N2"), kTemperature, kDryness, tfs::Tcr[n] - 1, 0.5L, p), SolveStatus::Solved);
   ProcPoint q;
-  EXPECT_EQ(SolvePair("CO2", kPressure, kDryness, TriplePressure("CO2") * 1.001L, 0.5L, q), SolveStatus::Solved);
+  EXPECT_EQ(SolvePair(eos("CO2"), kPressure, kDryness, TriplePressure(eos("CO2")) * 1.001L, 0.5L, q), SolveStatus::Solved);
   EXPECT_GE(q.T, tfs::Ttr[tfs::SubstIndex("CO2")]);
 }
 
@@ -155,12 +156,12 @@ TEST(ProcessPairs, RoundTripThroughTheDensity) {
     for (const auto& [T, P] : {std::pair<Real, Real>{300, 0.1L}, {300, 9}, {150, 2}}) {
       const ProcPoint a = FromTP(name, T, P);
       ProcPoint b;
-      ASSERT_EQ(SolvePair(name, kDensity, kTemperature, a.d, T, b), SolveStatus::Solved);
+      ASSERT_EQ(SolvePair(eos(name), kDensity, kTemperature, a.d, T, b), SolveStatus::Solved);
       EXPECT_NEAR(double(b.P), double(P), 1e-4 * double(P)) << name << T << " " << P;
       EXPECT_NEAR(double(b.i), double(a.i), 1e-3) << name;
       EXPECT_NEAR(double(b.s), double(a.s), 1e-5) << name;
       ProcPoint c;
-      ASSERT_EQ(SolvePair(name, kVolume, kTemperature, 1 / a.d, T, c), SolveStatus::Solved);
+      ASSERT_EQ(SolvePair(eos(name), kVolume, kTemperature, 1 / a.d, T, c), SolveStatus::Solved);
       EXPECT_NEAR(double(c.P), double(b.P), 1e-9 * double(P));
       EXPECT_NEAR(double(c.d), double(a.d), 1e-9 * double(a.d));
     }
@@ -176,7 +177,7 @@ struct Proc {
 
 ProcResult RunProcess(const char* name, int kind, int kind3, Real v3, const ProcPoint& st, ProcPoint& en) {
   en = ProcPoint{};
-  EXPECT_EQ(SolveEnd(name, kind, kind3, v3, st, en), SolveStatus::Solved) << name << " " << kind;
+  EXPECT_EQ(SolveEnd(eos(name), kind, kind3, v3, st, en), SolveStatus::Solved) << name << " " << kind;
   return HeatAndWork(kind, st, en);
 }
 
@@ -195,7 +196,7 @@ TEST(ProcessHeatWork, FirstLawForEveryProcessAndManyStates) {
                           {"CH4", kPressure, kDryness, 1, 0.8L},      {"CO2", kTemperature, kPressure, 260, 5}};
   for (const Start& s : starts) {
     ProcPoint st;
-    ASSERT_EQ(SolvePair(s.name, s.k1, s.k2, s.a, s.b, st), SolveStatus::Solved);
+    ASSERT_EQ(SolvePair(eos(s.name), s.k1, s.k2, s.a, s.b, st), SolveStatus::Solved);
     const Real R = Rgas(s.name);
     const Proc procs[] = {{kIsotherm, kPressure, st.P * 3},      {kIsotherm, kPressure, st.P / 2},
                           {kIsobar, kTemperature, st.T * 1.4L},  {kIsobar, kEntropy, st.s + 2 * R},
@@ -288,7 +289,7 @@ TEST(ProcessHeatWork, TextbookCases) {
   EXPECT_NEAR(double(en.T), 575, 5.75);
 
   // Throttling saturated liquid nitrogen from 1 MPa to 0.1 MPa.
-  ASSERT_EQ(SolvePair("N2", kPressure, kDryness, 1, 0, st), SolveStatus::Solved);
+  ASSERT_EQ(SolvePair(eos("N2"), kPressure, kDryness, 1, 0, st), SolveStatus::Solved);
   EXPECT_NEAR(double(st.x), 1, 1e-9);
   RunProcess("N2", kIsenthalp, kPressure, 0.1L, st, en);
   EXPECT_NEAR(double(en.T), 77.2, 0.5);

@@ -7,6 +7,7 @@
 
 #include "core/base/units.h"
 #include "core/session/substance.h"
+#include "thermo/model.h"
 #include "thermo/substances.h"
 
 namespace {
@@ -80,11 +81,12 @@ TEST(LimitChecks, TypedLimitsAreCorrectedOrRefusedWithTheirMessages) {
 TEST(Units, MolarValuesFromTheMolarMass) {
   using app::Dim;
   using app::Units;
-  const int n2 = tfs::SubstIndex("N2");
+  const tfs::Model& n2 = tfs::cubicModel(tfs::SubstIndex("N2"));
   EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Density, 806, n2)), 806 / 28.013, 1e-3);
   EXPECT_NEAR(double(app::toShown(Units::Molar, Dim::Enthalpy, 1, n2)), 28.013, 1e-3);  // 1 kJ/kg = M J/mol
-  for (int n = 1; n <= tfs::kSubstCount; ++n)
+  for (int k = 1; k <= tfs::kSubstCount; ++k)
     for (Dim dim : {Dim::Density, Dim::Enthalpy, Dim::Entropy, Dim::Volume}) {
+      const tfs::Model& n = tfs::cubicModel(k);
       const Real v = 123.456L;
       EXPECT_NEAR(double(app::fromShown(Units::Molar, dim, app::toShown(Units::Molar, dim, v, n), n)), double(v), 1e-15);
       EXPECT_EQ(app::toShown(Units::Specific, dim, v, n), v);

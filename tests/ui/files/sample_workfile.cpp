@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "core/base/libguard.h"
+#include "model_support.h"
 #include "ui/files/workfile.h"
 #include "workfile_support.h"
 
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
   app::installLibraryHandlers([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
   app::Session s;
   testing_support::choose(s, "N2");
-  s.process.setSubstance("N2");
+  s.process.setSubstance(&eos("N2"));
   testing_support::pickPoints(s, 8);
   using namespace proc;
   using testing_support::addCarriedProcess;

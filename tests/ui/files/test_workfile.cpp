@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "gui_test_support.h"
+#include "model_support.h"
 #include "ui/files/keeper.h"
 #include "ui/files/workfile.h"
 #include "workfile_support.h"
@@ -213,7 +214,7 @@ TEST(WorkFile, EverySubstancesWorkOpensAgain) {
     SCOPED_TRACE(tfs::SubstName[n]);
     auto s = std::make_unique<app::Session>();
     testing_support::choose(*s, tfs::SubstName[n], n == 1 ? 50 : 500);
-    s->process.setSubstance(s->main.name);
+    s->process.setSubstance(&eos(s->main.name));
     EXPECT_GE(testing_support::pickPoints(*s, 300), 250);
     EXPECT_GE(testing_support::addProcesses(*s, 25), 20);
     auto back = std::make_unique<app::Session>();
@@ -382,7 +383,7 @@ TEST(WorkFile, BadFilesAreRefusedAndTheOpenWorkStays) {
   auto run = testing_support::startProgram();
   app::Session& s = run->session;
   testing_support::choose(s, "Ar");
-  s.process.setSubstance("Ar");
+  s.process.setSubstance(&eos("Ar"));
   testing_support::pickPoints(s, 3);
   testing_support::addProcesses(s, 2);
   s.touch();
@@ -451,7 +452,7 @@ TEST(WorkFile, VersionOneOpensWithoutRealProcessesAndCycles) {
   EXPECT_EQ(s->devices.Units, app::Units::Molar);
   EXPECT_EQ(s->cycles.kind, proc::Cycle::Linde);
   EXPECT_FALSE(s->cycles.onDiagram);
-  EXPECT_TRUE(s->cycles.current() == proc::defaultCycleData("N2"));
+  EXPECT_TRUE(s->cycles.current() == proc::defaultCycleData(eos("N2")));
   EXPECT_TRUE(s->cycles.result.liquid());
   // Saved again it is a version 2 file.
   EXPECT_EQ(json(app::workFileBytes(*s))["version"].toInt(), 2);

@@ -152,7 +152,7 @@ TEST(CycleWindow, NitrogenLindeHampsonFollowedOnTheDiagramAndRefusalsKeepIt) {
   EXPECT_TRUE(proc::GridCell(c->States, 5, 0).contains(QStringLiteral("Дж/моль")));
   EXPECT_EQ(c->ResUnit[TCycles::kWf]->text(), QStringLiteral("Дж/моль жидкости"));
   EXPECT_EQ(c->Res[TCycles::kWi]->text(),
-            QString::fromStdString(proc::shownText(app::Units::Molar, app::Dim::Enthalpy, r.Wi, s.main.subst)));
+            QString::fromStdString(proc::shownText(app::Units::Molar, app::Dim::Enthalpy, r.Wi, s.main.eos())));
 
   // The table and the chart copied.
   const app::TextTable all = app::gridCells(c->States);

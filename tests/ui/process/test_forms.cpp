@@ -21,6 +21,7 @@
 #include "core/diagram/picture.h"
 #include "core/process/ranges.h"
 #include "gui_test_support.h"
+#include "model_support.h"
 #include "thermo/substances.h"
 #include "ui/diagram/tsvid.h"
 #include "ui/files/keeper.h"
@@ -270,8 +271,8 @@ TEST_F(ProcessWindow, EveryFieldHoldsItsWidestNumber) {
     SCOPED_TRACE(int(u));
     Real Tmax = 0, Pmax = 0, dmax = 0, hmax = 0, smax = 0, qmax = 0, vmax = 0;
     for (int n = 1; n <= tfs::kSubstCount; ++n) {
-      const proc::Ranges r = proc::admissibleRanges(tfs::SubstName[n]);
-      auto shown = [&](int kind, Real v) { return std::fabs(proc::kindToShown(u, kind, v, n)); };
+      const proc::Ranges r = proc::admissibleRanges(eos(tfs::SubstName[n]));
+      auto shown = [&](int kind, Real v) { return std::fabs(proc::kindToShown(u, kind, v, eos(tfs::SubstName[n]))); };
       Tmax = std::max(Tmax, r[proc::kTemperature].hi);
       Pmax = std::max(Pmax, r[proc::kPressure].hi);
       dmax = std::max(dmax, shown(proc::kDensity, r[proc::kDensity].hi));
