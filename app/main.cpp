@@ -5,6 +5,7 @@
 #include "ui/cli/clicycle.h"
 #include "ui/cli/clidevice.h"
 #include "ui/cli/cliexport.h"
+#include "ui/cli/clistate.h"
 #include "ui/cli/cmdline.h"
 #include "ui/files/keeper.h"
 #include "ui/files/workfile.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     case app::CommandLine::Export: return app::exportMain(argc, argv, lang);
     case app::CommandLine::Device: return app::deviceMain(argc, argv, lang);
     case app::CommandLine::Cycle: return app::cycleMain(argc, argv, lang);
+    case app::CommandLine::State: return app::stateMain(argc, argv, lang);
+    case app::CommandLine::Saturation: return app::saturationMain(argc, argv, lang);
     default: break;
   }
   QApplication a(argc, argv);

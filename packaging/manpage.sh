@@ -48,7 +48,7 @@ part == 0 && NR == 2 {
   print "[\\fI" esc(file) ".entrograf\\fR]"
   print ".br"
   print ".B entrograf"
-  print "\\-\\-export\\-diagram | \\-\\-device | \\-\\-cycle ..."
+  print "\\-\\-export\\-diagram | \\-\\-device | \\-\\-cycle | \\-\\-state | \\-\\-saturation ..."
   print ".SH " description
   part = 1
   next

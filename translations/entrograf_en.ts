@@ -68,30 +68,6 @@
         <translation>language of the program (default: the system language)</translation>
     </message>
     <message>
-        <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
-Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
-Запись диаграммы в файл без окна:
-  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
-Расчет реального устройства без окна (JSON на стандартный вывод):
-  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
-            [--tr T] [--t0 T]
-Расчет цикла ожижения без окна (JSON на стандартный вывод):
-  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
-            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]</source>
-        <translation>T-s diagrams of working substances, ideal and real processes.
-Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
-Writing a diagram to a file without a window:
-  entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram WORK_FILE.entrograf FILE
-Computing a real device without a window (JSON on standard output):
-  entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
-            [--tr T] [--t0 T]
-Computing a liquefaction cycle without a window (JSON on standard output):
-  entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
-            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]</translation>
-    </message>
-    <message>
         <source>температура окружающей среды, K (по умолчанию 300, в цикле - T1)</source>
         <translation>ambient temperature, K (default 300, in a cycle T1)</translation>
     </message>
@@ -160,10 +136,6 @@ Computing a liquefaction cycle without a window (JSON on standard output):
         <translation>%1 is given only with --export-diagram, --device or --cycle (see entrograf --help)</translation>
     </message>
     <message>
-        <source>%1: --export-diagram, --device и --cycle не задаются вместе</source>
-        <translation>%1: --export-diagram, --device and --cycle are not given together</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; - не рабочий файл (.entrograf)</source>
         <translation>&quot;%1&quot; is not a work file (.entrograf)</translation>
     </message>
@@ -174,6 +146,72 @@ Computing a liquefaction cycle without a window (JSON on standard output):
     <message>
         <source>изоэнтропный (изотермический) КПД компрессора или детандера, 0.01 &lt;= E &lt;= 1 (по умолчанию 1)</source>
         <translation>isentropic (isothermal) efficiency of a compressor or expander, 0.01 &lt;= E &lt;= 1 (default 1)</translation>
+    </message>
+    <message>
+        <source>--model указан дважды</source>
+        <translation>--model given twice</translation>
+    </message>
+    <message>
+        <source>%1 задается только с --state или --saturation (см. entrograf --help)</source>
+        <translation>%1 is given only with --state or --saturation (see entrograf --help)</translation>
+    </message>
+    <message>
+        <source>%1: --export-diagram, --device, --cycle, --state и --saturation не задаются вместе</source>
+        <translation>%1: --export-diagram, --device, --cycle, --state and --saturation are not given together</translation>
+    </message>
+    <message>
+        <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
+Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
+Запись диаграммы в файл без окна:
+  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]
+  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
+Расчет реального устройства без окна (JSON на стандартный вывод):
+  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
+            [--tr T] [--t0 T]
+Расчет цикла ожижения без окна (JSON на стандартный вывод):
+  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
+            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+Свойства состояния и линии насыщения без окна (JSON на стандартный вывод):
+  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P
+  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)</source>
+        <translation>T-s diagrams of working substances, ideal and real processes.
+Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
+Writing a diagram to a file without a window:
+  entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
+  entrograf --export-diagram WORK_FILE.entrograf FILE
+Computing a real device without a window (JSON on standard output):
+  entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
+            [--tr T] [--t0 T]
+Computing a liquefaction cycle without a window (JSON on standard output):
+  entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
+            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+Properties of a state and of the saturation line without a window (JSON on standard output):
+  entrograf --state SUBSTANCE [--model srk|reference] --t T --p P
+  entrograf --saturation SUBSTANCE [--model srk|reference] (--t T | --p P)</translation>
+    </message>
+    <message>
+        <source>рассчитать состояние по паре параметров из --t T (K), --p P (МПа), --d D (кг/м3), --h H (кДж/кг), --s S (кДж/(кг.К)) и --x X (степень сухости в процентах, как в окне процессов: 0 - кипящая жидкость, 100 - сухой насыщенный пар); пары те, что допускает окно процессов: --t и --p, --t и --x, --p и --h, --p и --s, --p и --x, --d и --t, --h и --s; quality в ответе - массовая доля пара внутри купола (null вне его); вещества: </source>
+        <translation>compute a state from a pair of --t T (K), --p P (MPa), --d D (kg/m3), --h H (kJ/kg), --s S (kJ/(kg K)) and --x X (dryness in percent, as in the process window: 0 saturated liquid, 100 saturated vapour); the pairs are those the process window admits: --t and --p, --t and --x, --p and --h, --p and --s, --p and --x, --d and --t, --h and --s; quality in the answer is the vapour mass fraction inside the dome (null outside it); substances: </translation>
+    </message>
+    <message>
+        <source>ВЕЩЕСТВО</source>
+        <translation>SUBSTANCE</translation>
+    </message>
+    <message>
+        <source>рассчитать кипящую жидкость и сухой насыщенный пар при температуре --t T (K) или давлении --p P (МПа); у воздуха давления (температуры) начала и конца кипения различны; вещества: </source>
+        <translation>compute the saturated liquid and the saturated vapour at a temperature --t T (K) or a pressure --p P (MPa); for air the bubble and dew pressures (temperatures) differ; substances: </translation>
+    </message>
+    <message>
+        <source>модель свойств для --state и --saturation: srk - кубическое уравнение состояния (у гелия - его собственное), reference - эталонное уравнение вещества (по умолчанию srk)</source>
+        <translation>property model for --state and --saturation: srk, the cubic equation of state (helium's own equation for helium), or reference, the substance's reference equation (default srk)</translation>
+    </message>
+    <message>
+        <source>после --model нет модели; допустимы: %1</source>
+        <translation>no model after --model; allowed: %1</translation>
+    </message>
+    <message>
+        <source>неизвестная модель &quot;%1&quot;; допустимы: %2</source>
+        <translation>unknown model &quot;%1&quot;; allowed: %2</translation>
     </message>
 </context>
 <context>
@@ -213,20 +251,16 @@ Computing a liquefaction cycle without a window (JSON on standard output):
         <translation> given twice</translation>
     </message>
     <message>
-        <source>после </source>
-        <translation>no value after </translation>
-    </message>
-    <message>
-        <source> нет значения</source>
-        <translation></translation>
-    </message>
-    <message>
         <source>&quot; - не число</source>
         <translation>&quot; is not a number</translation>
     </message>
     <message>
         <source>температура окружающей среды --t0 должна быть больше 0 K</source>
         <translation>the ambient temperature --t0 must be above 0 K</translation>
+    </message>
+    <message>
+        <source>после %1 нет значения</source>
+        <translation>no value after %1</translation>
     </message>
 </context>
 <context>
@@ -571,14 +605,6 @@ the cycle is impossible with these data.</translation>
         <translation> given twice</translation>
     </message>
     <message>
-        <source>после </source>
-        <translation>no value after </translation>
-    </message>
-    <message>
-        <source> нет значения</source>
-        <translation></translation>
-    </message>
-    <message>
         <source>&quot; - не число</source>
         <translation>&quot; is not a number</translation>
     </message>
@@ -605,6 +631,10 @@ the cycle is impossible with these data.</translation>
     <message>
         <source>устройство при этих условиях не рассчитывается !</source>
         <translation>the device cannot be computed under these conditions</translation>
+    </message>
+    <message>
+        <source>после %1 нет значения</source>
+        <translation>no value after %1</translation>
     </message>
 </context>
 <context>
@@ -838,14 +868,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>unknown argument &quot;</translation>
     </message>
     <message>
-        <source>после </source>
-        <translation>no value after </translation>
-    </message>
-    <message>
-        <source> нет значения</source>
-        <translation></translation>
-    </message>
-    <message>
         <source> указан дважды</source>
         <translation> given twice</translation>
     </message>
@@ -900,6 +922,10 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>: это не обычный файл (ссылка, устройство или папка)</source>
         <translation>: it is not a regular file (a link, device or folder)</translation>
+    </message>
+    <message>
+        <source>после %1 нет значения</source>
+        <translation>no value after %1</translation>
     </message>
 </context>
 <context>
@@ -2115,6 +2141,83 @@ lies in the range the program computes.</translation>
     <message>
         <source>Конечная</source>
         <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>State</name>
+    <message>
+        <source>свойства состояния:
+  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P
+  пары, как в окне процессов: --t и --p, --t и --x, --p и --h, --p и --s, --p и --x, --d и --t, --h и --s
+  (T в K, P в МПа, d в кг/м3, h в кДж/кг, s в кДж/(кг.К), x - степень сухости в %)
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>properties of a state:
+  entrograf --state SUBSTANCE [--model srk|reference] --t T --p P
+  pairs as in the process window: --t and --p, --t and --x, --p and --h, --p and --s, --p and --x, --d and --t, --h and --s
+  (T in K, P in MPa, d in kg/m3, h in kJ/kg, s in kJ/(kg K), x the dryness in %)
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+    </message>
+    <message>
+        <source>свойства на линии насыщения:
+  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>properties on the saturation line:
+  entrograf --saturation SUBSTANCE [--model srk|reference] (--t T | --p P)
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
+    </message>
+    <message>
+        <source>не указано вещество
+</source>
+        <translation>no substance given
+</translation>
+    </message>
+    <message>
+        <source>состояние не рассчитывается !</source>
+        <translation>the state cannot be computed</translation>
+    </message>
+    <message>
+        <source>состояние задается двумя параметрами
+</source>
+        <translation>a state is given by two parameters
+</translation>
+    </message>
+    <message>
+        <source>линия насыщения задается либо температурой --t, либо давлением --p</source>
+        <translation>the saturation line is given either by a temperature --t or by a pressure --p</translation>
+    </message>
+    <message>
+        <source>насыщенное состояние не рассчитывается !</source>
+        <translation>the saturated state cannot be computed</translation>
+    </message>
+    <message>
+        <source>Насыщенного состояния нет:
+%1</source>
+        <translation>No saturated state:
+%1</translation>
+    </message>
+    <message>
+        <source>непонятный аргумент &quot;%1&quot;</source>
+        <translation>unknown argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 не относится к %2</source>
+        <translation>%1 does not apply to %2</translation>
+    </message>
+    <message>
+        <source>%1 указан дважды</source>
+        <translation>%1 given twice</translation>
+    </message>
+    <message>
+        <source>после %1 нет значения</source>
+        <translation>no value after %1</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; - не число</source>
+        <translation>%1 &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1: состояние задается одной парой параметров</source>
+        <translation>%1: a state is given by one pair of parameters</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@ bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) 
       return false;
     }
     if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("Cycle", "после ") + opt + QCoreApplication::translate("Cycle", " нет значения");
+      error = QCoreApplication::translate("Cycle", "после %1 нет значения").arg(opt);
       return false;
     }
     if (!readCliNumber(rest[++i], *o->second.value)) {

@@ -75,7 +75,7 @@ bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error
       return false;
     }
     if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("Device", "после ") + opt + QCoreApplication::translate("Device", " нет значения");
+      error = QCoreApplication::translate("Device", "после %1 нет значения").arg(opt);
       return false;
     }
     tfs::Real v = 0;

@@ -95,7 +95,7 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
       return false;
     }
     if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("Export", "после ") + opt + QCoreApplication::translate("Export", " нет значения");
+      error = QCoreApplication::translate("Export", "после %1 нет значения").arg(opt);
       return false;
     }
     bool& given = opt == u"--tmin" ? tminGiven : opt == u"--tmax" ? tmaxGiven : scaleGiven;

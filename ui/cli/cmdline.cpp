@@ -24,17 +24,31 @@ void printOut(const QString& text) {
 bool isHelp(const QByteArray& a) { return a == "-h" || a == "--help" || a == "-help" || a == "-?" || a == "--?"; }
 bool isVersion(const QByteArray& a) { return a == "-v" || a == "--version" || a == "-version"; }
 
+// The options of a state and of the saturation line; --model is shared by
+// the calls that compute with a property model.
+const char* const kStateOptions[] = {"--t", "--p", "--d", "--h", "--s", "--x", "--model"};
+
+bool isStateOption(const QString& a) {
+  for (const char* o : kStateOptions)
+    if (a == QLatin1String(o)) return true;
+  return false;
+}
+
 // The options and how many values each takes; which call they belong to
 // is the call's own business.
 int valueCount(const QByteArray& a) {
   static const char* const calls[] = {"--export-diagram", "--device", "--cycle"};
+  static const char* const substanceCalls[] = {"--state", "--saturation"};
   static const char* const single[] = {"--tmin", "--tmax", "--scale", "--p1",   "--t1",   "--p2",    "--eta",
                                        "--t2",   "--heat", "--tr",    "--t0",   "--plow", "--phigh", "--eta-t",
                                        "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang"};
   for (const char* c : calls)
     if (a == c) return 2;
+  for (const char* c : substanceCalls)
+    if (a == c) return 1;
   for (const char* c : single)
     if (a == c) return 1;
+  if (isStateOption(QString::fromUtf8(a))) return 1;
   return -1;
 }
 
@@ -80,6 +94,8 @@ CommandLine readCommandLine(int argc, char** argv) {
       const CommandLine::Kind k = a == "--export-diagram" ? CommandLine::Export
                                   : a == "--device"       ? CommandLine::Device
                                   : a == "--cycle"        ? CommandLine::Cycle
+                                  : a == "--state"        ? CommandLine::State
+                                  : a == "--saturation"   ? CommandLine::Saturation
                                                           : CommandLine::Windows;
       if (k != CommandLine::Windows) {
         if (call != CommandLine::Windows) malformed(CommandLine::TwoCalls, a);
@@ -132,11 +148,16 @@ QString commandLineError(const CommandLine& line) {
     case CommandLine::UnknownOption:
       return QCoreApplication::translate("CommandLine", "непонятный аргумент \"%1\" (см. entrograf --help)").arg(a);
     case CommandLine::WithoutCall:
+      if (isStateOption(a))
+        return QCoreApplication::translate("CommandLine", "%1 задается только с --state или --saturation (см. entrograf --help)")
+            .arg(a);
       return QCoreApplication::translate("CommandLine",
                                          "%1 задается только с --export-diagram, --device или --cycle (см. entrograf --help)")
           .arg(a);
     case CommandLine::TwoCalls:
-      return QCoreApplication::translate("CommandLine", "%1: --export-diagram, --device и --cycle не задаются вместе").arg(a);
+      return QCoreApplication::translate("CommandLine",
+                                         "%1: --export-diagram, --device, --cycle, --state и --saturation не задаются вместе")
+          .arg(a);
     case CommandLine::NotWorkFile:
       return QCoreApplication::translate("CommandLine", "\"%1\" - не рабочий файл (.entrograf)").arg(a);
     case CommandLine::SecondWorkFile:
@@ -185,7 +206,10 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
                      "            [--tr T] [--t0 T]\n"
                      "Расчет цикла ожижения без окна (JSON на стандартный вывод):\n"
                      "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]\n"
-                     "            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]"));
+                     "            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
+                     "Свойства состояния и линии насыщения без окна (JSON на стандартный вывод):\n"
+                     "  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P\n"
+                     "  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)"));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                 QCoreApplication::translate("CommandLine", "эта справка"));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -249,6 +273,25 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
   parser.addOption({QStringLiteral("t3"), QCoreApplication::translate("CommandLine", "температура на входе в детандер, K"), QStringLiteral("T")});
   parser.addOption({QStringLiteral("eta-s"),
                     QCoreApplication::translate("CommandLine", "изоэнтропный КПД детандера цикла (по умолчанию 0.8)"), QStringLiteral("E")});
+  parser.addOption({QStringLiteral("state"),
+                    QCoreApplication::translate("CommandLine", "рассчитать состояние по паре параметров из --t T (K), --p P (МПа), "
+                                   "--d D (кг/м3), --h H (кДж/кг), --s S (кДж/(кг.К)) и --x X (степень сухости в процентах, "
+                                   "как в окне процессов: 0 - кипящая жидкость, 100 - сухой насыщенный пар); пары те, что "
+                                   "допускает окно процессов: --t и --p, --t и --x, --p и --h, --p и --s, --p и --x, --d и --t, "
+                                   "--h и --s; quality в ответе - массовая доля пара внутри купола (null вне его); вещества: ") +
+                        substanceList(),
+                    QCoreApplication::translate("CommandLine", "ВЕЩЕСТВО")});
+  parser.addOption({QStringLiteral("saturation"),
+                    QCoreApplication::translate("CommandLine", "рассчитать кипящую жидкость и сухой насыщенный пар при "
+                                   "температуре --t T (K) или давлении --p P (МПа); у воздуха давления (температуры) начала "
+                                   "и конца кипения различны; вещества: ") +
+                        substanceList(),
+                    QCoreApplication::translate("CommandLine", "ВЕЩЕСТВО")});
+  parser.addOption({QStringLiteral("model"),
+                    QCoreApplication::translate("CommandLine", "модель свойств для --state и --saturation: srk - кубическое "
+                                   "уравнение состояния (у гелия - его собственное), reference - эталонное уравнение "
+                                   "вещества (по умолчанию srk)"),
+                    QStringLiteral("srk|reference")});
   parser.addOption({QStringLiteral("lang"),
                     QCoreApplication::translate("CommandLine", "язык программы (по умолчанию язык системы)"),
                     QStringLiteral("ru|en")});

@@ -11,12 +11,13 @@ namespace app {
 // What the arguments after the program's name ask for, read before
 // anything starts. An option's values are taken with it ("--p1 -v" gives
 // -v to --p1), so only an option standing on its own asks for help or the
-// version. Without --export-diagram, --device or --cycle the windows start,
-// with at most one work file to open. Malformed: an argument that is not
-// UTF-8, an option the program does not know, an option of a call without
-// that call, two calls, or an argument that is no work file.
+// version. Without --export-diagram, --device, --cycle, --state or
+// --saturation the windows start, with at most one work file to open.
+// Malformed: an argument that is not UTF-8, an option the program does not
+// know, an option of a call without that call, two calls, or an argument
+// that is no work file.
 struct CommandLine {
-  enum Kind { Windows, Help, Version, Export, Device, Cycle, Malformed };
+  enum Kind { Windows, Help, Version, Export, Device, Cycle, State, Saturation, Malformed };
   Kind kind = Windows;
   QString workFile;  // Windows: the work file to open (may be empty)
   QString argument;  // Malformed: the argument at fault, shown escaped

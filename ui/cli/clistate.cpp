@@ -1,0 +1,448 @@
+#include "ui/cli/clistate.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+
+#include "core/base/libguard.h"
+#include "core/base/numfmt.h"
+#include "core/base/tr.h"
+#include "core/process/ranges.h"
+#include "core/process/texts.h"
+#include "thermo/statehs.h"
+#include "thermo/substances.h"
+#include "thermo/tfs.h"
+#include "ui/cli/cliout.h"
+#include "ui/services/messages.h"
+
+namespace app {
+
+namespace {
+
+using proc::SolveStatus;
+using tfs::Real;
+
+const char* const kStateOption = "--state";
+const char* const kSaturationOption = "--saturation";
+
+// The state's parameters on the command line (no specific volume).
+struct Param {
+  const char* option;
+  int kind;
+};
+constexpr Param kParams[] = {{"--t", proc::kTemperature}, {"--p", proc::kPressure}, {"--d", proc::kDensity},
+                             {"--h", proc::kEnthalpy},    {"--s", proc::kEntropy},  {"--x", proc::kDryness}};
+
+QString stateUsage() {
+  return QCoreApplication::translate("State", "свойства состояния:\n"
+            "  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P\n"
+            "  пары, как в окне процессов: --t и --p, --t и --x, --p и --h, --p и --s, --p и --x, --d и --t, --h и --s\n"
+            "  (T в K, P в МПа, d в кг/м3, h в кДж/кг, s в кДж/(кг.К), x - степень сухости в %)\n"
+            "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+}
+
+QString saturationUsage() {
+  return QCoreApplication::translate("State", "свойства на линии насыщения:\n"
+            "  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)\n"
+            "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
+}
+
+// "OPTION SUBSTANCE [--model M] (--param value)..." among the arguments,
+// with the parameters the call takes; false with the reason.
+bool readCall(const QStringList& args, const char* option, const QString& usage, const QList<int>& takes,
+              std::string& name, tfs::ModelKind& model, QList<GivenParam>& given, QString& error) {
+  const qsizetype at = args.indexOf(QLatin1String(option));
+  if (at < 0 || at + 1 >= args.size() || args[at + 1].startsWith(u'-')) {
+    error = QCoreApplication::translate("State", "не указано вещество\n") + usage;
+    return false;
+  }
+  if (!readSubstance(args[at + 1], name, error)) return false;
+  QStringList rest = args.mid(0, at) + args.mid(at + 2);
+  if (!takeModelOption(rest, model, error)) return false;
+  given.clear();
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    const Param* p = std::find_if(std::begin(kParams), std::end(kParams),
+                                  [&](const Param& q) { return opt == QLatin1String(q.option); });
+    if (p == std::end(kParams)) {
+      error = QCoreApplication::translate("State", "непонятный аргумент \"%1\"").arg(opt) + u'\n' + usage;
+      return false;
+    }
+    if (!takes.contains(p->kind)) {
+      error = QCoreApplication::translate("State", "%1 не относится к %2").arg(opt, QLatin1String(option));
+      return false;
+    }
+    if (std::any_of(given.begin(), given.end(), [&](const GivenParam& g) { return g.kind == p->kind; })) {
+      error = QCoreApplication::translate("State", "%1 указан дважды").arg(opt);
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QCoreApplication::translate("State", "после %1 нет значения").arg(opt);
+      return false;
+    }
+    Real v = 0;
+    if (!readCliNumber(rest[++i], v)) {
+      error = QCoreApplication::translate("State", "%1 \"%2\" - не число").arg(opt, rest[i]);
+      return false;
+    }
+    given.append({opt, p->kind, v});
+  }
+  return true;
+}
+
+QString optionsOf(const QList<GivenParam>& given) {
+  QStringList o;
+  for (const GivenParam& g : given) o << g.option;
+  return o.join(u' ');
+}
+
+// The one place a call's model is chosen: the kind --model named, for the
+// substance.
+const tfs::Model& chosenModel(const std::string& name, tfs::ModelKind kind) {
+  return tfs::model(tfs::SubstIndex(name), kind);
+}
+
+// The highest pressure of a triple point: below it no state is saturated
+// (air's bubble line starts above its dew line).
+Real triplePressure(const tfs::ModelLimits& lim) { return std::max(lim.PtrDew, lim.PtrBubble); }
+
+// A temperature or pressure on the saturation line of the model, or the
+// status that says why it is not (the window's dryness checks).
+SolveStatus domeTemperature(const tfs::ModelLimits& lim, Real T) {
+  if (!(T < lim.Tcr)) return SolveStatus::DrynessHotT;
+  if (T < lim.Ttr) return SolveStatus::DrynessColdT;
+  return SolveStatus::Solved;
+}
+
+SolveStatus domePressure(const tfs::ModelLimits& lim, Real P) {
+  if (!(P < lim.Pcr)) return SolveStatus::DrynessHighP;
+  if (P < triplePressure(lim)) return SolveStatus::DrynessLowP;
+  return SolveStatus::Solved;
+}
+
+std::string tx(const char* text) { return app::translate("Ranges", text); }
+
+// Why there is no saturated state, with the model's own critical and triple
+// points (the texts of the window).
+std::string domeReason(SolveStatus st, const tfs::ModelLimits& lim) {
+  switch (st) {
+    case SolveStatus::DrynessHotT:
+      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "температура должна быть ниже критической (Ткр = %1 K).")),
+                      {format("%.2f", lim.Tcr)});
+    case SolveStatus::DrynessColdT:
+      return withArgs(
+          tx(QT_TRANSLATE_NOOP("Ranges", "температура должна быть не ниже температуры тройной точки (Ттр = %1 K).")),
+          {format("%.2f", lim.Ttr)});
+    case SolveStatus::DrynessHighP:
+      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "давление должно быть ниже критического (Ркр = %1 МПа).")),
+                      {format("%.3f", lim.Pcr)});
+    case SolveStatus::DrynessLowP:
+      return withArgs(
+          tx(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет.")),
+          {format("%.5f", triplePressure(lim))});
+    default: return {};
+  }
+}
+
+// Why a pair gave no state, as the window says it, with the limits of the
+// model that refused it.
+std::string stateRefusal(SolveStatus st, const tfs::Model& m) {
+  const tfs::ModelLimits& lim = m.limits();
+  auto out = [](const char* rest, const std::string& value) {
+    return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "%1 вне пределов расчета:\n%2")),
+                    {tx(QT_TRANSLATE_NOOP("Ranges", "Состояние")), withArgs(tx(rest), {value})});
+  };
+  switch (st) {
+    case SolveStatus::DrynessHotT:
+    case SolveStatus::DrynessColdT:
+    case SolveStatus::DrynessHighP:
+    case SolveStatus::DrynessLowP:
+      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
+                      {domeReason(st, lim)});
+    case SolveStatus::PressureAbove:
+      return out(QT_TRANSLATE_NOOP("Ranges", "давление выше %1 МПа !"), proc::limitText(lim.Pceiling));
+    case SolveStatus::TooDense:
+      return out(QT_TRANSLATE_NOOP("Ranges", "плотность не меньше %1 !"),
+                 proc::limitText(lim.dmax) + " " + proc::unitLabel(proc::kDensity, Units::Specific));
+    default: return proc::refusalMessage(st, m.name(), {}, lim.TmaxIdeal);
+  }
+}
+
+// Where the isobar P leaves the model's sound range: a wanted enthalpy (or
+// entropy) below the state at the solidification temperature or above the
+// state at the hottest one.
+SolveStatus alongIsobar(const tfs::Model& m, Real P, Real value, bool entropy) {
+  const tfs::ModelLimits& lim = m.limits();
+  Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+  m.dhs_PT(P, std::max(m.Tmelt(P), lim.Ttr), d, h, s, Cp, x);
+  const Real tol = entropy ? m.gasConstant() / 1000 : m.gasConstant() / 100;
+  if (value < (entropy ? s : h) - tol) return SolveStatus::TooCold;
+  m.dhs_PT(P, lim.TmaxIdeal, d, h, s, Cp, x);
+  if (value > (entropy ? s : h) + tol) return SolveStatus::TooHot;
+  return SolveStatus::Solved;
+}
+
+// A mixture of vapour fraction X (by mass) on the saturation line: the
+// lever rule in h (and in P for air's band), the state from h and P.
+void mixture(const tfs::Model& m, bool atT, Real given, Real X, proc::ProcPoint& p) {
+  Real Pv, Tv, dv, hv, sv, Cpv, Pl, Tl, dl, hl, sl, Cpl, Cp = 0;
+  if (atT) {
+    m.dhs2_T(given, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
+    p.P = (1 - X) * Pl + X * Pv;
+  } else {
+    m.dhs2_P(given, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+    p.P = given;
+  }
+  p.i = (1 - X) * hl + X * hv;
+  m.Tds_hP(p.i, p.P, p.T, p.d, p.s, Cp, p.x);
+  if (atT) p.T = given;
+}
+
+// The window's solver by the steps it takes, through the routines of any
+// model; values as the solver takes them (a dryness as a fraction).
+SolveStatus solveByModel(const tfs::Model& m, int first, int second, Real a, Real b, proc::ProcPoint& out) {
+  using namespace proc;
+  auto positive = [](int k) { return k == kTemperature || k == kPressure || k == kDensity; };
+  if ((positive(first) && !(a > 0)) || (positive(second) && !(b > 0))) return SolveStatus::NotPositive;
+  Real v[kParamCount] = {};
+  bool has[kParamCount] = {};
+  v[first] = a, v[second] = b;
+  has[first] = has[second] = true;
+  auto pair = [&](int k1, int k2) { return has[k1] && has[k2]; };
+  const tfs::ModelLimits& lim = m.limits();
+  ProcPoint p;
+  Real Cp = 0;
+  SolveStatus st = SolveStatus::Solved;
+  if (pair(kTemperature, kPressure)) {
+    p.T = v[kTemperature], p.P = v[kPressure];
+    m.dhs_PT(p.P, p.T, p.d, p.i, p.s, Cp, p.x);
+  } else if (pair(kTemperature, kDensity)) {
+    p.T = v[kTemperature], p.d = v[kDensity];
+    m.Phs_Td(p.T, p.d, p.P, p.i, p.s, Cp, p.x);
+  } else if (pair(kTemperature, kDryness)) {
+    if ((st = domeTemperature(lim, v[kTemperature])) != SolveStatus::Solved) return st;
+    mixture(m, true, v[kTemperature], v[kDryness], p);
+  } else if (pair(kPressure, kDryness)) {
+    if ((st = domePressure(lim, v[kPressure])) != SolveStatus::Solved) return st;
+    mixture(m, false, v[kPressure], v[kDryness], p);
+  } else if (pair(kPressure, kEnthalpy)) {
+    p.P = v[kPressure], p.i = v[kEnthalpy];
+    if ((st = alongIsobar(m, p.P, p.i, false)) != SolveStatus::Solved) return st;
+    m.Tds_hP(p.i, p.P, p.T, p.d, p.s, Cp, p.x);
+  } else if (pair(kPressure, kEntropy)) {
+    p.P = v[kPressure], p.s = v[kEntropy];
+    if ((st = alongIsobar(m, p.P, p.s, true)) != SolveStatus::Solved) return st;
+    m.Tdh_sP(p.s, p.P, p.T, p.d, p.i, Cp, p.x);
+  } else if (pair(kEnthalpy, kEntropy)) {
+    const tfs::HsState hs = tfs::stateHs(m, v[kEnthalpy], v[kEntropy]);
+    if (!hs.ok) return SolveStatus::NoState;
+    p.T = hs.T, p.P = hs.P, p.d = hs.d, p.x = hs.x, p.i = v[kEnthalpy], p.s = v[kEntropy];
+  } else {
+    return SolveStatus::NotAdmitted;
+  }
+  // A state outside what the model describes soundly is refused.
+  constexpr Real eps = 1e-9L;
+  if (!(p.T <= lim.TmaxIdeal * (1 + eps))) return SolveStatus::TooHot;
+  if (!(p.T >= lim.Ttr * (1 - eps))) return SolveStatus::TooCold;
+  if (!(p.P <= lim.Pceiling * (1 + eps))) return SolveStatus::PressureAbove;
+  if (!(p.P >= lim.Pfloor * (1 - eps))) return SolveStatus::PressureBelow;
+  if (!(p.d < lim.dmax)) return SolveStatus::TooDense;
+  out = p;
+  return SolveStatus::Solved;
+}
+
+std::string stateJson(const tfs::Model& m, const StateResult& r) {
+  return "{\"model\": \"" + std::string(modelName(m.kind())) + "\", \"substance\": " +
+         jsonQuoted(std::string(m.name())) + ", \"T\": " + jsonNumber(r.p.T) + ", \"P\": " + jsonNumber(r.p.P) +
+         ", \"d\": " + jsonNumber(r.p.d) + ", \"h\": " + jsonNumber(r.p.i) + ", \"s\": " + jsonNumber(r.p.s) +
+         ", \"cp\": " + (r.hasCp ? jsonNumber(r.cp) : "null") +
+         ", \"quality\": " + (r.inDome ? jsonNumber(r.quality) : "null") + "}";
+}
+
+std::string phaseJson(Real d, Real h, Real s, Real cp) {
+  return "{\"d\": " + jsonNumber(d) + ", \"h\": " + jsonNumber(h) + ", \"s\": " + jsonNumber(s) + ", \"cp\": " +
+         (cp == tfs::kTwoPhaseCp ? std::string("null") : jsonNumber(cp)) + "}";
+}
+
+// Each value given within the window's range for its kind, in the order
+// given; false with the window's message after the option.
+bool inWindowRanges(const std::string& name, const QList<GivenParam>& given, QString& error) {
+  proc::Ranges ranges;
+  if (!libraryGuarded([&] { ranges = proc::admissibleRanges(name); })) {
+    error = QCoreApplication::translate("State", "состояние не рассчитывается !");
+    return false;
+  }
+  for (const GivenParam& g : given)
+    if (!ranges[g.kind].holds(g.value)) {
+      error = g.option + QStringLiteral(": ") + QString::fromStdString(proc::rangeMessage(g.kind, ranges[g.kind]));
+      return false;
+    }
+  return true;
+}
+
+// A headless call: the language, the library's messages on standard error,
+// the request read and run, its JSON printed or its reason.
+template <class Request, class Parse, class Run>
+int callMain(int argc, char** argv, Language lang, Parse parse, Run run) {
+  QCoreApplication a(argc, argv);
+  useLanguage(lang);
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  Request req;
+  std::string json;
+  int rc = kStateRefused;
+  if (parse(QCoreApplication::arguments().mid(1), req, error)) rc = run(req, json, error);
+  if (rc == 0) rc = printJson(json, error);
+  if (rc != 0) printErr(error);
+  setMessageService(nullptr);
+  return rc;
+}
+
+}  // namespace
+
+bool parseStateArgs(const QStringList& args, StateRequest& req, QString& error) {
+  StateRequest r;
+  const QList<int> all = {proc::kTemperature, proc::kPressure, proc::kDensity,
+                          proc::kEnthalpy,    proc::kEntropy,  proc::kDryness};
+  if (!readCall(args, kStateOption, stateUsage(), all, r.name, r.model, r.given, error)) return false;
+  if (r.given.size() < 2) {
+    error = QCoreApplication::translate("State", "состояние задается двумя параметрами\n") + stateUsage();
+    return false;
+  }
+  if (r.given.size() > 2) {
+    error = QCoreApplication::translate("State", "%1: состояние задается одной парой параметров").arg(optionsOf(r.given));
+    return false;
+  }
+  // Either order of an admitted pair: the command line has none.
+  const int k0 = r.given[0].kind, k1 = r.given[1].kind;
+  if (proc::PairAllowed(k0, k1)) {
+    r.first = 0;
+  } else if (proc::PairAllowed(k1, k0)) {
+    r.first = 1;
+  } else {
+    error = optionsOf(r.given) + QStringLiteral(": ") + QString::fromStdString(proc::procText(proc::kPairMessage));
+    return false;
+  }
+  req = r;
+  return true;
+}
+
+bool parseSaturationArgs(const QStringList& args, SaturationRequest& req, QString& error) {
+  SaturationRequest r;
+  QList<GivenParam> given;
+  if (!readCall(args, kSaturationOption, saturationUsage(), {proc::kTemperature, proc::kPressure}, r.name, r.model,
+                given, error))
+    return false;
+  if (given.size() != 1) {
+    error = (given.isEmpty() ? QString() : optionsOf(given) + QStringLiteral(": ")) +
+            QCoreApplication::translate("State", "линия насыщения задается либо температурой --t, либо давлением --p");
+    return false;
+  }
+  r.given = given[0];
+  req = r;
+  return true;
+}
+
+SolveStatus solveState(const tfs::Model& m, int first, int second, Real a, Real b, StateResult& r) {
+  // A dryness goes to the solver as a fraction.
+  const Real fa = proc::ToInternal(first, a), fb = proc::ToInternal(second, b);
+  proc::ProcPoint p;
+  // The window's solver computes with the cubic model; the reference model
+  // takes the same steps through its own routines.
+  const SolveStatus st = m.kind() == tfs::ModelKind::Cubic ? proc::SolvePair(m.name(), first, second, fa, fb, p)
+                                                           : solveByModel(m, first, second, fa, fb, p);
+  if (st != SolveStatus::Solved) return st;
+  StateResult out;
+  out.p = p;
+  // Saturated by construction when the dryness is given; else inside the
+  // dome where the model puts both phases.
+  if (first == proc::kDryness || second == proc::kDryness) {
+    out.inDome = true;
+    out.quality = first == proc::kDryness ? fa : fb;
+  } else if (p.x > 0 && p.x < 1) {
+    out.inDome = true;
+    out.quality = 1 - p.x;
+  }
+  // cp of one phase; inside the dome the isobar is an isotherm (pure fluid)
+  // and there is none to give.
+  const bool twoPhase = (p.x > 0 && p.x < 1) || (out.inDome && out.quality > 0 && out.quality < 1);
+  if (!twoPhase) {
+    Real P = 0, h = 0, s = 0, Cp = 0, x = 0;
+    m.Phs_Td(p.T, p.d, P, h, s, Cp, x);
+    if (Cp != tfs::kTwoPhaseCp && std::isfinite(Cp)) out.hasCp = true, out.cp = Cp;
+  }
+  r = out;
+  return SolveStatus::Solved;
+}
+
+int runState(const StateRequest& req, std::string& json, QString& error) {
+  if (!inWindowRanges(req.name, req.given, error)) return kStateRefused;
+  const GivenParam& a = req.given[req.first];
+  const GivenParam& b = req.given[1 - req.first];
+  SolveStatus st = SolveStatus::Solved;
+  StateResult r;
+  const tfs::Model* m = nullptr;
+  const bool ok = libraryGuarded([&] {
+    m = &chosenModel(req.name, req.model);
+    st = solveState(*m, a.kind, b.kind, a.value, b.value, r);
+  });
+  if (!ok) {
+    error = QCoreApplication::translate("State", "состояние не рассчитывается !");
+    return kStateRefused;
+  }
+  if (st != SolveStatus::Solved) {
+    error = QString::fromStdString(stateRefusal(st, *m));
+    return kStateRefused;
+  }
+  json = stateJson(*m, r);
+  return 0;
+}
+
+int runSaturation(const SaturationRequest& req, std::string& json, QString& error) {
+  if (!inWindowRanges(req.name, {req.given}, error)) return kStateRefused;
+  const bool atT = req.given.kind == proc::kTemperature;
+  const Real given = req.given.value;
+  SolveStatus st = SolveStatus::Solved;
+  const tfs::Model* m = nullptr;
+  Real Tv = given, Tl = given, Pv = given, Pl = given, dv, hv, sv, Cpv, dl, hl, sl, Cpl;
+  const bool ok = libraryGuarded([&] {
+    m = &chosenModel(req.name, req.model);
+    st = atT ? domeTemperature(m->limits(), given) : domePressure(m->limits(), given);
+    if (st != SolveStatus::Solved) return;
+    if (atT)
+      m->dhs2_T(given, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
+    else
+      m->dhs2_P(given, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+  });
+  if (!ok) {
+    error = QCoreApplication::translate("State", "насыщенное состояние не рассчитывается !");
+    return kStateRefused;
+  }
+  if (st != SolveStatus::Solved) {
+    error = req.given.option + QStringLiteral(": ") +
+            QCoreApplication::translate("State", "Насыщенного состояния нет:\n%1")
+                .arg(QString::fromStdString(domeReason(st, m->limits())));
+    return kStateRefused;
+  }
+  const std::string head = "{\"model\": \"" + std::string(modelName(m->kind())) +
+                           "\", \"substance\": " + jsonQuoted(std::string(m->name()));
+  const std::string line = atT ? ", \"T\": " + jsonNumber(given) + ", \"P_bubble\": " + jsonNumber(Pl) +
+                                     ", \"P_dew\": " + jsonNumber(Pv)
+                               : ", \"P\": " + jsonNumber(given) + ", \"T_bubble\": " + jsonNumber(Tl) +
+                                     ", \"T_dew\": " + jsonNumber(Tv);
+  json = head + line + ", \"liquid\": " + phaseJson(dl, hl, sl, Cpl) + ", \"vapour\": " + phaseJson(dv, hv, sv, Cpv) +
+         "}";
+  return 0;
+}
+
+int stateMain(int argc, char** argv, Language lang) {
+  return callMain<StateRequest>(argc, argv, lang, parseStateArgs, runState);
+}
+
+int saturationMain(int argc, char** argv, Language lang) {
+  return callMain<SaturationRequest>(argc, argv, lang, parseSaturationArgs, runSaturation);
+}
+
+}  // namespace app
