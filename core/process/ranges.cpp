@@ -121,16 +121,35 @@ std::string rangeMessage(int kind, const Range& range, app::Units u, const tfs::
   return rangeText(kind, r, u);
 }
 
+std::string domeReason(SolveStatus st, const tfs::Model& m) {
+  using app::format;
+  using app::withArgs;
+  const tfs::ModelLimits& lim = m.limits();
+  switch (st) {
+    case SolveStatus::DrynessHotT:
+      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "температура должна быть ниже критической (Ткр = %1 K).")),
+                      {format("%.2f", lim.Tcr)});
+    case SolveStatus::DrynessColdT:
+      return withArgs(
+          tx(QT_TRANSLATE_NOOP("Ranges", "температура должна быть не ниже температуры тройной точки (Ттр = %1 K).")),
+          {format("%.2f", lim.Ttr)});
+    case SolveStatus::DrynessHighP:
+      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "давление должно быть ниже критического (Ркр = %1 МПа).")),
+                      {format("%.3f", lim.Pcr)});
+    case SolveStatus::DrynessLowP:
+      return withArgs(
+          tx(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет.")),
+          {format("%.5f", TriplePressure(m))});
+    default: return {};
+  }
+}
+
 std::string refusalMessage(SolveStatus st, const tfs::Model& m, std::string_view state, Real Tmax, app::Units u) {
   using app::format;
   using app::withArgs;
   const tfs::ModelLimits& lim = m.limits();
   const std::string who = state.empty() ? tx(QT_TRANSLATE_NOOP("Ranges", "Состояние")) : std::string(state);
   if (!(Tmax > 0)) Tmax = lim.TmaxIdeal;
-  auto dry = [](const char* rest, const std::string& value) {
-    return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
-                    {withArgs(tx(rest), {value})});
-  };
   auto out = [&who](const char* rest, const std::string& value = {}) {
     return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "%1 вне пределов расчета:\n%2")), {who, withArgs(tx(rest), {value})});
   };
@@ -138,17 +157,11 @@ std::string refusalMessage(SolveStatus st, const tfs::Model& m, std::string_view
     case SolveStatus::Solved: return {};
     case SolveStatus::NotAdmitted: return procText(kPairMessage);
     case SolveStatus::DrynessHotT:
-      return dry(QT_TRANSLATE_NOOP("Ranges", "температура должна быть ниже критической (Ткр = %1 K)."),
-                 format("%.2f", lim.Tcr));
     case SolveStatus::DrynessColdT:
-      return dry(QT_TRANSLATE_NOOP("Ranges", "температура должна быть не ниже температуры тройной точки (Ттр = %1 K)."),
-                 format("%.2f", lim.Ttr));
     case SolveStatus::DrynessHighP:
-      return dry(QT_TRANSLATE_NOOP("Ranges", "давление должно быть ниже критического (Ркр = %1 МПа)."),
-                 format("%.3f", lim.Pcr));
     case SolveStatus::DrynessLowP:
-      return dry(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет."),
-                 format("%.5f", TriplePressure(m)));
+      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
+                      {domeReason(st, m)});
     case SolveStatus::NotPositive:
       return tx(QT_TRANSLATE_NOOP("Ranges", "Температура, давление, плотность и удельный объем\nдолжны быть больше нуля."));
     case SolveStatus::NoState:

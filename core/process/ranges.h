@@ -50,6 +50,11 @@ std::string rangeMessage(int kind, const Range& r, app::Units u, const tfs::Mode
 std::string refusalMessage(SolveStatus st, const tfs::Model& m, std::string_view state = {}, Real Tmax = 0,
                            app::Units u = app::Units::Specific);
 
+// Why no state is saturated at the T or P of a dryness status, with the
+// model's critical and triple points ("температура должна быть ниже
+// критической (Ткр = 126.25 K)."); empty for any other status.
+std::string domeReason(SolveStatus st, const tfs::Model& m);
+
 // A limit as its field shows it: two decimals, more for a small value.
 std::string limitText(Real v);
 

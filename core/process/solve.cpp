@@ -62,19 +62,23 @@ void MixtureAtP(const tfs::Model& m, Real P, Real X, ProcPoint& pt) {
   FromHP(m, xl * hl + (1 - xl) * hv, P, pt);
 }
 
-SolveStatus CheckDrynessT(const tfs::Model& m, Real T) {
+}  // namespace
+
+SolveStatus SaturatedAtT(const tfs::Model& m, Real T) {
   const tfs::ModelLimits& lim = m.limits();
   if (!(T < lim.Tcr)) return SolveStatus::DrynessHotT;
   if (T < lim.Ttr) return SolveStatus::DrynessColdT;
   return SolveStatus::Solved;
 }
 
-SolveStatus CheckDrynessP(const tfs::Model& m, Real P) {
+SolveStatus SaturatedAtP(const tfs::Model& m, Real P) {
   const tfs::ModelLimits& lim = m.limits();
   if (!(P < lim.Pcr)) return SolveStatus::DrynessHighP;
   if (P < TriplePressure(m)) return SolveStatus::DrynessLowP;
   return SolveStatus::Solved;
 }
+
+namespace {
 
 void FromTP(const tfs::Model& m, Real T, Real P, ProcPoint& pt) {
   Real Cp = 0;
@@ -202,7 +206,7 @@ SolveStatus SolvePairUpTo(const tfs::Model& m, int first, int second, Real a, Re
   } else if (first == kTemperature && second == kDensity) {
     FromTd(m, a, b, r);
   } else if (first == kTemperature && second == kDryness) {
-    if ((st = CheckDrynessT(m, a)) != SolveStatus::Solved) return st;
+    if ((st = SaturatedAtT(m, a)) != SolveStatus::Solved) return st;
     MixtureAtT(m, a, b, r);
   } else if (first == kPressure && second == kTemperature) {
     FromTP(m, b, a, r);
@@ -213,7 +217,7 @@ SolveStatus SolvePairUpTo(const tfs::Model& m, int first, int second, Real a, Re
     if ((st = AlongIsobar(m, a, b, true, Tmax)) != SolveStatus::Solved) return st;
     FromSP(m, b, a, r);
   } else if (first == kPressure && second == kDryness) {
-    if ((st = CheckDrynessP(m, a)) != SolveStatus::Solved) return st;
+    if ((st = SaturatedAtP(m, a)) != SolveStatus::Solved) return st;
     MixtureAtP(m, a, b, r);
   } else if (first == kDensity && second == kTemperature) {
     FromTd(m, b, a, r);
@@ -232,10 +236,10 @@ SolveStatus SolvePairUpTo(const tfs::Model& m, int first, int second, Real a, Re
     if ((st = AlongIsobar(m, b, a, true, Tmax)) != SolveStatus::Solved) return st;
     FromSP(m, a, b, r);
   } else if (first == kDryness && second == kTemperature) {
-    if ((st = CheckDrynessT(m, b)) != SolveStatus::Solved) return st;
+    if ((st = SaturatedAtT(m, b)) != SolveStatus::Solved) return st;
     MixtureAtT(m, b, a, r);
   } else if (first == kDryness && second == kPressure) {
-    if ((st = CheckDrynessP(m, b)) != SolveStatus::Solved) return st;
+    if ((st = SaturatedAtP(m, b)) != SolveStatus::Solved) return st;
     MixtureAtP(m, b, a, r);
   } else {
     return SolveStatus::NotAdmitted;

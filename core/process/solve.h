@@ -65,6 +65,11 @@ enum class SolveStatus {
 // the triple-point temperature (dew and bubble differ for air).
 Real TriplePressure(const tfs::Model& m);
 
+// Whether a state at T (at P) can be saturated: below the critical point
+// and not below the triple point; else the dryness status that says why.
+SolveStatus SaturatedAtT(const tfs::Model& m, Real T);
+SolveStatus SaturatedAtP(const tfs::Model& m, Real P);
+
 // Full state from a pair of parameter kinds. Writes only the fields the pair
 // determines; on any status but Solved the target is left as it was. A state
 // outside the library's sound range is refused, never clamped.

@@ -102,155 +102,6 @@ const tfs::Model& chosenModel(const std::string& name, tfs::ModelKind kind) {
   return tfs::model(tfs::SubstIndex(name), kind);
 }
 
-// The highest pressure of a triple point: below it no state is saturated
-// (air's bubble line starts above its dew line).
-Real triplePressure(const tfs::ModelLimits& lim) { return std::max(lim.PtrDew, lim.PtrBubble); }
-
-// A temperature or pressure on the saturation line of the model, or the
-// status that says why it is not (the window's dryness checks).
-SolveStatus domeTemperature(const tfs::ModelLimits& lim, Real T) {
-  if (!(T < lim.Tcr)) return SolveStatus::DrynessHotT;
-  if (T < lim.Ttr) return SolveStatus::DrynessColdT;
-  return SolveStatus::Solved;
-}
-
-SolveStatus domePressure(const tfs::ModelLimits& lim, Real P) {
-  if (!(P < lim.Pcr)) return SolveStatus::DrynessHighP;
-  if (P < triplePressure(lim)) return SolveStatus::DrynessLowP;
-  return SolveStatus::Solved;
-}
-
-std::string tx(const char* text) { return app::translate("Ranges", text); }
-
-// Why there is no saturated state, with the model's own critical and triple
-// points (the texts of the window).
-std::string domeReason(SolveStatus st, const tfs::ModelLimits& lim) {
-  switch (st) {
-    case SolveStatus::DrynessHotT:
-      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "температура должна быть ниже критической (Ткр = %1 K).")),
-                      {format("%.2f", lim.Tcr)});
-    case SolveStatus::DrynessColdT:
-      return withArgs(
-          tx(QT_TRANSLATE_NOOP("Ranges", "температура должна быть не ниже температуры тройной точки (Ттр = %1 K).")),
-          {format("%.2f", lim.Ttr)});
-    case SolveStatus::DrynessHighP:
-      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "давление должно быть ниже критического (Ркр = %1 МПа).")),
-                      {format("%.3f", lim.Pcr)});
-    case SolveStatus::DrynessLowP:
-      return withArgs(
-          tx(QT_TRANSLATE_NOOP("Ranges", "ниже давления тройной точки (Ртр = %1 МПа) насыщенного состояния нет.")),
-          {format("%.5f", triplePressure(lim))});
-    default: return {};
-  }
-}
-
-// Why a pair gave no state, as the window says it, with the limits of the
-// model that refused it.
-std::string stateRefusal(SolveStatus st, const tfs::Model& m) {
-  const tfs::ModelLimits& lim = m.limits();
-  auto out = [](const char* rest, const std::string& value) {
-    return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "%1 вне пределов расчета:\n%2")),
-                    {tx(QT_TRANSLATE_NOOP("Ranges", "Состояние")), withArgs(tx(rest), {value})});
-  };
-  switch (st) {
-    case SolveStatus::DrynessHotT:
-    case SolveStatus::DrynessColdT:
-    case SolveStatus::DrynessHighP:
-    case SolveStatus::DrynessLowP:
-      return withArgs(tx(QT_TRANSLATE_NOOP("Ranges", "Степень сухости задается только для влажного пара:\n%1")),
-                      {domeReason(st, lim)});
-    case SolveStatus::PressureAbove:
-      return out(QT_TRANSLATE_NOOP("Ranges", "давление выше %1 МПа !"), proc::limitText(lim.Pceiling));
-    case SolveStatus::TooDense:
-      return out(QT_TRANSLATE_NOOP("Ranges", "плотность не меньше %1 !"),
-                 proc::limitText(lim.dmax) + " " + proc::unitLabel(proc::kDensity, Units::Specific));
-    default: return proc::refusalMessage(st, m.name(), {}, lim.TmaxIdeal);
-  }
-}
-
-// Where the isobar P leaves the model's sound range: a wanted enthalpy (or
-// entropy) below the state at the solidification temperature or above the
-// state at the hottest one.
-SolveStatus alongIsobar(const tfs::Model& m, Real P, Real value, bool entropy) {
-  const tfs::ModelLimits& lim = m.limits();
-  Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
-  m.dhs_PT(P, std::max(m.Tmelt(P), lim.Ttr), d, h, s, Cp, x);
-  const Real tol = entropy ? m.gasConstant() / 1000 : m.gasConstant() / 100;
-  if (value < (entropy ? s : h) - tol) return SolveStatus::TooCold;
-  m.dhs_PT(P, lim.TmaxIdeal, d, h, s, Cp, x);
-  if (value > (entropy ? s : h) + tol) return SolveStatus::TooHot;
-  return SolveStatus::Solved;
-}
-
-// A mixture of vapour fraction X (by mass) on the saturation line: the
-// lever rule in h (and in P for air's band), the state from h and P.
-void mixture(const tfs::Model& m, bool atT, Real given, Real X, proc::ProcPoint& p) {
-  Real Pv, Tv, dv, hv, sv, Cpv, Pl, Tl, dl, hl, sl, Cpl, Cp = 0;
-  if (atT) {
-    m.dhs2_T(given, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
-    p.P = (1 - X) * Pl + X * Pv;
-  } else {
-    m.dhs2_P(given, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
-    p.P = given;
-  }
-  p.i = (1 - X) * hl + X * hv;
-  m.Tds_hP(p.i, p.P, p.T, p.d, p.s, Cp, p.x);
-  if (atT) p.T = given;
-}
-
-// The window's solver by the steps it takes, through the routines of any
-// model; values as the solver takes them (a dryness as a fraction).
-SolveStatus solveByModel(const tfs::Model& m, int first, int second, Real a, Real b, proc::ProcPoint& out) {
-  using namespace proc;
-  auto positive = [](int k) { return k == kTemperature || k == kPressure || k == kDensity; };
-  if ((positive(first) && !(a > 0)) || (positive(second) && !(b > 0))) return SolveStatus::NotPositive;
-  Real v[kParamCount] = {};
-  bool has[kParamCount] = {};
-  v[first] = a, v[second] = b;
-  has[first] = has[second] = true;
-  auto pair = [&](int k1, int k2) { return has[k1] && has[k2]; };
-  const tfs::ModelLimits& lim = m.limits();
-  ProcPoint p;
-  Real Cp = 0;
-  SolveStatus st = SolveStatus::Solved;
-  if (pair(kTemperature, kPressure)) {
-    p.T = v[kTemperature], p.P = v[kPressure];
-    m.dhs_PT(p.P, p.T, p.d, p.i, p.s, Cp, p.x);
-  } else if (pair(kTemperature, kDensity)) {
-    p.T = v[kTemperature], p.d = v[kDensity];
-    m.Phs_Td(p.T, p.d, p.P, p.i, p.s, Cp, p.x);
-  } else if (pair(kTemperature, kDryness)) {
-    if ((st = domeTemperature(lim, v[kTemperature])) != SolveStatus::Solved) return st;
-    mixture(m, true, v[kTemperature], v[kDryness], p);
-  } else if (pair(kPressure, kDryness)) {
-    if ((st = domePressure(lim, v[kPressure])) != SolveStatus::Solved) return st;
-    mixture(m, false, v[kPressure], v[kDryness], p);
-  } else if (pair(kPressure, kEnthalpy)) {
-    p.P = v[kPressure], p.i = v[kEnthalpy];
-    if ((st = alongIsobar(m, p.P, p.i, false)) != SolveStatus::Solved) return st;
-    m.Tds_hP(p.i, p.P, p.T, p.d, p.s, Cp, p.x);
-  } else if (pair(kPressure, kEntropy)) {
-    p.P = v[kPressure], p.s = v[kEntropy];
-    if ((st = alongIsobar(m, p.P, p.s, true)) != SolveStatus::Solved) return st;
-    m.Tdh_sP(p.s, p.P, p.T, p.d, p.i, Cp, p.x);
-  } else if (pair(kEnthalpy, kEntropy)) {
-    const tfs::HsState hs = tfs::stateHs(m, v[kEnthalpy], v[kEntropy]);
-    if (!hs.ok) return SolveStatus::NoState;
-    p.T = hs.T, p.P = hs.P, p.d = hs.d, p.x = hs.x, p.i = v[kEnthalpy], p.s = v[kEntropy];
-  } else {
-    return SolveStatus::NotAdmitted;
-  }
-  // A state outside what the model describes soundly is refused.
-  constexpr Real eps = 1e-9L;
-  if (!(p.T <= lim.TmaxIdeal * (1 + eps))) return SolveStatus::TooHot;
-  if (!(p.T >= lim.Ttr * (1 - eps))) return SolveStatus::TooCold;
-  if (!(p.P <= lim.Pceiling * (1 + eps))) return SolveStatus::PressureAbove;
-  if (!(p.P >= lim.Pfloor * (1 - eps))) return SolveStatus::PressureBelow;
-  if (!(p.d < lim.dmax)) return SolveStatus::TooDense;
-  out = p;
-  return SolveStatus::Solved;
-}
-
 std::string stateJson(const tfs::Model& m, const StateResult& r) {
   return "{\"model\": \"" + std::string(modelName(m.kind())) + "\", \"substance\": " +
          jsonQuoted(std::string(m.name())) + ", \"T\": " + jsonNumber(r.p.T) + ", \"P\": " + jsonNumber(r.p.P) +
@@ -266,9 +117,9 @@ std::string phaseJson(Real d, Real h, Real s, Real cp) {
 
 // Each value given within the window's range for its kind, in the order
 // given; false with the window's message after the option.
-bool inWindowRanges(const std::string& name, const QList<GivenParam>& given, QString& error) {
+bool inWindowRanges(const tfs::Model& m, const QList<GivenParam>& given, QString& error) {
   proc::Ranges ranges;
-  if (!libraryGuarded([&] { ranges = proc::admissibleRanges(name); })) {
+  if (!libraryGuarded([&] { ranges = proc::admissibleRanges(m); })) {
     error = QCoreApplication::translate("State", "состояние не рассчитывается !");
     return false;
   }
@@ -349,10 +200,7 @@ SolveStatus solveState(const tfs::Model& m, int first, int second, Real a, Real 
   // A dryness goes to the solver as a fraction.
   const Real fa = proc::ToInternal(first, a), fb = proc::ToInternal(second, b);
   proc::ProcPoint p;
-  // The window's solver computes with the cubic model; the reference model
-  // takes the same steps through its own routines.
-  const SolveStatus st = m.kind() == tfs::ModelKind::Cubic ? proc::SolvePair(m.name(), first, second, fa, fb, p)
-                                                           : solveByModel(m, first, second, fa, fb, p);
+  const SolveStatus st = proc::SolvePair(m, first, second, fa, fb, p);
   if (st != SolveStatus::Solved) return st;
   StateResult out;
   out.p = p;
@@ -378,43 +226,38 @@ SolveStatus solveState(const tfs::Model& m, int first, int second, Real a, Real 
 }
 
 int runState(const StateRequest& req, std::string& json, QString& error) {
-  if (!inWindowRanges(req.name, req.given, error)) return kStateRefused;
+  const tfs::Model& m = chosenModel(req.name, req.model);
+  if (!inWindowRanges(m, req.given, error)) return kStateRefused;
   const GivenParam& a = req.given[req.first];
   const GivenParam& b = req.given[1 - req.first];
   SolveStatus st = SolveStatus::Solved;
   StateResult r;
-  const tfs::Model* m = nullptr;
-  const bool ok = libraryGuarded([&] {
-    m = &chosenModel(req.name, req.model);
-    st = solveState(*m, a.kind, b.kind, a.value, b.value, r);
-  });
+  const bool ok = libraryGuarded([&] { st = solveState(m, a.kind, b.kind, a.value, b.value, r); });
   if (!ok) {
     error = QCoreApplication::translate("State", "состояние не рассчитывается !");
     return kStateRefused;
   }
   if (st != SolveStatus::Solved) {
-    error = QString::fromStdString(stateRefusal(st, *m));
+    error = QString::fromStdString(proc::refusalMessage(st, m));
     return kStateRefused;
   }
-  json = stateJson(*m, r);
+  json = stateJson(m, r);
   return 0;
 }
 
 int runSaturation(const SaturationRequest& req, std::string& json, QString& error) {
-  if (!inWindowRanges(req.name, {req.given}, error)) return kStateRefused;
+  const tfs::Model& m = chosenModel(req.name, req.model);
+  if (!inWindowRanges(m, {req.given}, error)) return kStateRefused;
   const bool atT = req.given.kind == proc::kTemperature;
   const Real given = req.given.value;
-  SolveStatus st = SolveStatus::Solved;
-  const tfs::Model* m = nullptr;
+  const SolveStatus st = atT ? proc::SaturatedAtT(m, given) : proc::SaturatedAtP(m, given);
   Real Tv = given, Tl = given, Pv = given, Pl = given, dv, hv, sv, Cpv, dl, hl, sl, Cpl;
   const bool ok = libraryGuarded([&] {
-    m = &chosenModel(req.name, req.model);
-    st = atT ? domeTemperature(m->limits(), given) : domePressure(m->limits(), given);
     if (st != SolveStatus::Solved) return;
     if (atT)
-      m->dhs2_T(given, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
+      m.dhs2_T(given, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
     else
-      m->dhs2_P(given, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
+      m.dhs2_P(given, Tv, dv, hv, sv, Cpv, Tl, dl, hl, sl, Cpl);
   });
   if (!ok) {
     error = QCoreApplication::translate("State", "насыщенное состояние не рассчитывается !");
@@ -423,11 +266,11 @@ int runSaturation(const SaturationRequest& req, std::string& json, QString& erro
   if (st != SolveStatus::Solved) {
     error = req.given.option + QStringLiteral(": ") +
             QCoreApplication::translate("State", "Насыщенного состояния нет:\n%1")
-                .arg(QString::fromStdString(domeReason(st, m->limits())));
+                .arg(QString::fromStdString(proc::domeReason(st, m)));
     return kStateRefused;
   }
-  const std::string head = "{\"model\": \"" + std::string(modelName(m->kind())) +
-                           "\", \"substance\": " + jsonQuoted(std::string(m->name()));
+  const std::string head = "{\"model\": \"" + std::string(modelName(m.kind())) +
+                           "\", \"substance\": " + jsonQuoted(std::string(m.name()));
   const std::string line = atT ? ", \"T\": " + jsonNumber(given) + ", \"P_bubble\": " + jsonNumber(Pl) +
                                      ", \"P_dew\": " + jsonNumber(Pv)
                                : ", \"P\": " + jsonNumber(given) + ", \"T_bubble\": " + jsonNumber(Tl) +
