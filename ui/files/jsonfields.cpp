@@ -38,21 +38,29 @@ QJsonObject Field::object() const {
 void Field::members(const std::vector<const char*>& known) const {
   for (const QString& key : object().keys())
     if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == QLatin1String(k); }))
-      refuse(WorkFault::Damaged, path_.isEmpty() ? QCoreApplication::translate("WorkFile", "неизвестный раздел %1").arg(key) : QCoreApplication::translate("WorkFile", "неизвестное поле %1").arg(sub(key)));
+      refuse(WorkFault::Damaged, path_.isEmpty()
+                                     ? QCoreApplication::translate("WorkFile", "неизвестный раздел %1").arg(key)
+                                     : QCoreApplication::translate("WorkFile", "неизвестное поле %1").arg(sub(key)));
 }
 
 Field Field::at(const char* key) const {
   const QJsonObject o = object();
   const QString k = QLatin1String(key);
-  if (!o.contains(k)) refuse(WorkFault::Damaged, path_.isEmpty() ? QCoreApplication::translate("WorkFile", "нет раздела %1").arg(k) : QCoreApplication::translate("WorkFile", "нет поля %1").arg(sub(k)));
+  if (!o.contains(k))
+    refuse(WorkFault::Damaged, path_.isEmpty() ? QCoreApplication::translate("WorkFile", "нет раздела %1").arg(k)
+                                               : QCoreApplication::translate("WorkFile", "нет поля %1").arg(sub(k)));
   return {o.value(k), sub(k)};
 }
 
 int Field::items(int n) const {
   if (!v_.isArray()) refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "поле %1 не список").arg(path_));
   const int size = int(v_.toArray().size());
-  if (n >= 0 && size != n) refuse(WorkFault::Damaged, QCoreApplication::translate("WorkFile", "в списке %1 %2 значений вместо %3").arg(path_).arg(size).arg(n));
-  if (size > kMaxRows) refuse(WorkFault::OutOfRange, QCoreApplication::translate("WorkFile", "в списке %1 больше %2 строк").arg(path_).arg(kMaxRows));
+  if (n >= 0 && size != n)
+    refuse(WorkFault::Damaged,
+           QCoreApplication::translate("WorkFile", "в списке %1 %2 значений вместо %3").arg(path_).arg(size).arg(n));
+  if (size > kMaxRows)
+    refuse(WorkFault::OutOfRange,
+           QCoreApplication::translate("WorkFile", "в списке %1 больше %2 строк").arg(path_).arg(kMaxRows));
   return size;
 }
 
@@ -62,7 +70,8 @@ Real Field::real() const {
   Real v = 0;
   if (v_.isDouble()) {
     v = v_.toDouble();
-  } else if (v_.isArray() && v_.toArray().size() == 2 && v_.toArray().at(0).isDouble() && v_.toArray().at(1).isDouble()) {
+  } else if (v_.isArray() && v_.toArray().size() == 2 && v_.toArray().at(0).isDouble() &&
+             v_.toArray().at(1).isDouble()) {
     const double hi = v_.toArray().at(0).toDouble(), lo = v_.toArray().at(1).toDouble();
     v = Real(hi) + Real(lo);
     // A sound pair: the low part below the high part's last bit.

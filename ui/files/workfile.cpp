@@ -484,7 +484,8 @@ const auto kRealProcesses = fields::Obj{[](auto& v, auto& s) {
   v("inletShown", kept.inletShown, fields::Flag{});
   v("data", kept.data, kDeviceData);
   v("result", c.Result, deviceResult(kAnyDevice, true));
-  v("lines", s.deviceLines.lines, fields::Rows{deviceLine(sessionScope(s.main, false, true)), diagram::DeviceStore::kCapacity});
+  v("lines", s.deviceLines.lines,
+    fields::Rows{deviceLine(sessionScope(s.main, false, true)), diagram::DeviceStore::kCapacity});
   v.apply(s, [&kept](Session& s) {
     s.devices.Units = s.main.units;
     s.devices.restore(kept, s.main.chosen ? s.main.name : std::string());
