@@ -293,7 +293,7 @@ TEST(CliExport, WorkFileDrawsItsSessionAndBadOnesWriteNothing) {
   };
   const QByteArray bytes = app::workFileBytes(*work);
   QByteArray newer = bytes;
-  newer.replace("\"version\": 2", "\"version\": 3");
+  newer.replace("\"version\": 3", "\"version\": 4");
   app::Session none;
   struct Case {
     QString file;

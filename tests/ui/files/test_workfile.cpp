@@ -259,6 +259,15 @@ QByteArray changed(const QByteArray& good, const QStringList& path, const QJsonV
   return bytesOf(o);
 }
 
+// A file of tests/ui/files/data/: work files as the program of version 2
+// wrote them.
+QByteArray fixture(const char* name) {
+  QFile f(QStringLiteral(ENTROGRAF_SOURCE_DIR "/tests/ui/files/data/") + QLatin1String(name));
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+  return f.readAll();
+}
+QByteArray version2() { return fixture("nitrogen-work-v2.entrograf"); }
+
 const BadFile kBadFiles[] = {
     {"a picture", [](const QByteArray&) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16); },
      WorkFault::NotWorkFile},
@@ -266,7 +275,7 @@ const BadFile kBadFiles[] = {
     {"another JSON", [](const QByteArray&) { return QByteArray(R"({"format": "другой", "version": 1})"); },
      WorkFault::NotWorkFile},
     {"cut short", [](const QByteArray& g) { return g.left(g.size() / 2); }, WorkFault::Damaged},
-    {"newer", [](const QByteArray& g) { return changed(g, {"version"}, 3); }, WorkFault::Newer},
+    {"newer", [](const QByteArray& g) { return changed(g, {"version"}, app::kWorkFileVersion + 1); }, WorkFault::Newer},
     {"version as text", [](const QByteArray& g) { return changed(g, {"version"}, "1"); }, WorkFault::Damaged},
     {"unknown section",
      [](const QByteArray& g) {
@@ -284,13 +293,13 @@ const BadFile kBadFiles[] = {
        return bytesOf(o);
      },
      WorkFault::Damaged},
-    {"a cycle of kind 3", [](const QByteArray& g) { return changed(g, {"cycles", "cycle"}, 3); },
+    {"a cycle of kind 3", [](const QByteArray&) { return changed(version2(), {"cycles", "cycle"}, 3); },
      WorkFault::OutOfRange},
     {"a cycle's pressure as text", [](const QByteArray& g) { return changed(g, {"cycles", "data", "2", "Phigh"}, "20"); },
      WorkFault::Damaged},
     {"two cycles' data", [](const QByteArray& g) { return changed(g, {"cycles", "data"}, QJsonArray{1, 2}); },
      WorkFault::Damaged},
-    {"a device of kind 9", [](const QByteArray& g) { return changed(g, {"realProcesses", "device"}, 9); },
+    {"a device of kind 9", [](const QByteArray&) { return changed(version2(), {"realProcesses", "device"}, 9); },
      WorkFault::OutOfRange},
     {"a carried inlet at 5000 K",
      [](const QByteArray& g) { return changed(g, {"realProcesses", "inlet", "T"}, 5000); }, WorkFault::OutOfRange},
@@ -358,7 +367,7 @@ const BadFile kBadFiles[] = {
      WorkFault::Damaged},
     {"eleven process lines", [](const QByteArray& g) { return changed(g, {"processLines", "count"}, 11); },
      WorkFault::OutOfRange},
-    {"a process of kind 7", [](const QByteArray& g) { return changed(g, {"idealResults", "0", "process"}, 7); },
+    {"a process of kind 7", [](const QByteArray&) { return changed(version2(), {"idealResults", "0", "process"}, 7); },
      WorkFault::OutOfRange},
     {"a row's heat beyond any process",
      [](const QByteArray& g) { return changed(g, {"idealResults", "1", "Q"}, 1e12); }, WorkFault::OutOfRange},
@@ -367,7 +376,7 @@ const BadFile kBadFiles[] = {
     {"a field with nine decimals",
      [](const QByteArray& g) { return changed(g, {"idealProcess", "fields", "0"}, QJsonArray{9, 300}); },
      WorkFault::OutOfRange},
-    {"a kind beyond the lists", [](const QByteArray& g) { return changed(g, {"idealProcess", "kinds", "2"}, 7); },
+    {"a kind beyond the lists", [](const QByteArray&) { return changed(version2(), {"idealProcess", "kinds", "2"}, 7); },
      WorkFault::OutOfRange},
     {"a broken pair", [](const QByteArray& g) { return changed(g, {"points", "0", "h"}, QJsonArray{1.0, 0.5}); },
      WorkFault::Damaged},
@@ -438,7 +447,7 @@ TEST(WorkFile, RefusalsSayWhatAndWhere) {
 // of them: no device, no row, no line, the cycles at the substance's
 // defaults and not drawn.
 TEST(WorkFile, VersionOneOpensWithoutRealProcessesAndCycles) {
-  QJsonObject o = json(app::workFileBytes(*nitrogenWork()));
+  QJsonObject o = json(version2());
   for (const char* section : {"realProcesses", "realResults", "cycles"}) o.remove(QLatin1String(section));
   o["version"] = 1;
   auto s = std::make_unique<app::Session>();
@@ -454,8 +463,8 @@ TEST(WorkFile, VersionOneOpensWithoutRealProcessesAndCycles) {
   EXPECT_FALSE(s->cycles.onDiagram);
   EXPECT_TRUE(s->cycles.current() == proc::defaultCycleData(eos("N2")));
   EXPECT_TRUE(s->cycles.result.liquid());
-  // Saved again it is a version 2 file.
-  EXPECT_EQ(json(app::workFileBytes(*s))["version"].toInt(), 2);
+  // Saved again it is a file of this version.
+  EXPECT_EQ(json(app::workFileBytes(*s))["version"].toInt(), app::kWorkFileVersion);
 }
 
 // The sample in docs/ opens: nitrogen, its points, and a closed cycle of
