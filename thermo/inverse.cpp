@@ -188,83 +188,106 @@ void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Re
   T = f.T, d = f.st.d, h = f.st.h, Cp = f.st.Cp, x = f.st.x;
 }
 
-void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Real& Cp, Real& x) {
-  const int k = SubstIndex(name);
-  const Real tol = Rgas[k] / 1000;
-  const Real Pmax = pressureCeiling(k);
-  Real PA, sA, PB, sB;
+namespace {
+
+// The search of Pdh_Ts: the state at T whose entropy is s. A is the
+// high-pressure end of the bracket (entropy below s), B the low-pressure
+// one; the outputs are kept as the search goes.
+struct EntropyAtT {
+  std::string_view name;
+  int k;
+  Real T, s, tol, Pmax;
+  SatLineAtT line;
+  Real P = 0, d = 0, h = 0, Cp = 0, x = 0;
+  Real PA = 0, sA = 0, PB = 0, sB = 0, lnPA = 0, lnPB = 0;
   bool liquid = false;
-  auto take = [&](const PointState& st) { d = st.d, h = st.h, Cp = st.Cp, x = st.x; };
+
+  void take(const PointState& st) { d = st.d, h = st.h, Cp = st.Cp, x = st.x; }
   // Low-pressure end: the ideal gas at Plow.
-  auto lowEnd = [&](Real Plow, const SatStates* sat) {
+  void lowEnd(Real Plow, const SatStates* sat) {
     const Real dB = Plow / ((Rgas[k] / 1000) * T);
     const PhsResult b = stateTd(k, T, dB, sat);
     PB = b.P, sB = b.s;
     d = dB, h = b.h, Cp = b.Cp, x = b.x;
-  };
+  }
+  bool belowSaturation();
+  bool bracket();
+  bool falsePosition();
+  void bisection();
+};
 
-  if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
-  checkTemperatureInput("Pdh_Ts", T);
-  // The saturation line at T serves every pass.
-  const SatLineAtT line = satLineAt(k, T);
-  if (T < Tcr[k]) {
-    const SatStates q = satStatesAt(k, T, line);
-    if (std::fabs(s - q.sv) < tol) {
-      P = q.Pv, d = q.dv, h = q.hv, Cp = q.Cpv, x = 0;
-      return;
-    }
-    if (std::fabs(s - q.sl) < tol) {
-      P = q.Pl, d = q.dl, h = q.hl, Cp = q.Cpl, x = 1;
-      return;
-    }
-    if (s > q.sv) {  // vapour
-      PA = q.Pv, sA = q.sv;
-      x = 0;
-      // Where the saturation pressure is below 0.001 MPa that pressure lies
-      // in the dome: start well below Pv instead.
-      lowEnd(q.Pv > 0.002L ? 0.001L : q.Pv / 10, &q);
-    } else if (s < q.sl) {  // liquid
-      liquid = true;
-      PB = q.Pl, sB = q.sl;
-      Real Pm = Pmelt(name, T);
-      if (Pm > Pmax) Pm = Pmax;
-      if (!(Pm > q.Pl)) {
-        // The melting line lies below the boiling line here: no liquid.
-        P = 0, d = 0, h = 0, Cp = 0, x = 1;
-        return;
-      }
-      const PointState st = statePT(k, Pm, T, line);
-      take(st);
-      if (s < st.s) {
-        P = 0;
-        return;
-      }
-      PA = Pm, sA = st.s;
-    } else {  // two-phase
-      x = (q.sv - s) / (q.sv - q.sl);
-      P = q.Pv + x * (q.Pl - q.Pv);
-      d = mixtureDensity(x, q.dv, q.dl);
-      h = q.hv + x * (q.hl - q.hv);
-      Cp = kTwoPhaseCp;
-      return;
-    }
-  } else {
+// Below the critical temperature: a saturated or two-phase answer, no
+// liquid at all, or the bracket on the vapour or the liquid side. True
+// when the answer is known.
+bool EntropyAtT::belowSaturation() {
+  const SatStates q = satStatesAt(k, T, line);
+  if (std::fabs(s - q.sv) < tol) {
+    P = q.Pv, d = q.dv, h = q.hv, Cp = q.Cpv, x = 0;
+    return true;
+  }
+  if (std::fabs(s - q.sl) < tol) {
+    P = q.Pl, d = q.dl, h = q.hl, Cp = q.Cpl, x = 1;
+    return true;
+  }
+  if (s > q.sv) {  // vapour
+    PA = q.Pv, sA = q.sv;
     x = 0;
-    const PointState st = statePT(k, Pmax, T, line);
+    // Where the saturation pressure is below 0.001 MPa that pressure lies
+    // in the dome: start well below Pv instead.
+    lowEnd(q.Pv > 0.002L ? 0.001L : q.Pv / 10, &q);
+    return false;
+  }
+  if (s < q.sl) {  // liquid
+    liquid = true;
+    PB = q.Pl, sB = q.sl;
+    Real Pm = Pmelt(name, T);
+    if (Pm > Pmax) Pm = Pmax;
+    if (!(Pm > q.Pl)) {
+      // The melting line lies below the boiling line here: no liquid.
+      P = 0, d = 0, h = 0, Cp = 0, x = 1;
+      return true;
+    }
+    const PointState st = statePT(k, Pm, T, line);
     take(st);
     if (s < st.s) {
       P = 0;
-      return;
+      return true;
     }
-    PA = Pmax, sA = st.s;
-    lowEnd(0.001L, nullptr);
+    PA = Pm, sA = st.s;
+    return false;
   }
+  // two-phase
+  x = (q.sv - s) / (q.sv - q.sl);
+  P = q.Pv + x * (q.Pl - q.Pv);
+  d = mixtureDensity(x, q.dv, q.dl);
+  h = q.hv + x * (q.hl - q.hv);
+  Cp = kTwoPhaseCp;
+  return true;
+}
 
-  // False position in ln P, where the entropy of a gas is nearly linear;
-  // in the compressed liquid it is nearly linear in P itself.
+// The bracket of the search, or the answer (true) where no search is
+// needed.
+bool EntropyAtT::bracket() {
+  if (T < Tcr[k]) return belowSaturation();
+  x = 0;
+  const PointState st = statePT(k, Pmax, T, line);
+  take(st);
+  if (s < st.s) {
+    P = 0;
+    return true;
+  }
+  PA = Pmax, sA = st.s;
+  lowEnd(0.001L, nullptr);
+  return false;
+}
+
+// False position in ln P, where the entropy of a gas is nearly linear;
+// in the compressed liquid it is nearly linear in P itself. True when
+// converged.
+bool EntropyAtT::falsePosition() {
   const bool linear = liquid;
   const Real lnPmax = std::log(Pmax);
-  Real lnPA = std::log(PA), lnPB = std::log(PB);
+  lnPA = std::log(PA), lnPB = std::log(PB);
   // Residuals of the two ends in the interpolation. When the same end moves
   // twice in a row the other one's weight is halved (Illinois rule), so that
   // the false position does not creep towards the root from one side only.
@@ -290,7 +313,7 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
     }
     const PointState st = statePT(k, P, T, line);
     take(st);
-    if (std::fabs(s - st.s) < tol) return;
+    if (std::fabs(s - st.s) < tol) return true;
     newton = st.dsdP < 0 ? (linear ? P + (s - st.s) / st.dsdP : lnP + (s - st.s) / (P * st.dsdP)) : NAN;
     if (st.s >= s) {
       PB = P, sB = st.s, lnPB = lnP, wB = sB - s;
@@ -302,7 +325,11 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
       lastSide = -1;
     }
   }
-  // The false position stalled: bisection in ln P on the bracket it kept.
+  return false;
+}
+
+// The false position stalled: bisection in ln P on the bracket it kept.
+void EntropyAtT::bisection() {
   if (!(sA < s && s <= sB)) return;
   for (int i = 0; i < kBisections && std::fabs(lnPA - lnPB) > 1e-16L; ++i) {
     const Real lnP = (lnPA + lnPB) / 2;
@@ -316,6 +343,19 @@ void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Re
       lnPA = lnP, sA = st.s;
     }
   }
+}
+
+}  // namespace
+
+void Pdh_Ts(std::string_view name, Real T, Real s, Real& P, Real& d, Real& h, Real& Cp, Real& x) {
+  const int k = SubstIndex(name);
+  if (T < Tcr[k]) checkTRange(kCallerDhs2T, k, T);
+  checkTemperatureInput("Pdh_Ts", T);
+  // The saturation line at T serves every pass.
+  EntropyAtT e{name, k, T, s, Rgas[k] / 1000, pressureCeiling(k), satLineAt(k, T)};
+  e.P = P, e.d = d, e.h = h, e.Cp = Cp, e.x = x;
+  if (!e.bracket() && !e.falsePosition()) e.bisection();
+  P = e.P, d = e.d, h = e.h, Cp = e.Cp, x = e.x;
 }
 
 }  // namespace tfs
