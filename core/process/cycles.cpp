@@ -305,21 +305,64 @@ void checkData(const tfs::Model& m, Cycle kind, const CycleData& d) {
   if (kind == Cycle::Precooled && !(d.Tpre < d.T1)) refuse(CycleStatus::BadPrecooling);
 }
 
-void solve(const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) {
+// What every cycle shares: the states at the compressor and the separator's
+// saturated liquid and vapour at the low pressure.
+struct CycleStart {
+  ProcPoint p1, p2, f, g;
+  Real T0 = 0, q = 0;
+};
+
+// No liquid: the reason in words, yield 0, the compressor's (and the
+// expander's) states shown; the works shown still add up to W.
+void noLiquid(Cycle kind, Real yIdeal, Real Tthrottle, CycleResult& r) {
+  r.status = CycleStatus::NoLiquid;
+  r.y = 0;
+  r.hasPart = {};
+  r.sgen = {};
+  r.W = r.Wc - r.We + r.Wbath;
+  if (yIdeal <= 0 && kind == Cycle::Claude)
+    r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера не хватает\n"
+                                 "(газ при дросселировании от %1 K нагревается).\n"
+                                 "Увеличьте долю потока на детандер !")),
+                              {num("%.2f", Tthrottle)});
+  else if (yIdeal <= 0)
+    r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
+                                 "нагревается (он выше температуры инверсии).\n"
+                                 "Газ нужно предварительно охладить !")),
+                              {num("%.2f", Tthrottle)});
+  else if (kind == Cycle::Claude)
+    r.message = tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера и дросселирования\n"
+                   "не хватает на недорекуперацию и теплоприток !"));
+  else
+    r.message = tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода дросселирования\n"
+                   "не хватает на недорекуперацию и теплоприток !"));
+}
+
+void partLoss(CycleResult& r, Part p, Real s) {
+  r.hasPart[int(p)] = true;
+  r.sgen[int(p)] = s;
+}
+
+// The checks of the data against the saturation line and the surroundings,
+// then the compressor: the states every cycle starts from.
+CycleStart startCycle(Solver& sv, const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) {
   checkData(m, kind, d);
   // The pressures within the library's range before any routine sees them.
   const tfs::ModelLimits& lim = m.limits();
   if (!(d.Phigh <= lim.Pceiling)) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureAbove, 2};
   if (!(d.Plow >= lim.Pfloor)) throw Refusal{CycleStatus::StateRefused, SolveStatus::PressureBelow, 1};
-  Solver sv(m, d, r);
-  const Real T0 = sv.T0();
-  r.T0 = T0;
-  const Real Pl = d.Plow, Ph = d.Phigh, q = d.leak;
+  CycleStart c;
+  c.T0 = sv.T0();
+  c.q = d.leak;
+  r.T0 = c.T0;
+  const Real Pl = d.Plow, Ph = d.Phigh, T0 = c.T0;
 
   // Saturated liquid and vapour at the low pressure (bubble and dew for air).
   const Saturation* low = sv.saturation(Pl);
   if (!low) refuse(CycleStatus::LowAboveCritical);
-  const ProcPoint f = low->f, g = low->g;
+  c.f = low->f, c.g = low->g;
+  const ProcPoint& f = c.f;
+  const ProcPoint& g = c.g;
   // The coldest warm end: the return stream leaves each exchanger dT below
   // the hot stream entering it, never colder than the separator's vapour.
   const Real Twarm = kind == Cycle::Precooled ? d.Tpre : d.T1;
@@ -336,173 +379,162 @@ void solve(const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) 
   // Heat reaches the cycle from the surroundings only where they are
   // warmer (the in-leak into the separator), and leaves it for them only
   // where they are colder (the bath's refrigerator).
-  if (q > 0 && !(T0 > g.T)) refuse(CycleStatus::AmbientBelowSeparator, g.T);
+  if (c.q > 0 && !(T0 > g.T)) refuse(CycleStatus::AmbientBelowSeparator, g.T);
   if (kind == Cycle::Precooled && !(T0 > d.Tpre)) refuse(CycleStatus::AmbientBelowBath, d.Tpre);
 
-  const ProcPoint p1 = sv.byPT(1, Pl, d.T1);
-  const DeviceResult comp = sv.compressor(p1, Ph, d.etaT);
-  const ProcPoint p2 = comp.outlet;
+  c.p1 = sv.byPT(1, Pl, d.T1);
+  const DeviceResult comp = sv.compressor(c.p1, Ph, d.etaT);
+  c.p2 = comp.outlet;
+  const ProcPoint& p1 = c.p1;
   r.Wc = -comp.L;
   r.Qc = comp.Q;
   // Below T0 = (h1 - hf) / (s1 - sf) the gas at T1 holds as much work
   // against the surroundings as the liquid: nothing is left to minimise.
   r.Wi = T0 * (p1.s - f.s) - (p1.i - f.i);
   if (!(r.Wi > 0)) refuse(CycleStatus::AmbientTooLow, (p1.i - f.i) / (p1.s - f.s));
-  r.hasPart[int(Part::Compressor)] = true;
-  r.sgen[int(Part::Compressor)] = (p2.s - p1.s) + r.Qc / T0;
+  partLoss(r, Part::Compressor, (c.p2.s - p1.s) + r.Qc / T0);
   sv.add(1, p1, 1, QT_TRANSLATE_NOOP("Cycles", "вход компрессора"));
-  sv.add(2, p2, 1, QT_TRANSLATE_NOOP("Cycles", "выход компрессора"));
+  sv.add(2, c.p2, 1, QT_TRANSLATE_NOOP("Cycles", "выход компрессора"));
+  return c;
+}
 
-  // No liquid: the reason in words, yield 0, the compressor's (and the
-  // expander's) states shown; the works shown still add up to W.
-  auto noLiquid = [&](Real yIdeal, Real Tthrottle) {
-    r.status = CycleStatus::NoLiquid;
-    r.y = 0;
-    r.hasPart = {};
-    r.sgen = {};
-    r.W = r.Wc - r.We + r.Wbath;
-    if (yIdeal <= 0 && kind == Cycle::Claude)
-      r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера не хватает\n"
-                                   "(газ при дросселировании от %1 K нагревается).\n"
-                                   "Увеличьте долю потока на детандер !")),
-                                {num("%.2f", Tthrottle)});
-    else if (yIdeal <= 0)
-      r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
-                                   "нагревается (он выше температуры инверсии).\n"
-                                   "Газ нужно предварительно охладить !")),
-                                {num("%.2f", Tthrottle)});
-    else if (kind == Cycle::Claude)
-      r.message = tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера и дросселирования\n"
-                     "не хватает на недорекуперацию и теплоприток !"));
-    else
-      r.message = tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода дросселирования\n"
-                     "не хватает на недорекуперацию и теплоприток !"));
-  };
-
-  const auto T0part = [&](Part p, Real s) {
-    r.hasPart[int(p)] = true;
-    r.sgen[int(p)] = s;
-  };
-
-  switch (kind) {
-    case Cycle::Linde: {
-      const ProcPoint p7 = sv.byPT(7, Pl, d.T1 - d.dT);
-      const Real yIdeal = (p1.i - p2.i) / (p1.i - f.i);
-      const Real y = (p7.i - p2.i - q) / (p7.i - f.i);
-      if (!(y > 0)) return noLiquid(yIdeal, d.T1);
-      if (!(y < 1)) refuse(CycleStatus::NoResult);
-      const ProcPoint p3 = sv.byPH(3, Ph, p2.i - (1 - y) * (p7.i - g.i));
-      const ProcPoint p4 = sv.byPH(4, Pl, p3.i);  // the valve
-      checkExchangers(sv, d.dT, {{1, p2, p3, g, p7}});
-      r.y = y;
-      sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "перед дросселем"));
-      sv.add(4, p4, 1, QT_TRANSLATE_NOOP("Cycles", "после дросселя"));
-      sv.add(5, f, y, QT_TRANSLATE_NOOP("Cycles", "жидкость"));
-      sv.add(6, g, 1 - y, QT_TRANSLATE_NOOP("Cycles", "пар из отделителя"));
-      sv.add(7, p7, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток, теплый конец"));
-      T0part(Part::Exchanger1, (p3.s - p2.s) + (1 - y) * (p7.s - g.s));
-      T0part(Part::Valve, p4.s - p3.s);
-      T0part(Part::Separator, y * f.s + (1 - y) * g.s - p4.s - q / T0);
-      T0part(Part::Mixing, (1 - y) * ((p1.s - p7.s) - (p1.i - p7.i) / T0));
-      break;
-    }
-    case Cycle::Precooled: {
-      const ProcPoint p4 = sv.byPT(4, Ph, d.Tpre);
-      const ProcPoint p9 = sv.byPT(9, Pl, d.Tpre - d.dT);
-      const ProcPoint p10 = sv.byPT(10, Pl, d.T1 - d.dT);
-      const ProcPoint atPre = d.dT == 0 ? p9 : sv.byPT(9, Pl, d.Tpre);
-      const Real yIdeal = (atPre.i - p4.i) / (atPre.i - f.i);
-      const Real y = (p9.i - p4.i - q) / (p9.i - f.i);
-      if (!(y > 0)) return noLiquid(yIdeal, d.Tpre);
-      if (!(y < 1)) refuse(CycleStatus::NoResult);
-      const ProcPoint p5 = sv.byPH(5, Ph, p4.i - (1 - y) * (p9.i - g.i));
-      const ProcPoint p6 = sv.byPH(6, Pl, p5.i);  // the valve
-      const ProcPoint p3 = sv.byPH(3, Ph, p2.i - (1 - y) * (p10.i - p9.i));
-      if (p3.T < d.Tpre * (1 - Real(1e-6L))) refuse(CycleStatus::BathWarms, p3.T);
-      checkExchangers(sv, d.dT, {{1, p2, p3, p9, p10}, {2, p4, p5, g, p9}});
-      r.y = y;
-      r.Qbath = p3.i - p4.i;
-      r.Wbath = r.Qbath * (T0 / d.Tpre - 1);
-      sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в ванну"));
-      sv.add(4, p4, 1, QT_TRANSLATE_NOOP("Cycles", "выход из ванны"));
-      sv.add(5, p5, 1, QT_TRANSLATE_NOOP("Cycles", "перед дросселем"));
-      sv.add(6, p6, 1, QT_TRANSLATE_NOOP("Cycles", "после дросселя"));
-      sv.add(7, f, y, QT_TRANSLATE_NOOP("Cycles", "жидкость"));
-      sv.add(8, g, 1 - y, QT_TRANSLATE_NOOP("Cycles", "пар из отделителя"));
-      sv.add(9, p9, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток за теплообм. 2"));
-      sv.add(10, p10, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток, теплый конец"));
-      T0part(Part::Exchanger1, (p3.s - p2.s) + (1 - y) * (p10.s - p9.s));
-      T0part(Part::Bath, (p4.s - p3.s) + r.Qbath / d.Tpre);
-      T0part(Part::Exchanger2, (p5.s - p4.s) + (1 - y) * (p9.s - g.s));
-      T0part(Part::Valve, p6.s - p5.s);
-      T0part(Part::Separator, y * f.s + (1 - y) * g.s - p6.s - q / T0);
-      T0part(Part::Mixing, (1 - y) * ((p1.s - p10.s) - (p1.i - p10.i) / T0));
-      break;
-    }
-    case Cycle::Claude: {
-      const Real xe = d.xe;
-      const ProcPoint p3 = sv.byPT(3, Ph, d.T3);
-      if (p3.x > 0) {
-        // Wet or liquid: above the dome at the high pressure, or above the
-        // critical temperature at a supercritical one.
-        const tfs::ModelLimits& lim = m.limits();
-        Real Tv = lim.Tcr, Tl = Tv;
-        if (Ph < lim.Pcr) m.Tsat(Ph, Tv, Tl);
-        refuse(CycleStatus::ExpanderInletWet, Tv);
-      }
-      const ProcPoint p4 = sv.expander(4, p3, Pl, d.etaS);
-      const ProcPoint p13 = sv.byPT(13, Pl, d.T1 - d.dT);
-      r.We = xe * (p3.i - p4.i);
-      const Real yIdeal = (p1.i - p2.i) / (p1.i - f.i);
-      const Real y = ((p13.i - p2.i - q) + r.We) / (p13.i - f.i);
-      if (!(y > 0)) {
-        // The expander's states stand with its work.
-        sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в детандер"));
-        sv.add(4, p4, xe, QT_TRANSLATE_NOOP("Cycles", "выход из детандера"));
-        return noLiquid(yIdeal, d.T1);
-      }
-      if (!(y < 1 - xe)) refuse(CycleStatus::TooMuchExpanded);
-      const ProcPoint p12 = sv.byPH(12, Pl, p13.i - (p2.i - p3.i) / (1 - y));
-      // The valve's outlet from the separator's balance, its inlet at the
-      // same enthalpy.
-      const Real h7 = (y * f.i + (1 - xe - y) * g.i - q) / (1 - xe);
-      const ProcPoint p6 = sv.byPH(6, Ph, h7);
-      const ProcPoint p7 = sv.byPH(7, Pl, h7);
-      // The exhaust joins the return stream where that is as warm as it:
-      // past the cold exchanger when dry, at the separator's vapour when wet.
-      const bool dry = p4.x == 0 && p4.T > g.T;
-      const ProcPoint p10 = dry ? p4 : g;
-      const ProcPoint p5 = sv.byPH(5, Ph, p6.i + (1 - xe - y) * (p10.i - g.i) / (1 - xe));
-      const ProcPoint p11 = dry ? p4 : sv.byPH(11, Pl, (xe * p4.i + (1 - xe - y) * p10.i) / (1 - y));
-      checkExchangers(sv, d.dT, {{1, p2, p3, p12, p13}, {2, p3, p5, p11, p12}, {3, p5, p6, g, p10}});
-      r.y = y;
-      sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в детандер"));
-      sv.add(4, p4, xe, QT_TRANSLATE_NOOP("Cycles", "выход из детандера"));
-      sv.add(5, p5, 1 - xe, QT_TRANSLATE_NOOP("Cycles", "за теплообменником 2"));
-      sv.add(6, p6, 1 - xe, QT_TRANSLATE_NOOP("Cycles", "перед дросселем"));
-      sv.add(7, p7, 1 - xe, QT_TRANSLATE_NOOP("Cycles", "после дросселя"));
-      sv.add(8, f, y, QT_TRANSLATE_NOOP("Cycles", "жидкость"));
-      sv.add(9, g, 1 - xe - y, QT_TRANSLATE_NOOP("Cycles", "пар из отделителя"));
-      sv.add(10, p10, 1 - xe - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток за теплообм. 3"));
-      sv.add(11, p11, 1 - y, QT_TRANSLATE_NOOP("Cycles", "после смешения с детандерным"));
-      sv.add(12, p12, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток за теплообм. 2"));
-      sv.add(13, p13, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток, теплый конец"));
-      T0part(Part::Exchanger1, (p3.s - p2.s) + (1 - y) * (p13.s - p12.s));
-      // The exhaust joins the return stream at this exchanger's cold end.
-      T0part(Part::Exchanger2, (1 - xe) * (p5.s - p3.s) + (1 - y) * p12.s - xe * p4.s - (1 - xe - y) * p10.s);
-      T0part(Part::Exchanger3, (1 - xe) * (p6.s - p5.s) + (1 - xe - y) * (p10.s - g.s));
-      T0part(Part::Expander, xe * (p4.s - p3.s));
-      T0part(Part::Valve, (1 - xe) * (p7.s - p6.s));
-      T0part(Part::Separator, y * f.s + (1 - xe - y) * g.s - (1 - xe) * p7.s - q / T0);
-      T0part(Part::Mixing, (1 - y) * ((p1.s - p13.s) - (p1.i - p13.i) / T0));
-      if (!dry && xe > 0)
-        r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "На выходе детандера влажный пар (степень сухости %1 %).")),
-                                  {num("%.1f", 100 * (1 - p4.x))});
-      break;
-    }
+// Linde–Hampson: one exchanger, the valve, the separator. False when no
+// liquid forms.
+bool lindeCycle(Solver& sv, const CycleData& d, const CycleStart& c, CycleResult& r) {
+  const ProcPoint &p1 = c.p1, &p2 = c.p2, &f = c.f, &g = c.g;
+  const Real Pl = d.Plow, Ph = d.Phigh, q = c.q, T0 = c.T0;
+  const ProcPoint p7 = sv.byPT(7, Pl, d.T1 - d.dT);
+  const Real yIdeal = (p1.i - p2.i) / (p1.i - f.i);
+  const Real y = (p7.i - p2.i - q) / (p7.i - f.i);
+  if (!(y > 0)) {
+    noLiquid(Cycle::Linde, yIdeal, d.T1, r);
+    return false;
   }
-  // The second law for each component: a residue of the rounding below zero
-  // is none, a real deficit means the data make no cycle.
+  if (!(y < 1)) refuse(CycleStatus::NoResult);
+  const ProcPoint p3 = sv.byPH(3, Ph, p2.i - (1 - y) * (p7.i - g.i));
+  const ProcPoint p4 = sv.byPH(4, Pl, p3.i);  // the valve
+  checkExchangers(sv, d.dT, {{1, p2, p3, g, p7}});
+  r.y = y;
+  sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "перед дросселем"));
+  sv.add(4, p4, 1, QT_TRANSLATE_NOOP("Cycles", "после дросселя"));
+  sv.add(5, f, y, QT_TRANSLATE_NOOP("Cycles", "жидкость"));
+  sv.add(6, g, 1 - y, QT_TRANSLATE_NOOP("Cycles", "пар из отделителя"));
+  sv.add(7, p7, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток, теплый конец"));
+  partLoss(r, Part::Exchanger1, (p3.s - p2.s) + (1 - y) * (p7.s - g.s));
+  partLoss(r, Part::Valve, p4.s - p3.s);
+  partLoss(r, Part::Separator, y * f.s + (1 - y) * g.s - p4.s - q / T0);
+  partLoss(r, Part::Mixing, (1 - y) * ((p1.s - p7.s) - (p1.i - p7.i) / T0));
+  return true;
+}
+
+// Linde–Hampson precooled by a bath between two exchangers.
+bool precooledCycle(Solver& sv, const CycleData& d, const CycleStart& c, CycleResult& r) {
+  const ProcPoint &p1 = c.p1, &p2 = c.p2, &f = c.f, &g = c.g;
+  const Real Pl = d.Plow, Ph = d.Phigh, q = c.q, T0 = c.T0;
+  const ProcPoint p4 = sv.byPT(4, Ph, d.Tpre);
+  const ProcPoint p9 = sv.byPT(9, Pl, d.Tpre - d.dT);
+  const ProcPoint p10 = sv.byPT(10, Pl, d.T1 - d.dT);
+  const ProcPoint atPre = d.dT == 0 ? p9 : sv.byPT(9, Pl, d.Tpre);
+  const Real yIdeal = (atPre.i - p4.i) / (atPre.i - f.i);
+  const Real y = (p9.i - p4.i - q) / (p9.i - f.i);
+  if (!(y > 0)) {
+    noLiquid(Cycle::Precooled, yIdeal, d.Tpre, r);
+    return false;
+  }
+  if (!(y < 1)) refuse(CycleStatus::NoResult);
+  const ProcPoint p5 = sv.byPH(5, Ph, p4.i - (1 - y) * (p9.i - g.i));
+  const ProcPoint p6 = sv.byPH(6, Pl, p5.i);  // the valve
+  const ProcPoint p3 = sv.byPH(3, Ph, p2.i - (1 - y) * (p10.i - p9.i));
+  if (p3.T < d.Tpre * (1 - Real(1e-6L))) refuse(CycleStatus::BathWarms, p3.T);
+  checkExchangers(sv, d.dT, {{1, p2, p3, p9, p10}, {2, p4, p5, g, p9}});
+  r.y = y;
+  r.Qbath = p3.i - p4.i;
+  r.Wbath = r.Qbath * (T0 / d.Tpre - 1);
+  sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в ванну"));
+  sv.add(4, p4, 1, QT_TRANSLATE_NOOP("Cycles", "выход из ванны"));
+  sv.add(5, p5, 1, QT_TRANSLATE_NOOP("Cycles", "перед дросселем"));
+  sv.add(6, p6, 1, QT_TRANSLATE_NOOP("Cycles", "после дросселя"));
+  sv.add(7, f, y, QT_TRANSLATE_NOOP("Cycles", "жидкость"));
+  sv.add(8, g, 1 - y, QT_TRANSLATE_NOOP("Cycles", "пар из отделителя"));
+  sv.add(9, p9, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток за теплообм. 2"));
+  sv.add(10, p10, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток, теплый конец"));
+  partLoss(r, Part::Exchanger1, (p3.s - p2.s) + (1 - y) * (p10.s - p9.s));
+  partLoss(r, Part::Bath, (p4.s - p3.s) + r.Qbath / d.Tpre);
+  partLoss(r, Part::Exchanger2, (p5.s - p4.s) + (1 - y) * (p9.s - g.s));
+  partLoss(r, Part::Valve, p6.s - p5.s);
+  partLoss(r, Part::Separator, y * f.s + (1 - y) * g.s - p6.s - q / T0);
+  partLoss(r, Part::Mixing, (1 - y) * ((p1.s - p10.s) - (p1.i - p10.i) / T0));
+  return true;
+}
+
+// Claude: a fraction xe expanded from T3 and returned with the cold stream.
+bool claudeCycle(Solver& sv, const tfs::Model& m, const CycleData& d, const CycleStart& c, CycleResult& r) {
+  const ProcPoint &p1 = c.p1, &p2 = c.p2, &f = c.f, &g = c.g;
+  const Real Pl = d.Plow, Ph = d.Phigh, q = c.q, T0 = c.T0, xe = d.xe;
+  const ProcPoint p3 = sv.byPT(3, Ph, d.T3);
+  if (p3.x > 0) {
+    // Wet or liquid: above the dome at the high pressure, or above the
+    // critical temperature at a supercritical one.
+    const tfs::ModelLimits& lim = m.limits();
+    Real Tv = lim.Tcr, Tl = Tv;
+    if (Ph < lim.Pcr) m.Tsat(Ph, Tv, Tl);
+    refuse(CycleStatus::ExpanderInletWet, Tv);
+  }
+  const ProcPoint p4 = sv.expander(4, p3, Pl, d.etaS);
+  const ProcPoint p13 = sv.byPT(13, Pl, d.T1 - d.dT);
+  r.We = xe * (p3.i - p4.i);
+  const Real yIdeal = (p1.i - p2.i) / (p1.i - f.i);
+  const Real y = ((p13.i - p2.i - q) + r.We) / (p13.i - f.i);
+  if (!(y > 0)) {
+    // The expander's states stand with its work.
+    sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в детандер"));
+    sv.add(4, p4, xe, QT_TRANSLATE_NOOP("Cycles", "выход из детандера"));
+    noLiquid(Cycle::Claude, yIdeal, d.T1, r);
+    return false;
+  }
+  if (!(y < 1 - xe)) refuse(CycleStatus::TooMuchExpanded);
+  const ProcPoint p12 = sv.byPH(12, Pl, p13.i - (p2.i - p3.i) / (1 - y));
+  // The valve's outlet from the separator's balance, its inlet at the
+  // same enthalpy.
+  const Real h7 = (y * f.i + (1 - xe - y) * g.i - q) / (1 - xe);
+  const ProcPoint p6 = sv.byPH(6, Ph, h7);
+  const ProcPoint p7 = sv.byPH(7, Pl, h7);
+  // The exhaust joins the return stream where that is as warm as it:
+  // past the cold exchanger when dry, at the separator's vapour when wet.
+  const bool dry = p4.x == 0 && p4.T > g.T;
+  const ProcPoint p10 = dry ? p4 : g;
+  const ProcPoint p5 = sv.byPH(5, Ph, p6.i + (1 - xe - y) * (p10.i - g.i) / (1 - xe));
+  const ProcPoint p11 = dry ? p4 : sv.byPH(11, Pl, (xe * p4.i + (1 - xe - y) * p10.i) / (1 - y));
+  checkExchangers(sv, d.dT, {{1, p2, p3, p12, p13}, {2, p3, p5, p11, p12}, {3, p5, p6, g, p10}});
+  r.y = y;
+  sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в детандер"));
+  sv.add(4, p4, xe, QT_TRANSLATE_NOOP("Cycles", "выход из детандера"));
+  sv.add(5, p5, 1 - xe, QT_TRANSLATE_NOOP("Cycles", "за теплообменником 2"));
+  sv.add(6, p6, 1 - xe, QT_TRANSLATE_NOOP("Cycles", "перед дросселем"));
+  sv.add(7, p7, 1 - xe, QT_TRANSLATE_NOOP("Cycles", "после дросселя"));
+  sv.add(8, f, y, QT_TRANSLATE_NOOP("Cycles", "жидкость"));
+  sv.add(9, g, 1 - xe - y, QT_TRANSLATE_NOOP("Cycles", "пар из отделителя"));
+  sv.add(10, p10, 1 - xe - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток за теплообм. 3"));
+  sv.add(11, p11, 1 - y, QT_TRANSLATE_NOOP("Cycles", "после смешения с детандерным"));
+  sv.add(12, p12, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток за теплообм. 2"));
+  sv.add(13, p13, 1 - y, QT_TRANSLATE_NOOP("Cycles", "обратный поток, теплый конец"));
+  partLoss(r, Part::Exchanger1, (p3.s - p2.s) + (1 - y) * (p13.s - p12.s));
+  // The exhaust joins the return stream at this exchanger's cold end.
+  partLoss(r, Part::Exchanger2, (1 - xe) * (p5.s - p3.s) + (1 - y) * p12.s - xe * p4.s - (1 - xe - y) * p10.s);
+  partLoss(r, Part::Exchanger3, (1 - xe) * (p6.s - p5.s) + (1 - xe - y) * (p10.s - g.s));
+  partLoss(r, Part::Expander, xe * (p4.s - p3.s));
+  partLoss(r, Part::Valve, (1 - xe) * (p7.s - p6.s));
+  partLoss(r, Part::Separator, y * f.s + (1 - xe - y) * g.s - (1 - xe) * p7.s - q / T0);
+  partLoss(r, Part::Mixing, (1 - y) * ((p1.s - p13.s) - (p1.i - p13.i) / T0));
+  if (!dry && xe > 0)
+    r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "На выходе детандера влажный пар (степень сухости %1 %).")),
+                              {num("%.1f", 100 * (1 - p4.x))});
+  return true;
+}
+
+// The second law for each component: a residue of the rounding below zero
+// is none, a real deficit means the data make no cycle. Then the totals.
+void finishCycle(Real T0, CycleResult& r) {
   Real sScale = 1;
   for (const CycleState& s : r.states) sScale = std::max(sScale, std::fabs(s.p.s));
   for (int k = 0; k < kPartCount; ++k) {
@@ -521,6 +553,18 @@ void solve(const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) 
   for (int k = 0; k < kPartCount; ++k) r.exergy[k] = r.hasPart[k] ? T0 * r.sgen[k] / r.y : 0;
   std::sort(r.states.begin(), r.states.end(), [](const CycleState& a, const CycleState& b) { return a.n < b.n; });
   r.status = CycleStatus::Solved;
+}
+
+void solve(const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) {
+  Solver sv(m, d, r);
+  const CycleStart c = startCycle(sv, m, kind, d, r);
+  bool liquid = false;
+  switch (kind) {
+    case Cycle::Linde: liquid = lindeCycle(sv, d, c, r); break;
+    case Cycle::Precooled: liquid = precooledCycle(sv, d, c, r); break;
+    case Cycle::Claude: liquid = claudeCycle(sv, m, d, c, r); break;
+  }
+  if (liquid) finishCycle(c.T0, r);
 }
 
 bool allFinite(const CycleResult& r) {
