@@ -10,6 +10,7 @@
 #include "core/base/tr.h"
 #include "core/process/device.h"
 #include "core/process/ranges.h"
+#include "thermo/inversion.h"
 
 namespace proc {
 
@@ -366,11 +367,25 @@ void solve(const tfs::Model& m, Cycle kind, const CycleData& d, CycleResult& r) 
                                    "(газ при дросселировании от %1 K нагревается).\n"
                                    "Увеличьте долю потока на детандер !")),
                                 {num("%.2f", Tthrottle)});
-    else if (yIdeal <= 0)
-      r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
-                                   "нагревается (он выше температуры инверсии).\n"
-                                   "Газ нужно предварительно охладить !")),
-                                {num("%.2f", Tthrottle)});
+    else if (yIdeal <= 0) {
+      // Above the highest inversion temperature no pressure helps; below
+      // it the high pressure lies above the inversion curve.
+      const Real Tinv = tfs::maxInversionTemperature(m);
+      if (Tinv > 0 && Tthrottle >= Tinv)
+        r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
+                                     "нагревается (он выше наибольшей температуры инверсии %2 K).\n"
+                                     "Газ нужно предварительно охладить !")),
+                                  {num("%.2f", Tthrottle), num("%.2f", Tinv)});
+      else
+        r.message = app::withArgs(
+            tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
+                                 "нагревается (при давлении %2 МПа он выше кривой инверсии;\n"
+                                 "наибольшая температура инверсии %3).\n"
+                                 "Снизьте высокое давление или охладите газ !")),
+            {num("%.2f", Tthrottle), num("%.3f", Ph),
+             Tinv > 0 ? num("%.2f K", Tinv)
+                      : app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "выше %1 K")), {num("%.0f", m.limits().Tmax)})});
+    }
     else if (kind == Cycle::Claude)
       r.message = tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера и дросселирования\n"
                      "не хватает на недорекуперацию и теплоприток !"));

@@ -9,8 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/numfmt.h"
 #include "core/process/cycles.h"
 #include "model_support.h"
+#include "thermo/inversion.h"
 #include "thermo/tfs.h"
 
 namespace {
@@ -546,6 +548,52 @@ TEST(CycleWork, ARefusalKeepsWhatWasShownAndTheLinesFollowTheStates) {
   EXPECT_TRUE(w.solve(&eos("n-H2")));
   EXPECT_EQ(w.result.status, CycleStatus::NoLiquid);
   EXPECT_TRUE(w.lines.empty());
+}
+
+// Without liquid the message names the gas's highest inversion temperature
+// by the model that computed the cycle: from above it no pressure helps;
+// below it the high pressure lies above the inversion curve, where the
+// isotherm's enthalpy has risen again (N2 at 400 K: h(100 MPa) > h(0.1 MPa)).
+TEST(LindeHampson, NoLiquidNamesTheHighestInversionTemperatureOfTheModel) {
+  struct Case {
+    const char* name;
+    tfs::ModelKind kind;
+    Real T1, Phigh;  // 0: the defaults
+    bool above;      // T1 above the highest inversion temperature
+  };
+  const Case cases[] = {
+      {"He", tfs::ModelKind::Cubic, 0, 0, true},       {"He", tfs::ModelKind::Reference, 0, 0, true},
+      {"n-H2", tfs::ModelKind::Cubic, 0, 0, true},     {"n-H2", tfs::ModelKind::Reference, 0, 0, true},
+      {"p-H2", tfs::ModelKind::Reference, 0, 0, true}, {"Ne", tfs::ModelKind::Cubic, 0, 0, true},
+      {"Ne", tfs::ModelKind::Reference, 0, 0, true},   {"N2", tfs::ModelKind::Cubic, 400, 100, false},
+      {"N2", tfs::ModelKind::Reference, 400, 100, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.name << (c.kind == tfs::ModelKind::Cubic ? " cubic" : " reference"));
+    const tfs::Model& m = tfs::model(tfs::SubstIndex(c.name), c.kind);
+    CycleData d = proc::defaultCycleData(m);
+    if (c.T1 > 0) d.T1 = c.T1;
+    if (c.Phigh > 0) d.Phigh = c.Phigh;
+    const CycleResult r = proc::solveCycle(m, Cycle::Linde, d);
+    ASSERT_EQ(r.status, CycleStatus::NoLiquid) << r.message;
+    // The isothermal compression raised the enthalpy: no throttle cools.
+    EXPECT_GE(S(r, 2).i, S(r, 1).i);
+    const Real Tinv = tfs::maxInversionTemperature(m);
+    ASSERT_GT(Tinv, 0);
+    // B - T dB/dT changes sign there: (dh/dP)T at P -> 0 negative below.
+    EXPECT_LT(tfs::zeroPressureSlope(m, Tinv - 1), 0);
+    EXPECT_GT(tfs::zeroPressureSlope(m, Tinv + 1), 0);
+    EXPECT_EQ(d.T1 > Tinv, c.above);
+    EXPECT_NE(r.message.find(app::format("%.2f", Tinv)), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("инверсии"), std::string::npos) << r.message;
+    if (!c.above) {
+      EXPECT_NE(r.message.find(app::format("%.3f", d.Phigh)), std::string::npos) << r.message;
+    }
+  }
+  // The two models' inversion temperatures differ, and each message names
+  // its own (nitrogen: 607.9 K by the reference equation, 531.7 K cubic).
+  EXPECT_NEAR(double(tfs::maxInversionTemperature(tfs::referenceModel(tfs::SubstIndex("N2")))), 607.9, 0.05);
+  EXPECT_NEAR(double(tfs::maxInversionTemperature(tfs::cubicModel(tfs::SubstIndex("N2")))), 531.7, 0.05);
 }
 
 }  // namespace
