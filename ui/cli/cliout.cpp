@@ -39,13 +39,49 @@ bool readKindAndSubstance(const QStringList& args, const char* option, const QSt
     error = unknownKind + args[at + 1] + allowed + kinds.join(QStringLiteral(", "));
     return false;
   }
-  const int subst = tfs::substanceIndex(args[at + 2].toStdString());
+  return readSubstance(args[at + 2], substance, error);
+}
+
+bool readSubstance(const QString& text, std::string& substance, QString& error) {
+  const int subst = tfs::substanceIndex(text.toStdString());
   if (subst == 0) {
-    error = QCoreApplication::translate("CommandLine", "неизвестное вещество \"") + args[at + 2] + allowed +
-            substanceList();
+    error = QCoreApplication::translate("CommandLine", "неизвестное вещество \"") + text +
+            QCoreApplication::translate("CommandLine", "\"; допустимы: ") + substanceList();
     return false;
   }
   substance = tfs::SubstName[subst];
+  return true;
+}
+
+const char* modelName(tfs::ModelKind kind) { return kind == tfs::ModelKind::Reference ? "reference" : "srk"; }
+
+bool takeModelOption(QStringList& args, tfs::ModelKind& kind, QString& error) {
+  const QString option = QStringLiteral("--model");
+  const qsizetype at = args.indexOf(option);
+  if (at < 0) {
+    kind = tfs::ModelKind::Cubic;
+    return true;
+  }
+  if (args.indexOf(option, at + 1) >= 0) {
+    error = QCoreApplication::translate("CommandLine", "--model указан дважды");
+    return false;
+  }
+  const QString allowed = QStringLiteral("%1, %2").arg(QLatin1String(modelName(tfs::ModelKind::Cubic)),
+                                                       QLatin1String(modelName(tfs::ModelKind::Reference)));
+  if (at + 1 >= args.size()) {
+    error = QCoreApplication::translate("CommandLine", "после --model нет модели; допустимы: %1").arg(allowed);
+    return false;
+  }
+  const QString name = args[at + 1];
+  if (name == QLatin1String(modelName(tfs::ModelKind::Cubic))) {
+    kind = tfs::ModelKind::Cubic;
+  } else if (name == QLatin1String(modelName(tfs::ModelKind::Reference))) {
+    kind = tfs::ModelKind::Reference;
+  } else {
+    error = QCoreApplication::translate("CommandLine", "неизвестная модель \"%1\"; допустимы: %2").arg(name, allowed);
+    return false;
+  }
+  args.remove(at, 2);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <string>
 
+#include "thermo/model.h"
 #include "thermo/real.h"
 #include "ui/services/messages.h"
 
@@ -24,6 +25,18 @@ QString substanceList();
 bool readKindAndSubstance(const QStringList& args, const char* option, const QStringList& kinds,
                           const QString& missing, const QString& unknownKind, qsizetype& at, int& kind,
                           std::string& substance, QString& error);
+
+// A substance's identifier as typed; false with the reason, which names the
+// known ones.
+bool readSubstance(const QString& text, std::string& substance, QString& error);
+
+// The property model a call computes with: "--model srk|reference", the
+// cubic model unless named. Takes the option and its value out of args;
+// false with the reason for a missing or unknown value or the option given
+// twice. A call that reads no model reports --model as unknown.
+bool takeModelOption(QStringList& args, tfs::ModelKind& kind, QString& error);
+// The name --model takes and the JSON shows: "srk" or "reference".
+const char* modelName(tfs::ModelKind kind);
 
 // "entrograf: text" and a newline on standard error, in UTF-8.
 void printErr(const QString& text);

@@ -92,7 +92,7 @@ TEST_F(ProcessWindow, CreatedWithItsListsAndUnits) {
   EXPECT_EQ(f->calc().TableCount, 0);
   // The heading follows the substance chosen in the main window.
   chooseNitrogen();
-  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
 }
 
 // Leaving an entry echoes it; leaving the start panel solves the start state,
