@@ -376,75 +376,80 @@ std::vector<std::pair<Part, Real>> entropyMade(Cycle kind, const CycleResult& r,
 }
 
 TEST(CycleGrid, EveryComponentObeysTheSecondLawAndEveryExchangerRunsForward) {
-  // Every cycle, substance and option on a coarse grid: what is solved
-  // holds per component, not only in the sums; what is not is refused
-  // with its reason.
+  // Every cycle, substance, model and option on a coarse grid: what is
+  // solved holds per component, not only in the sums; what is not is
+  // refused with its reason.
   const char* const names[] = {"He", "n-H2", "p-H2", "Ne", "N2", "Ar", "O2", "CO2", "CH4", "R14", "Air"};
   int liquid[proc::kCycleCount] = {}, cases[proc::kCycleCount] = {};
-  for (const char* name : names)
-    for (int kind = 0; kind < proc::kCycleCount; ++kind)
-      for (Real dT : {Real(0), Real(2)})
-        for (Real leak : {Real(0), Real(3)})
-          for (Real eta : {Real(0.7L), Real(1)})
-            for (int variant = 0; variant < (kind == 0 ? 1 : kind == 1 ? 2 : 4); ++variant) {
-              CycleData d = proc::defaultCycleData(eos(name));
-              d.dT = dT, d.leak = leak, d.etaT = d.etaS = eta;
-              if (kind == 1 && variant == 1) d.Tpre = std::min(d.Tpre * Real(1.15L), d.T1 - 10);
-              if (kind == 2) {
-                d.xe = variant % 2 ? Real(0.4L) : Real(0.15L);
-                if (variant >= 2) d.T3 *= Real(0.8L);
-              }
-              const Cycle k = Cycle(kind);
-              const CycleResult r = proc::solveCycle(eos(name), k, d);
-              const std::string at = std::string(name) + " kind " + std::to_string(kind) + " dT " +
-                                     std::to_string(double(dT)) + " leak " + std::to_string(double(leak)) + " eta " +
-                                     std::to_string(double(eta)) + " variant " + std::to_string(variant);
-              ++cases[kind];
-              if (!r.shown()) {
-                EXPECT_FALSE(r.message.empty()) << at;
-                EXPECT_TRUE(r.states.empty()) << at;
-                continue;
-              }
-              for (Real v : {r.y, r.Wc, r.We, r.Wbath, r.W, r.Wf, r.Wi, r.fom}) EXPECT_TRUE(std::isfinite(double(v))) << at;
-              EXPECT_NEAR(double(r.W), double(r.Wc - r.We + r.Wbath), 1e-9 * double(r.Wc)) << at;
-              if (!r.liquid()) continue;
-              ++liquid[kind];
-              // The second law per component, from the states and flows
-              // listed; the exergy shown is T0 times it per kg of liquid,
-              // never below zero, not even by a rounding's minus sign.
-              for (const auto& [part, sgen] : entropyMade(k, r, d)) {
-                const int p = int(part);
-                EXPECT_TRUE(r.hasPart[p]) << at;
-                EXPECT_GE(sgen, -1e-12L) << at << " part " << p;
-                EXPECT_NEAR(double(r.sgen[p]), double(std::max<Real>(sgen, 0)), 1e-10) << at << " part " << p;
-                EXPECT_GE(r.exergy[p], 0) << at << " part " << p;
-                EXPECT_FALSE(std::signbit(double(r.exergy[p]))) << at << " part " << p;
-                EXPECT_NEAR(double(r.exergy[p]), double(r.T0 * r.sgen[p] / r.y), 1e-9 * double(r.Wf)) << at;
-              }
-              EXPECT_GT(r.Wi, 0) << at;
-              EXPECT_GT(r.fom, 0) << at;
-              EXPECT_LE(r.fom, 1) << at;
-              // Every exchanger cools its hot stream and warms its cold
-              // one, its ends at least dT apart, no section crossed.
-              for (const Exch& e : exchangers(k)) {
-                const proc::ProcPoint &hi = S(r, e.hotIn), &ho = S(r, e.hotOut), &ci = S(r, e.coldIn),
-                                      &co = S(r, e.coldOut);
-                EXPECT_GE(hi.i, ho.i - 1e-9) << at << " hot in " << e.hotIn;
-                EXPECT_GE(co.i, ci.i - 1e-9) << at << " cold out " << e.coldOut;
-                EXPECT_GE(hi.T - co.T, dT - 1e-6 * hi.T) << at << " warm end at " << e.hotIn;
-                EXPECT_GE(ho.T - ci.T, dT - 1e-6 * hi.T) << at << " cold end at " << e.hotOut;
-                for (int j = 1; j < 4; ++j) {
-                  const Real t = Real(j) / 4;
-                  proc::ProcPoint a, b;
-                  ASSERT_EQ(proc::SolvePair(eos(name), proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
-                            proc::SolveStatus::Solved);
-                  ASSERT_EQ(proc::SolvePair(eos(name), proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
-                            proc::SolveStatus::Solved);
-                  // The library's inverse routine is good to some 0.01 K.
-                  EXPECT_GE(a.T, b.T - 0.05) << at << " section " << j << " of " << e.hotIn;
+  for (const tfs::ModelKind model : {tfs::ModelKind::Cubic, tfs::ModelKind::Reference})
+    for (const char* name : names) {
+      const tfs::Model& m = tfs::model(tfs::SubstIndex(name), model);
+      for (int kind = 0; kind < proc::kCycleCount; ++kind)
+        for (Real dT : {Real(0), Real(2)})
+          for (Real leak : {Real(0), Real(3)})
+            for (Real eta : {Real(0.7L), Real(1)})
+              for (int variant = 0; variant < (kind == 0 ? 1 : kind == 1 ? 2 : 4); ++variant) {
+                CycleData d = proc::defaultCycleData(m);
+                d.dT = dT, d.leak = leak, d.etaT = d.etaS = eta;
+                if (kind == 1 && variant == 1) d.Tpre = std::min(d.Tpre * Real(1.15L), d.T1 - 10);
+                if (kind == 2) {
+                  d.xe = variant % 2 ? Real(0.4L) : Real(0.15L);
+                  if (variant >= 2) d.T3 *= Real(0.8L);
+                }
+                const Cycle k = Cycle(kind);
+                const CycleResult r = proc::solveCycle(m, k, d);
+                const std::string at = std::string(name) + (model == tfs::ModelKind::Cubic ? " cubic" : " reference") +
+                                       " kind " + std::to_string(kind) + " dT " +
+                                       std::to_string(double(dT)) + " leak " + std::to_string(double(leak)) + " eta " +
+                                       std::to_string(double(eta)) + " variant " + std::to_string(variant);
+                ++cases[kind];
+                if (!r.shown()) {
+                  EXPECT_FALSE(r.message.empty()) << at;
+                  EXPECT_TRUE(r.states.empty()) << at;
+                  continue;
+                }
+                for (Real v : {r.y, r.Wc, r.We, r.Wbath, r.W, r.Wf, r.Wi, r.fom})
+                  EXPECT_TRUE(std::isfinite(double(v))) << at;
+                EXPECT_NEAR(double(r.W), double(r.Wc - r.We + r.Wbath), 1e-9 * double(r.Wc)) << at;
+                if (!r.liquid()) continue;
+                ++liquid[kind];
+                // The second law per component, from the states and flows
+                // listed; the exergy shown is T0 times it per kg of liquid,
+                // never below zero, not even by a rounding's minus sign.
+                for (const auto& [part, sgen] : entropyMade(k, r, d)) {
+                  const int p = int(part);
+                  EXPECT_TRUE(r.hasPart[p]) << at;
+                  EXPECT_GE(sgen, -1e-12L) << at << " part " << p;
+                  EXPECT_NEAR(double(r.sgen[p]), double(std::max<Real>(sgen, 0)), 1e-10) << at << " part " << p;
+                  EXPECT_GE(r.exergy[p], 0) << at << " part " << p;
+                  EXPECT_FALSE(std::signbit(double(r.exergy[p]))) << at << " part " << p;
+                  EXPECT_NEAR(double(r.exergy[p]), double(r.T0 * r.sgen[p] / r.y), 1e-9 * double(r.Wf)) << at;
+                }
+                EXPECT_GT(r.Wi, 0) << at;
+                EXPECT_GT(r.fom, 0) << at;
+                EXPECT_LE(r.fom, 1) << at;
+                // Every exchanger cools its hot stream and warms its cold
+                // one, its ends at least dT apart, no section crossed.
+                for (const Exch& e : exchangers(k)) {
+                  const proc::ProcPoint &hi = S(r, e.hotIn), &ho = S(r, e.hotOut), &ci = S(r, e.coldIn),
+                                        &co = S(r, e.coldOut);
+                  EXPECT_GE(hi.i, ho.i - 1e-9) << at << " hot in " << e.hotIn;
+                  EXPECT_GE(co.i, ci.i - 1e-9) << at << " cold out " << e.coldOut;
+                  EXPECT_GE(hi.T - co.T, dT - 1e-6 * hi.T) << at << " warm end at " << e.hotIn;
+                  EXPECT_GE(ho.T - ci.T, dT - 1e-6 * hi.T) << at << " cold end at " << e.hotOut;
+                  for (int j = 1; j < 4; ++j) {
+                    const Real t = Real(j) / 4;
+                    proc::ProcPoint a, b;
+                    ASSERT_EQ(proc::SolvePair(m, proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
+                              proc::SolveStatus::Solved);
+                    ASSERT_EQ(proc::SolvePair(m, proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
+                              proc::SolveStatus::Solved);
+                    // The library's inverse routine is good to some 0.01 K.
+                    EXPECT_GE(a.T, b.T - 0.05) << at << " section " << j << " of " << e.hotIn;
+                  }
                 }
               }
-            }
+    }
   // The grid is no empty check: most cycles with liquid of every kind.
   for (int kind = 0; kind < proc::kCycleCount; ++kind)
     EXPECT_GT(liquid[kind], cases[kind] / 3) << "kind " << kind << ": " << liquid[kind] << " of " << cases[kind];
