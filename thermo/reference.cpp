@@ -487,8 +487,12 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
     T = step(w, Tm, r, st.cp);
   }
 
-  // Newton's method in T, kept inside the bracket.
+  // Newton's method in T, kept inside the bracket. Near the critical point
+  // cp rises and falls steeply along a supercritical isobar, and Newton's
+  // steps can swing across the root without end: a step not half as long
+  // as the one before halves the bracket instead.
   int lastSide = 3;
+  double lastMove = HUGE_VAL;
   for (int pass = 0; pass < 60; ++pass) {
     if (floor && !(T > lo)) {
       // A step to or below the solidification temperature: the state there
@@ -532,9 +536,13 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
       const int side2 = (known == 0 && !(next < f_.Tc())) ? 2 : known;
       return {next, statePT(P, next, side2, side2 == side && side != 0 ? st.rho + st.drhodT * (next - T) : 0)};
     }
-    T = next;
+    const double move = std::fabs(next - T);
+    const double to = hi > 0 && move > lastMove / 2 ? (lo + hi) / 2 : next;
+    lastMove = std::fabs(to - T);
+    T = to;
   }
-  return {T, st};
+  // The last state computed, at its own temperature.
+  return {Tst, st};
 }
 
 void ReferenceModel::Pdh_Ts(Real Tin, Real sIn, Real& P, Real& d, Real& h, Real& Cp, Real& x) const {

@@ -24,10 +24,6 @@
         <translation>lower temperature limit, K (default: just above the triple point)</translation>
     </message>
     <message>
-        <source>верхний предел температуры, K (по умолчанию 350)</source>
-        <translation>upper temperature limit, K (default 350)</translation>
-    </message>
-    <message>
         <source>шкала температуры (по умолчанию log)</source>
         <translation>temperature scale (default log)</translation>
     </message>
@@ -160,36 +156,6 @@
         <translation>%1: --export-diagram, --device, --cycle, --state and --saturation are not given together</translation>
     </message>
     <message>
-        <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
-Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
-Запись диаграммы в файл без окна:
-  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
-Расчет реального устройства без окна (JSON на стандартный вывод):
-  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
-            [--tr T] [--t0 T]
-Расчет цикла ожижения без окна (JSON на стандартный вывод):
-  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
-            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
-Свойства состояния и линии насыщения без окна (JSON на стандартный вывод):
-  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P
-  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)</source>
-        <translation>T-s diagrams of working substances, ideal and real processes.
-Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
-Writing a diagram to a file without a window:
-  entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram WORK_FILE.entrograf FILE
-Computing a real device without a window (JSON on standard output):
-  entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
-            [--tr T] [--t0 T]
-Computing a liquefaction cycle without a window (JSON on standard output):
-  entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]
-            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
-Properties of a state and of the saturation line without a window (JSON on standard output):
-  entrograf --state SUBSTANCE [--model srk|reference] --t T --p P
-  entrograf --saturation SUBSTANCE [--model srk|reference] (--t T | --p P)</translation>
-    </message>
-    <message>
         <source>рассчитать состояние по паре параметров из --t T (K), --p P (МПа), --d D (кг/м3), --h H (кДж/кг), --s S (кДж/(кг.К)) и --x X (степень сухости в процентах, как в окне процессов: 0 - кипящая жидкость, 100 - сухой насыщенный пар); пары те, что допускает окно процессов: --t и --p, --t и --x, --p и --h, --p и --s, --p и --x, --d и --t, --h и --s; quality в ответе - массовая доля пара внутри купола (null вне его); вещества: </source>
         <translation>compute a state from a pair of --t T (K), --p P (MPa), --d D (kg/m3), --h H (kJ/kg), --s S (kJ/(kg K)) and --x X (dryness in percent, as in the process window: 0 saturated liquid, 100 saturated vapour); the pairs are those the process window admits: --t and --p, --t and --x, --p and --h, --p and --s, --p and --x, --d and --t, --h and --s; quality in the answer is the vapour mass fraction inside the dome (null outside it); substances: </translation>
     </message>
@@ -203,7 +169,7 @@ Properties of a state and of the saturation line without a window (JSON on stand
     </message>
     <message>
         <source>модель свойств для --state и --saturation: srk - кубическое уравнение состояния (у гелия - его собственное), reference - эталонное уравнение вещества (по умолчанию srk)</source>
-        <translation>property model for --state and --saturation: srk, the cubic equation of state (helium's own equation for helium), or reference, the substance's reference equation (default srk)</translation>
+        <translation>property model for --state and --saturation: srk, the cubic equation of state (helium&apos;s own equation for helium), or reference, the substance&apos;s reference equation (default srk)</translation>
     </message>
     <message>
         <source>после --model нет модели; допустимы: %1</source>
@@ -213,21 +179,53 @@ Properties of a state and of the saturation line without a window (JSON on stand
         <source>неизвестная модель &quot;%1&quot;; допустимы: %2</source>
         <translation>unknown model &quot;%1&quot;; allowed: %2</translation>
     </message>
+    <message>
+        <source>верхний предел температуры, K (по умолчанию 350; не выше наибольшей температуры вещества в модели, от 623 до 1000 K)</source>
+        <translation>upper temperature limit, K (default 350; at most the highest temperature of the substance in the model, 623 to 1000 K)</translation>
+    </message>
+    <message>
+        <source>модель свойств веществ: srk - кубическое уравнение состояния (у гелия - его собственное), reference - эталонное уравнение вещества (по умолчанию srk)</source>
+        <translation>property model: srk - the cubic equation of state (helium: its own equation), reference - the reference equation of the substance (default srk)</translation>
+    </message>
+    <message>
+        <source>%1 задается только с --export-diagram, --device, --cycle, --state или --saturation (см. entrograf --help)</source>
+        <translation>%1 is given only with --export-diagram, --device, --cycle, --state or --saturation (see entrograf --help)</translation>
+    </message>
+    <message>
+        <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
+Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
+Запись диаграммы в файл без окна:
+  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T]
+            [--scale log|lin]
+  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
+Расчет реального устройства без окна (JSON на стандартный вывод):
+  entrograf --device ВИД ВЕЩЕСТВО [--model srk|reference] --p1 P --t1 T --p2 P [--eta E]
+            [--t2 T] [--heat Q] [--tr T] [--t0 T]
+Расчет цикла ожижения без окна (JSON на стандартный вывод):
+  entrograf --cycle ВИД ВЕЩЕСТВО [--model srk|reference] [--plow P] [--phigh P] [--t1 T]
+            [--eta-t E] [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+Свойства состояния и линии насыщения без окна (JSON на стандартный вывод):
+  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P
+  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)</source>
+        <translation>T-s diagrams of working substances, ideal and real processes.
+Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
+Writing a diagram to a file without a window:
+  entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T]
+            [--scale log|lin]
+  entrograf --export-diagram WORK_FILE.entrograf FILE
+Computing a real device without a window (JSON on standard output):
+  entrograf --device KIND SUBSTANCE [--model srk|reference] --p1 P --t1 T --p2 P [--eta E]
+            [--t2 T] [--heat Q] [--tr T] [--t0 T]
+Computing a liquefaction cycle without a window (JSON on standard output):
+  entrograf --cycle KIND SUBSTANCE [--model srk|reference] [--plow P] [--phigh P] [--t1 T]
+            [--eta-t E] [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+Properties of a state and of the saturation line without a window (JSON on standard output):
+  entrograf --state SUBSTANCE [--model srk|reference] --t T --p P
+  entrograf --saturation SUBSTANCE [--model srk|reference] (--t T | --p P)</translation>
+    </message>
 </context>
 <context>
     <name>Cycle</name>
-    <message>
-        <source>расчет цикла ожижения:
-  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]
-            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
-  ВИД: linde, linde-precooled, claude
-  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>computing a liquefaction cycle:
-  entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]
-            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
-  KIND: linde, linde-precooled, claude
-  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
-    </message>
     <message>
         <source>не указаны вид цикла и вещество
 </source>
@@ -261,6 +259,18 @@ Properties of a state and of the saturation line without a window (JSON on stand
     <message>
         <source>после %1 нет значения</source>
         <translation>no value after %1</translation>
+    </message>
+    <message>
+        <source>расчет цикла ожижения:
+  entrograf --cycle ВИД ВЕЩЕСТВО [--model srk|reference] [--plow P] [--phigh P] [--t1 T] [--eta-t E]
+            [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+  ВИД: linde, linde-precooled, claude
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>computing a liquefaction cycle:
+  entrograf --cycle KIND SUBSTANCE [--model srk|reference] [--plow P] [--phigh P] [--t1 T] [--eta-t E]
+            [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]
+  KIND: linde, linde-precooled, claude
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
 </context>
 <context>
@@ -380,14 +390,6 @@ Properties of a state and of the saturation line without a window (JSON on stand
         <translation>No liquid forms: the expander gives too little refrigeration
 (the gas warms up when throttled from %1 K).
 Increase the expander flow fraction.</translation>
-    </message>
-    <message>
-        <source>Жидкость не образуется: газ при дросселировании от %1 K
-нагревается (он выше температуры инверсии).
-Газ нужно предварительно охладить !</source>
-        <translation>No liquid forms: the gas throttled from %1 K
-warms up (it is above its inversion temperature).
-The gas must be precooled.</translation>
     </message>
     <message>
         <source>Жидкость не образуется: холода дросселирования
@@ -569,19 +571,31 @@ Raise the expander inlet temperature or the expander flow fraction.</translation
         <translation>The entropy generated in the component &quot;%1&quot; would be negative:
 the cycle is impossible with these data.</translation>
     </message>
+    <message>
+        <source>Жидкость не образуется: газ при дросселировании от %1 K
+нагревается (он выше наибольшей температуры инверсии %2 K).
+Газ нужно предварительно охладить !</source>
+        <translation>No liquid forms: the gas throttled from %1 K
+warms up (it is above its maximum inversion temperature, %2 K).
+The gas must be precooled.</translation>
+    </message>
+    <message>
+        <source>Жидкость не образуется: газ при дросселировании от %1 K
+нагревается (при давлении %2 МПа он выше кривой инверсии;
+наибольшая температура инверсии %3).
+Снизьте высокое давление или охладите газ !</source>
+        <translation>No liquid forms: the gas throttled from %1 K
+warms up (at %2 MPa it lies above the inversion curve;
+the maximum inversion temperature is %3).
+Lower the high pressure or cool the gas.</translation>
+    </message>
+    <message>
+        <source>выше %1 K</source>
+        <translation>above %1 K</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>
-    <message>
-        <source>расчет реального устройства:
-  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q] [--tr T] [--t0 T]
-  ВИД: compressor, compressor-isothermal, expander, throttle, exchanger
-  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>computing a real device:
-  entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q] [--tr T] [--t0 T]
-  KIND: compressor, compressor-isothermal, expander, throttle, exchanger
-  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
-    </message>
     <message>
         <source>не указаны вид устройства и вещество
 </source>
@@ -635,6 +649,18 @@ the cycle is impossible with these data.</translation>
     <message>
         <source>после %1 нет значения</source>
         <translation>no value after %1</translation>
+    </message>
+    <message>
+        <source>расчет реального устройства:
+  entrograf --device ВИД ВЕЩЕСТВО [--model srk|reference] --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
+            [--tr T] [--t0 T]
+  ВИД: compressor, compressor-isothermal, expander, throttle, exchanger
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
+        <translation>computing a real device:
+  entrograf --device KIND SUBSTANCE [--model srk|reference] --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]
+            [--tr T] [--t0 T]
+  KIND: compressor, compressor-isothermal, expander, throttle, exchanger
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
     </message>
 </context>
 <context>
@@ -795,6 +821,10 @@ the heat sink must not be warmer than %1 K.</translation>
         <source>Изоэнтропный КПД должен быть не меньше %1 и не больше 1 !</source>
         <translation>The isentropic efficiency must be at least %1 and at most 1.</translation>
     </message>
+    <message>
+        <source> Модель</source>
+        <translation> Model</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -822,18 +852,6 @@ the heat sink must not be warmer than %1 K.</translation>
 <context>
     <name>Export</name>
     <message>
-        <source>запись диаграммы в файл:
-  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
-  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
-  ФАЙЛ: .png, .svg или .pdf</source>
-        <translation>writing a diagram to a file:
-  entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram WORK_FILE.entrograf FILE
-  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
-  FILE: .png, .svg or .pdf</translation>
-    </message>
-    <message>
         <source>не указаны вещество и файл
 </source>
         <translation>no substance and file given
@@ -842,10 +860,6 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>с рабочим файлом &quot;</source>
         <translation>with a work file, &quot;</translation>
-    </message>
-    <message>
-        <source>&quot; не задается: пределы и шкала берутся из файла</source>
-        <translation>&quot; cannot be given: the limits and the scale come from the file</translation>
     </message>
     <message>
         <source>формат файла &quot;</source>
@@ -882,10 +896,6 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>&quot; - не число</source>
         <translation>&quot; is not a number</translation>
-    </message>
-    <message>
-        <source>T макс &gt; 500 K !</source>
-        <translation>T max is above 500 K</translation>
     </message>
     <message>
         <source>T макс &lt; Т затвердевания</source>
@@ -927,6 +937,26 @@ the heat sink must not be warmer than %1 K.</translation>
         <source>после %1 нет значения</source>
         <translation>no value after %1</translation>
     </message>
+    <message>
+        <source>запись диаграммы в файл:
+  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
+  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
+  ФАЙЛ: .png, .svg или .pdf</source>
+        <translation>writing a diagram to a file:
+  entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
+  entrograf --export-diagram WORK_FILE.entrograf FILE
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
+  FILE: .png, .svg or .pdf</translation>
+    </message>
+    <message>
+        <source>&quot; не задается: пределы, шкала и модель берутся из файла</source>
+        <translation>&quot; cannot be given: the limits, the scale and the model come from the file</translation>
+    </message>
+    <message>
+        <source>T макс &gt; %1 K !</source>
+        <translation>T max is above %1 K</translation>
+    </message>
 </context>
 <context>
     <name>FactSheet</name>
@@ -958,6 +988,14 @@ the heat sink must not be warmer than %1 K.</translation>
         <source> Температура тройной точки       = %1 K</source>
         <translation> Triple-point temperature       = %1 K</translation>
     </message>
+    <message>
+        <source> Наибольшая температура инверсии = %1 K</source>
+        <translation> Maximum inversion temperature = %1 K</translation>
+    </message>
+    <message>
+        <source> Наибольшая температура инверсии выше %1 K</source>
+        <translation> Maximum inversion temperature above %1 K</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -979,10 +1017,6 @@ the heat sink must not be warmer than %1 K.</translation>
 <context>
     <name>Help</name>
     <message>
-        <source>Главное окно открывается при запуске программы. В нем выбирают рабочее вещество, задают пределы и шкалу температуры TS диаграммы и размерности выводимых величин; его меню открывает остальные окна. В любом окне клавиша F1 открывает раздел руководства об этом окне.</source>
-        <translation>The main window opens when the program starts. Here you choose the working substance, set the temperature limits and scale of the TS diagram and the units of the values shown; its menu opens the other windows. In any window the F1 key opens the section of this guide on that window.</translation>
-    </message>
-    <message>
         <source>Выбор вещества</source>
         <translation>Choice of substance</translation>
     </message>
@@ -991,24 +1025,8 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>The list holds eleven substances: helium, normal hydrogen, parahydrogen, neon, nitrogen, argon, oxygen, carbon dioxide, methane, R14 (CF4) and air. A click on a substance computes every line of its TS diagram and opens the diagram. The process lines of the former substance are taken off the diagram and the liquefaction cycles start from the new substance&apos;s data; the tables keep all their rows.</translation>
     </message>
     <message>
-        <source>Рядом со списком — справка о выбранном веществе: его обозначение, молекулярная масса, критические температура и давление, температура кипения при 0,1 МПа и температура тройной точки (у гелия тройной точки нет, указана нижняя граница расчета 2,2 К). Это постоянные уравнения состояния программы (см. &lt;a href=&quot;#model&quot;&gt;Модель свойств веществ&lt;/a&gt;).</source>
-        <translation>Next to the list is the fact sheet of the chosen substance: its symbol, molar mass, critical temperature and pressure, boiling temperature at 0.1 MPa and triple-point temperature (helium has no triple point: the lower limit of the computation, 2.2 K, is given instead). These are the constants of the program&apos;s equation of state (see &lt;a href=&quot;#model&quot;&gt;Property model&lt;/a&gt;).</translation>
-    </message>
-    <message>
         <source>Пределы температуры</source>
         <translation>Temperature limits</translation>
-    </message>
-    <message>
-        <source>«Максимальная т-ра» и «Минимальная т-ра» — пределы оси температуры диаграммы, К. При выборе вещества минимальная температура ставится на 0,0001 К выше тройной точки, максимальная — 350 К. Новое значение действует при выходе из поля или по Enter: линии диаграммы рассчитываются заново.</source>
-        <translation>&quot;Maximum temp.&quot; and &quot;Minimum temp.&quot; are the limits of the diagram&apos;s temperature axis, K. Choosing a substance sets the minimum 0.0001 K above the triple point and the maximum to 350 K. A new value takes effect when you leave the field or press Enter: the lines of the diagram are computed again.</translation>
-    </message>
-    <message>
-        <source>Минимальная температура ниже температуры затвердевания исправляется на нее, о чем выводится сообщение.</source>
-        <translation>A minimum below the solidification temperature is corrected to it, with a message.</translation>
-    </message>
-    <message>
-        <source>Максимальная температура выше 500 К не принимается.</source>
-        <translation>A maximum above 500 K is not accepted.</translation>
     </message>
     <message>
         <source>Минимальная температура должна быть ниже максимальной; иначе остается прежнее значение.</source>
@@ -1079,10 +1097,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>Isobars of 0.1, 1, 10 and 100 MPa, labelled above the plot.</translation>
     </message>
     <message>
-        <source>Остальные изобары: 0,05; 0,25; 0,5; 2,5; 5; 25 и 50 МПа. Под куполом изобара идет горизонтально: там она совпадает с изотермой насыщения. У гелия изобары только до 10 МПа; изобары ниже давления тройной точки (у аргона 0,05 МПа, у диоксида углерода до 0,5 МПа) проведены лишь в газе.</source>
-        <translation>The other isobars: 0.05, 0.25, 0.5, 2.5, 5, 25 and 50 MPa. Under the dome an isobar runs horizontally: there it coincides with the saturation isotherm. Helium has isobars up to 10 MPa only; isobars below the triple-point pressure (0.05 MPa for argon, up to 0.5 MPa for carbon dioxide) are drawn in the gas only.</translation>
-    </message>
-    <message>
         <source>Пять изоэнтальп с меньшими значениями энтальпии.</source>
         <translation>The five isenthalps of lower enthalpy.</translation>
     </message>
@@ -1127,10 +1141,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>Points</translation>
     </message>
     <message>
-        <source>Щелчок по диаграмме записывает состояние под курсором в следующую строку таблицы точек и показывает таблицу. На пределах температуры и при давлении не ниже наибольшей изобары вещества (100 МПа, у гелия 10 МПа) точка не записывается, но таблица показывается.</source>
-        <translation>A click on the diagram writes the state under the cursor into the next row of the points table and shows the table. At the temperature limits and at a pressure not below the substance&apos;s highest isobar (100 MPa, 10 MPa for helium) no point is written, but the table is still shown.</translation>
-    </message>
-    <message>
         <source>Запись и печать</source>
         <translation>Saving and printing</translation>
     </message>
@@ -1165,10 +1175,6 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>Копирование и запись</source>
         <translation>Copying and saving</translation>
-    </message>
-    <message>
-        <source>Ctrl+C или «Копировать» в контекстном меню копирует выделенные ячейки, столбцы через табуляцию: они вставляются в электронную таблицу. «Копировать всё» копирует всю таблицу с заголовками, «Сохранить в CSV...» записывает ее в файл CSV в кодировке UTF-8 (разделитель «;», если в числах десятичная запятая, иначе «,»). Кнопка «Назад» закрывает окно, точки остаются.</source>
-        <translation>Ctrl+C or &quot;Copy&quot; in the context menu copies the selected cells, columns separated by tabs, so that they paste into a spreadsheet. &quot;Copy all&quot; copies the whole table with its headers, &quot;Save as CSV...&quot; writes it to a CSV file in UTF-8 (separator &quot;;&quot; where numbers have a decimal comma, &quot;,&quot; otherwise). The &quot;Back&quot; button closes the window; the points stay.</translation>
     </message>
     <message>
         <source>Окно рассчитывает обратимый (идеальный) процесс вещества, выбранного в главном окне: начальное состояние задают два параметра, конечное — один, величину, постоянную в процессе, программа берет из начального состояния. Все величины отнесены к 1 кг (или к 1 моль) вещества.</source>
@@ -1359,10 +1365,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>T, P, d, i, s and x, %: the state and the dryness of wet vapour.</translation>
     </message>
     <message>
-        <source>L и Q — работа и тепло (знаки как в окне процессов), Sпр — производство энтропии, T0·Sпр — потеря эксергии, T0 — температура окружающей среды.</source>
-        <translation>L and Q: work and heat (signs as in the process window), Sgen: entropy generated, T0·Sgen: exergy destroyed, T0: ambient temperature.</translation>
-    </message>
-    <message>
         <source>Таблица копируется и записывается в CSV так же, как другие таблицы; «Закрыть» скрывает окно, строки остаются.</source>
         <translation>The table is copied and saved as CSV like the other tables; &quot;Close&quot; hides the window, the rows stay.</translation>
     </message>
@@ -1427,10 +1429,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>The yield follows from the energy balance of the cold box, the other states from the balances of the heat exchangers. Each heat exchanger is checked at its ends and at eight sections between them: if the hot stream is anywhere colder than the cold one, the cycle is impossible with these data and is refused.</translation>
     </message>
     <message>
-        <source>Рабочий файл (расширение .entrograf) хранит всю работу: вещество, пределы, шкалу и размерности, таблицу точек, окно идеальных процессов со всем введенным, таблицу результатов и линии процессов, окно реальных процессов с его таблицей и линиями, данные циклов ожижения. Линии диаграммы при открытии рассчитываются заново и получаются теми же.</source>
-        <translation>A work file (extension .entrograf) keeps the whole work: substance, limits, scale and units, the points table, the ideal-process window with everything typed, the results table and the process lines, the real-process window with its table and lines, and the data of the liquefaction cycles. The lines of the diagram are computed again on opening and come out the same.</translation>
-    </message>
-    <message>
         <source>Меню «Файл»</source>
         <translation>The &quot;File&quot; menu</translation>
     </message>
@@ -1463,14 +1461,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>Command line</translation>
     </message>
     <message>
-        <source>&lt;code&gt;entrograf файл.entrograf&lt;/code&gt; открывает рабочий файл при запуске; &lt;code&gt;--lang ru&lt;/code&gt; или &lt;code&gt;--lang en&lt;/code&gt; выбирает язык. Диаграмма, устройство и цикл рассчитываются и без окон; &lt;code&gt;entrograf --help&lt;/code&gt; перечисляет все возможности.</source>
-        <translation>&lt;code&gt;entrograf file.entrograf&lt;/code&gt; opens a work file at start; &lt;code&gt;--lang ru&lt;/code&gt; or &lt;code&gt;--lang en&lt;/code&gt; chooses the language. The diagram, a device and a cycle can also be computed without windows; &lt;code&gt;entrograf --help&lt;/code&gt; lists every option.</translation>
-    </message>
-    <message>
-        <source>Все свойства веществ рассчитывает собственная библиотека программы. Энтальпия и энтропия каждого вещества отсчитываются от своих начал (энтропия — от идеального газа при 0,101325 МПа), поэтому с таблицами других источников сравнивают только разности, например Δi и Δs процесса.</source>
-        <translation>All properties of the substances are computed by the program&apos;s own property library. The enthalpy and entropy of each substance are counted from zero points of its own (the entropy from the ideal gas at 0.101325 MPa), so only differences, such as the Δi and Δs of a process, may be compared with tables from other sources.</translation>
-    </message>
-    <message>
         <source>Десять веществ описывает кубическое уравнение Редлиха–Квонга в форме Соаве: P = ρRT/(1 − bρ) − a α(T) ρ²/(1 + bρ), α = [1 + m (1 − √(T/Tкр))]², где m зависит от ацентрического фактора ω. Постоянные a, b и ω каждого вещества хранит каталог программы.</source>
         <translation>Ten substances are described by the Redlich–Kwong cubic equation in Soave&apos;s form: P = ρRT/(1 − bρ) − a α(T) ρ²/(1 + bρ), α = [1 + m (1 − √(T/Tc))]², where m depends on the acentric factor ω. The constants a, b and ω of each substance are kept in the program&apos;s catalogue.</translation>
     </message>
@@ -1489,10 +1479,6 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>Давление — до 100 МПа, у гелия до 10 МПа (выше его уравнение состояний не описывает); наименьшее давление 0,000001 МПа.</source>
         <translation>Pressure: up to 100 MPa, for helium up to 10 MPa (its equation describes no states above); the lowest pressure is 0.000001 MPa.</translation>
-    </message>
-    <message>
-        <source>Температура — от тройной точки (у гелия от 2,2 К) до верхней границы функций идеального газа: 1000 К для гелия, неона, аргона, диоксида углерода, метана и фреона 14, 700 К для водорода, 600 К для азота, кислорода и воздуха (выход устройств — до 700 К, теплоемкость cp0 там завышена на 5 %).</source>
-        <translation>Temperature: from the triple point (from 2.2 K for helium) up to the upper limit of the ideal-gas functions: 1000 K for helium, neon, argon, carbon dioxide, methane and R14, 700 K for hydrogen, 600 K for nitrogen, oxygen and air (device outlets up to 700 K, where cp0 is 5 % high).</translation>
     </message>
     <message>
         <source>Плотность — ниже предельной плотности уравнения (1/b, у гелия 220 кг/м3).</source>
@@ -1627,12 +1613,160 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>Linde–Hampson with precooling: between two heat exchangers the stream is cooled in a bath (liquid nitrogen for hydrogen and neon, liquid hydrogen for helium, a bath at 233 K for the other substances).</translation>
     </message>
     <message>
-        <source>Газ выше температуры инверсии при дросселировании нагревается: водород, гелий и неон от 300 К жидкости не дают. Тогда выход равен 0 и окно говорит почему; такой газ нужно предварительно охладить ванной или детандером (цикл Клода). Жидкости нет и тогда, когда холода не хватает на недорекуперацию ΔT и теплоприток.</source>
-        <translation>A gas above its inversion temperature warms up when throttled: hydrogen, helium and neon give no liquid from 300 K. The yield is then 0 and the window says why; such a gas must be precooled, by a bath or by an expander (the Claude cycle). No liquid forms either when the cold is not enough to cover the warm-end loss ΔT and the heat leak.</translation>
-    </message>
-    <message>
         <source>Газ кубическое уравнение описывает хорошо. Плотность насыщенной жидкости отличается от справочной примерно на 1 % у азота, аргона, кислорода, метана и гелия, но на 6–11 % у неона, диоксида углерода и водорода; вблизи критической точки погрешности больше. Выход жидкости цикла Линде–Хэмпсона для азота получается 0,068 против 0,071 по справочным данным. Программа предназначена для обучения, а не для проектных расчетов.</source>
         <translation>The cubic equation describes the gas well. The density of the saturated liquid differs from reference values by about 1 % for nitrogen, argon, oxygen, methane and helium, but by 6–11 % for neon, carbon dioxide and hydrogen; near the critical point the errors are larger. The liquid yield of the Linde–Hampson cycle for nitrogen comes out 0.068 against 0.071 from reference data. The program is meant for teaching, not for design calculations.</translation>
+    </message>
+    <message>
+        <source>Главное окно открывается при запуске программы. В нем выбирают рабочее вещество и модель его свойств, задают пределы и шкалу температуры TS диаграммы и размерности выводимых величин; его меню открывает остальные окна. В любом окне клавиша F1 открывает раздел руководства об этом окне.</source>
+        <translation>The main window opens when the program starts. Here you choose the working substance and the model of its properties, set the temperature limits and scale of the TS diagram and the units of the values shown; its menu opens the other windows. In any window the F1 key opens the section of this guide on that window.</translation>
+    </message>
+    <message>
+        <source>Рядом со списком — справка о выбранном веществе по выбранной модели: его обозначение, молекулярная масса, критические температура и давление, температура кипения при нормальном давлении 0,101325 МПа (у воздуха — начало кипения), температура тройной точки (у гелия тройной точки нет: указана нижняя граница расчета, у кубической модели 2,2 К, у эталонной λ-точка 2,1768 К) и наибольшая температура инверсии: выше нее газ при дросселировании с любого давления нагревается. Если наибольшая температура инверсии выше пределов расчета модели, так и сказано. Это постоянные самой модели (см. &lt;a href=&quot;#model&quot;&gt;Модель свойств веществ&lt;/a&gt;).</source>
+        <translation>Next to the list is the fact sheet of the chosen substance by the chosen model: its symbol, molar mass, critical temperature and pressure, boiling temperature at the normal pressure of 0.101325 MPa (for air, where boiling starts), triple-point temperature (helium has no triple point: the lower limit of the computation is given, 2.2 K for the cubic model, the λ point 2.1768 K for the reference one) and the maximum inversion temperature: above it the gas warms up when throttled from any pressure. Where the maximum inversion temperature lies above the model&apos;s range, the fact sheet says so. These are the constants of the model itself (see &lt;a href=&quot;#model&quot;&gt;Property model&lt;/a&gt;).</translation>
+    </message>
+    <message>
+        <source>Модель свойств</source>
+        <translation>Property model</translation>
+    </message>
+    <message>
+        <source>«Модель свойств веществ»: «Кубическое уравнение (SRK)» — уравнение Соаве–Редлиха–Квонга (у гелия — его собственное уравнение) с корреляциями линии насыщения; «Эталонное уравнение состояния» — многопараметрическое уравнение для энергии Гельмгольца, по которому составлены справочные таблицы свойств вещества. Сначала выбрана кубическая модель.</source>
+        <translation>&quot;Property model&quot;: &quot;Cubic equation (SRK)&quot; is the Soave–Redlich–Kwong equation (helium: its own equation) with correlations of the saturation line; &quot;Reference equation of state&quot; is the multiparameter equation for the Helmholtz energy from which the reference tables of the substance&apos;s properties are made. The cubic model is chosen at first.</translation>
+    </message>
+    <message>
+        <source>Выбор модели действует, как выбор вещества: диаграмма рассчитывается заново, линии процессов с нее снимаются, окна процессов и циклы начинаются заново, все новые расчеты (отсчет по курсору, точки, процессы, устройства, циклы) ведутся по этой модели. Пределы температуры остаются, если модель их допускает. Модель названа в заголовках окон и таблиц, а каждая строка таблицы в столбце «Модель» называет модель, по которой она рассчитана: так в одной таблице можно сравнить обе модели. Модель хранится в рабочем файле; файлы прежних версий открываются с кубической моделью.</source>
+        <translation>Choosing a model acts as choosing a substance does: the diagram is computed again, the process lines come off it, the process windows and the cycles start anew, and every new computation (the cursor readout, points, processes, devices, cycles) uses that model. The temperature limits stay where the model admits them. The model is named in the headings of the windows and tables, and the &quot;Model&quot; column of every table row names the model that computed it, so both models can be compared in one table. The model is kept in the work file; files of earlier versions open with the cubic model.</translation>
+    </message>
+    <message>
+        <source>«Максимальная т-ра» и «Минимальная т-ра» — пределы оси температуры диаграммы, К. При выборе вещества минимальная температура ставится на 0,0001 К выше тройной точки модели, максимальная — 350 К. Новое значение действует при выходе из поля или по Enter: линии диаграммы рассчитываются заново.</source>
+        <translation>&quot;Maximum temp.&quot; and &quot;Minimum temp.&quot; are the limits of the diagram&apos;s temperature axis, K. Choosing a substance sets the minimum 0.0001 K above the model&apos;s triple point and the maximum to 350 K. A new value takes effect when you leave the field or press Enter: the lines of the diagram are computed again.</translation>
+    </message>
+    <message>
+        <source>Минимальная температура ниже температуры затвердевания (тройной точки модели) исправляется на нее, о чем выводится сообщение.</source>
+        <translation>A minimum below the solidification temperature (the model&apos;s triple point) is corrected to it, with a message.</translation>
+    </message>
+    <message>
+        <source>Максимальная температура не может быть выше наибольшей температуры, которую рассчитывает модель: у кубической модели 700 К для водорода, азота, кислорода и воздуха (выход компрессора со степенью сжатия 10) и 1000 К для остальных веществ; у эталонной 1000 К или предел самого уравнения (неон 725 К, метан 625 К, фреон 14 623 К). Так на диаграмме виден выход любого устройства, которое рассчитала программа. Более высокая температура не принимается.</source>
+        <translation>The maximum cannot be above the highest temperature the model computes: for the cubic model 700 K for hydrogen, nitrogen, oxygen and air (the outlet of a compressor with a pressure ratio of 10) and 1000 K for the other substances; for the reference model 1000 K or the equation&apos;s own limit (neon 725 K, methane 625 K, R14 623 K). So the outlet of any device the program computed can be seen on the diagram. A higher temperature is not accepted.</translation>
+    </message>
+    <message>
+        <source>Остальные изобары: 0,05; 0,25; 0,5; 2,5; 5; 25 и 50 МПа. Под куполом изобара идет горизонтально: там она совпадает с изотермой насыщения. У гелия по кубической модели изобары только до 10 МПа, у кислорода и фреона 14 по эталонной — до 50 МПа; изобары ниже давления тройной точки (у аргона 0,05 МПа, у диоксида углерода до 0,5 МПа) проведены лишь в газе.</source>
+        <translation>The other isobars: 0.05, 0.25, 0.5, 2.5, 5, 25 and 50 MPa. Under the dome an isobar runs horizontally: there it coincides with the saturation isotherm. Helium by the cubic model has isobars up to 10 MPa only, oxygen and R14 by the reference model up to 50 MPa; isobars below the triple-point pressure (0.05 MPa for argon, up to 0.5 MPa for carbon dioxide) are drawn in the gas only.</translation>
+    </message>
+    <message>
+        <source>Щелчок по диаграмме записывает состояние под курсором в следующую строку таблицы точек и показывает таблицу. На пределах температуры и при давлении не ниже наибольшей изобары диаграммы (100 МПа; у гелия по кубической модели 10 МПа, у кислорода и фреона 14 по эталонной 50 МПа) точка не записывается, но таблица показывается.</source>
+        <translation>A click on the diagram writes the state under the cursor into the next row of the points table and shows the table. At the temperature limits and at a pressure not below the diagram&apos;s highest isobar (100 MPa; 10 MPa for helium by the cubic model, 50 MPa for oxygen and R14 by the reference model) no point is written, but the table is still shown.</translation>
+    </message>
+    <message>
+        <source>«Модель» — модель свойств, по которой рассчитана строка: SRK (кубическое уравнение) или эталонное уравнение. Заголовок таблицы называет модели ее строк, а у пустой таблицы — выбранную.</source>
+        <translation>&quot;Model&quot;: the property model that computed the row, SRK (the cubic equation) or the reference equation. The heading of the table names the models of its rows, or the chosen one while the table is empty.</translation>
+    </message>
+    <message>
+        <source>Ctrl+C или «Копировать» в контекстном меню копирует выделенные ячейки, столбцы через табуляцию: они вставляются в электронную таблицу. «Копировать всё» копирует всю таблицу с заголовками, «Сохранить в CSV...» записывает ее в файл CSV в кодировке UTF-8 (разделитель «;», если в числах десятичная запятая, иначе «,»); первая строка файла — заголовок таблицы с названием модели. Кнопка «Назад» закрывает окно, точки остаются.</source>
+        <translation>Ctrl+C or &quot;Copy&quot; in the context menu copies the selected cells, columns separated by tabs, so that they paste into a spreadsheet. &quot;Copy all&quot; copies the whole table with its headers, &quot;Save as CSV...&quot; writes it to a CSV file in UTF-8 (separator &quot;;&quot; where numbers have a decimal comma, &quot;,&quot; otherwise); the first line of the file is the heading of the table, naming the model. The &quot;Back&quot; button closes the window; the points stay.</translation>
+    </message>
+    <message>
+        <source>«Модель» — модель свойств, по которой рассчитан процесс (SRK или эталонное уравнение).</source>
+        <translation>&quot;Model&quot;: the property model that computed the process (SRK or the reference equation).</translation>
+    </message>
+    <message>
+        <source>L и Q — работа и тепло (знаки как в окне процессов), Sпр — производство энтропии, T0·Sпр — потеря эксергии, T0 — температура окружающей среды; «Модель» — модель свойств, по которой рассчитано устройство.</source>
+        <translation>L and Q: work and heat (signs as in the process window), Sgen: entropy generated, T0·Sgen: exergy destroyed, T0: ambient temperature; &quot;Model&quot;: the property model that computed the device.</translation>
+    </message>
+    <message>
+        <source>Газ выше температуры инверсии при дросселировании нагревается: водород, гелий и неон от 300 К жидкости не дают. Тогда выход равен 0 и окно говорит почему, называя наибольшую температуру инверсии газа по выбранной модели; такой газ нужно предварительно охладить ванной или детандером (цикл Клода). Ниже наибольшей температуры инверсии газ тоже может нагреваться, если высокое давление лежит выше кривой инверсии. Жидкости нет и тогда, когда холода не хватает на недорекуперацию ΔT и теплоприток.</source>
+        <translation>A gas above its inversion temperature warms up when throttled: hydrogen, helium and neon give no liquid from 300 K. The yield is then 0 and the window says why, naming the gas&apos;s maximum inversion temperature by the chosen model; such a gas must be precooled, by a bath or by an expander (the Claude cycle). Below its maximum inversion temperature a gas may warm up too, when the high pressure lies above the inversion curve. No liquid forms either when the cold is not enough to cover the warm-end loss ΔT and the heat leak.</translation>
+    </message>
+    <message>
+        <source>Рабочий файл (расширение .entrograf) хранит всю работу: вещество и модель свойств, пределы, шкалу и размерности, таблицу точек, окно идеальных процессов со всем введенным, таблицу результатов и линии процессов, окно реальных процессов с его таблицей и линиями, данные циклов ожижения. Линии диаграммы при открытии рассчитываются заново и получаются теми же.</source>
+        <translation>A work file (extension .entrograf) keeps the whole work: substance and property model, limits, scale and units, the points table, the ideal-process window with everything typed, the results table and the process lines, the real-process window with its table and lines, and the data of the liquefaction cycles. The lines of the diagram are computed again on opening and come out the same.</translation>
+    </message>
+    <message>
+        <source>&lt;code&gt;entrograf файл.entrograf&lt;/code&gt; открывает рабочий файл при запуске; &lt;code&gt;--lang ru&lt;/code&gt; или &lt;code&gt;--lang en&lt;/code&gt; выбирает язык. Диаграмма, устройство и цикл рассчитываются и без окон, по кубической модели или с &lt;code&gt;--model reference&lt;/code&gt; по эталонной; &lt;code&gt;entrograf --help&lt;/code&gt; перечисляет все возможности.</source>
+        <translation>&lt;code&gt;entrograf file.entrograf&lt;/code&gt; opens a work file at start; &lt;code&gt;--lang ru&lt;/code&gt; or &lt;code&gt;--lang en&lt;/code&gt; chooses the language. The diagram, a device and a cycle can also be computed without windows, by the cubic model or, with &lt;code&gt;--model reference&lt;/code&gt;, by the reference one; &lt;code&gt;entrograf --help&lt;/code&gt; lists every option.</translation>
+    </message>
+    <message>
+        <source>Все свойства веществ рассчитывает собственная библиотека программы по одной из двух моделей, выбранной в главном окне: кубическому уравнению состояния или эталонному уравнению вещества. Обе модели дают одни и те же величины в одних единицах и отказываются от состояний вне своих пределов с одними и теми же сообщениями. Энтальпия и энтропия каждого вещества отсчитываются от своих начал (энтропия — от идеального газа при 0,101325 МПа), одних и тех же в обеих моделях, поэтому с таблицами других источников сравнивают только разности, например Δi и Δs процесса.</source>
+        <translation>All properties of the substances are computed by the program&apos;s own property library by one of two models, chosen in the main window: the cubic equation of state or the substance&apos;s reference equation. Both models give the same quantities in the same units and refuse states outside their ranges with the same messages. The enthalpy and entropy of each substance are counted from zero points of its own (the entropy from the ideal gas at 0.101325 MPa), the same in both models, so only differences, such as the Δi and Δs of a process, may be compared with tables from other sources.</translation>
+    </message>
+    <message>
+        <source>Температура — от тройной точки (у гелия от 2,2 К) до верхней границы функций идеального газа: 1000 К для гелия, неона, аргона, диоксида углерода, метана и фреона 14, 700 К для водорода, 600 К для азота, кислорода и воздуха (выход устройств и диаграмма — до 700 К, теплоемкость cp0 там завышена на 5 %).</source>
+        <translation>Temperature: from the triple point (from 2.2 K for helium) up to the upper limit of the ideal-gas functions: 1000 K for helium, neon, argon, carbon dioxide, methane and R14, 700 K for hydrogen, 600 K for nitrogen, oxygen and air (device outlets and the diagram up to 700 K, where cp0 is 5 % high).</translation>
+    </message>
+    <message>
+        <source>Эталонное уравнение состояния задает приведенную энергию Гельмгольца α(δ, τ) = α⁰ + αʳ, где δ = ρ/ρкр, τ = Tкр/T: часть идеального газа α⁰ и остаточную часть αʳ из степенных, экспоненциальных и гауссовых членов (у диоксида углерода еще и неаналитических членов у критической точки). Давление, энтальпия, энтропия, теплоемкости и скорость звука — производные α по δ и τ. Коэффициенты каждого вещества взяты из его публикации (см. «О программе»).</source>
+        <translation>A reference equation of state gives the reduced Helmholtz energy α(δ, τ) = α⁰ + αʳ, where δ = ρ/ρc and τ = Tc/T: the ideal-gas part α⁰ and the residual part αʳ made of power, exponential and Gaussian terms (for carbon dioxide also non-analytic terms near the critical point). Pressure, enthalpy, entropy, heat capacities and the speed of sound are derivatives of α in δ and τ. The coefficients of each substance come from its publication (see &quot;About&quot;).</translation>
+    </message>
+    <message>
+        <source>Линия насыщения находится по самому уравнению — из равенства давлений и энергий Гиббса фаз — и кончается в критической точке уравнения. Воздух описан как псевдочистое вещество: давления начала и конца кипения дают опубликованные вспомогательные уравнения. Линии затвердевания — уравнения публикаций; у фреона 14 — линия кубической модели, у нормального водорода — линия параводорода, сдвинутая к его тройной точке.</source>
+        <translation>The saturation line comes from the equation itself, from equal pressures and Gibbs energies of the phases, and ends at the equation&apos;s own critical point. Air is described as a pseudo-pure fluid: its bubble and dew pressures come from the published ancillary equations. The melting lines are those of the publications; R14 takes the cubic model&apos;s line, normal hydrogen the para-hydrogen line moved to its own triple point.</translation>
+    </message>
+    <message>
+        <source>Начала энтальпии и энтропии — те же, что у кубической модели (идеальный газ при 298,15 К и 0,101325 МПа), поэтому величины двух моделей можно сравнивать; только энтропия гелия у кубической модели на R = 2,077 кДж/(кг·К) ниже.</source>
+        <translation>The zero points of enthalpy and entropy are those of the cubic model (the ideal gas at 298.15 K and 0.101325 MPa), so the values of the two models can be compared; only helium&apos;s entropy by the cubic model is R = 2.077 kJ/(kg·K) lower.</translation>
+    </message>
+    <message>
+        <source>Температура — от тройной точки уравнения (у гелия от λ-точки 2,1768 К) до 1000 К или до предела самого уравнения: неон 725 К, метан 625 К, фреон 14 623 К.</source>
+        <translation>Temperature: from the equation&apos;s triple point (from the λ point, 2.1768 K, for helium) up to 1000 K or the equation&apos;s own limit: neon 725 K, methane 625 K, R14 623 K.</translation>
+    </message>
+    <message>
+        <source>Давление — до 100 МПа, у кислорода до 80 МПа, у фреона 14 до 51 МПа (изобары диаграммы — до 50 МПа); наименьшее давление 0,000001 МПа.</source>
+        <translation>Pressure: up to 100 MPa, for oxygen up to 80 MPa, for R14 up to 51 MPa (the diagram&apos;s isobars up to 50 MPa); the lowest pressure is 0.000001 MPa.</translation>
+    </message>
+    <message>
+        <source>Плотность — не выше плотности жидкости в тройной точке при наибольшем давлении уравнения.</source>
+        <translation>Density: at most that of the liquid at the triple-point temperature and the equation&apos;s highest pressure.</translation>
+    </message>
+    <message>
+        <source>Эталонные уравнения воспроизводят измерения в пределах их погрешности (плотность — порядка 0,01–0,1 %, теплоемкость и скорость звука — порядка 1 %), по ним составлены справочные таблицы: нормальная температура кипения азота 77,355 К, аргона 87,302 К, кислорода 90,188 К, гелия 4,2238 К. Они точнее кубического уравнения прежде всего в жидкости и у критической точки; расчет по ним медленнее.</source>
+        <translation>The reference equations reproduce the measurements within their uncertainty (density about 0.01–0.1 %, heat capacity and speed of sound about 1 %), and the reference tables are made from them: the normal boiling point of nitrogen is 77.355 K, of argon 87.302 K, of oxygen 90.188 K, of helium 4.2238 K. They are more accurate than the cubic equation above all in the liquid and near the critical point; computing with them is slower.</translation>
+    </message>
+    <message>
+        <source>Гелий: D. O. Ortiz-Vega, K. R. Hall, J. C. Holste, E. W. Lemmon et al., уравнение гелия-4 (2019), J. Phys. Chem. Ref. Data.</source>
+        <translation>Helium: D. O. Ortiz-Vega, K. R. Hall, J. C. Holste, E. W. Lemmon et al., equation of helium-4 (2019), J. Phys. Chem. Ref. Data.</translation>
+    </message>
+    <message>
+        <source>Нормальный водород и параводород: J. W. Leachman, R. T. Jacobsen, S. G. Penoncello, E. W. Lemmon, J. Phys. Chem. Ref. Data 38, 721 (2009).</source>
+        <translation>Normal hydrogen and para-hydrogen: J. W. Leachman, R. T. Jacobsen, S. G. Penoncello, E. W. Lemmon, J. Phys. Chem. Ref. Data 38, 721 (2009).</translation>
+    </message>
+    <message>
+        <source>Неон: M. Thol, M. Fenkl, E. W. Lemmon, уравнение неона (2019).</source>
+        <translation>Neon: M. Thol, M. Fenkl, E. W. Lemmon, equation of neon (2019).</translation>
+    </message>
+    <message>
+        <source>Азот: R. Span, E. W. Lemmon, R. T. Jacobsen, W. Wagner, A. Yokozeki, J. Phys. Chem. Ref. Data 29, 1361 (2000).</source>
+        <translation>Nitrogen: R. Span, E. W. Lemmon, R. T. Jacobsen, W. Wagner, A. Yokozeki, J. Phys. Chem. Ref. Data 29, 1361 (2000).</translation>
+    </message>
+    <message>
+        <source>Аргон: Ch. Tegeler, R. Span, W. Wagner, J. Phys. Chem. Ref. Data 28, 779 (1999).</source>
+        <translation>Argon: Ch. Tegeler, R. Span, W. Wagner, J. Phys. Chem. Ref. Data 28, 779 (1999).</translation>
+    </message>
+    <message>
+        <source>Кислород: R. Schmidt, W. Wagner, Fluid Phase Equilib. 19, 175 (1985); R. B. Stewart, R. T. Jacobsen, W. Wagner, J. Phys. Chem. Ref. Data 20, 917 (1991).</source>
+        <translation>Oxygen: R. Schmidt, W. Wagner, Fluid Phase Equilib. 19, 175 (1985); R. B. Stewart, R. T. Jacobsen, W. Wagner, J. Phys. Chem. Ref. Data 20, 917 (1991).</translation>
+    </message>
+    <message>
+        <source>Диоксид углерода: R. Span, W. Wagner, J. Phys. Chem. Ref. Data 25, 1509 (1996).</source>
+        <translation>Carbon dioxide: R. Span, W. Wagner, J. Phys. Chem. Ref. Data 25, 1509 (1996).</translation>
+    </message>
+    <message>
+        <source>Метан: U. Setzmann, W. Wagner, J. Phys. Chem. Ref. Data 20, 1061 (1991).</source>
+        <translation>Methane: U. Setzmann, W. Wagner, J. Phys. Chem. Ref. Data 20, 1061 (1991).</translation>
+    </message>
+    <message>
+        <source>Фреон 14: B. Platzer, A. Polt, G. Maurer, Thermophysical Properties of Refrigerants (1990).</source>
+        <translation>R14: B. Platzer, A. Polt, G. Maurer, Thermophysical Properties of Refrigerants (1990).</translation>
+    </message>
+    <message>
+        <source>Воздух (псевдочистое вещество): E. W. Lemmon, R. T. Jacobsen, S. G. Penoncello, D. G. Friend, J. Phys. Chem. Ref. Data 29, 331 (2000).</source>
+        <translation>Air (a pseudo-pure fluid): E. W. Lemmon, R. T. Jacobsen, S. G. Penoncello, D. G. Friend, J. Phys. Chem. Ref. Data 29, 331 (2000).</translation>
+    </message>
+    <message>
+        <source>Линии затвердевания: Span и др. (азот), Tegeler и др. (аргон), Span и Wagner (диоксид углерода), Lemmon и др. (воздух), Abramson (метан), Younglove (кислород, параводород), Datchi, Loubeyre и LeToullec (гелий), уравнение неона. Опубликованные коэффициенты, критические и тройные точки, молярные массы и пределы собраны в файлы данных программы.</source>
+        <translation>Melting lines: Span et al. (nitrogen), Tegeler et al. (argon), Span and Wagner (carbon dioxide), Lemmon et al. (air), Abramson (methane), Younglove (oxygen, para-hydrogen), Datchi, Loubeyre and LeToullec (helium), the neon equation&apos;s own. The published coefficients, critical and triple points, molar masses and limits are kept in the program&apos;s data files.</translation>
+    </message>
+    <message>
+        <source>Эталонные уравнения состояния</source>
+        <translation>Reference equations of state</translation>
     </message>
 </context>
 <context>
@@ -1879,6 +2013,21 @@ T max stays as it was.</translation>
     </message>
 </context>
 <context>
+    <name>Models</name>
+    <message>
+        <source>Эталонное уравнение состояния</source>
+        <translation>Reference equation of state</translation>
+    </message>
+    <message>
+        <source>Кубическое уравнение (SRK)</source>
+        <translation>Cubic equation (SRK)</translation>
+    </message>
+    <message>
+        <source>эталонное</source>
+        <translation>reference</translation>
+    </message>
+</context>
+<context>
     <name>Points</name>
     <message>
         <source> Вещество</source>
@@ -1887,6 +2036,10 @@ T max stays as it was.</translation>
     <message>
         <source> Ср, </source>
         <translation> Cp, </translation>
+    </message>
+    <message>
+        <source> Модель</source>
+        <translation> Model</translation>
     </message>
 </context>
 <context>
@@ -2141,6 +2294,10 @@ lies in the range the program computes.</translation>
     <message>
         <source>Конечная</source>
         <translation>End</translation>
+    </message>
+    <message>
+        <source> Модель</source>
+        <translation> Model</translation>
     </message>
 </context>
 <context>
@@ -2663,10 +2820,6 @@ lies in the range the program computes.</translation>
 The previous values are kept.</translation>
     </message>
     <message>
-        <source> Рабочее вещество - %1 </source>
-        <translation> Working substance: %1 </translation>
-    </message>
-    <message>
         <source>  Справка</source>
         <translation>  Help</translation>
     </message>
@@ -2689,6 +2842,14 @@ The previous values are kept.</translation>
     <message>
         <source>Результаты реальных процессов</source>
         <translation>Real-process results</translation>
+    </message>
+    <message>
+        <source> Рабочее вещество - %1  [ %2 ] </source>
+        <translation> Working substance: %1  [ %2 ] </translation>
+    </message>
+    <message>
+        <source>  Модель свойств веществ </source>
+        <translation>  Property model </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/modelname.h"
 #include "core/base/numfmt.h"
 #include "core/base/tr.h"
 #include "thermo/substances.h"
@@ -65,7 +66,8 @@ bool clickPicks(const app::AppState& st, Real Tcur, const CursorState& at) {
 PointCells PointHeaders(app::Units u) {
   const std::array<std::string, 5> st = app::stateHeaders(u);
   return {"  N", app::translate("Points", " Вещество"), st[0], st[1], st[2], st[3], st[4],
-          app::translate("Points", " Ср, ") + app::unitText(u, Dim::Entropy), " x, %", "", ""};
+          app::translate("Points", " Ср, ") + app::unitText(u, Dim::Entropy), " x, %", app::translate("Points", " Модель"),
+          ""};
 }
 
 PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u, bool exported) {
@@ -81,6 +83,7 @@ PointCells pointRowTexts(const app::PointRow& r, int n, app::Units u, bool expor
   c[7] = infiniteCp(r.Cp) && !exported ? std::string(kInfinity) : format("%8.3f", app::cpShown(u, r.Cp, subst));
   // The dryness of a wet state, in percent.
   c[8] = r.x > 0 && r.x < 1 ? format("%6.2f", 100 * (1 - r.x)) : std::string();
+  c[9] = "  " + app::modelShort(r.model);
   return c;
 }
 

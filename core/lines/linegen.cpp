@@ -121,7 +121,10 @@ void ComputeLowIsobars(DiagramStore& st, const LineInputs& in, const Progress&) 
     const Real P = IsobarP[i];
     st.IsoTmelt[i] = in.Tmin;
     for (int k = 0; k <= 20; ++k) {
-      const Real T = std::exp(in.lnTmin + k * Real(0.05) * (in.lnTmax - in.lnTmin));
+      // Within the limits to the last bit: Tmax may be the model's highest.
+      Real T = std::exp(in.lnTmin + k * Real(0.05) * (in.lnTmax - in.lnTmin));
+      if (T > in.Tmax) T = in.Tmax;
+      if (T < in.Tmin) T = in.Tmin;
       st.IsoT[i][k] = T;
       Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
       m.dhs_PT(P, T, d, h, s, Cp, x);
@@ -142,7 +145,10 @@ void ComputeIsenthalps(DiagramStore& st, const LineInputs& in, const Progress& p
   // Melting line on the pressure grid.
   for (int k = 0; k < 20; ++k) {
     const Real P = PressureGrid[k];
-    st.GridTmelt[k] = m.Tmelt(P);
+    // Above the model's pressure ceiling (oxygen's and R14's reference
+    // equations end at 80 and 51 MPa) no isenthalp is drawn.
+    st.GridTmelt[k] = 0;
+    if (P <= lim.Pceiling) st.GridTmelt[k] = m.Tmelt(P);
     if (P == pFirst) st.GridFirst = k;
     if (in.Tmin > st.GridTmelt[k]) st.GridTmelt[k] = in.Tmin + Real(0.001);
     if (st.GridTmelt[k] > Ttr && P <= pLast) {

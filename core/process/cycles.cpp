@@ -10,6 +10,7 @@
 #include "core/base/tr.h"
 #include "core/process/device.h"
 #include "core/process/ranges.h"
+#include "thermo/inversion.h"
 
 namespace proc {
 
@@ -207,6 +208,7 @@ class Solver {
   }
   void add(int n, const ProcPoint& p, Real flow, const char* where) { r_.states.push_back({n, p, flow, tx(where)}); }
   Real T0() const { return d_.T0 > 0 ? d_.T0 : d_.T1; }
+  const tfs::Model& model() const { return m_; }
 
  private:
   // Newton steps on T at the state's pressure until h (or s) is the one
@@ -312,9 +314,29 @@ struct CycleStart {
   Real T0 = 0, q = 0;
 };
 
+// A throttle from Tthrottle at the high pressure Ph that heats the gas:
+// above the highest inversion temperature no pressure helps; below it the
+// high pressure lies above the inversion curve.
+std::string heatingThrottle(const tfs::Model& m, Real Ph, Real Tthrottle) {
+  const Real Tinv = tfs::maxInversionTemperature(m);
+  if (Tinv > 0 && Tthrottle >= Tinv)
+    return app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
+                            "нагревается (он выше наибольшей температуры инверсии %2 K).\n"
+                            "Газ нужно предварительно охладить !")),
+                         {num("%.2f", Tthrottle), num("%.2f", Tinv)});
+  return app::withArgs(
+      tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
+                           "нагревается (при давлении %2 МПа он выше кривой инверсии;\n"
+                           "наибольшая температура инверсии %3).\n"
+                           "Снизьте высокое давление или охладите газ !")),
+      {num("%.2f", Tthrottle), num("%.3f", Ph),
+       Tinv > 0 ? num("%.2f K", Tinv)
+                : app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "выше %1 K")), {num("%.0f", m.limits().Tmax)})});
+}
+
 // No liquid: the reason in words, yield 0, the compressor's (and the
 // expander's) states shown; the works shown still add up to W.
-void noLiquid(Cycle kind, Real yIdeal, Real Tthrottle, CycleResult& r) {
+void noLiquid(const tfs::Model& m, Cycle kind, Real Ph, Real yIdeal, Real Tthrottle, CycleResult& r) {
   r.status = CycleStatus::NoLiquid;
   r.y = 0;
   r.hasPart = {};
@@ -326,10 +348,7 @@ void noLiquid(Cycle kind, Real yIdeal, Real Tthrottle, CycleResult& r) {
                                  "Увеличьте долю потока на детандер !")),
                               {num("%.2f", Tthrottle)});
   else if (yIdeal <= 0)
-    r.message = app::withArgs(tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: газ при дросселировании от %1 K\n"
-                                 "нагревается (он выше температуры инверсии).\n"
-                                 "Газ нужно предварительно охладить !")),
-                              {num("%.2f", Tthrottle)});
+    r.message = heatingThrottle(m, Ph, Tthrottle);
   else if (kind == Cycle::Claude)
     r.message = tx(QT_TRANSLATE_NOOP("Cycles", "Жидкость не образуется: холода детандера и дросселирования\n"
                    "не хватает на недорекуперацию и теплоприток !"));
@@ -407,7 +426,7 @@ bool lindeCycle(Solver& sv, const CycleData& d, const CycleStart& c, CycleResult
   const Real yIdeal = (p1.i - p2.i) / (p1.i - f.i);
   const Real y = (p7.i - p2.i - q) / (p7.i - f.i);
   if (!(y > 0)) {
-    noLiquid(Cycle::Linde, yIdeal, d.T1, r);
+    noLiquid(sv.model(), Cycle::Linde, Ph, yIdeal, d.T1, r);
     return false;
   }
   if (!(y < 1)) refuse(CycleStatus::NoResult);
@@ -438,7 +457,7 @@ bool precooledCycle(Solver& sv, const CycleData& d, const CycleStart& c, CycleRe
   const Real yIdeal = (atPre.i - p4.i) / (atPre.i - f.i);
   const Real y = (p9.i - p4.i - q) / (p9.i - f.i);
   if (!(y > 0)) {
-    noLiquid(Cycle::Precooled, yIdeal, d.Tpre, r);
+    noLiquid(sv.model(), Cycle::Precooled, Ph, yIdeal, d.Tpre, r);
     return false;
   }
   if (!(y < 1)) refuse(CycleStatus::NoResult);
@@ -489,7 +508,7 @@ bool claudeCycle(Solver& sv, const tfs::Model& m, const CycleData& d, const Cycl
     // The expander's states stand with its work.
     sv.add(3, p3, 1, QT_TRANSLATE_NOOP("Cycles", "вход в детандер"));
     sv.add(4, p4, xe, QT_TRANSLATE_NOOP("Cycles", "выход из детандера"));
-    noLiquid(Cycle::Claude, yIdeal, d.T1, r);
+    noLiquid(m, Cycle::Claude, Ph, yIdeal, d.T1, r);
     return false;
   }
   if (!(y < 1 - xe)) refuse(CycleStatus::TooMuchExpanded);

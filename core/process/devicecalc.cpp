@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/base/libguard.h"
+#include "core/base/modelname.h"
 #include "core/base/numfmt.h"
 #include "core/base/numparse.h"
 #include "core/process/calculator.h"
@@ -94,7 +95,8 @@ DeviceCells deviceHeaders(app::Units u) {
           " Q, " + i,
           t(QT_TRANSLATE_NOOP("Devices", " Sпр, ")) + s,
           t(QT_TRANSLATE_NOOP("Devices", " T0·Sпр, ")) + i,
-          " T0, K"};
+          " T0, K",
+          t(QT_TRANSLATE_NOOP("Devices", " Модель"))};
 }
 
 std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
@@ -124,6 +126,7 @@ std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
   a[13] = shownText(u, Dim::Entropy, row.sgen, subst);
   a[14] = shownText(u, Dim::Enthalpy, row.exergy, subst);
   a[15] = format("%5.1f", row.T0);
+  a[16] = app::modelShort(row.model);
   return r;
 }
 

@@ -44,7 +44,8 @@ struct DeviceRow {
 // Whether two rows hold the same device and states (their numbers aside).
 bool sameDevice(const DeviceRow& a, const DeviceRow& b);
 
-inline constexpr int kDeviceColumns = 16;
+// The last column names the model that computed the row.
+inline constexpr int kDeviceColumns = 17;
 using DeviceCells = std::array<std::string, kDeviceColumns>;
 // The headers of the results table in units u.
 DeviceCells deviceHeaders(app::Units u);

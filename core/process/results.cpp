@@ -1,5 +1,6 @@
 #include "core/process/results.h"
 
+#include "core/base/modelname.h"
 #include "core/base/numfmt.h"
 #include "core/base/tr.h"
 #include "core/base/units.h"
@@ -14,7 +15,7 @@ ResultCells ResultHeaders(app::Units u) {
   const std::string i = app::unitText(u, app::Dim::Enthalpy);
   return {"  N",  t(QT_TRANSLATE_NOOP("Results", " Вещество")), t(QT_TRANSLATE_NOOP("Results", " Процесс")),
           t(QT_TRANSLATE_NOOP("Results", " Точки")), st[0], st[1], st[2], st[3], st[4], " x, %", " Q, " + i,
-          " L, " + i};
+          " L, " + i, t(QT_TRANSLATE_NOOP("Results", " Модель"))};
 }
 
 std::array<ResultCells, 2> resultRowTexts(const ResultRow& row, app::Units u) {
@@ -39,6 +40,7 @@ std::array<ResultCells, 2> resultRowTexts(const ResultRow& row, app::Units u) {
   state(a, row.start);
   a[10] = format("%6.2f", shown(kEnthalpy, row.Q));
   a[11] = format("%6.2f", shown(kEnthalpy, row.L));
+  a[12] = app::modelShort(row.model);
   state(b, row.end);
   return r;
 }

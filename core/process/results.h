@@ -8,10 +8,11 @@
 
 namespace proc {
 
-inline constexpr int kResultColumns = 12;
+// The twelve of the table and the model that computed the row.
+inline constexpr int kResultColumns = 13;
 using ResultCells = std::array<std::string, kResultColumns>;
 
-// The twelve column headers of both table windows, with the units of u.
+// The column headers of both table windows, with the units of u.
 ResultCells ResultHeaders(app::Units u = app::Units::Specific);
 
 // The start row and the end row of a process as the table shows them in

@@ -17,8 +17,8 @@ const char* const kOption = "--cycle";
 
 QString usage() {
   return QCoreApplication::translate("Cycle", "расчет цикла ожижения:\n"
-      "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K] [--leak Q]\n"
-      "            [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
+      "  entrograf --cycle ВИД ВЕЩЕСТВО [--model srk|reference] [--plow P] [--phigh P] [--t1 T] [--eta-t E]\n"
+      "            [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
       "  ВИД: linde, linde-precooled, claude\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
 }
@@ -33,8 +33,10 @@ const QStringList& kinds() {
 
 bool isCycleCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
 
-bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) {
+bool parseCycleArgs(const QStringList& arguments, CycleRequest& req, QString& error) {
   CycleRequest r;
+  QStringList args = arguments;
+  if (!takeModelOption(args, r.model, error)) return false;
   qsizetype at = 0;
   int kind = 0;
   if (!readKindAndSubstance(args, kOption, kinds(),
@@ -92,7 +94,7 @@ bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error) 
   return true;
 }
 
-std::string cycleJson(const proc::CycleResult& r) {
+std::string cycleJson(const proc::CycleResult& r, tfs::ModelKind kind) {
   std::string states;
   for (const proc::CycleState& s : r.states) {
     if (!states.empty()) states += ", ";
@@ -107,7 +109,7 @@ std::string cycleJson(const proc::CycleResult& r) {
     exergy += std::string("\"") + proc::partKey(proc::Part(k)) + "\": " + jsonNumber(r.exergy[k]);
   }
   const bool liquid = r.liquid();
-  return "{\"states\": [" + states + "], \"yield\": " + jsonNumber(r.y) + ", \"work_per_kg_compressed\": " +
+  return "{\"model\": \"" + std::string(modelName(kind)) + "\", \"states\": [" + states + "], \"yield\": " + jsonNumber(r.y) + ", \"work_per_kg_compressed\": " +
          jsonNumber(r.W) + ", \"work_per_kg_liquid\": " + (liquid ? jsonNumber(r.Wf) : "null") +
          ", \"ideal_work\": " + jsonNumber(r.Wi) + ", \"fom\": " + (liquid ? jsonNumber(r.fom) : "null") +
          ", \"exergy_destroyed\": {" + exergy + "}, \"message\": " + jsonQuoted(r.message) + "}";
@@ -126,7 +128,7 @@ int cycleMain(int argc, char** argv, Language lang) {
   if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
     const proc::CycleResult r = proc::solveCycle(req.eos(), req.kind, req.data);
     if (r.shown()) {
-      json = cycleJson(r);
+      json = cycleJson(r, req.model);
       rc = 0;
     } else {
       error = QString::fromStdString(r.message);

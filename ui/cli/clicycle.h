@@ -1,11 +1,11 @@
 #pragma once
 // A liquefaction cycle computed from the command line:
-//   entrograf --cycle KIND SUBSTANCE [--plow P] [--phigh P] [--t1 T]
+//   entrograf --cycle KIND SUBSTANCE [--model srk|reference] [--plow P] [--phigh P] [--t1 T]
 //             [--eta-t E] [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T]
 //             [--eta-s E] [--t0 T]
 // KIND: linde, linde-precooled, claude; the defaults are the window's.
 // Prints one JSON object on standard output:
-//   {"states": [{"n", "T", "P", "h", "s", "x", "flow"}...], "yield": y,
+//   {"model": "srk"|"reference", "states": [{"n", "T", "P", "h", "s", "x", "flow"}...], "yield": y,
 //    "work_per_kg_compressed": W, "work_per_kg_liquid": Wf, "ideal_work": Wi,
 //    "fom": FOM, "exergy_destroyed": {"<component>": value...}, "message": text}
 // in the library's units (x the liquid fraction, the exergy per kg of
@@ -40,8 +40,8 @@ bool isCycleCall(int argc, char** argv);
 // Reads the arguments after the program's name; false with the reason.
 bool parseCycleArgs(const QStringList& args, CycleRequest& req, QString& error);
 
-// The cycle's JSON object (one line, no newline).
-std::string cycleJson(const proc::CycleResult& r);
+// The cycle's JSON object by the model of kind (one line, no newline).
+std::string cycleJson(const proc::CycleResult& r, tfs::ModelKind kind = tfs::ModelKind::Cubic);
 
 // The whole headless program.
 int cycleMain(int argc, char** argv, Language lang);

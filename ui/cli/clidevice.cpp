@@ -18,7 +18,8 @@ const char* const kOption = "--device";
 
 QString usage() {
   return QCoreApplication::translate("Device", "расчет реального устройства:\n"
-      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q] [--tr T] [--t0 T]\n"
+      "  entrograf --device ВИД ВЕЩЕСТВО [--model srk|reference] --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
+      "            [--tr T] [--t0 T]\n"
       "  ВИД: compressor, compressor-isothermal, expander, throttle, exchanger\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
 }
@@ -39,8 +40,10 @@ std::string state(const proc::ProcPoint& p) {
 
 bool isDeviceCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
 
-bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error) {
+bool parseDeviceArgs(const QStringList& arguments, DeviceRequest& req, QString& error) {
   DeviceRequest r;
+  QStringList args = arguments;
+  if (!takeModelOption(args, r.model, error)) return false;
   qsizetype at = 0;
   int kind = 0;
   if (!readKindAndSubstance(args, kOption, kinds(),
@@ -118,8 +121,8 @@ bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error
   return true;
 }
 
-std::string deviceJson(const proc::DeviceResult& r) {
-  return "{\"inlet\": " + state(r.inlet) + ", \"outlet\": " + state(r.outlet) + ", \"ideal_outlet\": " +
+std::string deviceJson(const proc::DeviceResult& r, tfs::ModelKind kind) {
+  return "{\"model\": \"" + std::string(modelName(kind)) + "\", \"inlet\": " + state(r.inlet) + ", \"outlet\": " + state(r.outlet) + ", \"ideal_outlet\": " +
          state(r.ideal) + ", \"work\": " + jsonNumber(r.L) + ", \"heat\": " + jsonNumber(r.Q) + ", \"sgen\": " +
          jsonNumber(r.sgen) + ", \"exergy_destroyed\": " + jsonNumber(r.exergy) + ", \"T0\": " + jsonNumber(r.T0) + "}";
 }
@@ -165,7 +168,7 @@ int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
     error = why.empty() ? QCoreApplication::translate("Device", "устройство при этих условиях не рассчитывается !") : QString::fromStdString(why);
     return kDeviceRefused;
   }
-  json = deviceJson(r);
+  json = deviceJson(r, req.model);
   return 0;
 }
 

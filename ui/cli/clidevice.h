@@ -1,11 +1,11 @@
 #pragma once
 // One real device computed from the command line, for teachers preparing
 // tables:
-//   entrograf --device KIND SUBSTANCE --p1 P --t1 T --p2 P [--eta E] [--t2 T]
+//   entrograf --device KIND SUBSTANCE [--model srk|reference] --p1 P --t1 T --p2 P [--eta E] [--t2 T]
 //             [--heat Q] [--tr T] [--t0 T]
 // KIND: compressor, compressor-isothermal, expander, throttle, exchanger.
 // Prints one JSON object on standard output:
-//   {"inlet": STATE, "outlet": STATE, "ideal_outlet": STATE, "work": L,
+//   {"model": "srk"|"reference", "inlet": STATE, "outlet": STATE, "ideal_outlet": STATE, "work": L,
 //    "heat": Q, "sgen": s, "exergy_destroyed": e, "T0": T0}
 // STATE = {"T", "P", "d", "h", "s", "x"} in the library's units (x the liquid
 // fraction). A refused input prints its reason on standard error and exits
@@ -39,8 +39,8 @@ bool isDeviceCall(int argc, char** argv);
 // Reads the arguments after the program's name; false with the reason.
 bool parseDeviceArgs(const QStringList& args, DeviceRequest& req, QString& error);
 
-// The device's JSON object (one line, no newline).
-std::string deviceJson(const proc::DeviceResult& r);
+// The device's JSON object by the model of kind (one line, no newline).
+std::string deviceJson(const proc::DeviceResult& r, tfs::ModelKind kind = tfs::ModelKind::Cubic);
 
 // Computes the request: 0 and the JSON, or kDeviceRefused and the reason.
 int runDevice(const DeviceRequest& req, std::string& json, QString& error);

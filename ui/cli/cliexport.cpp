@@ -25,7 +25,7 @@ const char* const kOption = "--export-diagram";
 
 QString usage() {
   return QCoreApplication::translate("Export", "запись диаграммы в файл:\n"
-      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]\n"
       "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air\n"
       "  ФАЙЛ: .png, .svg или .pdf");
@@ -52,21 +52,25 @@ int save(const diagram::Picture& picture, const QString& file, QString& error) {
 
 bool isExportCall(int argc, char** argv) { return hasOption(argc, argv, kOption); }
 
-bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error) {
+bool parseExportArgs(const QStringList& arguments, ExportRequest& req, QString& error) {
+  QStringList args = arguments;
+  ExportRequest r;
+  const bool modelGiven = args.contains(QStringLiteral("--model"));
+  if (!takeModelOption(args, r.model, error)) return false;
   const qsizetype at = args.indexOf(QLatin1String(kOption));
   if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u"--")) {
     error = QCoreApplication::translate("Export", "не указаны вещество и файл\n") + usage();
     return false;
   }
-  ExportRequest r;
   const QString id = args[at + 1];
   if (isWorkFilePath(id)) {
-    // Limits, scale and units are the work file's own.
+    // Limits, scale, units and the model are the work file's own.
     r.workFile = id;
     r.file = args[at + 2];
-    const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+    QStringList rest = args.mid(0, at) + args.mid(at + 3);
+    if (modelGiven) rest.prepend(QStringLiteral("--model"));
     if (!rest.isEmpty()) {
-      error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[0] + QCoreApplication::translate("Export", "\" не задается: пределы и шкала берутся из файла");
+      error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[0] + QCoreApplication::translate("Export", "\" не задается: пределы, шкала и модель берутся из файла");
       return false;
     }
     if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
@@ -121,22 +125,26 @@ bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error
     (opt == u"--tmin" ? tmin : tmax) = v;
   }
 
-  // The limits a substance choice sets, and the checks of the limit fields.
-  // A Tmin below the triple point is refused here (the window corrects it);
-  // one between the triple point and a hair above it is the lowest limit.
-  const tfs::Real ttr = tfs::Ttr[r.subst];
-  const AppState chosen = substanceChoice(AppState{}, r.subst);
+  // The limits a substance choice sets, and the checks of the limit fields,
+  // by the model. A Tmin below the triple point is refused here (the window
+  // corrects it); one between the triple point and a hair above it is the
+  // lowest limit.
+  AppState none;
+  none.model = r.model;
+  const AppState chosen = substanceChoice(none, r.subst);
+  const tfs::Model& m = chosen.eos();
+  const tfs::Real ttr = m.limits().Ttr;
   r.Tmax = tmaxGiven ? tmax : chosen.Tmax;
-  const LimitCheck upper = checkTmax(r.subst, 0, r.Tmax);
+  const LimitCheck upper = checkTmax(m, 0, r.Tmax);
   if (upper.fault == LimitFault::TmaxTooHigh) {
-    error = QCoreApplication::translate("Export", "T макс > 500 K !");
+    error = QCoreApplication::translate("Export", "T макс > %1 K !").arg(fmt("%.0f", highestTmax(m)));
     return false;
   }
   if (upper.fault == LimitFault::TmaxBelowTriple) {
     error = QCoreApplication::translate("Export", "T макс < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
     return false;
   }
-  const LimitCheck lower = checkTmin(r.subst, tminGiven ? tmin : chosen.Tmin, r.Tmax);
+  const LimitCheck lower = checkTmin(m, tminGiven ? tmin : chosen.Tmin, r.Tmax);
   if (tminGiven && tmin < ttr) {
     error = QCoreApplication::translate("Export", "T мин < Т затвердевания") + fmt(" (%.4f K)", ttr) + QStringLiteral(" !");
     return false;
@@ -170,7 +178,9 @@ int runExport(const ExportRequest& req, QString& error) {
     return save(diagram::composePicture(*session), req.file, error);
   }
   // A session of its own: the substance chosen with the given limits.
-  AppState c = withLimits(substanceChoice(AppState{}, req.subst), req.Tmin, req.Tmax);
+  AppState none;
+  none.model = req.model;
+  AppState c = withLimits(substanceChoice(none, req.subst), req.Tmin, req.Tmax);
   c.scale = req.log ? ScaleKind::Logarithmic : ScaleKind::Linear;
   c.chosen = true;
   session->main = c;

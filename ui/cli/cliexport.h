@@ -1,7 +1,7 @@
 #pragma once
 // The diagram written to a file without a window, for teachers preparing
 // material:
-//   entrograf --export-diagram SUBSTANCE FILE [--tmin T] [--tmax T] [--scale log|lin]
+//   entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
 //   entrograf --export-diagram WORKFILE.entrograf FILE
 // The format follows the extension (.png, .svg, .pdf). A work file gives its
 // session's diagram with its process lines, limits, scale and units; a bad
@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <string>
 
+#include "thermo/model.h"
 #include "thermo/real.h"
 
 #include "ui/services/language.h"
@@ -22,6 +23,7 @@ namespace app {
 struct ExportRequest {
   std::string name;  // substance identifier
   int subst = 0;     // its index
+  tfs::ModelKind model = tfs::ModelKind::Cubic;
   QString workFile;  // a work file in place of the substance and options
   QString file;
   tfs::Real Tmin = 0, Tmax = 0;
@@ -39,8 +41,9 @@ inline constexpr int kExportFailed = 1;
 bool isExportCall(int argc, char** argv);
 
 // Reads the arguments after the program's name. Defaults as a substance
-// choice in the main window: Tmin just above the triple point, Tmax 350 K,
-// logarithmic scale. false with the reason in error.
+// choice in the main window: the cubic model, Tmin just above the model's
+// triple point, Tmax 350 K, logarithmic scale. false with the reason in
+// error.
 bool parseExportArgs(const QStringList& args, ExportRequest& req, QString& error);
 
 // Computes and writes the diagram (needs a GUI application object for the

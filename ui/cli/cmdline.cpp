@@ -24,9 +24,9 @@ void printOut(const QString& text) {
 bool isHelp(const QByteArray& a) { return a == "-h" || a == "--help" || a == "-help" || a == "-?" || a == "--?"; }
 bool isVersion(const QByteArray& a) { return a == "-v" || a == "--version" || a == "-version"; }
 
-// The options of a state and of the saturation line; --model is shared by
-// the calls that compute with a property model.
-const char* const kStateOptions[] = {"--t", "--p", "--d", "--h", "--s", "--x", "--model"};
+// The options of a state and of the saturation line (--model is every
+// call's).
+const char* const kStateOptions[] = {"--t", "--p", "--d", "--h", "--s", "--x"};
 
 bool isStateOption(const QString& a) {
   for (const char* o : kStateOptions)
@@ -41,7 +41,8 @@ int valueCount(const QByteArray& a) {
   static const char* const substanceCalls[] = {"--state", "--saturation"};
   static const char* const single[] = {"--tmin", "--tmax", "--scale", "--p1",   "--t1",   "--p2",    "--eta",
                                        "--t2",   "--heat", "--tr",    "--t0",   "--plow", "--phigh", "--eta-t",
-                                       "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang"};
+                                       "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang",
+                                       "--model"};
   for (const char* c : calls)
     if (a == c) return 2;
   for (const char* c : substanceCalls)
@@ -148,6 +149,11 @@ QString commandLineError(const CommandLine& line) {
     case CommandLine::UnknownOption:
       return QCoreApplication::translate("CommandLine", "непонятный аргумент \"%1\" (см. entrograf --help)").arg(a);
     case CommandLine::WithoutCall:
+      if (a == QLatin1String("--model"))
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "%1 задается только с --export-diagram, --device, --cycle, --state или --saturation (см. entrograf --help)")
+            .arg(a);
       if (isStateOption(a))
         return QCoreApplication::translate("CommandLine", "%1 задается только с --state или --saturation (см. entrograf --help)")
             .arg(a);
@@ -199,14 +205,15 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
       QCoreApplication::translate("CommandLine", "Диаграммы T-s рабочих веществ, идеальные и реальные процессы.\n"
                      "Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.\n"
                      "Запись диаграммы в файл без окна:\n"
-                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
+                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T]\n"
+                     "            [--scale log|lin]\n"
                      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
                      "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
-                     "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
-                     "            [--tr T] [--t0 T]\n"
+                     "  entrograf --device ВИД ВЕЩЕСТВО [--model srk|reference] --p1 P --t1 T --p2 P [--eta E]\n"
+                     "            [--t2 T] [--heat Q] [--tr T] [--t0 T]\n"
                      "Расчет цикла ожижения без окна (JSON на стандартный вывод):\n"
-                     "  entrograf --cycle ВИД ВЕЩЕСТВО [--plow P] [--phigh P] [--t1 T] [--eta-t E] [--dt K]\n"
-                     "            [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
+                     "  entrograf --cycle ВИД ВЕЩЕСТВО [--model srk|reference] [--plow P] [--phigh P] [--t1 T]\n"
+                     "            [--eta-t E] [--dt K] [--leak Q] [--tpre T] [--xe X] [--t3 T] [--eta-s E] [--t0 T]\n"
                      "Свойства состояния и линии насыщения без окна (JSON на стандартный вывод):\n"
                      "  entrograf --state ВЕЩЕСТВО [--model srk|reference] --t T --p P\n"
                      "  entrograf --saturation ВЕЩЕСТВО [--model srk|reference] (--t T | --p P)"));
@@ -224,10 +231,16 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
   parser.addOption({QStringLiteral("tmin"),
                     QCoreApplication::translate("CommandLine", "нижний предел температуры, K (по умолчанию чуть выше тройной точки)"),
                     QStringLiteral("T")});
-  parser.addOption({QStringLiteral("tmax"), QCoreApplication::translate("CommandLine", "верхний предел температуры, K (по умолчанию 350)"),
+  parser.addOption({QStringLiteral("tmax"),
+                    QCoreApplication::translate("CommandLine", "верхний предел температуры, K (по умолчанию 350; не выше наибольшей "
+                                   "температуры вещества в модели, от 623 до 1000 K)"),
                     QStringLiteral("T")});
   parser.addOption({QStringLiteral("scale"), QCoreApplication::translate("CommandLine", "шкала температуры (по умолчанию log)"),
                     QStringLiteral("log|lin")});
+  parser.addOption({QStringLiteral("model"),
+                    QCoreApplication::translate("CommandLine", "модель свойств веществ: srk - кубическое уравнение состояния (у гелия - "
+                                   "его собственное), reference - эталонное уравнение вещества (по умолчанию srk)"),
+                    QStringLiteral("srk|reference")});
   parser.addOption({QStringLiteral("device"),
                     QCoreApplication::translate("CommandLine", "рассчитать устройство: compressor, compressor-isothermal, expander, throttle, "
                                    "exchanger; вещества: ") +

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "core/base/modelname.h"
 #include "core/diagram/readout.h"
 #include "ui/services/tableactions.h"
 
@@ -22,9 +23,8 @@ const QColor kFixed(0xF0, 0xF0, 0xF0);
 TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setWindowTitle(QCoreApplication::translate("TTS_points", "Точки с TS диаграммы"));
   setWindowFlags(windowFlags() | Qt::Window);
-  resize(802, 382);
 
-  Label1 = new QLabel(QCoreApplication::translate("TTS_points", "Параметры точек, снятых с TS диаграммы"), this);
+  Label1 = new QLabel(this);
   QFont bold = Label1->font();
   bold.setBold(true);
   Label1->setFont(bold);
@@ -38,15 +38,22 @@ TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(p
   TS_tab->setGeometry(8, 34, 786, 300);
 
   BitBtn1 = new QPushButton(QCoreApplication::translate("TTS_points", "Назад"), this);
-  BitBtn1->setGeometry(360, 342, 75, 25);
   connect(BitBtn1, &QPushButton::clicked, this, &TTS_points::BitBtn1Click);
-  app::addTableActions(TS_tab, QCoreApplication::translate("TTS_points", "Точки"));
+  app::addTableActions(TS_tab, QCoreApplication::translate("TTS_points", "Точки"), [this] { return heading(); });
 
   FormCreate();
+  // Wide enough for every column per kilogram, the model's one included.
+  int width = 2 * TS_tab->frameWidth() + 20;
+  for (int c = 0; c < kCols; ++c) width += TS_tab->columnWidth(c);
+  width = std::max(width, 786);
+  TS_tab->setGeometry(8, 34, width, 300);
+  BitBtn1->setGeometry((width + 16) / 2 - 37, 342, 75, 25);
+  resize(width + 16, 382);
 }
 
 void TTS_points::FormCreate() {
   setHeaders();
+  showHeading();
   for (int r = 1; r < kRows; ++r) fixCell(0, r);
   for (int n = 1; n <= int(session_.points.size()); ++n) showPoint(n);
 }
@@ -64,7 +71,9 @@ void TTS_points::setHeaders() {
   const QFontMetrics fm(TS_tab->font());
   for (int c = 0; c < kCols; ++c) {
     const QString header = QString::fromStdString(diagram::PointHeaders(u)[c]);
-    const QString number = QString::fromLatin1(widest[int(u)][c]);
+    // The model's column: its longer name in the user's language.
+    const QString number = c == 9 ? QStringLiteral("  ") + QString::fromStdString(app::modelShort(tfs::ModelKind::Reference))
+                                  : QString::fromLatin1(widest[int(u)][c]);
     const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(number)) + 12;
     TS_tab->setColumnWidth(c, std::max(widths[c], need));
     TS_tab->setItem(0, c, new QTableWidgetItem(header));
@@ -97,6 +106,7 @@ void TTS_points::showPoint(int r) {
     for (int k = from; k <= r; ++k) fixCell(0, k);
   }
   const app::PointRow& row = session_.points[r - 1];
+  showHeading();
   const diagram::PointCells cells = diagram::pointRowTexts(row, r, session_.main.units);
   const diagram::PointCells numbers = diagram::pointRowTexts(row, r, session_.main.units, true);
   for (int c = 0; c < kCols; ++c) {
@@ -110,6 +120,15 @@ void TTS_points::showPoint(int r) {
     it->setData(app::kExportRole, cells[c] == numbers[c] ? QVariant() : QVariant(QString::fromStdString(numbers[c])));
   }
   TS_tab->scrollToItem(TS_tab->item(r, 0));
+}
+
+QString TTS_points::heading() const { return Label1->text(); }
+
+void TTS_points::showHeading() {
+  std::vector<tfs::ModelKind> models;
+  for (const app::PointRow& p : session_.points) models.push_back(p.model);
+  Label1->setText(QCoreApplication::translate("TTS_points", "Параметры точек, снятых с TS диаграммы") +
+                  QStringLiteral("  ") + QString::fromStdString(app::modelsNote(models, session_.main.model)));
 }
 
 QString TTS_points::cell(int col, int row) const {

@@ -23,6 +23,10 @@ class TTS_points : public QWidget {
   void showPoint(int n);
   // Headers and every row anew from the session, in its units.
   void rebuild();
+  // The heading with the models of the rows (the chosen one when there is
+  // none), as the CSV files start.
+  void showHeading();
+  QString heading() const;
   // Cell text by column and row, as the grid shows it.
   QString cell(int col, int row) const;
   int rowCount() const;

@@ -268,8 +268,12 @@ const auto kDiagram = fields::Obj{[](auto& v, auto& st) {
   v("substance", name, fields::OrNull{fields::Text{SubstanceName{}}, [](const std::string& n) { return n.empty(); }});
   v("model", st.model, kModels, 3);
   const int n = tfs::substanceIndex(name);
-  v("Tmax", st.Tmax, [n](Real T) { return n == 0 || checkTmax(n, 0, T).fault == LimitFault::None; });
-  v("Tmin", st.Tmin, [n, &st](Real T) { return n == 0 || checkTmin(n, T, st.Tmax).fault == LimitFault::None; });
+  // The limits as the main window accepts them for the file's model.
+  v("Tmax", st.Tmax,
+    [n, &st](Real T) { return n == 0 || checkTmax(tfs::model(n, st.model), 0, T).fault == LimitFault::None; });
+  v("Tmin", st.Tmin, [n, &st](Real T) {
+    return n == 0 || checkTmin(tfs::model(n, st.model), T, st.Tmax).fault == LimitFault::None;
+  });
   v("scale", st.scale, kScales);
   v("units", st.units, kUnitNames);
   v.apply(st, [n](AppState& st) {

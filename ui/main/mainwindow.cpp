@@ -150,6 +150,11 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
                            {QCoreApplication::translate("TForm1", "Удельные [ кг/м3,   кДж/кг,    кДж/(кг.К) ]"),
                             QCoreApplication::translate("TForm1", "Мольные  [ моль/л, Дж/моль, Дж/(моль.К) ]")},
                            488, 120, 297, 121, UnitsGrItems);
+  // Between the units and the scale, in their look.
+  ModelGr = makeRadioGroup(c, "ModelGr", QCoreApplication::translate("TForm1", "  Модель свойств веществ "),
+                           {app::qstr(app::modelTitle(tfs::ModelKind::Cubic)),
+                            app::qstr(app::modelTitle(tfs::ModelKind::Reference))},
+                           488, 248, 297, 66, ModelGrItems);
   Label10 = makeLabel(c, "Label10", QCoreApplication::translate("TForm1", "Параметры TS диаграммы"), 240, 288, 195, 16, &bold);
   Label11 = makeLabel(c, "Label11", QCoreApplication::translate("TForm1", "Пределы температуры"), 136, 320, 136, 13, &bold);
   TScale = makeRadioGroup(c, "TScale", QCoreApplication::translate("TForm1", "   Шкала температур диаграммы "),
@@ -188,6 +193,9 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   });
   connect(UnitsGrItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
     if (on) UnitsGrClick(id);
+  });
+  connect(ModelGrItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    if (on) ModelGrClick(id);
   });
   connect(Points, &QAction::triggered, this, &TForm1::pointsWindowWanted);
   connect(IdTable, &QAction::triggered, this, &TForm1::resultsWindowWanted);
@@ -284,9 +292,10 @@ void TForm1::showSession() {
   for (QLineEdit* field : {ETmi, ETma}) field->setModified(false);
   {
     // Shown as the session holds them: nothing to choose again.
-    const QSignalBlocker q1(UnitsGrItems), q2(TScaleItems);
+    const QSignalBlocker q1(UnitsGrItems), q2(TScaleItems), q3(ModelGrItems);
     UnitsGrItems->button(int(st.units))->setChecked(true);
     TScaleItems->button(int(st.scale))->setChecked(true);
+    ModelGrItems->button(int(st.model))->setChecked(true);
   }
   ProcBar->setValue(0);
 }
@@ -370,7 +379,7 @@ bool TForm1::recompute(const app::AppState& candidate) {
 
 void TForm1::buildInfo() {
   QStringList lines;
-  for (const std::string& l : app::factSheet(session_.main.subst)) lines << QString::fromStdString(l);
+  for (const std::string& l : app::factSheet(session_.main.eos())) lines << QString::fromStdString(l);
   info_ = lines.join(QStringLiteral("\r\n"));
   Label9->setText(lines.join(QLatin1Char('\n')));
 }
@@ -405,7 +414,7 @@ void TForm1::ETmiExit() {
   const app::AppState cur = session_.main;
   Real typed = cur.Tmin;
   app::EditToNumber(ETmi->text(), typed, warn_);
-  const app::LimitCheck check = app::checkTmin(cur.subst, typed, cur.Tmax);
+  const app::LimitCheck check = app::checkTmin(cur.eos(), typed, cur.Tmax);
   if (check.fault == app::LimitFault::TminBelowTriple) {
     app::messages().show(app::qstr(app::limitMessage(check.fault)));
     ETmi->setText(app::fmt(" %4.2f", check.value));
@@ -429,7 +438,7 @@ void TForm1::ETmaExit() {
   const app::AppState cur = session_.main;
   Real typed = cur.Tmax;
   app::EditToNumber(ETma->text(), typed, warn_);
-  const app::LimitCheck check = app::checkTmax(cur.subst, cur.Tmin, typed);
+  const app::LimitCheck check = app::checkTmax(cur.eos(), cur.Tmin, typed);
   if (check.refused()) {
     app::messages().show(app::qstr(app::limitMessage(check.fault)));
     ETma->setText(app::fmt("%5.2f ", cur.Tmax));
@@ -467,6 +476,35 @@ void TForm1::UnitsGrClick(int index) {
   }
   session_.touch();
   emit unitsChanged();
+}
+
+void TForm1::ModelGrClick(int index) {
+  const tfs::ModelKind kind = index == 1 ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic;
+  const app::AppState previous = session_.main;
+  if (kind == previous.model) return;
+  if (!previous.chosen) {
+    // Nothing computed yet: the substance chosen next takes this model.
+    session_.main = app::modelChoice(previous, kind);
+    session_.touch();
+    return;
+  }
+  // Everything computed again by the other model, as for another
+  // substance; the limits stay where the model admits them.
+  const app::MessageScope action;
+  if (!recompute(app::modelChoice(previous, kind))) {
+    const QSignalBlocker quiet(ModelGrItems);
+    ModelGrItems->button(int(previous.model))->setChecked(true);
+    return;
+  }
+  ETmi->setText(app::fmt("%5.2f ", session_.main.Tmin));
+  ETma->setText(app::fmt("%5.2f ", session_.main.Tmax));
+  for (QLineEdit* field : {ETmi, ETma}) field->setModified(false);
+  buildInfo();
+  session_.procLines.resetCounters();
+  session_.procLines.clearLines();
+  emit substanceChosen(QString::fromStdString(app::substanceHeading(session_.main)));
+  emit diagramComputed();
+  emit diagramWanted();
 }
 
 void TForm1::FormDeactivate() { ProcBar->setValue(0); }

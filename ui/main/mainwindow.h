@@ -1,5 +1,5 @@
 #pragma once
-// The main window: substance choice, fact sheet, diagram limits.
+// The main window: substance and property model, fact sheet, diagram limits.
 
 #include <QString>
 #include <QStringList>
@@ -42,6 +42,10 @@ class TForm1 : public QWidget {
   QLineEdit *ETma, *ETmi;
   QGroupBox *UnitsGr, *TScale;
   QButtonGroup *UnitsGrItems, *TScaleItems;
+  // The property model of every computation: the cubic equation (0) or the
+  // reference equation of state (1).
+  QGroupBox* ModelGr;
+  QButtonGroup* ModelGrItems;
   QPushButton *Button1, *Button2;
   QProgressBar* ProcBar;
 
@@ -61,6 +65,7 @@ class TForm1 : public QWidget {
   void ETmaExit();
   void TScaleClick(int index);
   void UnitsGrClick(int index);
+  void ModelGrClick(int index);
   void FormDeactivate();
   void Button2Click();
   void DiagrClick();
@@ -70,7 +75,8 @@ class TForm1 : public QWidget {
  signals:
   // The lines of a new substance or new limits are in the session.
   void diagramComputed();
-  // The heading of the process window for the chosen substance.
+  // The heading of the process window for the chosen substance (and
+  // model): every window starts anew on it.
   void substanceChosen(const QString& heading);
   // The temperature scale of the diagram changed.
   void scaleChanged();

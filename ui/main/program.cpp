@@ -98,6 +98,14 @@ Program::Program(Session& s)
     realResults->showDevice(n);
   });
 
+  // The tables' headings name the models of their rows, the chosen one
+  // while they are empty.
+  QObject::connect(main, &TForm1::substanceChosen, points, [=] {
+    points->showHeading();
+    results->showHeading();
+    realResults->showHeading();
+  });
+
   // The points window and the results tables from the main menu, as they are.
   QObject::connect(main, &TForm1::pointsWindowWanted, points, &TTS_points::showAside);
   QObject::connect(main, &TForm1::resultsWindowWanted, results, [results] { bringUp(results); });

@@ -239,11 +239,13 @@ TCycles::TCycles(app::Session& session, QWidget* parent) : QWidget(parent), sess
   resGrid->addWidget(Message, kShownCount, 0, 1, 3);
 
   // The states and the losses, copyable and savable like the other tables.
+  // Their files start with the cycle, the substance and the model.
+  auto heading = [this] { return Kind->currentText() + QStringLiteral(".") + Label1->text(); };
   States = proc::MakeStringGrid(this, kStateColumns, 14, kFixed);
-  app::addTableActions(States, tr("Цикл ожижения"));
+  app::addTableActions(States, tr("Цикл ожижения"), heading);
   States->setMinimumHeight(14 * States->rowHeight(0) + 8);
   Losses = proc::MakeStringGrid(this, kLossColumns, proc::kPartCount + 2, kFixed);
-  app::addTableActions(Losses, tr("Потери эксергии"));
+  app::addTableActions(Losses, tr("Потери эксергии"), heading);
 
   // The bar chart of the exergy destroyed.
   auto* chart = new QChart();

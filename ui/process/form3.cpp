@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "core/base/modelname.h"
 #include "core/process/results.h"
 #include "ui/process/grid.h"
 #include "ui/services/tableactions.h"
@@ -19,12 +20,11 @@ const QColor kFixed(255, 255, 0);
 TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setWindowTitle(QStringLiteral("Form3"));
   move(-2, 199);
-  setFixedSize(801, 375);
   QFont base = font();
   base.setPixelSize(11);
   setFont(base);
 
-  Label1 = new QLabel(QCoreApplication::translate("TForm3", "Таблица резульатов расчета идеальных процессов"), this);
+  Label1 = new QLabel(this);
   QFont bold = base;
   bold.setBold(true);
   Label1->setFont(bold);
@@ -32,9 +32,14 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
   Label1->adjustSize();
 
   IdTab = proc::MakeStringGrid(this, proc::kResultColumns, 100, kFixed);
-  IdTab->setGeometry(8, 32, 785, 290);
   setHeaders();
-  app::addTableActions(IdTab, QCoreApplication::translate("TForm3", "Процессы"));
+  // Wide enough for every column per kilogram, the model's one included.
+  int width = 2 * IdTab->frameWidth() + 20;
+  for (int k = 0; k < proc::kResultColumns; ++k) width += IdTab->columnWidth(k);
+  width = std::max(width, 785);
+  IdTab->setGeometry(8, 32, width, 290);
+  setFixedSize(width + 16, 375);
+  app::addTableActions(IdTab, QCoreApplication::translate("TForm3", "Процессы"), [this] { return heading(); });
   app::keepHeaderRowInView(IdTab, kFixed);
   auto* remove = new QAction(QCoreApplication::translate("TForm3", "Удалить процесс"), IdTab);
   remove->setObjectName(QStringLiteral("RemoveRow"));
@@ -51,23 +56,37 @@ TForm3::TForm3(const app::Session& session, QWidget* parent) : QWidget(parent), 
   BitBtn2->setGeometry(464, 336, 97, 25);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
   for (int n = 1; n <= int(session_.results.size()); ++n) showProcess(n);
+  showHeading();
+}
+
+QString TForm3::heading() const { return Label1->text(); }
+
+void TForm3::showHeading() {
+  std::vector<tfs::ModelKind> models;
+  for (const proc::ResultRow& r : session_.results) models.push_back(r.model);
+  Label1->setText(QCoreApplication::translate("TForm3", "Таблица резульатов расчета идеальных процессов") +
+                  QStringLiteral("  ") + QString::fromStdString(app::modelsNote(models, session_.main.model)));
+  Label1->adjustSize();
 }
 
 void TForm3::setHeaders() {
   // Each column holds its whole header and the widest number its format
   // gives within the admissible ranges (per mole: enthalpy, entropy, heat
   // and work up to the largest molar mass, 88 g/mol, times more).
-  const int widths[proc::kResultColumns] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59};
+  const int widths[proc::kResultColumns] = {50, 72, 69, 72, 57, 61, 61, 58, 56, 61, 55, 59, 60};
   const char* const widest[2][proc::kResultColumns] = {
       {"   9999", "n-H2", "T = const", "Начальная", " 1000.00", " 100.000", "9999.999", "-99999.99", "-999.9999", "",
-       "-999999.99", "-999999.99"},
+       "-999999.99", "-999999.99", ""},
       {"   9999", "n-H2", "T = const", "Начальная", " 1000.00", " 100.000", "9999.999", "-9999999.99", "-99999.9999",
-       "", "-99999999.99", "-99999999.99"}};
+       "", "-99999999.99", "-99999999.99", ""}};
   const app::Units u = session_.main.units;
   const QFontMetrics fm(IdTab->font());
   for (int k = 0; k < proc::kResultColumns; ++k) {
     const QString header = QString::fromStdString(proc::ResultHeaders(u)[k]);
-    const QString number = QString::fromUtf8(widest[int(u)][k]);
+    // The model's column: its longer name in the user's language.
+    const QString number = k == proc::kResultColumns - 1
+                               ? QString::fromStdString(app::modelShort(tfs::ModelKind::Reference))
+                               : QString::fromUtf8(widest[int(u)][k]);
     const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(number)) + 12;
     IdTab->setColumnWidth(k, std::max(widths[k], need));
     setCell(k, 0, header);
@@ -81,6 +100,7 @@ void TForm3::rebuild() {
     for (int k = 0; k < proc::kResultColumns; ++k) setCell(k, r, QString());
   setHeaders();
   for (int n = 1; n <= int(session_.results.size()); ++n) showProcess(n);
+  showHeading();
 }
 
 QString TForm3::cell(int col, int row) const { return proc::GridCell(IdTab, col, row); }
@@ -111,4 +131,5 @@ void TForm3::showProcess(int n) {
     if (k >= 3 && k <= 8) setCell(k, r2, QString::fromStdString(rows[1][k]));
   }
   IdTab->scrollToItem(IdTab->item(r2, 0));
+  showHeading();
 }

@@ -26,6 +26,10 @@ class TForm3 : public QWidget {
   void showProcess(int n);
   // Headers and every process anew from the session, in its units.
   void rebuild();
+  // The heading with the models of the rows (the chosen one when there is
+  // none), as the CSV files start.
+  void showHeading();
+  QString heading() const;
 
   // Cells by column and row, as in a string grid.
   QString cell(int col, int row) const;

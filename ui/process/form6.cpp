@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "core/base/modelname.h"
 #include "core/process/devicecalc.h"
 #include "ui/process/grid.h"
 #include "ui/services/tableactions.h"
@@ -20,7 +21,7 @@ const QColor kFixed(255, 255, 0);
 const char* const kWidest[proc::kDeviceColumns] = {
     "   9999",     "n-H2",       "Компр. изотерм.", "1.000",       "Ид. выход",    " 1000.00",
     " 100.000",    "9999.9999",  "-9999999.99",     "-99999.9999", "100.0",        "-99999999.99",
-    "-99999999.99", "-99999.9999", "99999999.99",   "10000.0"};
+    "-99999999.99", "-99999.9999", "99999999.99",   "10000.0",     ""};
 }  // namespace
 
 TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -29,7 +30,7 @@ TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), 
   base.setPixelSize(11);
   setFont(base);
 
-  Label1 = new QLabel(QCoreApplication::translate("TForm6", "Таблица результатов расчета реальных процессов"), this);
+  Label1 = new QLabel(this);
   QFont bold = base;
   bold.setBold(true);
   Label1->setFont(bold);
@@ -37,7 +38,7 @@ TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), 
   Label1->adjustSize();
 
   RealTab = proc::MakeStringGrid(this, proc::kDeviceColumns, 100, kFixed);
-  app::addTableActions(RealTab, QCoreApplication::translate("TForm6", "Реальные процессы"));
+  app::addTableActions(RealTab, QCoreApplication::translate("TForm6", "Реальные процессы"), [this] { return heading(); });
   app::keepHeaderRowInView(RealTab, kFixed);
   auto* remove = new QAction(QCoreApplication::translate("TForm6", "Удалить процесс"), RealTab);
   remove->setObjectName(QStringLiteral("RemoveRow"));
@@ -57,6 +58,17 @@ TForm6::TForm6(const app::Session& session, QWidget* parent) : QWidget(parent), 
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
   setFixedSize(width + 16, 375);
   for (int n = 1; n <= int(session_.deviceResults.size()); ++n) showDevice(n);
+  showHeading();
+}
+
+QString TForm6::heading() const { return Label1->text(); }
+
+void TForm6::showHeading() {
+  std::vector<tfs::ModelKind> models;
+  for (const proc::DeviceRow& r : session_.deviceResults) models.push_back(r.model);
+  Label1->setText(QCoreApplication::translate("TForm6", "Таблица результатов расчета реальных процессов") +
+                  QStringLiteral("  ") + QString::fromStdString(app::modelsNote(models, session_.main.model)));
+  Label1->adjustSize();
 }
 
 void TForm6::showHeaders() {
@@ -64,7 +76,11 @@ void TForm6::showHeaders() {
   const QFontMetrics fm(RealTab->font());
   for (int k = 0; k < proc::kDeviceColumns; ++k) {
     const QString header = QString::fromStdString(h[k]);
-    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(QString::fromUtf8(kWidest[k]))) + 12;
+    // The model's column: its longer name in the user's language.
+    const QString widest = k == proc::kDeviceColumns - 1
+                               ? QString::fromStdString(app::modelShort(tfs::ModelKind::Reference))
+                               : QString::fromUtf8(kWidest[k]);
+    const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(widest)) + 12;
     RealTab->setColumnWidth(k, need);
     proc::SetGridCell(RealTab, k, 0, header);
   }
@@ -94,6 +110,7 @@ void TForm6::showDevice(int n) {
     for (int k = 0; k < proc::kDeviceColumns; ++k)
       proc::SetGridCell(RealTab, k, first + r, QString::fromStdString(rows[r][k]));
   RealTab->scrollToItem(RealTab->item(last, 0));
+  showHeading();
 }
 
 void TForm6::unitsChanged() {
@@ -102,4 +119,5 @@ void TForm6::unitsChanged() {
   for (int r = 1; r < RealTab->rowCount(); ++r)
     for (int c = 0; c < RealTab->columnCount(); ++c) proc::SetGridCell(RealTab, c, r, QString());
   for (int n = 1; n <= int(session_.deviceResults.size()); ++n) showDevice(n);
+  showHeading();
 }

@@ -23,6 +23,10 @@ class TForm6 : public QWidget {
   // Writes device n (1-based) of the session into rows 3n - 2 .. 3n,
   // growing the grid, and scrolls to them.
   void showDevice(int n);
+  // The heading with the models of the rows (the chosen one when there is
+  // none), as the CSV files start.
+  void showHeading();
+  QString heading() const;
 
   // Cells by column and row, as in a string grid.
   QString cell(int col, int row) const;

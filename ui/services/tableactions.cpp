@@ -59,6 +59,13 @@ TextTable selectedCells(const QTableWidget* grid) {
   return rows;
 }
 
+TextTable csvRows(const QTableWidget* grid, const QString& heading) {
+  TextTable rows = gridCells(grid);
+  const std::string head = cellText(heading.toStdString());
+  if (!head.empty()) rows.insert(rows.begin(), {head});
+  return rows;
+}
+
 bool saveCsv(const TextTable& rows, const QString& path, FileFault* fault) {
   const std::string data = csvBytes(rows);
   const FileFault f = writeWholeFile(path, QByteArray(data.data(), qsizetype(data.size())));
@@ -91,7 +98,7 @@ void keepHeaderRowInView(QTableWidget* grid, const QColor& fixedColour) {
   head->show();
 }
 
-void addTableActions(QTableWidget* grid, const QString& title) {
+void addTableActions(QTableWidget* grid, const QString& title, std::function<QString()> heading) {
   auto* copy = new QAction(QCoreApplication::translate("Tables", "Копировать"), grid);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -103,13 +110,14 @@ void addTableActions(QTableWidget* grid, const QString& title) {
   QObject::connect(copyAll, &QAction::triggered, grid,
                    [grid] { copyText(QString::fromStdString(tableText(gridCells(grid), '\t'))); });
   auto* save = new QAction(QCoreApplication::translate("Tables", "Сохранить в CSV..."), grid);
-  QObject::connect(save, &QAction::triggered, grid, [grid, title] {
+  QObject::connect(save, &QAction::triggered, grid, [grid, title, heading] {
     QString path = askFile({true, grid->window(), QCoreApplication::translate("Tables", "Сохранить в CSV"), title + QStringLiteral(".csv"),
                             QCoreApplication::translate("Tables", "Таблицы CSV (*.csv);;Все файлы (*)")});
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     FileFault fault = FileFault::None;
-    if (!saveCsv(gridCells(grid), path, &fault)) messages().show(writeFaultMessage(fault, path));
+    if (!saveCsv(csvRows(grid, heading ? heading() : QString()), path, &fault))
+      messages().show(writeFaultMessage(fault, path));
   });
   copy->setObjectName(QStringLiteral("CopyCells"));
   copyAll->setObjectName(QStringLiteral("CopyTable"));

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtCore/qnamespace.h>
+#include <functional>
 
 #include "core/base/tabletext.h"
 #include "ui/services/wholefile.h"
@@ -38,7 +39,12 @@ void copyText(const QString& text);
 // the grid's own header in the colour of the fixed cells.
 void keepHeaderRowInView(QTableWidget* grid, const QColor& fixedColour);
 
-// Gives a grid Ctrl+C and its context menu. title names the file offered.
-void addTableActions(QTableWidget* grid, const QString& title);
+// The rows of a CSV file: the table's heading (naming what computed it) on
+// a line of its own, when there is one, then the grid's cells.
+TextTable csvRows(const QTableWidget* grid, const QString& heading);
+
+// Gives a grid Ctrl+C and its context menu. title names the file offered;
+// heading, when given, the heading its CSV files start with.
+void addTableActions(QTableWidget* grid, const QString& title, std::function<QString()> heading = {});
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/libguard.h"
 #include "core/lines/linegen.h"
 #include "core/session/substance.h"
 #include "thermo/substances.h"
@@ -397,5 +398,93 @@ TEST(Isenthalps, RangeWithoutMultipleGivesNone) {
   app::ComputeIsenthalps(*st, in, {});
   EXPECT_EQ(st->HCount, -1);
 }
+
+// Up to the highest temperature each model admits (1000 K or the equation's
+// own limit; the cubic model's real-process outlets) every line is drawn by
+// the same rules, and every point is a state of that model: the forward
+// routine at the point's pressure and temperature gives back its entropy
+// (isobars) or its enthalpy (isenthalps).
+struct ModelCase {
+  int subst;
+  tfs::ModelKind kind;
+  Real Tmax;        // the highest temperature, published (README's limits)
+  int lastIsobar;   // the highest isobar below the model's pressure ceiling
+};
+
+class EveryModelToItsHighestTemperature : public ::testing::TestWithParam<ModelCase> {};
+
+TEST_P(EveryModelToItsHighestTemperature, LinesAreStatesOfTheModel) {
+  const ModelCase c = GetParam();
+  app::AppState none;
+  none.model = c.kind;
+  const app::AppState chosen = app::substanceChoice(none, c.subst);
+  const tfs::Model& m = chosen.eos();
+  ASSERT_EQ(app::highestTmax(m), c.Tmax);
+  ASSERT_EQ(chosen.lastIsobar, c.lastIsobar);
+  const LineInputs in = app::lineInputs(app::withLimits(chosen, chosen.Tmin, c.Tmax));
+  LineRun r;
+  ASSERT_TRUE(app::libraryGuarded([&] { r = compute(in); }));
+  const DiagramStore& st = *r.st;
+  EXPECT_EQ(r.progress.back(), 100);
+  expectInsideFrame(st, in);
+
+  const tfs::ModelLimits& lim = m.limits();
+  // A state in the dome has T = Tsat and no single-phase state to compare.
+  auto inDome = [&](Real P, Real T) {
+    if (!(P > st.PtrL && P < lim.Pcr)) return false;
+    Real Tv = 0, Tl = 0;
+    m.Tsat(P, Tv, Tl);
+    return T > Tl - Real(1e-3) && T < Tv + Real(1e-3);
+  };
+  const Real R = m.gasConstant();
+  for (int i = in.firstIsobar; i <= in.lastIsobar; ++i) {
+    SCOPED_TRACE(testing::Message() << "isobar " << double(app::IsobarP[i]) << " MPa");
+    EXPECT_EQ(st.IsoT[i][20], c.Tmax);
+    for (int k = 1; k <= 20; ++k) EXPECT_GT(st.IsoS[i][k], st.IsoS[i][k - 1]) << k;
+    for (int k = 0; k <= 20; ++k) {
+      const Real T = st.IsoT[i][k];
+      if (T == 0 || inDome(app::IsobarP[i], T)) continue;
+      Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+      m.dhs_PT(app::IsobarP[i], T, d, h, s, Cp, x);
+      EXPECT_NEAR(double(s), double(st.IsoS[i][k]), double(R / 500)) << "T = " << double(T);
+    }
+  }
+  for (int i = in.lastIsobar + 1; i <= 10; ++i) EXPECT_EQ(st.IsoT[i][20], 0) << i;
+
+  ASSERT_GE(st.HCount, 0);
+  int points = 0;
+  for (int j = 0; j <= st.HCount; ++j)
+    for (int k = 0; k < 20; ++k) {
+      const Real T = st.HT[j][k], P = app::PressureGrid[k];
+      if (T == 0 || inDome(P, T)) continue;
+      ++points;
+      Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+      m.dhs_PT(P, T, d, h, s, Cp, x);
+      EXPECT_NEAR(double(h), double(st.HValue[j]), double(R / 20)) << "isenthalp " << double(st.HValue[j]) << " at "
+                                                                     << double(P) << " MPa";
+      EXPECT_NEAR(double(s), double(st.HS[j][k]), double(R / 500));
+    }
+  EXPECT_GT(points, 20);
+}
+
+using tfs::ModelKind;
+constexpr ModelKind kCubic = ModelKind::Cubic, kReference = ModelKind::Reference;
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EveryModelToItsHighestTemperature,
+    ::testing::Values(ModelCase{1, kCubic, 1000, 7}, ModelCase{2, kCubic, 700, 10}, ModelCase{3, kCubic, 700, 10},
+                      ModelCase{4, kCubic, 1000, 10}, ModelCase{5, kCubic, 700, 10}, ModelCase{6, kCubic, 1000, 10},
+                      ModelCase{7, kCubic, 700, 10}, ModelCase{8, kCubic, 1000, 10}, ModelCase{9, kCubic, 1000, 10},
+                      ModelCase{10, kCubic, 1000, 10}, ModelCase{11, kCubic, 700, 10},
+                      ModelCase{1, kReference, 1000, 10}, ModelCase{2, kReference, 1000, 10},
+                      ModelCase{3, kReference, 1000, 10}, ModelCase{4, kReference, 725, 10},
+                      ModelCase{5, kReference, 1000, 10}, ModelCase{6, kReference, 1000, 10},
+                      ModelCase{7, kReference, 1000, 9}, ModelCase{8, kReference, 1000, 10},
+                      ModelCase{9, kReference, 625, 10}, ModelCase{10, kReference, 623, 9},
+                      ModelCase{11, kReference, 1000, 10}),
+    [](const ::testing::TestParamInfo<ModelCase>& info) {
+      std::string name = tfs::SubstName[info.param.subst];
+      name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+      return name + (info.param.kind == kCubic ? "Cubic" : "Reference");
+    });
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/numfmt.h"
 #include "core/process/cycles.h"
 #include "model_support.h"
+#include "thermo/inversion.h"
 #include "thermo/tfs.h"
 
 namespace {
@@ -374,75 +376,80 @@ std::vector<std::pair<Part, Real>> entropyMade(Cycle kind, const CycleResult& r,
 }
 
 TEST(CycleGrid, EveryComponentObeysTheSecondLawAndEveryExchangerRunsForward) {
-  // Every cycle, substance and option on a coarse grid: what is solved
-  // holds per component, not only in the sums; what is not is refused
-  // with its reason.
+  // Every cycle, substance, model and option on a coarse grid: what is
+  // solved holds per component, not only in the sums; what is not is
+  // refused with its reason.
   const char* const names[] = {"He", "n-H2", "p-H2", "Ne", "N2", "Ar", "O2", "CO2", "CH4", "R14", "Air"};
   int liquid[proc::kCycleCount] = {}, cases[proc::kCycleCount] = {};
-  for (const char* name : names)
-    for (int kind = 0; kind < proc::kCycleCount; ++kind)
-      for (Real dT : {Real(0), Real(2)})
-        for (Real leak : {Real(0), Real(3)})
-          for (Real eta : {Real(0.7L), Real(1)})
-            for (int variant = 0; variant < (kind == 0 ? 1 : kind == 1 ? 2 : 4); ++variant) {
-              CycleData d = proc::defaultCycleData(eos(name));
-              d.dT = dT, d.leak = leak, d.etaT = d.etaS = eta;
-              if (kind == 1 && variant == 1) d.Tpre = std::min(d.Tpre * Real(1.15L), d.T1 - 10);
-              if (kind == 2) {
-                d.xe = variant % 2 ? Real(0.4L) : Real(0.15L);
-                if (variant >= 2) d.T3 *= Real(0.8L);
-              }
-              const Cycle k = Cycle(kind);
-              const CycleResult r = proc::solveCycle(eos(name), k, d);
-              const std::string at = std::string(name) + " kind " + std::to_string(kind) + " dT " +
-                                     std::to_string(double(dT)) + " leak " + std::to_string(double(leak)) + " eta " +
-                                     std::to_string(double(eta)) + " variant " + std::to_string(variant);
-              ++cases[kind];
-              if (!r.shown()) {
-                EXPECT_FALSE(r.message.empty()) << at;
-                EXPECT_TRUE(r.states.empty()) << at;
-                continue;
-              }
-              for (Real v : {r.y, r.Wc, r.We, r.Wbath, r.W, r.Wf, r.Wi, r.fom}) EXPECT_TRUE(std::isfinite(double(v))) << at;
-              EXPECT_NEAR(double(r.W), double(r.Wc - r.We + r.Wbath), 1e-9 * double(r.Wc)) << at;
-              if (!r.liquid()) continue;
-              ++liquid[kind];
-              // The second law per component, from the states and flows
-              // listed; the exergy shown is T0 times it per kg of liquid,
-              // never below zero, not even by a rounding's minus sign.
-              for (const auto& [part, sgen] : entropyMade(k, r, d)) {
-                const int p = int(part);
-                EXPECT_TRUE(r.hasPart[p]) << at;
-                EXPECT_GE(sgen, -1e-12L) << at << " part " << p;
-                EXPECT_NEAR(double(r.sgen[p]), double(std::max<Real>(sgen, 0)), 1e-10) << at << " part " << p;
-                EXPECT_GE(r.exergy[p], 0) << at << " part " << p;
-                EXPECT_FALSE(std::signbit(double(r.exergy[p]))) << at << " part " << p;
-                EXPECT_NEAR(double(r.exergy[p]), double(r.T0 * r.sgen[p] / r.y), 1e-9 * double(r.Wf)) << at;
-              }
-              EXPECT_GT(r.Wi, 0) << at;
-              EXPECT_GT(r.fom, 0) << at;
-              EXPECT_LE(r.fom, 1) << at;
-              // Every exchanger cools its hot stream and warms its cold
-              // one, its ends at least dT apart, no section crossed.
-              for (const Exch& e : exchangers(k)) {
-                const proc::ProcPoint &hi = S(r, e.hotIn), &ho = S(r, e.hotOut), &ci = S(r, e.coldIn),
-                                      &co = S(r, e.coldOut);
-                EXPECT_GE(hi.i, ho.i - 1e-9) << at << " hot in " << e.hotIn;
-                EXPECT_GE(co.i, ci.i - 1e-9) << at << " cold out " << e.coldOut;
-                EXPECT_GE(hi.T - co.T, dT - 1e-6 * hi.T) << at << " warm end at " << e.hotIn;
-                EXPECT_GE(ho.T - ci.T, dT - 1e-6 * hi.T) << at << " cold end at " << e.hotOut;
-                for (int j = 1; j < 4; ++j) {
-                  const Real t = Real(j) / 4;
-                  proc::ProcPoint a, b;
-                  ASSERT_EQ(proc::SolvePair(eos(name), proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
-                            proc::SolveStatus::Solved);
-                  ASSERT_EQ(proc::SolvePair(eos(name), proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
-                            proc::SolveStatus::Solved);
-                  // The library's inverse routine is good to some 0.01 K.
-                  EXPECT_GE(a.T, b.T - 0.05) << at << " section " << j << " of " << e.hotIn;
+  for (const tfs::ModelKind model : {tfs::ModelKind::Cubic, tfs::ModelKind::Reference})
+    for (const char* name : names) {
+      const tfs::Model& m = tfs::model(tfs::SubstIndex(name), model);
+      for (int kind = 0; kind < proc::kCycleCount; ++kind)
+        for (Real dT : {Real(0), Real(2)})
+          for (Real leak : {Real(0), Real(3)})
+            for (Real eta : {Real(0.7L), Real(1)})
+              for (int variant = 0; variant < (kind == 0 ? 1 : kind == 1 ? 2 : 4); ++variant) {
+                CycleData d = proc::defaultCycleData(m);
+                d.dT = dT, d.leak = leak, d.etaT = d.etaS = eta;
+                if (kind == 1 && variant == 1) d.Tpre = std::min(d.Tpre * Real(1.15L), d.T1 - 10);
+                if (kind == 2) {
+                  d.xe = variant % 2 ? Real(0.4L) : Real(0.15L);
+                  if (variant >= 2) d.T3 *= Real(0.8L);
+                }
+                const Cycle k = Cycle(kind);
+                const CycleResult r = proc::solveCycle(m, k, d);
+                const std::string at = std::string(name) + (model == tfs::ModelKind::Cubic ? " cubic" : " reference") +
+                                       " kind " + std::to_string(kind) + " dT " +
+                                       std::to_string(double(dT)) + " leak " + std::to_string(double(leak)) + " eta " +
+                                       std::to_string(double(eta)) + " variant " + std::to_string(variant);
+                ++cases[kind];
+                if (!r.shown()) {
+                  EXPECT_FALSE(r.message.empty()) << at;
+                  EXPECT_TRUE(r.states.empty()) << at;
+                  continue;
+                }
+                for (Real v : {r.y, r.Wc, r.We, r.Wbath, r.W, r.Wf, r.Wi, r.fom})
+                  EXPECT_TRUE(std::isfinite(double(v))) << at;
+                EXPECT_NEAR(double(r.W), double(r.Wc - r.We + r.Wbath), 1e-9 * double(r.Wc)) << at;
+                if (!r.liquid()) continue;
+                ++liquid[kind];
+                // The second law per component, from the states and flows
+                // listed; the exergy shown is T0 times it per kg of liquid,
+                // never below zero, not even by a rounding's minus sign.
+                for (const auto& [part, sgen] : entropyMade(k, r, d)) {
+                  const int p = int(part);
+                  EXPECT_TRUE(r.hasPart[p]) << at;
+                  EXPECT_GE(sgen, -1e-12L) << at << " part " << p;
+                  EXPECT_NEAR(double(r.sgen[p]), double(std::max<Real>(sgen, 0)), 1e-10) << at << " part " << p;
+                  EXPECT_GE(r.exergy[p], 0) << at << " part " << p;
+                  EXPECT_FALSE(std::signbit(double(r.exergy[p]))) << at << " part " << p;
+                  EXPECT_NEAR(double(r.exergy[p]), double(r.T0 * r.sgen[p] / r.y), 1e-9 * double(r.Wf)) << at;
+                }
+                EXPECT_GT(r.Wi, 0) << at;
+                EXPECT_GT(r.fom, 0) << at;
+                EXPECT_LE(r.fom, 1) << at;
+                // Every exchanger cools its hot stream and warms its cold
+                // one, its ends at least dT apart, no section crossed.
+                for (const Exch& e : exchangers(k)) {
+                  const proc::ProcPoint &hi = S(r, e.hotIn), &ho = S(r, e.hotOut), &ci = S(r, e.coldIn),
+                                        &co = S(r, e.coldOut);
+                  EXPECT_GE(hi.i, ho.i - 1e-9) << at << " hot in " << e.hotIn;
+                  EXPECT_GE(co.i, ci.i - 1e-9) << at << " cold out " << e.coldOut;
+                  EXPECT_GE(hi.T - co.T, dT - 1e-6 * hi.T) << at << " warm end at " << e.hotIn;
+                  EXPECT_GE(ho.T - ci.T, dT - 1e-6 * hi.T) << at << " cold end at " << e.hotOut;
+                  for (int j = 1; j < 4; ++j) {
+                    const Real t = Real(j) / 4;
+                    proc::ProcPoint a, b;
+                    ASSERT_EQ(proc::SolvePair(m, proc::kPressure, proc::kEnthalpy, hi.P, hi.i + t * (ho.i - hi.i), a),
+                              proc::SolveStatus::Solved);
+                    ASSERT_EQ(proc::SolvePair(m, proc::kPressure, proc::kEnthalpy, ci.P, co.i + t * (ci.i - co.i), b),
+                              proc::SolveStatus::Solved);
+                    // The library's inverse routine is good to some 0.01 K.
+                    EXPECT_GE(a.T, b.T - 0.05) << at << " section " << j << " of " << e.hotIn;
+                  }
                 }
               }
-            }
+    }
   // The grid is no empty check: most cycles with liquid of every kind.
   for (int kind = 0; kind < proc::kCycleCount; ++kind)
     EXPECT_GT(liquid[kind], cases[kind] / 3) << "kind " << kind << ": " << liquid[kind] << " of " << cases[kind];
@@ -546,6 +553,52 @@ TEST(CycleWork, ARefusalKeepsWhatWasShownAndTheLinesFollowTheStates) {
   EXPECT_TRUE(w.solve(&eos("n-H2")));
   EXPECT_EQ(w.result.status, CycleStatus::NoLiquid);
   EXPECT_TRUE(w.lines.empty());
+}
+
+// Without liquid the message names the gas's highest inversion temperature
+// by the model that computed the cycle: from above it no pressure helps;
+// below it the high pressure lies above the inversion curve, where the
+// isotherm's enthalpy has risen again (N2 at 400 K: h(100 MPa) > h(0.1 MPa)).
+TEST(LindeHampson, NoLiquidNamesTheHighestInversionTemperatureOfTheModel) {
+  struct Case {
+    const char* name;
+    tfs::ModelKind kind;
+    Real T1, Phigh;  // 0: the defaults
+    bool above;      // T1 above the highest inversion temperature
+  };
+  const Case cases[] = {
+      {"He", tfs::ModelKind::Cubic, 0, 0, true},       {"He", tfs::ModelKind::Reference, 0, 0, true},
+      {"n-H2", tfs::ModelKind::Cubic, 0, 0, true},     {"n-H2", tfs::ModelKind::Reference, 0, 0, true},
+      {"p-H2", tfs::ModelKind::Reference, 0, 0, true}, {"Ne", tfs::ModelKind::Cubic, 0, 0, true},
+      {"Ne", tfs::ModelKind::Reference, 0, 0, true},   {"N2", tfs::ModelKind::Cubic, 400, 100, false},
+      {"N2", tfs::ModelKind::Reference, 400, 100, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.name << (c.kind == tfs::ModelKind::Cubic ? " cubic" : " reference"));
+    const tfs::Model& m = tfs::model(tfs::SubstIndex(c.name), c.kind);
+    CycleData d = proc::defaultCycleData(m);
+    if (c.T1 > 0) d.T1 = c.T1;
+    if (c.Phigh > 0) d.Phigh = c.Phigh;
+    const CycleResult r = proc::solveCycle(m, Cycle::Linde, d);
+    ASSERT_EQ(r.status, CycleStatus::NoLiquid) << r.message;
+    // The isothermal compression raised the enthalpy: no throttle cools.
+    EXPECT_GE(S(r, 2).i, S(r, 1).i);
+    const Real Tinv = tfs::maxInversionTemperature(m);
+    ASSERT_GT(Tinv, 0);
+    // B - T dB/dT changes sign there: (dh/dP)T at P -> 0 negative below.
+    EXPECT_LT(tfs::zeroPressureSlope(m, Tinv - 1), 0);
+    EXPECT_GT(tfs::zeroPressureSlope(m, Tinv + 1), 0);
+    EXPECT_EQ(d.T1 > Tinv, c.above);
+    EXPECT_NE(r.message.find(app::format("%.2f", Tinv)), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("инверсии"), std::string::npos) << r.message;
+    if (!c.above) {
+      EXPECT_NE(r.message.find(app::format("%.3f", d.Phigh)), std::string::npos) << r.message;
+    }
+  }
+  // The two models' inversion temperatures differ, and each message names
+  // its own (nitrogen: 607.9 K by the reference equation, 531.7 K cubic).
+  EXPECT_NEAR(double(tfs::maxInversionTemperature(tfs::referenceModel(tfs::SubstIndex("N2")))), 607.9, 0.05);
+  EXPECT_NEAR(double(tfs::maxInversionTemperature(tfs::cubicModel(tfs::SubstIndex("N2")))), 531.7, 0.05);
 }
 
 }  // namespace

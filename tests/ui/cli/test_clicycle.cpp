@@ -8,7 +8,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 #include "cli_support.h"
+#include "thermo/model.h"
+#include "thermo/substances.h"
 
 namespace {
 
@@ -40,8 +44,9 @@ TEST(CliCycle, OneJsonObjectWhoseExergyAddsUp) {
     QJsonParseError e;
     const QJsonObject j = QJsonDocument::fromJson(o.out, &e).object();
     ASSERT_EQ(e.error, QJsonParseError::NoError) << o.out.toStdString();
-    EXPECT_EQ(j.keys(), (QStringList{"exergy_destroyed", "fom", "ideal_work", "message", "states", "work_per_kg_compressed",
-                                     "work_per_kg_liquid", "yield"}));
+    EXPECT_EQ(j.keys(), (QStringList{"exergy_destroyed", "fom", "ideal_work", "message", "model", "states",
+                                     "work_per_kg_compressed", "work_per_kg_liquid", "yield"}));
+    EXPECT_EQ(j["model"].toString(), QStringLiteral("srk"));
     const QJsonArray states = j["states"].toArray();
     ASSERT_EQ(states.size(), c.states);
     EXPECT_EQ(states[0].toObject().keys(), (QStringList{"P", "T", "flow", "h", "n", "s", "x"}));
@@ -100,6 +105,46 @@ TEST(CliCycle, NoLiquidIsAnAnswerAndBadDataAreRefused) {
     EXPECT_EQ(o.rc, 2);
     EXPECT_TRUE(o.out.isEmpty());
     EXPECT_TRUE(QString::fromUtf8(o.err).contains(QString::fromUtf8(c.says))) << o.err.toStdString();
+  }
+}
+
+// --model computes the cycle by the model named: nitrogen's liquid by the
+// reference equation at its published normal boiling point, 77.355 K;
+// helium's reference equation reaches 100 MPa where the cubic model's own
+// equation stops at 10; the message without liquid names the model's
+// highest inversion temperature.
+TEST(CliCycle, ModelOptionComputesByTheModelNamed) {
+  const Outcome ref = run("--cycle linde N2 --model reference");
+  ASSERT_EQ(ref.rc, 0) << ref.err.toStdString();
+  const QJsonObject j = QJsonDocument::fromJson(ref.out).object();
+  EXPECT_EQ(j["model"].toString(), QStringLiteral("reference"));
+  const QJsonObject liquid = j["states"].toArray()[4].toObject();
+  EXPECT_EQ(liquid["x"].toDouble(), 1);
+  EXPECT_NEAR(liquid["T"].toDouble(), 77.355, 5e-4);
+  // The cold box's balance with an ideal exchanger, y = (h1 - h2)/(h1 - hf),
+  // on the reference equation's own enthalpies.
+  const QJsonArray states = j["states"].toArray();
+  const double h1 = states[0].toObject()["h"].toDouble(), h2 = states[1].toObject()["h"].toDouble();
+  EXPECT_NEAR(j["yield"].toDouble(), (h1 - h2) / (h1 - liquid["h"].toDouble()), 1e-9);
+  tfs::Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+  tfs::referenceModel(tfs::SubstIndex("N2")).dhs_PT(0.101325L, 300, d, h, s, Cp, x);
+  EXPECT_NEAR(h1, double(h), 1e-9 * std::fabs(double(h)));
+
+  const Outcome he = run("--cycle linde He --phigh 20 --model reference");
+  ASSERT_EQ(he.rc, 0) << he.err.toStdString();
+  const QJsonObject hj = QJsonDocument::fromJson(he.out).object();
+  EXPECT_EQ(hj["yield"].toDouble(-1), 0);
+  const QString why = hj["message"].toString();
+  EXPECT_TRUE(why.contains(QStringLiteral("наибольшей температуры инверсии 45,65 K"))) << why.toStdString();
+  EXPECT_TRUE(run("--cycle linde He --phigh 20").err.contains("10"));
+
+  for (const char* args : {"--cycle linde N2 --model ideal", "--cycle linde N2 --model reference --model srk",
+                           "--cycle linde N2 --model"}) {
+    SCOPED_TRACE(args);
+    const Outcome o = run(args);
+    EXPECT_EQ(o.rc, 2);
+    EXPECT_TRUE(o.out.isEmpty());
+    EXPECT_TRUE(o.err.contains("--model") || o.err.contains("ideal")) << o.err.toStdString();
   }
 }
 

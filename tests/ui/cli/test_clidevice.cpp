@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "cli_support.h"
+#include "thermo/model.h"
+#include "thermo/substances.h"
 
 namespace {
 
@@ -40,7 +42,9 @@ TEST(CliDevice, OneJsonObjectKeepingTheBalances) {
     QJsonParseError e;
     const QJsonObject j = QJsonDocument::fromJson(o.out, &e).object();
     ASSERT_EQ(e.error, QJsonParseError::NoError) << o.out.toStdString();
-    EXPECT_EQ(j.keys(), (QStringList{"T0", "exergy_destroyed", "heat", "ideal_outlet", "inlet", "outlet", "sgen", "work"}));
+    EXPECT_EQ(j.keys(),
+              (QStringList{"T0", "exergy_destroyed", "heat", "ideal_outlet", "inlet", "model", "outlet", "sgen", "work"}));
+    EXPECT_EQ(j["model"].toString(), QStringLiteral("srk"));  // the cubic model unless named
     const QJsonObject in = j["inlet"].toObject(), out = j["outlet"].toObject();
     EXPECT_EQ(out.keys(), (QStringList{"P", "T", "d", "h", "s", "x"}));
     EXPECT_GE(out["T"].toDouble(), c.T2lo - 1e-9);
@@ -80,6 +84,64 @@ TEST(CliDevice, RefusalsOnStandardErrorWithExitCodeTwo) {
     EXPECT_EQ(o.rc, 2) << c.args;
     EXPECT_TRUE(o.out.isEmpty()) << c.args;
     EXPECT_TRUE(QString::fromUtf8(o.err).contains(QString::fromUtf8(c.says))) << c.args << ": " << o.err.toStdString();
+  }
+}
+
+// --model computes by the model named: liquid nitrogen throttled to
+// 0.101325 MPa ends at the normal boiling point of that model (the
+// reference equations' published 77.355 K and 87.302 K; the cubic model's
+// own 77.352 K), its inlet is that model's state, and the JSON names it.
+TEST(CliDevice, ModelOptionComputesByTheModelNamed) {
+  struct Case {
+    const char* args;
+    const char* name;
+    tfs::ModelKind kind;
+    double P1, T1, T2;
+  };
+  const Case cases[] = {
+      {"--device throttle N2 --model reference --p1 1 --t1 100 --p2 0.101325", "N2", tfs::ModelKind::Reference, 1, 100,
+       77.355},
+      {"--model reference --device throttle Ar --p1 1 --t1 110 --p2 0.101325", "Ar", tfs::ModelKind::Reference, 1, 110,
+       87.302},
+      {"--device throttle N2 --p1 1 --t1 100 --p2 0.101325 --model srk", "N2", tfs::ModelKind::Cubic, 1, 100, 77.352},
+      {"--device throttle N2 --p1 1 --t1 100 --p2 0.101325", "N2", tfs::ModelKind::Cubic, 1, 100, 77.352},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    const Outcome o = run(device(c.args));
+    ASSERT_EQ(o.rc, 0) << o.err.toStdString();
+    const QJsonObject j = QJsonDocument::fromJson(o.out).object();
+    EXPECT_EQ(j["model"].toString(), QLatin1String(c.kind == tfs::ModelKind::Reference ? "reference" : "srk"));
+    const QJsonObject in = j["inlet"].toObject(), out = j["outlet"].toObject();
+    EXPECT_NEAR(out["T"].toDouble(), c.T2, 5e-4);
+    EXPECT_GT(out["x"].toDouble(), 0);  // wet
+    EXPECT_EQ(out["h"].toDouble(), in["h"].toDouble());
+    tfs::Real d = 0, h = 0, s = 0, Cp = 0, x = 0;
+    tfs::model(tfs::SubstIndex(c.name), c.kind).dhs_PT(c.P1, c.T1, d, h, s, Cp, x);
+    EXPECT_NEAR(in["d"].toDouble(), double(d), 1e-12 * double(d));
+    EXPECT_NEAR(in["s"].toDouble(), double(s), 1e-12 * std::fabs(double(s)));
+  }
+  // The reference equation of methane ends at 625 K, the cubic model's at 1000 K.
+  EXPECT_EQ(run(device("--device compressor CH4 --p1 0.1 --t1 700 --p2 0.2")).rc, 0);
+  const Outcome hot = run(device("--device compressor CH4 --model reference --p1 0.1 --t1 700 --p2 0.2"));
+  EXPECT_EQ(hot.rc, 2);
+  EXPECT_TRUE(QString::fromUtf8(hot.err).contains(QStringLiteral("--t1: Температура должна быть в пределах"))) << hot.err.toStdString();
+  EXPECT_TRUE(hot.err.contains("625")) << hot.err.toStdString();
+
+  const struct {
+    const char* args;
+    const char* says;
+  } refused[] = {
+      {"--device throttle N2 --model vdw --p1 1 --t1 100 --p2 0.1", "неизвестная модель \"vdw\"; допустимы: srk, reference"},
+      {"--device throttle N2 --model srk --p1 1 --t1 100 --p2 0.1 --model reference", "--model указан дважды"},
+      {"--device throttle N2 --p1 1 --t1 100 --p2 0.1 --model", "после --model нет модели"},
+  };
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.args);
+    const Outcome o = run(device(c.args));
+    EXPECT_EQ(o.rc, 2);
+    EXPECT_TRUE(o.out.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(o.err).contains(QString::fromUtf8(c.says))) << o.err.toStdString();
   }
 }
 

@@ -18,6 +18,7 @@
 
 #include "cli_support.h"
 #include "gui_test_support.h"
+#include "thermo/model.h"
 #include "thermo/substances.h"
 #include "ui/cli/cliexport.h"
 #include "ui/diagram/diagramexport.h"
@@ -90,6 +91,17 @@ TEST(CliExport, ArgumentsReadLikeASubstanceChoice) {
   const QString ttr = app::fmt("%.4f", tfs::Ttr[n2]);
   ASSERT_TRUE(app::parseExportArgs(exportArgs("N2", QStringLiteral("a.pdf"), {QStringLiteral("--tmin"), ttr}), r, error));
   EXPECT_EQ(r.Tmin, tfs::Ttr[n2] + Real(0.0001));
+  // By the reference equations: their own triple point, up to their highest
+  // temperature (1000 K for nitrogen, where the cubic model stops at 700 K).
+  ASSERT_TRUE(app::parseExportArgs(exportArgs("N2", QStringLiteral("n2.png"), {QStringLiteral("--model"), QStringLiteral("reference"),
+                                                                             QStringLiteral("--tmax"), QStringLiteral("1000")}),
+                                   r, error))
+      << error.toStdString();
+  EXPECT_EQ(r.model, tfs::ModelKind::Reference);
+  EXPECT_EQ(r.Tmin, tfs::referenceModel(n2).limits().Ttr + Real(0.0001));
+  EXPECT_EQ(r.Tmax, 1000);
+  ASSERT_TRUE(app::parseExportArgs(exportArgs("N2", QStringLiteral("n2.png")), r, error));
+  EXPECT_EQ(r.model, tfs::ModelKind::Cubic);
   // A refusal leaves the request as it was.
   r.name = "kept";
   EXPECT_FALSE(app::parseExportArgs(exportArgs("N2", QStringLiteral("a.png"), {QStringLiteral("--tmax"), QStringLiteral("1e999")}), r, error));
@@ -122,6 +134,12 @@ TEST(CliExport, EverySubstanceOnBothScales) {
     EXPECT_GE(text.count(QStringLiteral("<polyline")), 12) << id;
     EXPECT_TRUE(text.contains(QStringLiteral("МПа"))) << id;
   }
+  // Nitrogen by its reference equation up to 1000 K.
+  const QString hot = dir.filePath(QStringLiteral("n2-1000.png"));
+  const Outcome n = run(exportArgs("N2", hot, {QStringLiteral("--model"), QStringLiteral("reference"), QStringLiteral("--tmax"),
+                                               QStringLiteral("1000")}));
+  ASSERT_EQ(n.rc, 0) << n.err.toStdString();
+  EXPECT_GT(countPixels(QImage(hot), isRed), 300);
   // A platform named in the environment that has no display: still drawn.
   const QString xcb = dir.filePath(QStringLiteral("xcb.png"));
   const Outcome x = run(exportArgs("N2", xcb), QStringLiteral("xcb"));
@@ -155,7 +173,18 @@ TEST(CliExport, RefusalsSayWhyAndLeaveNoFile) {
       {exportArgs("N2", file, {QStringLiteral("--tmin"), QStringLiteral("50")}), app::kExportBadArguments, "T мин < Т затвердевания"},
       {exportArgs("N2", file, {QStringLiteral("--tmin"), QStringLiteral("300"), QStringLiteral("--tmax"), QStringLiteral("300")}),
        app::kExportBadArguments, "T мин >= T макс"},
-      {exportArgs("N2", file, {QStringLiteral("--tmax"), QStringLiteral("500.01")}), app::kExportBadArguments, "T макс > 500"},
+      {exportArgs("N2", file, {QStringLiteral("--tmax"), QStringLiteral("700.01")}), app::kExportBadArguments, "T макс > 700 K"},
+      {exportArgs("N2", file, {QStringLiteral("--tmax"), QStringLiteral("1000"), QStringLiteral("--model"), QStringLiteral("srk")}),
+       app::kExportBadArguments, "T макс > 700 K"},
+      {exportArgs("CH4", file, {QStringLiteral("--model"), QStringLiteral("reference"), QStringLiteral("--tmax"), QStringLiteral("700")}),
+       app::kExportBadArguments, "T макс > 625 K"},
+      // The reference equation's triple point lies a millikelvin above the cubic model's.
+      {exportArgs("N2", file, {QStringLiteral("--model"), QStringLiteral("reference"), QStringLiteral("--tmin"), QStringLiteral("63.1505")}),
+       app::kExportBadArguments, "T мин < Т затвердевания (63"},
+      {exportArgs("N2", file, {QStringLiteral("--model"), QStringLiteral("SRK")}), app::kExportBadArguments,
+       "неизвестная модель \"SRK\""},
+      {exportArgs("N2", file, {QStringLiteral("--model"), QStringLiteral("srk"), QStringLiteral("--model"), QStringLiteral("srk")}),
+       app::kExportBadArguments, "--model указан дважды"},
       {exportArgs("N2", file, {QStringLiteral("--tmax"), QStringLiteral("60")}), app::kExportBadArguments, "T макс < Т затвердевания"},
       {exportArgs("N2", file, {QStringLiteral("--tmin"), QStringLiteral("7O")}), app::kExportBadArguments, "\"7O\" - не число"},
       {exportArgs("N2", file, {QStringLiteral("--tmax"), QStringLiteral("nan")}), app::kExportBadArguments, "не число"},
@@ -187,7 +216,7 @@ TEST(CliExport, RefusalsSayWhyAndLeaveNoFile) {
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("old");
   old.close();
-  r = run(exportArgs("He", file, {QStringLiteral("--tmax"), QStringLiteral("600")}));
+  r = run(exportArgs("He", file, {QStringLiteral("--tmax"), QStringLiteral("1001")}));
   EXPECT_EQ(r.rc, app::kExportBadArguments);
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), QByteArray("old"));
@@ -306,6 +335,8 @@ TEST(CliExport, WorkFileDrawsItsSessionAndBadOnesWriteNothing) {
       {write("newer.entrograf", newer), {}, "более новой версией"},
       {write("none.entrograf", app::workFileBytes(none)), {}, "вещество не выбрано"},
       {good, {QStringLiteral("--tmax"), QStringLiteral("300")}, "--tmax"},
+      // The work file holds its model.
+      {good, {QStringLiteral("--model"), QStringLiteral("reference")}, "--model"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file.toStdString());

@@ -239,9 +239,9 @@ TEST(CliState, RefusalsOnStandardErrorWithExitCodeTwo) {
       {"--saturation N2 --t 50", "--t: Температура должна быть в пределах"},
       // Options without their call, two calls, --model where it is not read yet.
       {"--t 300 --p 0.1", "--t задается только с --state или --saturation"},
-      {"--model reference", "--model задается только с --state или --saturation"},
+      {"--model reference", "--model задается только с --export-diagram, --device, --cycle, --state или --saturation"},
       {"--state N2 --saturation N2 --t 80", "не задаются вместе"},
-      {"--device throttle N2 --p1 1 --t1 300 --p2 0.1 --model reference", "непонятный аргумент \"--model\""},
+      {"--device throttle N2 --p1 1 --t1 300 --p2 0.1 --model pr", "неизвестная модель \"pr\""},
   };
   for (const Case& c : cases) {
     const ProgramRun r = runProgram(words(QString::fromLatin1(c.line)));

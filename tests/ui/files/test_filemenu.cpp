@@ -320,8 +320,9 @@ TEST_F(Work, ExportsFromTheFilesMenu) {
   QFile pts(file("точки.csv")), res(file("процессы.csv"));
   ASSERT_TRUE(pts.open(QIODevice::ReadOnly));
   ASSERT_TRUE(res.open(QIODevice::ReadOnly));
-  EXPECT_EQ(pts.readAll().count('\n'), 2);
-  EXPECT_EQ(res.readAll().count('\n'), 3);
+  // The heading naming the model, the header row, the rows.
+  EXPECT_EQ(pts.readAll().count('\n'), 3);
+  EXPECT_EQ(res.readAll().count('\n'), 4);
   EXPECT_TRUE(testing_support::recorder().texts.isEmpty()) << testing_support::recorder().texts.join('|').toStdString();
 }
 
@@ -409,7 +410,7 @@ TEST_F(Work, AbnormalEndOffersTheKeptWork) {
       EXPECT_EQ(main->Label3->text(), QStringLiteral(" Азот "));
       EXPECT_EQ(results->cell(1, 1), QStringLiteral("N2"));
       // The real-process window as it was left: its heading, its device.
-      EXPECT_EQ(run->program.Form5->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+      EXPECT_EQ(run->program.Form5->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
       EXPECT_TRUE(run->program.Form5->DevItem[int(work->devices.Kind)]->isChecked());
       EXPECT_TRUE(QFile::exists(here + QStringLiteral("/autosave.entrograf")));
     } else {

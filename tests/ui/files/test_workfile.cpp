@@ -341,7 +341,7 @@ const BadFile kBadFiles[] = {
      WorkFault::UnknownSubstance},
     {"point of an unknown substance", [](const QByteArray& g) { return changed(g, {"points", "0", "substance"}, "H2O"); },
      WorkFault::UnknownSubstance},
-    {"Tmax above 500 K", [](const QByteArray& g) { return changed(g, {"diagram", "Tmax"}, 600); },
+    {"Tmax above the highest temperature of the cubic model", [](const QByteArray& g) { return changed(g, {"diagram", "Tmax"}, 1001); },
      WorkFault::OutOfRange},
     {"Tmin below the triple point", [](const QByteArray& g) { return changed(g, {"diagram", "Tmin"}, 50); },
      WorkFault::OutOfRange},

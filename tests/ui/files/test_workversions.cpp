@@ -289,6 +289,17 @@ TEST(WorkFields, UnknownNamesAndViewsAreRefusedByField) {
        },
        WorkFault::OutOfRange, "idealProcess.start.T = 800"},
       {"a carried start at 800 K by the reference model", set({"idealProcess", "start", "T"}, 800), WorkFault::None, ""},
+      // The diagram's limits as the main window takes them for the model:
+      // nitrogen up to 1000 K by its reference equation, 700 K by the cubic.
+      {"Tmax 1000 K by the reference model", set({"diagram", "Tmax"}, 1000), WorkFault::None, ""},
+      {"Tmax 1000 K by the cubic model",
+       [&](QJsonObject& o) {
+         set({"diagram", "model"}, "srk")(o);
+         set({"diagram", "Tmax"}, 1000)(o);
+       },
+       WorkFault::OutOfRange, "diagram.Tmax = 1000"},
+      {"Tmin at the cubic model's triple point by the reference model", set({"diagram", "Tmin"}, 63.1501),
+       WorkFault::OutOfRange, "diagram.Tmin = 63.1501"},
   };
   const QByteArray good = app::workFileBytes(*referenceWork());
   for (const Case& c : cases) {

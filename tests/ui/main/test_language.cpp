@@ -204,7 +204,8 @@ TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
     const QStringList texts = shownTexts(p.Form1.get()) + shownTexts(p.Form2.get()) + shownTexts(p.Form3.get());
     for (const char* shown : {"Учебная программа", "Выбор вешества", "  Идеальн. процессы ", "Логарифмическая шкала",
                               "Совеошенная газом техническая работа", "Конец => Начало", " Степень сухости",
-                              "Изоэнтропа ( S = const )", "Таблица резульатов расчета идеальных процессов", " L, кДж/кг",
+                              "Изоэнтропа ( S = const )",
+                              "Таблица резульатов расчета идеальных процессов  [ Кубическое уравнение (SRK) ]", " L, кДж/кг",
                               "  Справка", "Руководство", "О программе"})
       EXPECT_TRUE(texts.contains(QString::fromUtf8(shown))) << shown;
     EXPECT_EQ(p.TSvid->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI)"));

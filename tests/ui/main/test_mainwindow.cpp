@@ -8,6 +8,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -27,6 +28,7 @@
 #include <memory>
 
 #include "core/diagram/picture.h"
+#include "core/process/results.h"
 #include "core/lines/linegen.h"
 #include "gui_test_support.h"
 #include "thermo/report.h"
@@ -34,8 +36,12 @@
 #include "ui/diagram/tsvid.h"
 #include "ui/files/keeper.h"
 #include "ui/main/mainwindow.h"
+#include "ui/diagram/tspoints.h"
+#include "ui/process/cyclewindow.h"
 #include "ui/process/form2.h"
+#include "ui/process/form3.h"
 #include "ui/process/form5.h"
+#include "ui/process/form6.h"
 #include "ui/services/commode.h"
 #include "ui/services/filedialog.h"
 
@@ -199,11 +205,13 @@ TEST_F(MainWindow, ChoosingAirFillsFactSheetAndLimits) {
   EXPECT_EQ(st.Tmax, 350);
   EXPECT_NEAR(st.lnTmin, std::log(st.Tmin), 1e-15L);
   const QStringList lines = f->infoText().split(QStringLiteral("\r\n"));
-  ASSERT_EQ(lines.size(), 6);
+  ASSERT_EQ(lines.size(), 7);
   EXPECT_EQ(lines[0], QStringLiteral(" Вещество = Воздух  ( Air )"));
   EXPECT_EQ(lines[2], QStringLiteral(" Критическая температура      = 132") + sep() + QStringLiteral("520 K"));
   EXPECT_EQ(lines[3], QStringLiteral(" Критическое давление       =   3") + sep() + QStringLiteral("768 МПа"));
-  EXPECT_EQ(lines[4], QStringLiteral(" Температура кипения при 0,1 МПа =  78") + sep() + QStringLiteral("800 K"));
+  // Air starts to boil at its bubble point, 78.90 K (the cubic model's own).
+  EXPECT_TRUE(lines[4].startsWith(QStringLiteral(" Температура кипения при 0,1 МПа =  78") + sep() + QStringLiteral("89")))
+      << lines[4].toStdString();
   EXPECT_EQ(f->Label9->text(), QString(f->infoText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   EXPECT_EQ(f->Label3->text(), QStringLiteral(" Воздух "));
   EXPECT_EQ(f->ETmi->text(), QStringLiteral("63") + sep() + QStringLiteral("00 "));
@@ -228,12 +236,13 @@ TEST_F(MainWindow, TminBelowTriplePointIsCorrected) {
   EXPECT_EQ(state().Tmin, tfs::Ttr[5] + Real(0.0001));
 }
 
-TEST_F(MainWindow, TmaxAbove500IsRefusedWithFocusBack) {
+TEST_F(MainWindow, TmaxAboveTheModelsHighestIsRefusedWithFocusBack) {
   choose(5);
   activate();
   procs().ProcCount = 2;
   const StoreSnapshot before(store());
-  typeAndLeave(f->ETma, QStringLiteral("600"));
+  // Nitrogen's cubic model shows states up to 700 K.
+  typeAndLeave(f->ETma, QStringLiteral("701"));
   EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Зачем Вам такая высокая температура?")});
   EXPECT_EQ(QApplication::focusWidget(), f->ETma);
   EXPECT_EQ(state().Tmax, 350);  // not kept for a later recomputation
@@ -241,7 +250,7 @@ TEST_F(MainWindow, TmaxAbove500IsRefusedWithFocusBack) {
   EXPECT_TRUE(before.sameAs(store()));
   EXPECT_EQ(procs().ProcCount, 2);
 
-  // A later change of Tmin computes with the old Tmax, not with 600.
+  // A later change of Tmin computes with the old Tmax, not with 701.
   typeAndLeave(f->ETmi, QStringLiteral("70"));
   EXPECT_EQ(store().IsoT[5][20], 350);
 }
@@ -481,6 +490,154 @@ TEST_F(MainWindow, EveryRadioChoiceFollowsItsButtonHoweverSwitched) {
       ->doAction(QAccessibleActionInterface::toggleAction());
   EXPECT_FALSE(real->EEta->isEnabled());
   EXPECT_TRUE(real->EP2->isEnabled());
+}
+
+// The model choice: every window computes on the model chosen, as after a
+// substance choice. Nitrogen boils at its published 77.355 K by the
+// reference equation (77.352 K by the cubic model's own saturation line):
+// the fact sheet, an ideal process from the boiling liquid, a throttle into
+// the dome and the Linde–Hampson cycle's liquid give that model's value; a
+// state picked on the diagram is that model's state; every heading and
+// every row names its model.
+TEST_F(MainWindow, ModelChoiceSwitchesEveryWindowToThatModel) {
+  choose(5);
+  TForm2* ideal = run->program.Form2.get();
+  TForm5* real = run->program.Form5.get();
+  TCycles* cycles = run->program.Cycles.get();
+  TTSvid* tv = run->program.TSvid.get();
+  EXPECT_EQ(f->ModelGrItems->checkedId(), 0);
+  EXPECT_EQ(f->ModelGr->title(), QStringLiteral("  Модель свойств веществ "));
+  struct Case {
+    tfs::ModelKind kind;
+    double Tboil, Tcr;  // K
+    const char* title;
+    const char* cell;
+  };
+  const Case cases[] = {{tfs::ModelKind::Reference, 77.355, 126.192, "Эталонное уравнение состояния", "эталонное"},
+                        {tfs::ModelKind::Cubic, 77.352, 126.25, "Кубическое уравнение (SRK)", "SRK"}};
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    ++n;
+    const tfs::Model& m = tfs::model(5, c.kind);
+    const tfs::Model& other = tfs::model(5, c.kind == tfs::ModelKind::Cubic ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic);
+    procs().ProcT[1][0] = 100;
+    procs().ProcIndex = procs().ProcCount = 1;
+    run->session.deviceLines.lines.resize(1);
+    f->ModelGrItems->button(int(c.kind))->click();
+    EXPECT_EQ(state().model, c.kind);
+    EXPECT_TRUE(tv->isVisible());
+    // The former model's lines come off the diagram; the dome ends at the
+    // model's own critical point; Tmin sits on its own triple point.
+    EXPECT_EQ(procs().ProcCount, 0);
+    EXPECT_EQ(procs().ProcT[1][0], 0);
+    EXPECT_TRUE(run->session.deviceLines.lines.empty());
+    EXPECT_EQ(state().Tmin, m.limits().Ttr + Real(0.0001));
+    EXPECT_NEAR(double(store().DomeT[1]), c.Tcr - 0.01 * (c.Tcr - double(state().Tmin)), 1e-6);
+    EXPECT_EQ(f->ETmi->text(), app::fmt("%5.2f ", state().Tmin));
+    EXPECT_TRUE(f->infoText().contains(app::fmt("%7.3f K", Real(c.Tboil)))) << f->infoText().toStdString();
+    const QString heading = QStringLiteral(" Рабочее вещество - Азот  [ %1 ] ").arg(QString::fromUtf8(c.title));
+    EXPECT_EQ(ideal->Label1->text(), heading);
+    EXPECT_EQ(real->Label1->text(), heading);
+    EXPECT_EQ(cycles->Label1->text(), heading);
+
+    // The ideal window: the boiling liquid at 0.101325 MPa heated to 300 K.
+    ideal->setProBoxIndex(proc::kIsobar);
+    ideal->ProBoxClick();
+    ideal->PaNam1->setCurrentIndex(proc::kPressure);
+    ideal->PaNam1Click();
+    ideal->PaNam2->setCurrentIndex(proc::kDryness);
+    ideal->PaNam2Click();
+    ideal->Edit2->setText(app::fmt("%.6f", Real(0.101325L)));
+    ideal->Edit4->setText(QStringLiteral("0"));
+    ideal->PaNam3->setCurrentIndex(proc::kTemperature);
+    ideal->PaNam3Click();
+    ideal->Edit10->setText(QStringLiteral("300"));
+    ASSERT_TRUE(ideal->Calc0Click());
+    EXPECT_NEAR(double(ideal->calc().StartPt.T), c.Tboil, 5e-4);
+    ideal->BitBtn1Click();
+    TForm3* results = run->program.Form3.get();
+    EXPECT_EQ(results->cell(proc::kResultColumns - 1, 2 * n - 1), QString::fromUtf8(c.cell));
+    EXPECT_TRUE(results->Label1->text().contains(QString::fromUtf8(c.title)));
+
+    // The real-process window: liquid at 1 MPa throttled into the dome.
+    real->DevItem[int(proc::Device::Throttle)]->click();
+    real->Edit2->setText(QStringLiteral("100"));
+    real->Edit4->setText(QStringLiteral("1"));
+    real->EP2->setText(app::fmt("%.6f", Real(0.101325L)));
+    real->Calc0->click();
+    ASSERT_EQ(real->calc().Result.status, proc::DeviceStatus::Solved);
+    EXPECT_NEAR(double(real->calc().Result.outlet.T), c.Tboil, 5e-4);
+    real->BitBtn1->click();
+    TForm6* devices = run->program.Form6.get();
+    EXPECT_EQ(devices->cell(proc::kDeviceColumns - 1, 3 * n - 2), QString::fromUtf8(c.cell));
+
+    // The cycle, solved again on the model: its liquid boils there too.
+    const proc::CycleState* liquid = run->session.cycles.result.at(5);
+    ASSERT_NE(liquid, nullptr);
+    EXPECT_NEAR(double(liquid->p.T), c.Tboil, 5e-4);
+
+    // A state picked on the diagram: the model's own state at its T and s.
+    tv->resize(1200, 900);
+    QApplication::processEvents();
+    tv->Timer1Timer();
+    const QPoint at = tv->viewPosOf(6, 200).toPoint();
+    QTest::mouseMove(tv->Chart1View, at + QPoint(0, 1));
+    QTest::mouseMove(tv->Chart1View, at);
+    QTest::mouseClick(tv->Chart1View, Qt::LeftButton, {}, at);
+    ASSERT_EQ(int(run->session.points.size()), n);
+    const app::PointRow& row = run->session.points.back();
+    EXPECT_EQ(row.model, c.kind);
+    Real P = 0, d = 0, h = 0, Cp = 0, x = 0, Po = 0;
+    m.Pdh_Ts(row.T, row.s, P, d, h, Cp, x);
+    EXPECT_NEAR(double(row.P), double(P), 1e-9 * double(P));
+    other.Pdh_Ts(row.T, row.s, Po, d, h, Cp, x);
+    EXPECT_GT(std::fabs(double(Po - P)), 1e-4 * double(P));  // the other model's differs
+    TTS_points* points = run->program.TS_points.get();
+    EXPECT_EQ(points->cell(9, n).trimmed(), QString::fromUtf8(c.cell));
+  }
+  // Rows of both models in one table: each keeps its own, the headings name both.
+  const QString both = QStringLiteral("[ Кубическое уравнение (SRK); Эталонное уравнение состояния ]");
+  EXPECT_TRUE(run->program.Form3->Label1->text().endsWith(both));
+  EXPECT_TRUE(run->program.Form6->Label1->text().endsWith(both));
+  EXPECT_TRUE(run->program.TS_points->Label1->text().endsWith(both));
+  EXPECT_EQ(run->program.Form3->cell(proc::kResultColumns - 1, 1), QStringLiteral("эталонное"));
+  EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+// Tmax up to the model's highest temperature is taken, and the lines reach
+// it; above, the specified refusal. Tmin's bound is each model's triple
+// point (methane: the reference equation ends at 625 K, 90.6941 K triple
+// point; the cubic model 1000 K, 90.68 K).
+TEST_F(MainWindow, LimitsFollowTheChosenModel) {
+  choose(9);
+  activate();
+  struct Case {
+    int model;
+    const char* Tmax;
+    Real Tmin;  // the triple point
+    Real highest;
+  };
+  for (const Case& c : {Case{0, "1000", 90.68L, 1000}, Case{1, "625", 90.6941L, 625}}) {
+    SCOPED_TRACE(c.model);
+    f->ModelGrItems->button(c.model)->click();
+    activate();  // back from the diagram the choice showed
+    takeMessages();
+    typeAndLeave(f->ETma, QString::fromLatin1(c.Tmax));
+    EXPECT_TRUE(takeMessages().isEmpty());
+    EXPECT_EQ(state().Tmax, c.highest);
+    EXPECT_EQ(store().IsoT[10][20], c.highest);
+    typeAndLeave(f->ETma, app::fmt("%.2f", c.highest + Real(0.01)));
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Зачем Вам такая высокая температура?")});
+    EXPECT_EQ(state().Tmax, c.highest);
+    typeAndLeave(f->ETmi, QStringLiteral("50"));
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("T мин < Т затвердевания !\nT мин будет скорректировано !")});
+    EXPECT_NEAR(double(state().Tmin), double(c.Tmin + Real(0.0001)), 1e-9);
+  }
+  // Back to the cubic model: 625 K stays, its lower triple point is taken.
+  f->ModelGrItems->button(0)->click();
+  EXPECT_EQ(state().Tmax, 625);
+  EXPECT_NEAR(double(state().Tmin), 90.6801, 1e-9);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(CycleWindow, NitrogenLindeHampsonFollowedOnTheDiagramAndRefusalsKeepIt) {
   main->RealProc->trigger();
   real->BitBtn6->click();
   ASSERT_TRUE(c->isVisible());
-  EXPECT_EQ(c->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+  EXPECT_EQ(c->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
   EXPECT_EQ(c->Kind->currentIndex(), 0);
   EXPECT_DOUBLE_EQ(c->Data[TCycles::kPhigh]->value(), 20);
 

@@ -62,7 +62,7 @@ TEST(RealWindow, CompressorComputedWrittenDrawnAndCarried) {
   main->RealProc->trigger();
   ASSERT_TRUE(f->isVisible());
   EXPECT_EQ(f->windowTitle(), QStringLiteral("Реальные процессы"));
-  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
 
   f->DevItem[0]->click();
   f->Edit2->setText(QStringLiteral("300"));
@@ -127,7 +127,7 @@ TEST(RealWindow, CompressorComputedWrittenDrawnAndCarried) {
   // Another substance: its own heading, no real process of the former one.
   main->BboList->setCurrentRow(5);
   main->BboListClick();
-  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Аргон "));
+  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Аргон  [ Кубическое уравнение (SRK) ] "));
   EXPECT_TRUE(run->session.deviceLines.lines.empty());
   EXPECT_EQ(tv->picture().lines.size(), 36u);
   EXPECT_TRUE(said.isEmpty()) << said.join('|').toStdString();
@@ -187,8 +187,8 @@ TEST(RealWindow, AReopenedWorkShowsTheDeviceSaved) {
     EXPECT_EQ(f->GivenList->currentIndex(), int(k.by));
     EXPECT_EQ(f->EGiven->isEnabled(), k.kind == proc::Device::Exchanger);
     EXPECT_EQ(f->EP2->isEnabled(), k.kind != proc::Device::Exchanger);
-    EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
-    EXPECT_EQ(run->program.Cycles->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+    EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
+    EXPECT_EQ(run->program.Cycles->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
     EXPECT_EQ(f->Edit4->text(), QStringLiteral("0") + here + QStringLiteral("1"));
     EXPECT_EQ(f->EEta->text(), QString::fromLatin1(k.eta).replace(u'.', here));
     EXPECT_EQ(f->EGiven->text(), QString::fromLatin1(k.given).replace(u'.', here));

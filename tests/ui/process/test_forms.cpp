@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 
 #include "core/diagram/picture.h"
 #include "core/process/ranges.h"
+#include "core/process/results.h"
 #include "gui_test_support.h"
 #include "model_support.h"
 #include "thermo/substances.h"
@@ -92,7 +95,7 @@ TEST_F(ProcessWindow, CreatedWithItsListsAndUnits) {
   EXPECT_EQ(f->calc().TableCount, 0);
   // The heading follows the substance chosen in the main window.
   chooseNitrogen();
-  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот "));
+  EXPECT_EQ(f->Label1->text(), QStringLiteral(" Рабочее вещество - Азот  [ Кубическое уравнение (SRK) ] "));
 }
 
 // Leaving an entry echoes it; leaving the start panel solves the start state,
@@ -270,9 +273,12 @@ TEST_F(ProcessWindow, EveryFieldHoldsItsWidestNumber) {
   for (app::Units u : {app::Units::Specific, app::Units::Molar}) {
     SCOPED_TRACE(int(u));
     Real Tmax = 0, Pmax = 0, dmax = 0, hmax = 0, smax = 0, qmax = 0, vmax = 0;
-    for (int n = 1; n <= tfs::kSubstCount; ++n) {
-      const proc::Ranges r = proc::admissibleRanges(eos(tfs::SubstName[n]));
-      auto shown = [&](int kind, Real v) { return std::fabs(proc::kindToShown(u, kind, v, eos(tfs::SubstName[n]))); };
+    // Every substance by both models: the reference equations reach 1000 K.
+    for (int n = 1; n <= 2 * tfs::kSubstCount; ++n) {
+      const tfs::Model& m = tfs::model((n - 1) % tfs::kSubstCount + 1,
+                                       n > tfs::kSubstCount ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic);
+      const proc::Ranges r = proc::admissibleRanges(m);
+      auto shown = [&](int kind, Real v) { return std::fabs(proc::kindToShown(u, kind, v, m)); };
       Tmax = std::max(Tmax, r[proc::kTemperature].hi);
       Pmax = std::max(Pmax, r[proc::kPressure].hi);
       dmax = std::max(dmax, shown(proc::kDensity, r[proc::kDensity].hi));
@@ -303,7 +309,57 @@ TEST_F(ProcessWindow, EveryFieldHoldsItsWidestNumber) {
     TForm3* t = run->program.Form3.get();
     t->rebuild();
     const QFontMetrics tm(t->IdTab->font());
-    for (int k = 0; k < 12; ++k) EXPECT_LE(tm.horizontalAdvance(t->cell(k, 0)) + 6, t->IdTab->columnWidth(k)) << k;
+    for (int k = 0; k < proc::kResultColumns; ++k)
+      EXPECT_LE(tm.horizontalAdvance(t->cell(k, 0)) + 6, t->IdTab->columnWidth(k)) << k;
+  }
+}
+
+// The ranges and refusals are those of the model chosen in the main window,
+// with its own critical point and highest temperature: nitrogen's reference
+// equation puts Tc at 126.19 K and admits 800 K, its cubic model Tc at
+// 126.25 K and processes up to 600 K; methane's reference equation ends at
+// 625 K.
+TEST_F(ProcessWindow, RangesAndRefusalsAreThoseOfTheChosenModel) {
+  struct Case {
+    int subst, model, k2;
+    const char *T, *v2;
+    Real Tcr, Tmax;  // the model's, for the expected message
+    const char* says;  // "critical", "range" or "" for a state solved
+  };
+  const Case cases[] = {
+      {5, 0, proc::kDryness, "126.22", "50", 126.25L, 600, ""},
+      {5, 1, proc::kDryness, "126.22", "50", 126.192L, 1000, "critical"},
+      {5, 0, proc::kPressure, "800", "1", 126.25L, 600, "range"},
+      {5, 1, proc::kPressure, "800", "1", 126.192L, 1000, ""},
+      {9, 0, proc::kPressure, "700", "1", 190.77L, 1000, ""},
+      {9, 1, proc::kPressure, "700", "1", 190.564L, 625, "range"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.subst << " model " << c.model << " T " << c.T);
+    main->BboList->setCurrentRow(c.subst - 1);
+    main->BboListClick();
+    main->ModelGrItems->button(c.model)->click();
+    const tfs::Model& m = run->session.main.eos();
+    ASSERT_EQ(int(m.kind()), c.model);
+    EXPECT_NEAR(double(m.limits().Tcr), double(c.Tcr), 1e-3);
+    // The limits shown beside the temperature: the model's.
+    Process(proc::kIsotherm);
+    Start(proc::kTemperature, QString::fromLatin1(c.T), c.k2, QString::fromLatin1(c.v2));
+    EXPECT_EQ(f->Edit3->text(), F("%.2f", c.Tmax));
+    End(proc::kPressure, QStringLiteral("3"));
+    testing_support::recorder().texts.clear();
+    const bool solved = f->Calc0Click();
+    const QStringList said = testing_support::recorder().texts;
+    EXPECT_EQ(solved, *c.says == 0) << said.join(u'|').toStdString();
+    if (std::string(c.says) == "critical") {
+      ASSERT_EQ(said.size(), 1);
+      EXPECT_TRUE(said[0].contains(QStringLiteral("(Ткр = ") + F("%.2f", c.Tcr) + QStringLiteral(" K)"))) << said[0].toStdString();
+    } else if (std::string(c.says) == "range") {
+      ASSERT_EQ(said.size(), 1);
+      EXPECT_TRUE(said[0].contains(QStringLiteral(" до ") + F("%.2f", c.Tmax) + QStringLiteral(" K !"))) << said[0].toStdString();
+    } else {
+      EXPECT_NEAR(double(f->calc().StartPt.T), QString::fromLatin1(c.T).toDouble(), 1e-9);
+    }
   }
 }
 

@@ -19,14 +19,17 @@
 #include <memory>
 
 #include "core/diagram/readout.h"
+#include "core/process/results.h"
 #include "core/process/solve.h"
 #include "gui_test_support.h"
 #include "session_support.h"
 #include "thermo/tfs.h"
 #include "ui/diagram/tspoints.h"
 #include "ui/process/form2.h"
+#include "ui/process/cyclewindow.h"
 #include "ui/process/form3.h"
 #include "ui/services/commode.h"
+#include "ui/services/filedialog.h"
 #include "ui/services/tableactions.h"
 
 namespace {
@@ -120,7 +123,7 @@ TEST_F(Tables, ResultsTableOfTwoProcessesSavesAsCsvAndReadsBack) {
   Table shown;
   for (int r = 0; r <= 4; ++r) {
     QStringList row;
-    for (int c = 0; c < 12; ++c) row << t->cell(c, r).trimmed();
+    for (int c = 0; c < proc::kResultColumns; ++c) row << t->cell(c, r).trimmed();
     shown << row;
   }
   ASSERT_FALSE(shown[3][10].isEmpty());  // Q of the isotherm, on its start row
@@ -210,7 +213,9 @@ TEST_F(Tables, SelectionOfThePointsTableGoesToTheClipboardWithCtrlC) {
   action(g, "CopyTable")->trigger();
   const Table all = parse(clipboard(), u'\t');
   ASSERT_EQ(all.size(), 4);
-  EXPECT_EQ(all[0].size(), 9);  // up to the x column; the two unnamed ones are empty
+  EXPECT_EQ(all[0].size(), 10);  // up to the model's column; the unnamed one is empty
+  EXPECT_EQ(all[0][9], QStringLiteral("Модель"));
+  EXPECT_EQ(all[1][9], QStringLiteral("SRK"));
   EXPECT_EQ(all[0][2], QStringLiteral("T, K"));
   EXPECT_EQ(all[3][0], QStringLiteral("3"));
   p->hide();
@@ -255,6 +260,62 @@ TEST_F(Tables, AnInfiniteHeatCapacityIsShownAsSuchAndSavedAsANumber) {
   EXPECT_EQ(p->cell(7, 2), QStringLiteral("∞"));
   action(p->TS_tab, "CopyTable")->trigger();
   EXPECT_EQ(parse(clipboard(), u'\t')[2][7], number);
+}
+
+// A table saved from its menu starts with its heading on a line of its own,
+// naming the models of its rows (the chosen one while it is empty), then
+// its header row: a spreadsheet reads the heading as one cell. Each row
+// names its model; the cycles' tables name the cycle, substance and model.
+TEST_F(Tables, SavedTablesStartWithTheirHeadingNamingTheModels) {
+  TForm3* t = run->program.Form3.get();
+  const QString path = dir.filePath(QStringLiteral("таблица.csv"));
+  app::setFileDialog([&](const app::FileRequest&) { return path; });
+  auto saved = [&](QTableWidget* grid) {
+    action(grid, "SaveCsv")->trigger();
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return parse(QString::fromUtf8(f.readAll().mid(3)), QChar(app::csvSeparator()));
+  };
+  const QString cubic = QStringLiteral("Кубическое уравнение (SRK)"), reference = QStringLiteral("Эталонное уравнение состояния");
+  Table csv = saved(t->IdTab);
+  ASSERT_EQ(csv.size(), 2);
+  EXPECT_EQ(csv[0], QStringList{QStringLiteral("Таблица резульатов расчета идеальных процессов  [ ") + cubic + QStringLiteral(" ]")});
+  EXPECT_EQ(csv[1][0], QStringLiteral("N"));
+  EXPECT_EQ(csv[1][proc::kResultColumns - 1], QStringLiteral("Модель"));
+
+  addProcess(proc::kIsenthalp, 0, "77.35", 1, "0.1", 1, "0.05");
+  // A row computed by the other model joins it.
+  proc::ResultRow other = run->session.results.back();
+  other.number = 2;
+  other.model = tfs::ModelKind::Reference;
+  run->session.results.push_back(other);
+  t->showProcess(2);
+  csv = saved(t->IdTab);
+  ASSERT_EQ(csv.size(), 6);
+  EXPECT_EQ(csv[0][0], QStringLiteral("Таблица резульатов расчета идеальных процессов  [ ") + cubic + QStringLiteral("; ") +
+                           reference + QStringLiteral(" ]"));
+  EXPECT_EQ(csv[2][proc::kResultColumns - 1], QStringLiteral("SRK"));
+  EXPECT_EQ(csv[4][proc::kResultColumns - 1], QStringLiteral("эталонное"));
+  EXPECT_EQ(csv[4][1], QStringLiteral("N2"));
+  // "Копировать всё" stays the grid: the header row first.
+  action(t->IdTab, "CopyTable")->trigger();
+  EXPECT_EQ(parse(clipboard(), u'\t')[0][0], QStringLiteral("N"));
+
+  // The points table, still empty, names the chosen model.
+  run->session.main.model = tfs::ModelKind::Reference;
+  run->program.TS_points->showHeading();
+  csv = saved(run->program.TS_points->TS_tab);
+  EXPECT_EQ(csv[0], QStringList{QStringLiteral("Параметры точек, снятых с TS диаграммы  [ ") + reference + QStringLiteral(" ]")});
+  run->session.main.model = tfs::ModelKind::Cubic;
+
+  // The cycles' states: the cycle, the substance and the model.
+  TCycles* c = run->program.Cycles.get();
+  c->setSubstanceCaption(QString::fromStdString(app::substanceHeading(run->session.main)));
+  csv = saved(c->States);
+  EXPECT_EQ(csv[0], QStringList{QStringLiteral("Линде–Хэмпсон. Рабочее вещество - Азот  [ ") + cubic + QStringLiteral(" ]")});
+  EXPECT_EQ(csv[1][0], QStringLiteral("N"));
+  EXPECT_EQ(csv.size(), 2 + 7);
+  app::setFileDialog([](const app::FileRequest&) { return QString(); });
 }
 
 }  // namespace
