@@ -30,7 +30,8 @@ int valueCount(const QByteArray& a) {
   static const char* const calls[] = {"--export-diagram", "--device", "--cycle"};
   static const char* const single[] = {"--tmin", "--tmax", "--scale", "--p1",   "--t1",   "--p2",    "--eta",
                                        "--t2",   "--heat", "--tr",    "--t0",   "--plow", "--phigh", "--eta-t",
-                                       "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang"};
+                                       "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang",
+                                       "--kind"};
   for (const char* c : calls)
     if (a == c) return 2;
   for (const char* c : single)
@@ -178,8 +179,8 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
       QCoreApplication::translate("CommandLine", "Диаграммы T-s рабочих веществ, идеальные и реальные процессы.\n"
                      "Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.\n"
                      "Запись диаграммы в файл без окна:\n"
-                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin]\n"
-                     "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
+                     "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--tmin T] [--tmax T] [--scale log|lin] [--kind ts|ph|hs]\n"
+                     "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ [--kind ts|ph|hs]\n"
                      "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
                      "  entrograf --device ВИД ВЕЩЕСТВО --p1 P --t1 T --p2 P [--eta E] [--t2 T] [--heat Q]\n"
                      "            [--tr T] [--t0 T]\n"
@@ -204,6 +205,9 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
                     QStringLiteral("T")});
   parser.addOption({QStringLiteral("scale"), QCoreApplication::translate("CommandLine", "шкала температуры (по умолчанию log)"),
                     QStringLiteral("log|lin")});
+  parser.addOption({QStringLiteral("kind"),
+                    QCoreApplication::translate("CommandLine", "вид диаграммы: ts (T–s, по умолчанию), ph (lg p–h), hs (h–s)"),
+                    QStringLiteral("ts|ph|hs")});
   parser.addOption({QStringLiteral("device"),
                     QCoreApplication::translate("CommandLine", "рассчитать устройство: compressor, compressor-isothermal, expander, throttle, "
                                    "exchanger; вещества: ") +
