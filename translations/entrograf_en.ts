@@ -1797,8 +1797,8 @@ Restore the unsaved work?</translation>
         <translation>Inversion curve: throttling inside it cools the gas</translation>
     </message>
     <message>
-        <source>%1: пограничная кривая и изобары</source>
-        <translation>%1: saturation curve and isobars</translation>
+        <source>Другая модель (%1): пограничная кривая и изобары</source>
+        <translation>Other model (%1): saturation curve and isobars</translation>
     </message>
 </context>
 <context>

@@ -117,7 +117,7 @@ std::vector<LegendItem> legendOf(const Picture& p, const kinds::ShownUnits& u) {
   for (const auto& [r, text] : others)
     if (const Polyline* l = first(role(r))) add(marked(text), *l);
   if (const Polyline* l = first(role(LineRole::OtherModel)))
-    add(app::withArgs(app::translate("Legend", "%1: пограничная кривая и изобары"), {p.otherModel}), *l);
+    add(app::withArgs(app::translate("Legend", "Другая модель (%1): пограничная кривая и изобары"), {p.otherModel}), *l);
   return items;
 }
 

@@ -618,14 +618,15 @@ TEST(KindPictures, TheWholeTsDiagramKeepsItsLinesWithTheCurvesAskedFor) {
   std::vector<std::string> legend;
   for (const diagram::LegendItem& i : p.legend) legend.push_back(i.text);
   for (const char* want : {"Кривая инверсии: дросселирование внутри нее охлаждает газ",
-                           "эталонное УС: пограничная кривая и изобары"})
+                           "Другая модель (эталонное УС): пограничная кривая и изобары"})
     EXPECT_NE(std::find(legend.begin(), legend.end(), want), legend.end()) << want;
 }
 
 // The picture depends on nothing but the session: a session with a kind
 // and a zoom composes the same picture by a composer that drew other views
-// before and by a fresh one. (The work file keeps the view's fields; its
-// own round trip of them is tested with the work files.)
+// before and by a fresh one from a copy of the session's view. (Work files
+// keep the view's fields from their version 3 on; the round trip through a
+// file belongs to the work files' tests.)
 TEST(KindPictures, AKindAndAZoomComposeTheSamePictureAgain) {
   app::Session s = chosen("N2", ModelKind::Cubic, Kind::HS);
   diagram::Composer composer;
