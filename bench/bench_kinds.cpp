@@ -1,13 +1,19 @@
 // The diagram kinds with the cubic model at the default limits (triple
 // point + 0.0001 K to 350 K): every line, label and axis number of a whole
 // diagram; of a zoomed view, a zoom or pan step; the inversion curve alone.
+// The pictures composed from a session: a whole lg p–h or h–s diagram with
+// its labels, axes and caption; the whole T–s diagram from its lines
+// computed on either property model.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
+#include "core/diagram/picture.h"
 #include "core/lines/families.h"
+#include "core/lines/linegen.h"
 #include "core/session/session.h"
 #include "core/session/substance.h"
 #include "thermo/model.h"
@@ -112,6 +118,50 @@ void BM_InversionCurve(benchmark::State& state) {
   state.SetLabel(std::string(kNames[state.range(1)]) + ", " + std::to_string(l.path.points.size()) + " points");
 }
 
+// A session of the substance on the model, its lines computed, no lower
+// than the model's own triple point.
+std::unique_ptr<app::Session> chosenOn(int subst, tfs::ModelKind model) {
+  auto s = std::make_unique<app::Session>();
+  s->main.model = model;
+  app::AppState st = app::substanceChoice(s->main, subst);
+  st = app::withLimits(st, std::max(st.Tmin, tfs::model(subst, model).limits().Ttr + tfs::Real(1e-4)), 350);
+  st.chosen = true;
+  s->main = st;
+  app::ComputeAll(s->lines, app::lineInputs(st), {});
+  return s;
+}
+
+// The picture of a whole lg p–h or h–s diagram composed from the session
+// afresh, as when the kind or the substance changes (its lines of the kinds
+// built anew).
+void BM_KindPicture(benchmark::State& state) {
+  const Kind k = Kind(state.range(0));
+  auto s = chosenOn(substance(state), tfs::ModelKind::Cubic);
+  s->view.kind = k;
+  diagram::Picture p;
+  for (auto _ : state) {
+    p = diagram::composePicture(*s);
+    benchmark::DoNotOptimize(p.lines.data());
+  }
+  state.SetLabel(std::string(kNames[state.range(1)]) + " " + kKindNames[state.range(0)] + ", " +
+                 std::to_string(p.lines.size()) + " lines, " + std::to_string(p.labels.size()) + " labels");
+}
+
+// The whole T–s diagram from scratch on either model: its lines computed
+// (linegen) and its picture composed.
+void BM_WholeTs(benchmark::State& state) {
+  const auto model = tfs::ModelKind(state.range(0));
+  const int n = substance(state);
+  auto s = chosenOn(n, model);
+  diagram::Picture p;
+  for (auto _ : state) {
+    app::ComputeAll(s->lines, app::lineInputs(s->main), {});
+    p = diagram::composePicture(*s);
+    benchmark::DoNotOptimize(p.lines.data());
+  }
+  state.SetLabel(std::string(kNames[state.range(1)]) + (model == tfs::ModelKind::Cubic ? " SRK" : " reference"));
+}
+
 void kindsAndSubstances(benchmark::internal::Benchmark* b) {
   for (int k = 0; k < 3; ++k)
     for (int s = 0; s < 5; ++s) b->Args({k, s});
@@ -121,5 +171,7 @@ BENCHMARK(BM_WholeDiagram)->Apply(kindsAndSubstances)->Unit(benchmark::kMillisec
 BENCHMARK(BM_ZoomedView)->Apply(kindsAndSubstances)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DomeTop)->Apply(kindsAndSubstances)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InversionCurve)->ArgsProduct({{1}, {0, 1, 2, 4}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KindPicture)->ArgsProduct({{1, 2}, {0, 1, 2, 3, 4}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeTs)->ArgsProduct({{0, 1}, {0, 1, 2, 3, 4}})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -192,12 +192,16 @@
         <translation>%1 is given only with --export-diagram, --device, --cycle, --state or --saturation (see entrograf --help)</translation>
     </message>
     <message>
+        <source>вид диаграммы: ts (T–s, по умолчанию), ph (lg p–h), hs (h–s)</source>
+        <translation>diagram kind: ts (T–s, the default), ph (lg p–h), hs (h–s)</translation>
+    </message>
+    <message>
         <source>Диаграммы T-s рабочих веществ, идеальные и реальные процессы.
 Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.
 Запись диаграммы в файл без окна:
   entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T]
-            [--scale log|lin]
-  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
+            [--scale log|lin] [--kind ts|ph|hs]
+  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ [--kind ts|ph|hs]
 Расчет реального устройства без окна (JSON на стандартный вывод):
   entrograf --device ВИД ВЕЩЕСТВО [--model srk|reference] --p1 P --t1 T --p2 P [--eta E]
             [--t2 T] [--heat Q] [--tr T] [--t0 T]
@@ -211,8 +215,8 @@
 Without arguments opens the program window, with a work file (.entrograf) the work saved in it.
 Writing a diagram to a file without a window:
   entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T]
-            [--scale log|lin]
-  entrograf --export-diagram WORK_FILE.entrograf FILE
+            [--scale log|lin] [--kind ts|ph|hs]
+  entrograf --export-diagram WORK_FILE.entrograf FILE [--kind ts|ph|hs]
 Computing a real device without a window (JSON on standard output):
   entrograf --device KIND SUBSTANCE [--model srk|reference] --p1 P --t1 T --p2 P [--eta E]
             [--t2 T] [--heat Q] [--tr T] [--t0 T]
@@ -845,8 +849,32 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>%3.1f MPa</translation>
     </message>
     <message>
-        <source> TS диаграмма для %1 (в систeме SI)</source>
-        <translation> T-s diagram of %1 (SI units)</translation>
+        <source> TS диаграмма для %1 (в систeме SI, %2)</source>
+        <translation> T-s diagram of %1 (SI units, %2)</translation>
+    </message>
+    <message>
+        <source> lg p–h диаграмма для %1 (в системе SI, %2)</source>
+        <translation> lg p–h diagram of %1 (SI units, %2)</translation>
+    </message>
+    <message>
+        <source> h–s диаграмма для %1 (в системе SI, %2)</source>
+        <translation> h–s diagram of %1 (SI units, %2)</translation>
+    </message>
+    <message>
+        <source>Энтальпия i, </source>
+        <translation>Enthalpy i, </translation>
+    </message>
+    <message>
+        <source>Давление P, </source>
+        <translation>Pressure P, </translation>
+    </message>
+    <message>
+        <source>эталонное УС</source>
+        <translation>reference EOS</translation>
+    </message>
+    <message>
+        <source>Кривая инверсии</source>
+        <translation>Inversion curve</translation>
     </message>
 </context>
 <context>
@@ -938,24 +966,44 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>no value after %1</translation>
     </message>
     <message>
-        <source>запись диаграммы в файл:
-  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ
-  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
-  ФАЙЛ: .png, .svg или .pdf</source>
-        <translation>writing a diagram to a file:
-  entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
-  entrograf --export-diagram WORK_FILE.entrograf FILE
-  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
-  FILE: .png, .svg or .pdf</translation>
-    </message>
-    <message>
         <source>&quot; не задается: пределы, шкала и модель берутся из файла</source>
         <translation>&quot; cannot be given: the limits, the scale and the model come from the file</translation>
     </message>
     <message>
         <source>T макс &gt; %1 K !</source>
         <translation>T max is above %1 K</translation>
+    </message>
+    <message>
+        <source>после </source>
+        <translation>no value after </translation>
+    </message>
+    <message>
+        <source> нет значения</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>вид диаграммы &quot;</source>
+        <translation>diagram kind &quot;</translation>
+    </message>
+    <message>
+        <source>&quot;: допустимы ts, ph и hs</source>
+        <translation>&quot;: ts, ph and hs are allowed</translation>
+    </message>
+    <message>
+        <source>запись диаграммы в файл:
+  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
+            [--kind ts|ph|hs]
+  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ [--kind ts|ph|hs]
+  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
+  ФАЙЛ: .png, .svg или .pdf
+  вид диаграммы: ts (T–s, по умолчанию), ph (lg p–h), hs (h–s)</source>
+        <translation>writing a diagram to a file:
+  entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
+            [--kind ts|ph|hs]
+  entrograf --export-diagram WORK_FILE.entrograf FILE [--kind ts|ph|hs]
+  SUBSTANCE: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air
+  FILE: .png, .svg or .pdf
+  diagram kind: ts (T–s, the default), ph (lg p–h), hs (h–s)</translation>
     </message>
 </context>
 <context>
@@ -1882,6 +1930,46 @@ Restore the unsaved work?</translation>
         <source>Изоэнтальпы от %1 до %2 %3</source>
         <translation>Isenthalps %1 to %2 %3</translation>
     </message>
+    <message>
+        <source>Изотерма %1 %2</source>
+        <translation>Isotherm %1 %2</translation>
+    </message>
+    <message>
+        <source>Изотермы от %1 до %2 %3</source>
+        <translation>Isotherms from %1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>Изоэнтропа %1 %2</source>
+        <translation>Isentrope %1 %2</translation>
+    </message>
+    <message>
+        <source>Изоэнтропы от %1 до %2 %3</source>
+        <translation>Isentropes from %1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>Изохора %1 %2</source>
+        <translation>Isochore %1 %2</translation>
+    </message>
+    <message>
+        <source>Изохоры от %1 до %2 %3</source>
+        <translation>Isochores from %1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>Степень сухости %1 %2</source>
+        <translation>Dryness %1 %2</translation>
+    </message>
+    <message>
+        <source>Степень сухости от %1 до %2 %3</source>
+        <translation>Dryness from %1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>Кривая инверсии: дросселирование внутри нее охлаждает газ</source>
+        <translation>Inversion curve: throttling inside it cools the gas</translation>
+    </message>
+    <message>
+        <source>Другая модель (%1): пограничная кривая и изобары</source>
+        <translation>Other model (%1): saturation curve and isobars</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -1964,6 +2052,26 @@ Restore the unsaved work?</translation>
     <message>
         <source>Название вещества указано неправильно!</source>
         <translation>Unknown substance name.</translation>
+    </message>
+    <message>
+        <source>Значение h больше h на изоэнтропе при наибольшем давлении !</source>
+        <translation>The enthalpy h is above that of the isentrope at the highest pressure.</translation>
+    </message>
+    <message>
+        <source>Значение h меньше h на изоэнтропе при наименьшем давлении !</source>
+        <translation>The enthalpy h is below that of the isentrope at the lowest pressure.</translation>
+    </message>
+    <message>
+        <source>Значения h и S не являются числами !</source>
+        <translation>The values of h and S are not numbers.</translation>
+    </message>
+    <message>
+        <source>Значение h больше h при T=</source>
+        <translation>The enthalpy h is above its value at T = </translation>
+    </message>
+    <message>
+        <source>Значение S больше S при T=</source>
+        <translation>The entropy S is above its value at T = </translation>
     </message>
 </context>
 <context>
@@ -3192,6 +3300,26 @@ MPa</translation>
     <message>
         <source>Легенда</source>
         <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Вид диаграммы</source>
+        <translation>Diagram kind</translation>
+    </message>
+    <message>
+        <source>Вся диаграмма</source>
+        <translation>Whole diagram</translation>
+    </message>
+    <message>
+        <source>Кривая инверсии</source>
+        <translation>Inversion curve</translation>
+    </message>
+    <message>
+        <source>Линии другой модели</source>
+        <translation>Other model&apos;s lines</translation>
+    </message>
+    <message>
+        <source>Увеличено ×%1</source>
+        <translation>Zoomed ×%1</translation>
     </message>
 </context>
 <context>

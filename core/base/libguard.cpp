@@ -33,6 +33,11 @@ const char* const kLibraryPieces[] = {
     QT_TRANSLATE_NOOP("Library", "  Температура Т="),
     QT_TRANSLATE_NOOP("Library", " ниже Т тройной точки !"),
     QT_TRANSLATE_NOOP("Library", "Название вещества указано неправильно!"),
+    QT_TRANSLATE_NOOP("Library", "Значение h больше h на изоэнтропе при наибольшем давлении !"),
+    QT_TRANSLATE_NOOP("Library", "Значение h меньше h на изоэнтропе при наименьшем давлении !"),
+    QT_TRANSLATE_NOOP("Library", "Значения h и S не являются числами !"),
+    QT_TRANSLATE_NOOP("Library", "Значение h больше h при T="),
+    QT_TRANSLATE_NOOP("Library", "Значение S больше S при T="),
 };
 
 // A text of the library as the user reads it: its pieces translated, the
@@ -50,6 +55,8 @@ std::string shown(const std::string& text) {
 }
 
 }  // namespace
+
+std::string libraryText(const std::string& text) { return shown(text); }
 
 namespace detail {
 int& guardDepth() {

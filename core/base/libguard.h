@@ -3,6 +3,7 @@
 // library (a value outside a routine's range) cancels the work instead of
 // ending the program. The library's text is shown first.
 
+#include <string>
 #include <utility>
 
 #include "core/base/notify.h"
@@ -35,6 +36,10 @@ bool libraryGuarded(F&& work) {
   }
   return true;
 }
+
+// A text of the library as the user reads it: its pieces in the user's
+// language, the decimal points of its numbers the user's separator.
+std::string libraryText(const std::string& text);
 
 // Routes the library's messages to notify (with the user's decimal
 // separator) and makes its fatal errors refusable: inside libraryGuarded a

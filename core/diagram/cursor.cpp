@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "thermo/limits.h"
+#include "thermo/report.h"
+#include "thermo/statehs.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
 
@@ -32,6 +34,18 @@ double pixelX(const PlotRect& r, Real s, const Scale& sc) {
   return double(r.left + (s - sc.Smin) / sc.Srange * (Real(r.right) - r.left));
 }
 
+Scale scaleOf(const kinds::Frame& f) {
+  Scale sc;
+  sc.log = f.logY;
+  sc.Tmin = f.yLo;
+  sc.Tmax = f.yHi;
+  sc.lnTmin = f.yLo > 0 ? std::log(Real(f.yLo)) : 0;
+  sc.lnTmax = f.yHi > 0 ? std::log(Real(f.yHi)) : 0;
+  sc.Smin = f.xLo;
+  sc.Srange = Real(f.xHi) - Real(f.xLo);
+  return sc;
+}
+
 CursorState stateAt(const tfs::Model& m, Real T, Real s, const Scale& sc) {
   CursorState st;
   if (!(T > sc.Tmin && s > sc.Smin)) {
@@ -47,6 +61,44 @@ CursorState stateAt(const tfs::Model& m, Real T, Real s, const Scale& sc) {
   // pressure, the ceiling was passed; otherwise the state would be solid.
   const tfs::ModelLimits& lim = m.limits();
   st.why = !(T < lim.Tcr) || m.Pmelt(T) > lim.Pceiling ? NoState::Ceiling : NoState::Solid;
+  return st;
+}
+
+CursorState stateAtKind(const tfs::Model& m, kinds::Kind k, Real x, Real y, const Scale& sc) {
+  if (k == kinds::Kind::TS) {
+    CursorState st = stateAt(m, y, x, sc);
+    st.T = y;
+    st.s = x;
+    return st;
+  }
+  CursorState st;
+  if (!(y > sc.Tmin && x > sc.Smin)) {
+    st.why = NoState::Outside;
+    return st;
+  }
+  st.computed = true;
+  if (k == kinds::Kind::PH) {
+    st.P = y;
+    st.h = x;
+    const tfs::Attempt a = tfs::attempt([&] { m.Tds_hP(st.h, st.P, st.T, st.d, st.s, st.Cp, st.x); });
+    st.found = a.ok && st.T > 0 && st.d > 0;
+    st.refusal = a.text;
+  } else {
+    const tfs::HsState hs = tfs::stateHs(m, y, x);
+    st.found = hs.ok;
+    st.refusal = hs.refusal;
+    st.h = y, st.s = x;
+    st.T = hs.T, st.P = hs.P, st.d = hs.d, st.Cp = hs.Cp, st.x = hs.x;
+  }
+  if (!st.found) {
+    const Real h = st.h, s = st.s;
+    const std::string why = st.refusal;
+    st = CursorState{};
+    st.computed = true;
+    st.h = h, st.s = s;
+    st.why = NoState::Refused;
+    st.refusal = why;
+  }
   return st;
 }
 

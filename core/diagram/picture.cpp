@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/diagram/compose.h"
 #include "core/base/numfmt.h"
 #include "core/base/numparse.h"
 #include "core/base/tr.h"
@@ -31,7 +32,9 @@ std::string tickText(double v, double step) {
   return app::format(pattern[decimals], Real(v));
 }
 
-std::vector<Polyline> emptyLines() {
+}  // namespace
+
+std::vector<Polyline> detail::emptyLines() {
   std::vector<Polyline> lines(kLineCount);
   for (int i = 0; i < kLineCount; ++i) {
     Polyline& l = lines[i];
@@ -74,6 +77,8 @@ std::vector<Polyline> emptyLines() {
   return lines;
 }
 
+namespace {
+
 void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
   p.T.title = app::translate("Diagram", "Температура Т, К");
   p.s.title = app::translate("Diagram", "Энтропия S, ") + app::unitText(st.units, app::Dim::Entropy);
@@ -104,6 +109,7 @@ void isobars(std::vector<Polyline>& lines, const app::AppState& st, const app::D
              Real labelS[4]) {
   const int last = std::min(st.lastIsobar, 10);
   for (int i = 0; i <= last; ++i) {
+    lines[kIsobar0 + i].value = double(app::IsobarP[i]);
     std::vector<SPoint>& iso = lines[kIsobar0 + i].points;
     // Saturation points exist only where the generator computed them.
     if (i >= st.firstIsobar && app::IsobarP[i] < Pcr && d.IsoSatTV[i] > 0 && d.IsoSatTL[i] > 0) {
@@ -174,31 +180,24 @@ void clipToFrame(Polyline& line, const std::vector<SPoint>& path, bool log, doub
   }
 }
 
-void processLines(std::vector<Polyline>& lines, const app::AppState& st, const app::DiagramStore& d,
-                  const ProcStore& pr, bool log) {
+// The ideal-process lines: their ends marked, every point of a path (a
+// point whose T is 0 is absent), then the parts inside the frame.
+void processLines(std::vector<Polyline>& lines, const detail::Plane& pl, const ProcStore& pr, int base) {
   const int count = std::min(pr.ProcCount, 10);
-  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+  SPoint q;
   for (int r = 1; r <= count; ++r) {
     for (int j : {0, 15})
-      if (inside(pr.ProcS[r][j], pr.ProcT[r][j]))
-        insertSorted(lines[kMarkers].points, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
-    // Every point of the path (a point whose T is 0 is absent), by entropy,
-    // then the parts inside the frame.
+      if (pl.inside(pr.ProcS[r][j], pr.ProcT[r][j], q)) pl.put(lines[base].points, q);
     std::vector<SPoint> path;
     for (int j = 0; j <= 15; ++j)
-      if (pr.ProcT[r][j] > 0) insertSorted(path, pt(pr.ProcS[r][j], pr.ProcT[r][j]));
-    clipToFrame(lines[kProcess0 + r], path, log, double(d.Smin), double(d.Smax), double(st.Tmin), double(st.Tmax));
+      if (pr.ProcT[r][j] > 0 && pl.at(pr.ProcS[r][j], pr.ProcT[r][j], q)) pl.put(path, q);
+    pl.clip(lines[base + r], path);
   }
 }
 
-// The real processes after the 36 lines: the chord dashed, the ideal
+// The real processes after the process lines: the chord dashed, the ideal
 // reference solid, both red and clipped at the frame; their ends marked.
-void deviceLines(std::vector<Polyline>& lines, const app::AppState& st, const app::DiagramStore& d,
-                 const DeviceStore& dev, bool log) {
-  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
-  auto clip = [&](Polyline& l, const std::vector<SPoint>& path) {
-    clipToFrame(l, path, log, double(d.Smin), double(d.Smax), double(st.Tmin), double(st.Tmax));
-  };
+void deviceLines(std::vector<Polyline>& lines, const detail::Plane& pl, const DeviceStore& dev, int markers) {
   const int count = std::min<int>(int(dev.lines.size()), DeviceStore::kCapacity);
   for (int n = 1; n <= count; ++n) {
     const DeviceLine& dl = dev.lines[n - 1];
@@ -211,28 +210,44 @@ void deviceLines(std::vector<Polyline>& lines, const app::AppState& st, const ap
     chord.width = 3;
     ideal.width = 2;
     std::vector<SPoint> path;
-    insertSorted(path, pt(dl.inS, dl.inT));
-    insertSorted(path, pt(dl.outS, dl.outT));
-    clip(chord, path);
+    SPoint q;
+    for (const auto& [s, T] : {std::pair{dl.inS, dl.inT}, std::pair{dl.outS, dl.outT}})
+      if (pl.at(s, T, q)) pl.put(path, q);
+    pl.clip(chord, path);
     path.clear();
     for (int j = 0; j <= 15; ++j)
-      if (dl.T[j] > 0) insertSorted(path, pt(dl.S[j], dl.T[j]));
-    clip(ideal, path);
+      if (dl.T[j] > 0 && pl.at(dl.S[j], dl.T[j], q)) pl.put(path, q);
+    pl.clip(ideal, path);
     std::vector<SPoint> ends;
-    for (const SPoint& q : {pt(dl.inS, dl.inT), pt(dl.outS, dl.outT), pt(dl.S[0], dl.T[0]), pt(dl.S[15], dl.T[15])})
-      if (q.T > 0 && inside(q.s, q.T) && std::find(ends.begin(), ends.end(), q) == ends.end()) ends.push_back(q);
-    for (const SPoint& q : ends) insertSorted(lines[kMarkers].points, q);
+    for (const auto& [s, T] : {std::pair{dl.inS, dl.inT}, std::pair{dl.outS, dl.outT}, std::pair{dl.S[0], dl.T[0]},
+                               std::pair{dl.S[15], dl.T[15]}})
+      if (T > 0 && pl.inside(s, T, q) && std::find(ends.begin(), ends.end(), q) == ends.end()) ends.push_back(q);
+    for (const SPoint& e : ends) pl.put(lines[markers].points, e);
     lines.push_back(std::move(chord));
     lines.push_back(std::move(ideal));
   }
 }
 
+// A number at a marked state: its row, its look.
+Label numberAt(LabelRole role, int n, SPoint at, int dx, int dy, Rgb colour) {
+  Label l;
+  l.role = role;
+  l.index = n;
+  l.s = at.s;
+  l.T = at.T;
+  l.dx = dx;
+  l.dy = dy;
+  l.minWidth = 0;
+  l.text = std::to_string(n);
+  l.colour = colour;
+  return l;
+}
+
 // The liquefaction cycle after the real processes, in its own colour: its
 // isobars solid, its chords dashed, clipped at the frame; its states marked
 // and numbered (one label for states that coincide).
-void cycleLines(Picture& p, const app::AppState& st, const app::DiagramStore& d, const diagram::CycleStore& cyc,
-                bool log) {
-  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+void cycleLines(Picture& p, const detail::Plane& pl, const diagram::CycleStore& cyc) {
+  SPoint q;
   for (const CyclePath& c : cyc.paths) {
     Polyline l;
     l.role = c.chord ? LineRole::CycleChord : LineRole::CycleLine;
@@ -240,8 +255,9 @@ void cycleLines(Picture& p, const app::AppState& st, const app::DiagramStore& d,
     l.width = 2;
     l.dash = c.chord ? Dash::Dashed : Dash::Solid;
     std::vector<SPoint> path;
-    for (std::size_t k = 0; k < c.S.size(); ++k) path.push_back(pt(c.S[k], c.T[k]));
-    clipToFrame(l, path, log, double(d.Smin), double(d.Smax), double(st.Tmin), double(st.Tmax));
+    for (std::size_t k = 0; k < c.S.size(); ++k)
+      if (pl.at(c.S[k], c.T[k], q)) path.push_back(q);
+    pl.clip(l, path);
     p.lines.push_back(std::move(l));
   }
   if (cyc.marks.empty()) return;
@@ -252,25 +268,14 @@ void cycleLines(Picture& p, const app::AppState& st, const app::DiagramStore& d,
   marks.marker = 6;
   std::vector<Label> numbers;
   for (const CycleMark& m : cyc.marks) {
-    if (!inside(m.s, m.T)) continue;
-    const SPoint at = pt(m.s, m.T);
-    auto same = std::find_if(numbers.begin(), numbers.end(), [&](const Label& l) { return l.s == at.s && l.T == at.T; });
+    if (!pl.inside(m.s, m.T, q)) continue;
+    auto same = std::find_if(numbers.begin(), numbers.end(), [&](const Label& l) { return l.s == q.s && l.T == q.T; });
     if (same != numbers.end()) {
       same->text += ", " + std::to_string(m.n);
       continue;
     }
-    insertSorted(marks.points, at);
-    Label l;
-    l.role = LabelRole::CycleState;
-    l.index = m.n;
-    l.s = at.s;
-    l.T = at.T;
-    l.dx = 5;
-    l.dy = -20;
-    l.minWidth = 0;
-    l.text = std::to_string(m.n);
-    l.colour = kViolet;
-    numbers.push_back(l);
+    pl.put(marks.points, q);
+    numbers.push_back(numberAt(LabelRole::CycleState, m.n, q, 5, -20, kViolet));
   }
   p.lines.push_back(std::move(marks));
   p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
@@ -278,31 +283,19 @@ void cycleLines(Picture& p, const app::AppState& st, const app::DiagramStore& d,
 
 // The states of the points table picked on this substance's diagram, as
 // orange markers numbered as their rows.
-void pickedPoints(Picture& p, const app::Session& session) {
-  const app::AppState& st = session.main;
-  const app::DiagramStore& d = session.lines;
-  auto inside = [&](Real s, Real T) { return d.Smin < s && s < d.Smax && st.Tmin < T && T < st.Tmax; };
+void pickedPoints(Picture& p, const detail::Plane& pl, const app::Session& session) {
   Polyline marks;
   marks.role = LineRole::Picked;
   marks.colour = kOrange;
   marks.joined = false;
   marks.marker = 5;
   std::vector<Label> numbers;
+  SPoint q;
   for (std::size_t k = 0; k < session.points.size(); ++k) {
     const app::PointRow& r = session.points[k];
-    if (r.substance != st.name || !inside(r.s, r.T)) continue;
-    insertSorted(marks.points, pt(r.s, r.T));
-    Label l;
-    l.role = LabelRole::Picked;
-    l.index = int(k) + 1;
-    l.s = double(r.s);
-    l.T = double(r.T);
-    l.dx = 4;
-    l.dy = -19;
-    l.minWidth = 0;
-    l.text = std::to_string(k + 1);
-    l.colour = kOrange;
-    numbers.push_back(l);
+    if (r.substance != session.main.name || !pl.inside(r, q)) continue;
+    pl.put(marks.points, q);
+    numbers.push_back(numberAt(LabelRole::Picked, int(k) + 1, q, 4, -19, kOrange));
   }
   if (marks.points.empty()) return;
   p.lines.push_back(std::move(marks));
@@ -436,16 +429,62 @@ void insertSorted(std::vector<SPoint>& pts, SPoint p) {
   pts.insert(at, p);
 }
 
-Picture composePicture(const app::Session& session) {
+bool detail::Plane::at(Real s, Real T, SPoint& q) const {
+  Placed p{s, T};
+  if (place && !place(s, T, p)) return false;
+  q = {double(p.x), double(p.y)};
+  return true;
+}
+
+bool detail::Plane::inside(Real s, Real T, SPoint& q) const {
+  Placed p{s, T};
+  if (place && !place(s, T, p)) return false;
+  if (!(xLo < p.x && p.x < xHi && yLo < p.y && p.y < yHi)) return false;
+  q = {double(p.x), double(p.y)};
+  return true;
+}
+
+bool detail::Plane::inside(const app::PointRow& r, SPoint& q) const {
+  if (!place) return inside(r.s, r.T, q);
+  const kinds::XY c = kinds::coordinates(kind, {double(r.T), double(r.P), double(r.h), double(r.s), double(r.d), 0});
+  if (!(xLo < c.x && c.x < xHi && yLo < c.y && c.y < yHi)) return false;
+  q = {c.x, c.y};
+  return true;
+}
+
+void detail::Plane::put(std::vector<SPoint>& pts, SPoint q) const {
+  if (sorted)
+    insertSorted(pts, q);
+  else
+    pts.push_back(q);
+}
+
+void detail::Plane::clip(Polyline& line, const std::vector<SPoint>& path) const {
+  clipToFrame(line, path, log, double(xLo), double(xHi), double(yLo), double(yHi));
+}
+
+void detail::addWork(Picture& p, const Plane& plane, const app::Session& session, int base) {
+  processLines(p.lines, plane, session.procLines, base);
+  deviceLines(p.lines, plane, session.deviceLines, base);
+  if (session.cycles.onDiagram) cycleLines(p, plane, session.cycles.lines);
+  pickedPoints(p, plane, session);
+}
+
+void detail::appendWork(Picture& p, const Plane& plane, const app::Session& session) {
+  const int base = int(p.lines.size());
+  const std::vector<Polyline> work = emptyLines();
+  p.lines.insert(p.lines.end(), work.begin() + kMarkers, work.end());
+  addWork(p, plane, session, base);
+}
+
+Picture detail::wholeTs(const app::Session& session, const Plane& plane) {
   const app::AppState& st = session.main;
   const app::DiagramStore& d = session.lines;
   Picture p;
   p.lines = emptyLines();
   p.log = st.scale == app::ScaleKind::Logarithmic;
-  const int subst = st.subst >= 1 && st.subst <= tfs::kSubstCount ? st.subst : 0;
-  if (!st.chosen || subst == 0) return p;
   p.valid = true;
-  p.caption = app::withArgs(app::translate("Diagram", " TS диаграмма для %1 (в систeме SI)"), {app::SubstNameGen(subst)});
+  p.caption = captionOf(st, kinds::Kind::TS);
   axes(p, st, d);
 
   p.lines[kFrame].points = {pt(d.Smin, st.Tmin), pt(d.Smax, st.Tmax)};
@@ -462,89 +501,16 @@ Picture composePicture(const app::Session& session) {
   }
   Real labelS[4] = {};
   isobars(p.lines, st, d, Pcr, labelS);
-  for (int j = 0; j <= std::min(d.HCount, 9); ++j)
+  for (int j = 0; j <= std::min(d.HCount, 9); ++j) {
+    p.lines[kIsenthalp0 + j].value = double(d.HValue[j]);
     for (int k = 0; k <= 19; ++k)
       if (d.HT[j][k] > 2) insertSorted(p.lines[kIsenthalp0 + j].points, pt(d.HS[j][k], d.HT[j][k]));
+  }
   for (int i = std::max(st.firstIsobar, 0); i <= std::min(st.lastIsobar, 10); ++i)
     if (d.IsoT[i][0] > 0) insertSorted(p.lines[kMelting].points, pt(d.IsoS[i][0], d.IsoT[i][0]));
-  processLines(p.lines, st, d, session.procLines, p.log);
-  deviceLines(p.lines, st, d, session.deviceLines, p.log);
   labels(p, st, d, labelS);
-  if (session.cycles.onDiagram) cycleLines(p, st, d, session.cycles.lines, p.log);
-  pickedPoints(p, session);
+  addWork(p, plane, session, kMarkers);
   return p;
-}
-
-namespace {
-
-// An isobar's pressure with the decimals it needs (0,05; 2,5; 10).
-std::string pressureText(Real P) {
-  const int decimals = P == std::floor(P) ? 0 : P * 10 == std::floor(P * 10) ? 1 : 2;
-  const char* pattern[] = {"%.0f", "%.1f", "%.2f"};
-  return app::format(pattern[decimals], P);
-}
-
-}  // namespace
-
-std::vector<LegendItem> legendOf(const Picture& p, app::Units u) {
-  std::vector<LegendItem> items;
-  if (!p.valid) return items;
-  auto add = [&](const std::string& text, const Polyline& look) {
-    items.push_back({text, look.colour, look.dash, look.width, look.joined, look.marker});
-  };
-  auto first = [&](auto&& which) -> const Polyline* {
-    for (const Polyline& l : p.lines)
-      if (!l.points.empty() && which(l)) return &l;
-    return nullptr;
-  };
-  auto role = [](LineRole r) { return [r](const Polyline& l) { return l.role == r; }; };
-  auto marked = [](const char* text) { return app::translate("Legend", text); };
-
-  if (const Polyline* l = first(role(LineRole::SatLiquid)))
-    add(app::translate("Legend", "Пограничная кривая жидкости"), *l);
-  if (const Polyline* l = first(role(LineRole::SatVapour)))
-    add(app::translate("Legend", "Пограничная кривая пара"), *l);
-  // Isobars: the labelled (red) ones and the others, by their pressures.
-  for (const bool red : {true, false}) {
-    std::string list;
-    const Polyline* look = nullptr;
-    for (const Polyline& l : p.lines)
-      if (l.role == LineRole::Isobar && !l.points.empty() && (l.colour == kRed) == red) {
-        if (!look) look = &l;
-        list += (list.empty() ? "" : "; ") + pressureText(app::IsobarP[l.index]);
-      }
-    if (look) add(app::withArgs(app::translate("Legend", "Изобары %1 МПа"), {list}), *look);
-  }
-  // Isenthalps: the lower values solid, the higher ones dashed; their
-  // values are written at the lines.
-  for (const bool dashed : {false, true}) {
-    std::string lo, hi;
-    const Polyline* look = nullptr;
-    for (const Polyline& l : p.lines) {
-      if (l.role != LineRole::Isenthalp || l.points.empty() || (l.dash == Dash::Dashed) != dashed) continue;
-      if (!look) look = &l;
-      for (const Label& b : p.labels)
-        if (b.role == LabelRole::Isenthalp && b.index == l.index) (lo.empty() ? lo : hi) = app::trimmedText(b.text);
-    }
-    if (!look) continue;
-    const std::string unit = app::unitText(u, app::Dim::Enthalpy);
-    add(hi.empty() ? app::withArgs(app::translate("Legend", "Изоэнтальпа %1 %2"), {lo, unit})
-                   : app::withArgs(app::translate("Legend", "Изоэнтальпы от %1 до %2 %3"), {lo, hi, unit}),
-        *look);
-  }
-  const std::pair<LineRole, const char*> others[] = {
-      {LineRole::Melting, QT_TRANSLATE_NOOP("Legend", "Линия затвердевания")},
-      {LineRole::Markers, QT_TRANSLATE_NOOP("Legend", "Начало и конец процесса")},
-      {LineRole::Process, QT_TRANSLATE_NOOP("Legend", "Идеальный процесс")},
-      {LineRole::DeviceReal, QT_TRANSLATE_NOOP("Legend", "Реальный процесс: от входа к выходу")},
-      {LineRole::DeviceIdeal, QT_TRANSLATE_NOOP("Legend", "Его идеальный процесс")},
-      {LineRole::CycleLine, QT_TRANSLATE_NOOP("Legend", "Цикл ожижения: теплообмен при P = const")},
-      {LineRole::CycleChord, QT_TRANSLATE_NOOP("Legend", "Цикл ожижения: сжатие, дросселирование, расширение")},
-      {LineRole::CycleStates, QT_TRANSLATE_NOOP("Legend", "Состояния цикла")},
-      {LineRole::Picked, QT_TRANSLATE_NOOP("Legend", "Точки с диаграммы (номер строки таблицы)")}};
-  for (const auto& [r, text] : others)
-    if (const Polyline* l = first(role(r))) add(marked(text), *l);
-  return items;
 }
 
 }  // namespace diagram

@@ -1,14 +1,19 @@
 #pragma once
-// The T-s diagram as a picture, without any window: every line with its
-// role and look, every value label with its anchor in (s, T), the axes with
-// their numbers, and the caption. The window and the files draw this
-// picture; nothing else decides what the diagram shows.
+// The diagram as a picture, without any window: every line with its role
+// and look, every value label with its anchor, the axes with their numbers,
+// and the caption. The window and the files draw this picture; nothing else
+// decides what the diagram shows. The whole T–s diagram comes from the
+// lines of linegen as specified; the lg p–h and h–s diagrams and every
+// zoomed view from the lines of the diagram kinds, sampled for the region
+// shown.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/lines/families.h"
 #include "core/session/session.h"
 
 namespace diagram {
@@ -24,17 +29,27 @@ inline constexpr Rgb kViolet{150, 0, 200};
 // The colour of the states picked into the points table.
 inline constexpr Rgb kOrange{220, 110, 0};
 
+// The looks of the lines the kinds add.
+inline constexpr Rgb kTeal{0, 128, 128}, kBrown{150, 75, 0}, kOlive{110, 110, 0}, kSky{70, 120, 230},
+    kMagenta{210, 0, 140}, kGrey{128, 128, 128};
+
 // DeviceReal: the dashed chord of a real process from inlet to outlet;
 // DeviceIdeal: its ideal reference, solid. CycleLine: a liquefaction
 // cycle's isobar, CycleChord: its compressor, valve or expander, dashed;
 // CycleStates: its states marked. Picked: the states of the points table.
+// Isotherm ... Dryness: the lines of the other kinds (and of a zoomed
+// view); Inversion: the Joule–Thomson inversion curve; OtherModel: the
+// other property model's dome and isobars.
 enum class LineRole {
   Frame, SatLiquid, SatVapour, Isobar, Isenthalp, Melting, Markers, Process, DeviceReal, DeviceIdeal,
-  CycleLine, CycleChord, CycleStates, Picked
+  CycleLine, CycleChord, CycleStates, Picked, Isotherm, Isentrope, Isochore, Dryness, Inversion, OtherModel
 };
-enum class Dash { Solid, Dashed };
+enum class Dash { Solid, Dashed, Dotted };
 
-// A point of the diagram: entropy kJ/(kg K), temperature K.
+// A point of the diagram in its kind's coordinates: s along the horizontal
+// axis, T along the vertical one. On the T–s diagram the entropy kJ/(kg K)
+// and the temperature K; on lg p–h the enthalpy kJ/kg and the pressure
+// MPa; on h–s the entropy and the enthalpy.
 struct SPoint {
   double s = 0, T = 0;
   bool operator==(const SPoint&) const = default;
@@ -43,24 +58,26 @@ struct SPoint {
 struct Polyline {
   LineRole role = LineRole::Frame;
   int index = 0;  // isobar 0..10, isenthalp 0..9, process line 1..10, device 1..10
+  double value = 0;  // of a line of constant value: P, T, s, d, h or the dryness, library units
   Rgb colour;
   Dash dash = Dash::Solid;
   int width = 1;
   bool joined = true;  // false: markers only
   int marker = 0;      // side of the square marker at each point, px (0: none)
-  std::vector<SPoint> points;  // by ascending entropy
+  std::vector<SPoint> points;  // on the T–s diagram by ascending entropy, else along the line
   // Indices of points where the line starts anew (it left the frame between
   // the point before and this one).
   std::vector<int> breaks;
 };
 
 // CycleState: the number of a cycle's state (several numbers where states
-// coincide). Picked: a picked state's row in the points table.
-enum class LabelRole { Isobar, Isenthalp, CycleState, Picked };
+// coincide). Picked: a picked state's row in the points table. OnLine: a
+// label of the kinds' lines, centred on a point of its line.
+enum class LabelRole { Isobar, Isenthalp, CycleState, Picked, OnLine };
 
 // A value label. Isobar labels sit on the top row of the picture above the
-// entropy s; isenthalp labels at (s, T). dx, dy: offset of the label's top
-// left corner from the anchor's pixel.
+// entropy s; the others at (s, T). dx, dy: offset of the label's top left
+// corner from the anchor's pixel (an OnLine label is centred on it).
 struct Label {
   LabelRole role = LabelRole::Isobar;
   int index = 0;  // isobar 1, 4, 7, 10; isenthalp 0..9
@@ -96,8 +113,15 @@ struct LegendItem {
 struct Picture {
   bool valid = false;  // a substance has been computed
   std::string caption;  // the window's caption
-  bool log = true;      // logarithmic temperature axis
+  bool log = true;      // logarithmic vertical axis
+  // The horizontal axis (entropy, or enthalpy on lg p–h) and the vertical
+  // one (temperature, pressure or enthalpy); their ranges are those shown.
   Axis s, T;
+  kinds::Kind kind = kinds::Kind::TS;
+  // The region of the whole diagram and the one shown (equal unless
+  // zoomed), sized to the plot the picture was composed for.
+  kinds::Frame full, shown;
+  bool zoomed = false;
   // 36 lines in drawing order, then two for each real process: its chord
   // and its ideal reference; then the liquefaction cycle's lines and its
   // states.
@@ -105,9 +129,13 @@ struct Picture {
   std::vector<Label> labels;
   // The legend drawn in the plot's top right corner; empty: none.
   std::vector<LegendItem> legend;
+  // The other model's name, when its lines are drawn.
+  std::string otherModel;
 };
 
-// Line positions in Picture::lines.
+// Line positions in Picture::lines of the whole T–s diagram. A picture of
+// the kinds holds its lines first, then the markers, the process lines, the
+// real processes, the cycle and the points picked, in this order.
 inline constexpr int kLineCount = 36;
 inline constexpr int kFrame = 0, kSatLiquid = 1, kSatVapour = 2, kIsobar0 = 3, kIsenthalp0 = 14, kMelting = 24,
                      kMarkers = 25, kProcess0 = 25;  // process line n at 25 + n
@@ -115,10 +143,40 @@ inline constexpr int kFrame = 0, kSatLiquid = 1, kSatVapour = 2, kIsobar0 = 3, k
 // reference right after.
 inline constexpr int kDevice0 = kLineCount;
 
-// The picture of a session's diagram. The states picked into the points
-// table for this substance are marked and numbered as the table numbers
-// them, after every other line.
-Picture composePicture(const app::Session& session);
+// What a picture is drawn into: the plot's size in pixels, to which the
+// lines of the kinds are sampled and their labels placed, and the width of
+// a label's text in pixels (empty: 7 px a character and 6 px more).
+struct Canvas {
+  double width = 1100, height = 720;
+  std::function<double(const std::string&)> textWidth;
+};
+
+// Keeps what does not depend on the region shown between pictures of one
+// diagram (the lines of the kinds for its model and limits, those of the
+// other model, the states of the process lines on the other kinds), so
+// that a zoom or pan step samples only the lines. One per window, used
+// from one thread.
+class Composer {
+ public:
+  Composer();
+  ~Composer();
+  Composer(const Composer&) = delete;
+  Composer& operator=(const Composer&) = delete;
+
+  // The picture of the session's diagram as the session's view shows it:
+  // its kind, the region, the lines drawn on request, the legend. The
+  // states picked into the points table for this substance are marked and
+  // numbered as the table numbers them, after every other line.
+  Picture compose(const app::Session& session, const Canvas& canvas = {});
+
+  struct Cache;
+
+ private:
+  std::unique_ptr<Cache> cache_;
+};
+
+// The same with a composer of its own.
+Picture composePicture(const app::Session& session, const Canvas& canvas = {});
 
 // A rectangle in chart pixels (right and bottom just outside it).
 struct PixelBox {
@@ -143,8 +201,13 @@ struct LabelPlacing {
 std::vector<Label> placeStateNumbers(const Picture& p, const LabelPlacing& at);
 
 // The legend of a picture: one item for each kind of line it draws (in its
-// colour and style), in drawing order; u names the isenthalps' unit.
-std::vector<LegendItem> legendOf(const Picture& p, app::Units u);
+// colour and style), in drawing order; the values of the families as shown
+// in u.
+std::vector<LegendItem> legendOf(const Picture& p, const kinds::ShownUnits& u);
+
+// The property model's short name, in the caption and the readout: "SRK",
+// "эталонное УС".
+std::string modelShortName(tfs::ModelKind k);
 
 // Inserts p into pts, kept by ascending entropy; a point with the entropy of
 // existing points goes after them.

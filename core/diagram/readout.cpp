@@ -1,9 +1,14 @@
 #include "core/diagram/readout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/base/modelname.h"
+#include "core/base/libguard.h"
 #include "core/base/numfmt.h"
+#include "core/base/numparse.h"
+#include "core/diagram/picture.h"
+#include "thermo/report.h"
 #include "core/base/tr.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
@@ -27,23 +32,92 @@ Scale cursorScale(const app::Session& s) {
   return sc;
 }
 
-std::string temperatureText(Real T) { return format("T=%5.2f K", T); }
-std::string entropyText(Real s, app::Units u, const tfs::Model* m) {
-  return format("S=%5.3f ", toShown(u, Dim::Entropy, s, m));
-}
+std::string temperatureText(Real T) { return quantityText(Quantity::T, T, app::Units::Specific, nullptr); }
+std::string entropyText(Real s, app::Units u, const tfs::Model* m) { return quantityText(Quantity::s, s, u, m); }
 
 bool infiniteCp(Real Cp) { return Cp == tfs::kTwoPhaseCp; }
 
-std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, const tfs::Model* n) {
-  const std::string P = format(app::translate("Readout", "P=%4.3f МПа"), st.P);
+namespace {
+
+// The number of a quantity, as its field writes it.
+const char* const kNumber[] = {"%5.2f", "%4.3f", "%4.3f", "%4.1f", "%5.3f", "%4.2f"};
+
+Real shownValue(Quantity q, Real v, app::Units u, const tfs::Model& m) {
+  switch (q) {
+    case Quantity::d: return toShown(u, Dim::Density, v, m);
+    case Quantity::h: return toShown(u, Dim::Enthalpy, v, m);
+    case Quantity::s: return toShown(u, Dim::Entropy, v, m);
+    case Quantity::Cp: return app::cpShown(u, v, m);
+    default: return v;
+  }
+}
+
+}  // namespace
+
+std::string quantityText(Quantity q, Real v, app::Units u, const tfs::Model* m) {
   const bool molar = u == app::Units::Molar;
-  const std::string Cp = infiniteCp(st.Cp) ? std::string("Cp=") + kInfinity + (molar ? " J/mol.K" : " kJ/kg.K")
-                         : molar          ? format("Cp=%4.2f J/mol.K", app::cpShown(u, st.Cp, *n))
-                                          : format("Cp=%4.2f kJ/kg.K", st.Cp);
-  if (molar)
-    return {P, format("d=%4.3f mol/l", toShown(u, Dim::Density, st.d, n)),
-            format("i=%4.1f J/mol", toShown(u, Dim::Enthalpy, st.h, n)), Cp};
-  return {P, format("d=%4.3f kg/m3", st.d), format("i=%4.1f kJ/kg", st.h), Cp};
+  const Real shown = m ? shownValue(q, v, u, *m) : v;
+  switch (q) {
+    case Quantity::T: return format("T=%5.2f K", v);
+    case Quantity::P: return format(app::translate("Readout", "P=%4.3f МПа"), v);
+    case Quantity::d: return format(molar ? "d=%4.3f mol/l" : "d=%4.3f kg/m3", shown);
+    case Quantity::h: return format(molar ? "i=%4.1f J/mol" : "i=%4.1f kJ/kg", shown);
+    case Quantity::s: return format("S=%5.3f ", shown);
+    case Quantity::Cp:
+      return infiniteCp(v) ? std::string("Cp=") + kInfinity + (molar ? " J/mol.K" : " kJ/kg.K")
+                           : format(molar ? "Cp=%4.2f J/mol.K" : "Cp=%4.2f kJ/kg.K", shown);
+  }
+  return {};
+}
+
+Real quantityOf(const CursorState& st, Quantity q) {
+  switch (q) {
+    case Quantity::T: return st.T;
+    case Quantity::P: return st.P;
+    case Quantity::d: return st.d;
+    case Quantity::h: return st.h;
+    case Quantity::s: return st.s;
+    case Quantity::Cp: return st.Cp;
+  }
+  return 0;
+}
+
+ReadoutFields readoutFields(kinds::Kind k) {
+  using Q = Quantity;
+  switch (k) {
+    case kinds::Kind::PH: return {{Q::P, Q::h}, {Q::T, Q::d, Q::s, Q::Cp}};
+    case kinds::Kind::HS: return {{Q::h, Q::s}, {Q::T, Q::P, Q::d, Q::Cp}};
+    default: return {{Q::T, Q::s}, {Q::P, Q::d, Q::h, Q::Cp}};
+  }
+}
+
+std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, const tfs::Model* n) {
+  return {quantityText(Quantity::P, st.P, u, n), quantityText(Quantity::d, st.d, u, n),
+          quantityText(Quantity::h, st.h, u, n), quantityText(Quantity::Cp, st.Cp, u, n)};
+}
+
+Comparison compareAt(const tfs::Model& other, const CursorState& st) {
+  Comparison c;
+  // In the dome T and P do not fix the state.
+  if (!st.found || (st.x > 0 && st.x < 1) || infiniteCp(st.Cp)) return c;
+  Real x = 0;
+  c.ok = tfs::attempt([&] { other.dhs_PT(st.P, st.T, c.d, c.h, c.s, c.Cp, x); }).ok && c.d > 0 &&
+         std::isfinite(double(c.h + c.s + c.Cp)) && !infiniteCp(c.Cp);
+  return c;
+}
+
+std::string comparisonText(Quantity q, const CursorState& st, const Comparison& c, app::Units u,
+                           const tfs::Model& mine, const tfs::Model& other) {
+  if (!c.ok || q == Quantity::T || q == Quantity::P) return {};
+  CursorState theirs = st;
+  theirs.d = c.d, theirs.h = c.h, theirs.s = c.s, theirs.Cp = c.Cp;
+  const Real a = shownValue(q, quantityOf(st, q), u, mine), b = shownValue(q, quantityOf(theirs, q), u, other);
+  if (!std::isfinite(double(a)) || !std::isfinite(double(b))) return {};
+  std::string text = modelShortName(other.kind()) + ": " + app::trimmedText(format(kNumber[int(q)], b));
+  // Against a value near zero a per cent says nothing.
+  const Real pct = a != 0 ? (b - a) / std::fabs(a) * 100 : Real(HUGE_VALL);
+  if (std::fabs(pct) < 1000) text += " (" + std::string(pct >= 0 ? "+" : "") + format("%.2f", pct) + " %)";
+  return text;
 }
 
 std::array<std::string, 2> noStateTexts(const CursorState& st, const tfs::Model& m) {
@@ -55,6 +129,7 @@ std::array<std::string, 2> noStateTexts(const CursorState& st, const tfs::Model&
     case NoState::Ceiling:
       return {outside, app::withArgs(app::translate("Readout", "P > %1 МПа"),
                                      {format("%.0f", m.limits().Pceiling)})};
+    case NoState::Refused: return {outside, app::libraryText(st.refusal)};
   }
   return {};
 }

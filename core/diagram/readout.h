@@ -27,10 +27,42 @@ inline constexpr const char* kInfinity = "∞";
 std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u = app::Units::Specific,
                                       const tfs::Model* m = nullptr);
 
+// The quantities of a state the readout shows, and one of them as it shows
+// it in units u: "T=%5.2f K", "P=%4.3f МПа", "d=%4.3f kg/m3", "i=%4.1f
+// kJ/kg", "S=%5.3f ", "Cp=%4.2f kJ/kg.K" (per mole in mol/l, J/mol, J/(mol
+// K)); a two-phase state's heat capacity as "∞".
+enum class Quantity { T, P, d, h, s, Cp };
+std::string quantityText(Quantity q, Real v, app::Units u, const tfs::Model* m);
+Real quantityOf(const CursorState& st, Quantity q);
+
+// What the readout's fields show on a diagram of kind k: the cursor's two
+// coordinates (the vertical one first, in the fields of T and s) and the
+// four other quantities of the state (in the yellow fields).
+struct ReadoutFields {
+  std::array<Quantity, 2> cursor;
+  std::array<Quantity, 4> state;
+};
+ReadoutFields readoutFields(kinds::Kind k);
+
+// The other model's state at the state's T and P, where both models have a
+// single-phase state there.
+struct Comparison {
+  bool ok = false;
+  Real d = 0, h = 0, s = 0, Cp = 0;
+};
+Comparison compareAt(const tfs::Model& other, const CursorState& st);
+
+// Beside a value of the readout: the other model's value and how far it
+// lies from the value shown, in per cent ("эталонное УС: 806.123
+// (-0.31 %)"); empty for T and P, which both share, and where the
+// comparison has no value.
+std::string comparisonText(Quantity q, const CursorState& st, const Comparison& c, app::Units u,
+                           const tfs::Model& mine, const tfs::Model& other);
+
 // Where no state is shown, why: "вне области расчета" for the pressure
 // field and the limit passed for the density field ("P > 100 МПа", "левее
-// линии затвердевания"; empty when the cursor is only outside the diagram's
-// region).
+// линии затвердевания", the library's reason on lg p–h and h–s; empty when
+// the cursor is only outside the diagram's region).
 std::array<std::string, 2> noStateTexts(const CursorState& st, const tfs::Model& m);
 
 // A click picks the state at the cursor when the cursor lies strictly

@@ -728,7 +728,7 @@ View KindLines::compose(const Frame& f, const ShownUnits& u, const Options& o) c
   if (!region_.valid) return v;
   const Ranges rg = ranges(f);
   std::vector<LabelRequest> wanted;
-  for (Role r : families(f.kind)) {
+  for (Role r : o.roles.empty() ? families(f.kind) : o.roles) {
     const Values vals = values(r, rg, u, o.maxLines);
     for (double value : vals.values) {
       Line l = line(r, value, f, o.sampling);

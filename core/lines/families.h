@@ -63,6 +63,7 @@ struct Options {
   SamplerLimits sampling;
   LabelStyle labels;
   int maxLines = 10;  // of one family of round values in a frame
+  std::vector<Role> roles;  // the families drawn, in drawing order; empty: families(kind)
 };
 
 struct View {
@@ -95,7 +96,8 @@ struct Ranges {
 };
 
 // Label text of a line of role r with value v (library units) as shown in
-// u; step as in Values.
+// u; step as in Values. The inversion curve is named; the dome and the
+// melting line go without.
 std::string labelText(Role r, double v, const ShownUnits& u, double step);
 
 // The lines of one model and one set of diagram limits, for any frame.

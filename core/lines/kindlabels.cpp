@@ -50,6 +50,7 @@ std::string labelText(Role r, double v, const ShownUnits& u, double step) {
       // The T–s diagram's "%5.1f" per kilogram, "%5.0f" per mole.
       return fixed(u.enthalpy(v), std::max(u.molar ? 0 : 1, digits(u.enthalpy(v), step)));
     case Role::Dryness: return "x=" + fixed(100 * v, decimalsOf(100 * v)) + " %";
+    case Role::Inversion: return app::translate("Diagram", "Кривая инверсии");
     default: return {};
   }
 }

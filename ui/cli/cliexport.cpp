@@ -8,11 +8,13 @@
 
 #include "core/base/libguard.h"
 #include "core/diagram/picture.h"
+#include "core/diagram/view.h"
 #include "core/lines/linegen.h"
 #include "core/session/substance.h"
 #include "thermo/substances.h"
 #include "ui/cli/cliout.h"
 #include "ui/diagram/diagramexport.h"
+#include "ui/diagram/render.h"
 #include "ui/files/workfile.h"
 #include "ui/services/commode.h"
 #include "ui/services/messages.h"
@@ -26,9 +28,11 @@ const char* const kOption = "--export-diagram";
 QString usage() {
   return QCoreApplication::translate("Export", "запись диаграммы в файл:\n"
       "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]\n"
-      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
+      "            [--kind ts|ph|hs]\n"
+      "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ [--kind ts|ph|hs]\n"
       "  ВЕЩЕСТВО: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air\n"
-      "  ФАЙЛ: .png, .svg или .pdf");
+      "  ФАЙЛ: .png, .svg или .pdf\n"
+      "  вид диаграммы: ts (T–s, по умолчанию), ph (lg p–h), hs (h–s)");
 }
 
 int substIndexOf(const QString& id) {
@@ -37,11 +41,44 @@ int substIndexOf(const QString& id) {
   return 0;
 }
 
-// Writes the picture: 0, or kExportFailed for a file not written whole (a
+// The kind named by --kind; false for another text.
+bool kindOf(const QString& value, diagram::kinds::Kind& k) {
+  using diagram::kinds::Kind;
+  const std::pair<const char*, Kind> names[] = {{"ts", Kind::TS}, {"ph", Kind::PH}, {"hs", Kind::HS}};
+  for (const auto& [name, kind] : names)
+    if (value == QLatin1String(name)) {
+      k = kind;
+      return true;
+    }
+  return false;
+}
+
+// Reads "--kind" and its value at rest[i]; false with the reason when it
+// is given twice, has no value or names no kind.
+bool readKind(const QStringList& rest, qsizetype& i, ExportRequest& r, QString& error) {
+  if (r.kindGiven) {
+    error = rest[i] + QCoreApplication::translate("Export", " указан дважды");
+    return false;
+  }
+  if (i + 1 >= rest.size()) {
+    error = QCoreApplication::translate("Export", "после ") + rest[i] + QCoreApplication::translate("Export", " нет значения");
+    return false;
+  }
+  r.kindGiven = true;
+  if (kindOf(rest[++i], r.kind)) return true;
+  error = QCoreApplication::translate("Export", "вид диаграммы \"") + rest[i] +
+          QCoreApplication::translate("Export", "\": допустимы ts, ph и hs");
+  return false;
+}
+
+// Writes the session's picture as the window shows it at the export's size:
+// 0, or kExportFailed for a file not written whole (a
 // full disk) or a target that is no regular file, which is left alone.
-int save(const diagram::Picture& picture, const QString& file, QString& error) {
+int save(const Session& session, const QString& file, QString& error) {
   FileFault fault = FileFault::None;
-  if (diagram::saveDiagram(picture, QSize(diagram::kExportWidth, diagram::kExportHeight), file, &fault)) return 0;
+  const QSize chart(diagram::kExportWidth, diagram::kExportHeight);
+  diagram::Composer composer;
+  if (diagram::saveDiagram(diagram::composeForChart(composer, session, chart), chart, file, &fault)) return 0;
   error = QCoreApplication::translate("Export", "файл \"") + file + QCoreApplication::translate("Export", "\" не записан");
   if (fault == FileFault::NotRegular)
     error += QCoreApplication::translate("Export", ": это не обычный файл (ссылка, устройство или папка)");
@@ -69,8 +106,12 @@ bool parseExportArgs(const QStringList& arguments, ExportRequest& req, QString& 
     r.file = args[at + 2];
     QStringList rest = args.mid(0, at) + args.mid(at + 3);
     if (modelGiven) rest.prepend(QStringLiteral("--model"));
-    if (!rest.isEmpty()) {
-      error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[0] + QCoreApplication::translate("Export", "\" не задается: пределы, шкала и модель берутся из файла");
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+      if (rest[i] == u"--kind") {
+        if (!readKind(rest, i, r, error)) return false;
+        continue;
+      }
+      error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[i] + QCoreApplication::translate("Export", "\" не задается: пределы, шкала и модель берутся из файла");
       return false;
     }
     if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
@@ -94,6 +135,10 @@ bool parseExportArgs(const QStringList& arguments, ExportRequest& req, QString& 
   tfs::Real tmin = 0, tmax = 0;
   for (qsizetype i = 0; i < rest.size(); ++i) {
     const QString& opt = rest[i];
+    if (opt == u"--kind") {
+      if (!readKind(rest, i, r, error)) return false;
+      continue;
+    }
     if (opt != u"--tmin" && opt != u"--tmax" && opt != u"--scale") {
       error = QCoreApplication::translate("Export", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
       return false;
@@ -175,7 +220,11 @@ int runExport(const ExportRequest& req, QString& error) {
       error = QCoreApplication::translate("Export", "в рабочем файле \"") + req.workFile + QCoreApplication::translate("Export", "\" вещество не выбрано");
       return kExportBadArguments;
     }
-    return save(diagram::composePicture(*session), req.file, error);
+    if (req.kindGiven && req.kind != session->view.kind) {
+      session->view.kind = req.kind;
+      diagram::showWhole(session->view);
+    }
+    return save(*session, req.file, error);
   }
   // A session of its own: the substance chosen with the given limits.
   AppState none;
@@ -184,11 +233,12 @@ int runExport(const ExportRequest& req, QString& error) {
   c.scale = req.log ? ScaleKind::Logarithmic : ScaleKind::Linear;
   c.chosen = true;
   session->main = c;
+  session->view.kind = req.kind;
   if (!libraryGuarded([&] { ComputeAll(session->lines, lineInputs(c), {}); })) {
     error = QCoreApplication::translate("Export", "диаграмма при этих условиях не рассчитывается !");
     return kExportFailed;
   }
-  return save(diagram::composePicture(*session), req.file, error);
+  return save(*session, req.file, error);
 }
 
 int exportMain(int argc, char** argv, Language lang) {

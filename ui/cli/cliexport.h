@@ -2,9 +2,12 @@
 // The diagram written to a file without a window, for teachers preparing
 // material:
 //   entrograf --export-diagram SUBSTANCE FILE [--model srk|reference] [--tmin T] [--tmax T] [--scale log|lin]
-//   entrograf --export-diagram WORKFILE.entrograf FILE
-// The format follows the extension (.png, .svg, .pdf). A work file gives its
-// session's diagram with its process lines, limits, scale and units; a bad
+//                                             [--kind ts|ph|hs]
+//   entrograf --export-diagram WORKFILE.entrograf FILE [--kind ts|ph|hs]
+// The format follows the extension (.png, .svg, .pdf); the kind is the T–s
+// diagram (ts, the default), lg p–h (ph) or h–s (hs). A work file gives its
+// session's diagram as shown (its kind and region, unless a kind is given)
+// with its process lines, limits, scale and units; a bad
 // one is refused as a wrong argument, and nothing is written. The same code as the
 // window computes and draws the diagram, so the picture equals a save from
 // the window; no window is created and no session but its own is touched.
@@ -14,6 +17,7 @@
 #include <string>
 
 #include "thermo/model.h"
+#include "core/lines/kinds.h"
 #include "thermo/real.h"
 
 #include "ui/services/language.h"
@@ -28,6 +32,8 @@ struct ExportRequest {
   QString file;
   tfs::Real Tmin = 0, Tmax = 0;
   bool log = true;
+  diagram::kinds::Kind kind = diagram::kinds::Kind::TS;
+  bool kindGiven = false;
 };
 
 // Exit codes: wrong arguments (usage, substance, limits, extension); the

@@ -42,7 +42,7 @@ int valueCount(const QByteArray& a) {
   static const char* const single[] = {"--tmin", "--tmax", "--scale", "--p1",   "--t1",   "--p2",    "--eta",
                                        "--t2",   "--heat", "--tr",    "--t0",   "--plow", "--phigh", "--eta-t",
                                        "--dt",   "--leak", "--tpre",  "--xe",   "--t3",   "--eta-s", "--lang",
-                                       "--model"};
+                                       "--model", "--kind"};
   for (const char* c : calls)
     if (a == c) return 2;
   for (const char* c : substanceCalls)
@@ -206,8 +206,8 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
                      "Без параметров открывает окно программы, с рабочим файлом (.entrograf) - сохраненную в нем работу.\n"
                      "Запись диаграммы в файл без окна:\n"
                      "  entrograf --export-diagram ВЕЩЕСТВО ФАЙЛ [--model srk|reference] [--tmin T] [--tmax T]\n"
-                     "            [--scale log|lin]\n"
-                     "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ\n"
+                     "            [--scale log|lin] [--kind ts|ph|hs]\n"
+                     "  entrograf --export-diagram РАБОЧИЙ_ФАЙЛ.entrograf ФАЙЛ [--kind ts|ph|hs]\n"
                      "Расчет реального устройства без окна (JSON на стандартный вывод):\n"
                      "  entrograf --device ВИД ВЕЩЕСТВО [--model srk|reference] --p1 P --t1 T --p2 P [--eta E]\n"
                      "            [--t2 T] [--heat Q] [--tr T] [--t0 T]\n"
@@ -241,6 +241,9 @@ int answerInfoOptions(int argc, char** argv, Language lang) {
                     QCoreApplication::translate("CommandLine", "модель свойств веществ: srk - кубическое уравнение состояния (у гелия - "
                                    "его собственное), reference - эталонное уравнение вещества (по умолчанию srk)"),
                     QStringLiteral("srk|reference")});
+  parser.addOption({QStringLiteral("kind"),
+                    QCoreApplication::translate("CommandLine", "вид диаграммы: ts (T–s, по умолчанию), ph (lg p–h), hs (h–s)"),
+                    QStringLiteral("ts|ph|hs")});
   parser.addOption({QStringLiteral("device"),
                     QCoreApplication::translate("CommandLine", "рассчитать устройство: compressor, compressor-isothermal, expander, throttle, "
                                    "exchanger; вещества: ") +

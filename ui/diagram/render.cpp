@@ -14,6 +14,8 @@ namespace diagram {
 namespace {
 
 constexpr int kLabelTop = 8, kLabelHeight = 21, kTickLength = 4;
+// A label centred on its line: its height, and the room around its text.
+constexpr int kOnLineHeight = 16, kOnLinePad = 6;
 
 QColor colour(Rgb c) { return QColor(c.r, c.g, c.b); }
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -24,6 +26,8 @@ QFont sized(int px, bool bold = false) {
   f.setBold(bold);
   return f;
 }
+
+Qt::PenStyle penStyle(Dash d) { return d == Dash::Dashed ? Qt::DashLine : d == Dash::Dotted ? Qt::DotLine : Qt::SolidLine; }
 
 }  // namespace
 
@@ -45,7 +49,11 @@ Scale scaleOf(const Picture& p) {
 
 ChartLayout chartLayout(const Picture& p, QSize size) {
   const QFontMetrics fm(chartFont());
-  int tickWidth = 0;
+  // The whole T–s diagram as specified; the others keep room for numbers of
+  // seven characters at least, so that the plot keeps its place as a zoom
+  // or a pan changes the numbers.
+  const bool whole = p.kind == kinds::Kind::TS && !p.zoomed;
+  int tickWidth = whole ? 0 : fm.horizontalAdvance(QStringLiteral("0000.00"));
   for (const Tick& t : p.T.ticks) tickWidth = std::max(tickWidth, fm.horizontalAdvance(qs(t.text)));
   const int w = size.width(), h = size.height();
   const int outer = std::max(4, w / 100);
@@ -76,6 +84,11 @@ QPointF pixelOf(const ChartLayout& l, const Picture& p, SPoint at) {
 
 QRect labelRect(const ChartLayout& l, const Picture& p, const Label& label) {
   const QFontMetrics fm(labelFont());
+  if (label.role == LabelRole::OnLine) {
+    const QPointF at = pixelOf(l, p, {label.s, label.T});
+    const int w = fm.horizontalAdvance(qs(label.text)) + kOnLinePad;
+    return QRect(app::nint(at.x() - w / 2.0), app::nint(at.y() - kOnLineHeight / 2.0), w, kOnLineHeight);
+  }
   const int width = std::max(label.minWidth, fm.horizontalAdvance(qs(label.text)) + 8);
   const QPointF at = pixelOf(l, p, {label.s, label.T});
   int x = app::nint(at.x() + label.dx);
@@ -144,7 +157,7 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
     for (const SPoint& q : line.points) poly << pixelOf(l, p, q);
     if (line.joined && poly.size() > 1) {
       QPen pen(colour(line.colour), line.width);
-      pen.setStyle(line.dash == Dash::Dashed ? Qt::DashLine : Qt::SolidLine);
+      pen.setStyle(penStyle(line.dash));
       pen.setCapStyle(Qt::FlatCap);
       pen.setJoinStyle(Qt::RoundJoin);
       g.setPen(pen);
@@ -166,7 +179,8 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
   g.restore();
 
   // The value labels: isobar labels framed in red, isenthalp and cycle
-  // numbers plain in their colour.
+  // numbers plain in their colour, the labels of the kinds on a white
+  // ground over their lines.
   g.setFont(labelFont());
   const QFontMetrics lm(labelFont());
   for (const Label& label : l.labels.size() == p.labels.size() ? l.labels : p.labels) {
@@ -176,6 +190,11 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
       g.setPen(QPen(QColor(128, 128, 128), 1));
       g.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
       g.setPen(Qt::red);
+    } else if (label.role == LabelRole::OnLine) {
+      g.fillRect(r, Qt::white);
+      g.setPen(colour(label.colour));
+      g.drawText(r, Qt::AlignCenter, qs(label.text));
+      continue;
     } else {
       g.setPen(colour(label.colour));
     }
@@ -200,7 +219,7 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
       const double x0 = box.left() + kPad, x1 = x0 + kSample;
       if (item.joined) {
         QPen pen(colour(item.colour), item.width);
-        pen.setStyle(item.dash == Dash::Dashed ? Qt::DashLine : Qt::SolidLine);
+        pen.setStyle(penStyle(item.dash));
         pen.setCapStyle(Qt::FlatCap);
         g.setPen(pen);
         g.drawLine(QPointF(x0, y), QPointF(x1, y));
@@ -215,6 +234,32 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
     }
   }
   g.restore();
+}
+
+Picture composeForChart(Composer& composer, const app::Session& session, QSize chart, const PlotRect* plot) {
+  Canvas canvas;
+  const QFont font = labelFont();
+  canvas.textWidth = [font](const std::string& text) {
+    return double(QFontMetrics(font).horizontalAdvance(qs(text)) + kOnLinePad);
+  };
+  // Without a plot known, that of a chart whose numbers take the room
+  // kept for them.
+  const PlotRect r = plot ? *plot : chartLayout(Picture{}, chart).plot;
+  canvas.width = r.right - r.left;
+  canvas.height = r.bottom - r.top;
+  Picture p = composer.compose(session, canvas);
+  const PlotRect got = chartLayout(p, chart).plot;
+  if (std::fabs(got.right - got.left - canvas.width) > 0.5 || std::fabs(got.bottom - got.top - canvas.height) > 0.5) {
+    canvas.width = got.right - got.left;
+    canvas.height = got.bottom - got.top;
+    p = composer.compose(session, canvas);
+  }
+  return p;
+}
+
+kinds::Pixel framePixel(const ChartLayout& l, const Picture& p, QPointF at) {
+  const double w = l.plot.right - l.plot.left, h = l.plot.bottom - l.plot.top;
+  return {(at.x() - l.plot.left) * p.shown.width / w, (at.y() - l.plot.top) * p.shown.height / h};
 }
 
 QSize pictureSize(QSize chart) {

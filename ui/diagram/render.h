@@ -34,6 +34,15 @@ ChartLayout chartLayout(const Picture& p, QSize size);
 // The cursor mapping of the picture (axis ranges and scale).
 Scale scaleOf(const Picture& p);
 
+// The picture of the session for a chart of this size: composed for the
+// plot the chart leaves it (its lines sampled to the plot's pixels, its
+// labels measured in the chart's font); plot: where the plot was last,
+// when known, which spares a second composition.
+Picture composeForChart(Composer& composer, const app::Session& session, QSize chart, const PlotRect* plot = nullptr);
+
+// Where a chart pixel lies in the frame shown of a picture laid out in l.
+kinds::Pixel framePixel(const ChartLayout& l, const Picture& p, QPointF at);
+
 // Pixel of a diagram point (s, T) in the chart.
 QPointF pixelOf(const ChartLayout& l, const Picture& p, SPoint at);
 

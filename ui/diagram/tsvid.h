@@ -1,9 +1,16 @@
 #pragma once
-// The T-s diagram window: draws the session's diagram picture, reads the
-// state under the cursor and picks states into the points table.
+// The diagram window: draws the session's diagram picture of the kind
+// chosen (T–s, lg p–h, h–s) and the region zoomed into, reads the state
+// under the cursor with the other model's values beside it, and picks
+// states into the points table. The wheel zooms about the cursor, a drag
+// with the left button zooms to its rectangle, one with the middle button
+// (or with Shift) moves the region, a double click or Home shows the whole
+// diagram again.
 
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QWidget>
+#include <array>
 
 #include "core/diagram/cursor.h"
 #include "core/diagram/picture.h"
@@ -11,9 +18,13 @@
 #include "ui/diagram/render.h"
 
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QImage;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRubberBand;
 class QTimer;
 
 class TTSvid : public QWidget {
@@ -25,8 +36,10 @@ class TTSvid : public QWidget {
   void showDiagram();
   // The session's substance, limits, scale or process lines changed: the
   // picture is composed again, and drawn at once when the window is visible.
+  // New lines (another substance, other limits) show the whole diagram.
   void sessionChanged();
-  // The session's contents were replaced: the readout starts afresh; the
+  // The session's contents were replaced: the readout starts afresh, the
+  // controls show the session's view (kept as the work file had it); the
   // window hides when no substance is chosen.
   void sessionReplaced();
   // The units changed: the picture and the readout show the new ones.
@@ -37,6 +50,14 @@ class TTSvid : public QWidget {
   void copyDiagram();
   // The picture as an image, caption included, at the chart's size.
   QImage pictureImage() const;
+  // The kind shown: the region starts whole.
+  void setKind(diagram::kinds::Kind k);
+  // The region shown: magnified factor times about a chart pixel, moved by
+  // pixels, the rectangle between two chart pixels, the whole diagram.
+  void zoomAt(QPointF at, double factor);
+  void panBy(QPointF by);
+  void zoomToRect(QPointF a, QPointF b);
+  void showWhole();
 
   // Components, named as in the layout.
   QWidget* Chart1View;                  // the chart
@@ -46,6 +67,17 @@ class TTSvid : public QWidget {
   QTimer *Timer1, *Timer2;
   // The chart's menu: the picture to the clipboard, the legend shown.
   QAction *CopyDiagram, *Legend;
+  // Beside each readout field (Edit1, Edit2, Ep, Ed, Eh, ECp): the other
+  // model's value and the difference in per cent; hidden where there is
+  // none.
+  std::array<QLineEdit*, 6> Compare;
+  // The kind (also Ctrl+1, Ctrl+2, Ctrl+3), the zoom said, the inversion
+  // curve and the other model's lines shown, the whole view again (Home).
+  QComboBox* KindBox;
+  QLabel* ZoomLabel;
+  QCheckBox *InversionBox, *OtherModelBox;
+  std::array<QAction*, 3> KindActions;
+  QAction* WholeView;
 
   const diagram::Picture& picture() const { return picture_; }
   diagram::ChartLayout chartLayout() const { return layout_; }
@@ -54,9 +86,11 @@ class TTSvid : public QWidget {
   diagram::PlotRect plotRect() const { return chartLayout().plot; }
 
   int tickCounter() const { return tick_; }
+  const diagram::CursorState& cursorState() const { return kept_; }
   bool busy() const { return busy_; }
   int pointsRowCounter() const { return int(session_.points.size()); }
-  // Cursor values of the last move.
+  // Cursor values of the last move: its vertical and horizontal coordinate
+  // (T and s on the T–s diagram).
   tfs::Real Tcur() const { return Tcur_; }
   tfs::Real scur() const { return scur_; }
 
@@ -74,6 +108,8 @@ class TTSvid : public QWidget {
   void pointAdded(int n);
   // A click on the chart shows the points table, with or without a new row.
   void pointsWanted();
+  // The row a double click's first click added was taken back.
+  void pointRemoved();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -83,14 +119,25 @@ class TTSvid : public QWidget {
 
  private:
   void FormCreate();
+  void createViewControls();
   void compose();
+  // The controls as the session's view has it.
+  void showView();
+  // The session's view changed by the student.
+  void viewChanged();
+  bool mouseEvent(QEvent* event);
   void resetReadout();
-  // The readout texts of the last state read, in the session's units.
+  // The readout texts of the last state read, in the session's units, the
+  // other model's values beside them.
   void showReadout();
+  void placeReadout();
+  // The readout and the controls at the plot's top left.
+  void placeControls();
   // The readout at a position; false when no state was looked for there.
   bool readAt(QPoint pos);
 
   app::Session& session_;
+  diagram::Composer composer_;
   diagram::Picture picture_;
   diagram::ChartLayout layout_;  // of the picture at the chart's size
   int composedRevision_ = -1;
@@ -100,4 +147,16 @@ class TTSvid : public QWidget {
   tfs::Real Tcur_ = 0, scur_ = 0;
   diagram::CursorState kept_;
   bool fresh_ = false;  // kept_ belongs to the cursor's current position
+  bool cursorInside_ = false;  // within the plot's height
+  bool keepView_ = false;  // the next new lines keep the session's view
+
+  // A drag: from where, zooming to a rectangle or moving the region.
+  enum class Drag { None, Box, Pan };
+  Drag drag_ = Drag::None;
+  QPoint pressed_, lastPan_;
+  QRubberBand* band_ = nullptr;
+  // The last click, to take its row back when it began a double click.
+  bool clickAdded_ = false;
+  QElapsedTimer clickTime_;
+  bool skipRelease_ = false;
 };

@@ -70,6 +70,7 @@ Program::Program(Session& s)
 
   QObject::connect(diagram, &TTSvid::pointAdded, points, &TTS_points::showPoint);
   QObject::connect(diagram, &TTSvid::pointsWanted, points, &TTS_points::showAside);
+  QObject::connect(diagram, &TTSvid::pointRemoved, points, &TTS_points::rebuild);
 
   QObject::connect(process, &TForm2::processLineAdded, diagram, [diagram] {
     diagram->sessionChanged();

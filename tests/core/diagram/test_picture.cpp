@@ -45,7 +45,7 @@ TEST(Picture, NitrogenHasThirtySixLinesInTheirLook) {
   const diagram::Picture p = diagram::composePicture(s);
   ASSERT_TRUE(p.valid);
   ASSERT_EQ(p.lines.size(), 36u);
-  EXPECT_EQ(p.caption, " TS диаграмма для АЗОТА (в систeме SI)");
+  EXPECT_EQ(p.caption, " TS диаграмма для АЗОТА (в систeме SI, SRK)");  // the model named
   const app::DiagramStore& d = s.lines;
   // Frame: the entropy extent at the temperature limits.
   EXPECT_EQ(p.lines[0].points,

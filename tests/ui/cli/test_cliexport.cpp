@@ -22,6 +22,7 @@
 #include "thermo/substances.h"
 #include "ui/cli/cliexport.h"
 #include "ui/diagram/diagramexport.h"
+#include "ui/diagram/render.h"
 #include "ui/diagram/tsvid.h"
 #include "ui/files/workfile.h"
 #include "ui/main/mainwindow.h"
@@ -91,6 +92,11 @@ TEST(CliExport, ArgumentsReadLikeASubstanceChoice) {
   const QString ttr = app::fmt("%.4f", tfs::Ttr[n2]);
   ASSERT_TRUE(app::parseExportArgs(exportArgs("N2", QStringLiteral("a.pdf"), {QStringLiteral("--tmin"), ttr}), r, error));
   EXPECT_EQ(r.Tmin, tfs::Ttr[n2] + Real(0.0001));
+  // The kind: the T–s diagram unless another is named.
+  EXPECT_EQ(r.kind, diagram::kinds::Kind::TS);
+  ASSERT_TRUE(app::parseExportArgs(exportArgs("N2", QStringLiteral("a.png"), {QStringLiteral("--kind"), QStringLiteral("hs")}), r, error));
+  EXPECT_EQ(r.kind, diagram::kinds::Kind::HS);
+  EXPECT_TRUE(r.kindGiven);
   // By the reference equations: their own triple point, up to their highest
   // temperature (1000 K for nitrogen, where the cubic model stops at 700 K).
   ASSERT_TRUE(app::parseExportArgs(exportArgs("N2", QStringLiteral("n2.png"), {QStringLiteral("--model"), QStringLiteral("reference"),
@@ -196,6 +202,10 @@ TEST(CliExport, RefusalsSayWhyAndLeaveNoFile) {
       {exportArgs("N2", file, {QStringLiteral("--scale"), QStringLiteral("lin"), QStringLiteral("--scale"), QStringLiteral("lin")}),
        app::kExportBadArguments, "--scale указан дважды"},
       {QStringList{QStringLiteral("--export-diagram"), QStringLiteral("N2")}, app::kExportBadArguments, "не указаны вещество и файл"},
+      {exportArgs("N2", file, {QStringLiteral("--kind"), QStringLiteral("pv")}), app::kExportBadArguments, "вид диаграммы \"pv\""},
+      {exportArgs("N2", file, {QStringLiteral("--kind"), QStringLiteral("ph"), QStringLiteral("--kind"), QStringLiteral("ph")}),
+       app::kExportBadArguments, "--kind указан дважды"},
+      {exportArgs("N2", file, {QStringLiteral("--kind")}), app::kExportBadArguments, "нет значения"},
       {exportArgs("N2", dir.filePath(QStringLiteral("missing/d.png"))), app::kExportFailed, "не записан"},
   };
   for (const Case& c : cases) {
@@ -261,6 +271,41 @@ TEST(CliExport, PictureEqualsTheWindows) {
   EXPECT_TRUE(testing_support::recorder().texts.isEmpty());
 }
 
+// Each kind from the command line equals a save from the window showing
+// that kind at the export's size.
+TEST(CliExport, EveryKindEqualsTheWindows) {
+  const char keep = app::decimalSeparator();
+  app::useLanguage(app::Language::Russian);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::pair<const char*, diagram::kinds::Kind> kinds[] = {{"ph", diagram::kinds::Kind::PH},
+                                                                {"hs", diagram::kinds::Kind::HS}};
+  for (const auto& [name, kind] : kinds) {
+    SCOPED_TRACE(name);
+    const QString mine = dir.filePath(QStringLiteral("window.png")), theirs = dir.filePath(QStringLiteral("cli.png"));
+    const Outcome r = run(exportArgs("N2", theirs, {QStringLiteral("--kind"), QString::fromLatin1(name)}));
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    auto program = testing_support::startProgram();
+    TForm1* main = program->program.Form1.get();
+    main->BboList->setCurrentRow(4);
+    main->BboListClick();
+    TTSvid* w = program->program.TSvid.get();
+    w->resize(diagram::kExportWidth, diagram::kExportHeight);
+    QApplication::processEvents();
+    w->setKind(kind);
+    ASSERT_TRUE(diagram::saveDiagram(w->picture(), w->Chart1View->size(), mine));
+    program.reset();
+    const QImage a = QImage(mine).convertToFormat(QImage::Format_RGB32);
+    const QImage b = QImage(theirs).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_TRUE(a == b);
+    // The kind's own lines: the teal isotherms of both kinds.
+    EXPECT_GT(countPixels(b, [](QRgb c) { return qRed(c) < 40 && qGreen(c) > 100 && qGreen(c) < 160 && qBlue(c) > 100 && qBlue(c) < 160; }), 500);
+  }
+  app::setDecimalSeparator(keep);
+  EXPECT_TRUE(testing_support::recorder().texts.isEmpty());
+}
+
 TEST(CliExport, DrawsWithoutAnyWidgetAndLeavesTheSessionAlone) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -312,6 +357,19 @@ TEST(CliExport, WorkFileDrawsItsSessionAndBadOnesWriteNothing) {
             0);
   // The process lines: thick red lines the substance alone does not have.
   EXPECT_GT(countPixels(QImage(png), isRed), countPixels(QImage(plain), isRed) + 1000);
+  // Its diagram as another kind: the picture of that session shown so.
+  // (A kind and a zoom kept in the work file itself come with its version 3.)
+  ASSERT_EQ(run({QStringLiteral("--export-diagram"), good, png, QStringLiteral("--kind"), QStringLiteral("hs")}).rc, 0);
+  back->view.kind = diagram::kinds::Kind::HS;
+  {
+    diagram::Composer composer;
+    app::setDecimalSeparator(',');
+    const diagram::Picture hs = diagram::composeForChart(composer, *back, QSize(diagram::kExportWidth, diagram::kExportHeight));
+    app::setDecimalSeparator(keep);
+    ASSERT_EQ(hs.kind, diagram::kinds::Kind::HS);
+    ASSERT_TRUE(diagram::saveDiagram(hs, QSize(diagram::kExportWidth, diagram::kExportHeight), ref));
+  }
+  EXPECT_TRUE(QImage(png) == QImage(ref));
 
   auto write = [&](const char* name, const QByteArray& bytes) {
     const QString path = dir.filePath(QString::fromLatin1(name));

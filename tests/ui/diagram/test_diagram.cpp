@@ -12,10 +12,16 @@
 #include <QButtonGroup>
 #include <QTest>
 #include <QTimer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "core/diagram/picture.h"
 #include "core/diagram/readout.h"
+#include "core/diagram/view.h"
 #include "gui_test_support.h"
 #include "thermo/substances.h"
 #include "thermo/tfs.h"
@@ -82,7 +88,7 @@ const int kN2 = 5, kHe = 1;
 TEST_F(Diagram, ShowsTheChosenSubstanceAndFollowsEveryChange) {
   open(kN2);
   ASSERT_TRUE(w->isVisible());
-  EXPECT_EQ(w->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI)"));
+  EXPECT_EQ(w->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI, SRK)"));
   EXPECT_EQ(w->picture().lines[3 + 10].points.size() > 0, true);
   // The chart draws the red isobars.
   const QImage img = w->Chart1View->grab().toImage();
@@ -96,7 +102,7 @@ TEST_F(Diagram, ShowsTheChosenSubstanceAndFollowsEveryChange) {
   // Another substance with the window open: caption, lines and readout
   // follow at once.
   open(kHe);
-  EXPECT_EQ(w->windowTitle(), QStringLiteral(" TS диаграмма для ГЕЛИЯ (в систeме SI)"));
+  EXPECT_EQ(w->windowTitle(), QStringLiteral(" TS диаграмма для ГЕЛИЯ (в систeме SI, SRK)"));
   EXPECT_TRUE(w->picture().lines[3 + 10].points.empty());
   main->TScaleItems->button(1)->click();
   EXPECT_FALSE(w->picture().log);
@@ -293,3 +299,187 @@ TEST_F(Diagram, ReadoutAndClicksAreHonest) {
 }
 
 }  // namespace
+
+// ------------------------------------------------------- the three kinds
+
+namespace {
+
+using diagram::kinds::Kind;
+
+// What the readout should show at a chart pixel of the diagram shown:
+// the state the core finds there.
+diagram::CursorState stateAtPixel(const TTSvid* w, const app::Session& s, QPoint p) {
+  // The whole T–s diagram reads the session's own limits.
+  const bool whole = w->picture().kind == Kind::TS && !w->picture().zoomed;
+  const diagram::Scale sc = whole ? diagram::cursorScale(s) : diagram::scaleOf(w->picture());
+  Real x = 0, y = 0;
+  diagram::cursorS(w->plotRect(), p.x(), sc, x);
+  diagram::cursorT(w->plotRect(), p.y(), sc, y);
+  return diagram::stateAtKind(s.main.eos(), w->picture().kind, x, y, sc);
+}
+
+// The wheel turned by notches at a chart pixel.
+void wheel(QWidget* chart, QPoint at, int notches) {
+  QWheelEvent e(QPointF(at), QPointF(chart->mapToGlobal(at)), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(chart, &e);
+}
+
+}  // namespace
+
+// Each kind from the box and from its shortcut's action: its caption, its
+// readout of the state under the cursor with the other model's values
+// beside it, and a click that picks that state.
+TEST_F(Diagram, EveryKindReadsAndPicksTheStateUnderTheCursor) {
+  struct Case {
+    Kind kind;
+    const char* caption;
+    std::array<diagram::Quantity, 2> cursor;
+  };
+  const Case cases[] = {
+      {Kind::PH, " lg p–h диаграмма для АЗОТА (в системе SI, SRK)", {diagram::Quantity::P, diagram::Quantity::h}},
+      {Kind::HS, " h–s диаграмма для АЗОТА (в системе SI, SRK)", {diagram::Quantity::h, diagram::Quantity::s}},
+      {Kind::TS, " TS диаграмма для АЗОТА (в систeме SI, SRK)", {diagram::Quantity::T, diagram::Quantity::s}},
+  };
+  open(kN2);
+  const app::Session& s = run->session;
+  const tfs::Model& m = s.main.eos();
+  int rows = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    if (c.kind == Kind::HS)
+      w->KindActions[2]->trigger();
+    else
+      emit w->KindBox->activated(int(c.kind));
+    EXPECT_EQ(s.view.kind, c.kind);
+    EXPECT_EQ(w->KindBox->currentIndex(), int(c.kind));
+    EXPECT_TRUE(w->KindActions[int(c.kind)]->isChecked());
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8(c.caption));
+    // A gas state of nitrogen at 1 MPa and 200 K.
+    Real d, h, sg, Cp, x;
+    m.dhs_PT(1, 200, d, h, sg, Cp, x);
+    const diagram::kinds::XY at = diagram::kinds::coordinates(c.kind, {200, 1, double(h), double(sg), 0, 0});
+    const QPoint p = w->viewPosOf(at.x, at.y).toPoint();
+    moveTo(p);
+    const diagram::CursorState want = stateAtPixel(w, s, p);
+    ASSERT_TRUE(want.found);
+    EXPECT_NEAR(double(want.T), 200, 2);
+    const diagram::ReadoutFields f = diagram::readoutFields(c.kind);
+    EXPECT_EQ(f.cursor, c.cursor);
+    QLineEdit* const fields[] = {w->Ep, w->Ed, w->Eh, w->ECp};
+    for (int i = 0; i < 4; ++i)
+      EXPECT_EQ(fields[i]->text(), QString::fromStdString(diagram::quantityText(
+                                       f.state[i], diagram::quantityOf(want, f.state[i]), s.main.units, &m)));
+    // Beside the density: the reference model's at the same T and P.
+    const tfs::Model& ref = tfs::referenceModel(m.substance());
+    const diagram::Comparison cmp = diagram::compareAt(ref, want);
+    ASSERT_TRUE(cmp.ok);
+    const int dField = c.kind == Kind::HS ? 4 : 3;
+    EXPECT_TRUE(w->Compare[dField]->isVisible());
+    EXPECT_EQ(w->Compare[dField]->text(),
+              QString::fromStdString(diagram::comparisonText(diagram::Quantity::d, want, cmp, s.main.units, m, ref)));
+    EXPECT_GT(w->Compare[dField]->x(), w->Ed->geometry().right());
+    click(p);
+    ASSERT_EQ(int(s.points.size()), ++rows);
+    EXPECT_EQ(s.points.back().P, want.P);
+    EXPECT_EQ(s.points.back().h, want.h);
+    EXPECT_EQ(s.points.back().T, c.kind == Kind::TS ? w->Tcur() : want.T);
+  }
+}
+
+// The wheel zooms about the cursor, the middle button moves the region, a
+// rectangle drawn with the left button zooms to it, a double click shows
+// the whole diagram again and picks nothing, and Home too.
+TEST_F(Diagram, ZoomAndPanWithTheMouse) {
+  for (Kind k : {Kind::TS, Kind::PH}) {
+    SCOPED_TRACE(int(k));
+    open(kN2);
+    w->setKind(k);
+    const diagram::PlotRect r = w->plotRect();
+    const QPoint p(int(r.left + (r.right - r.left) * 0.6), int(r.top + (r.bottom - r.top) * 0.4));
+    const diagram::Scale before = diagram::scaleOf(w->picture());
+    Real x0 = 0, y0 = 0;
+    diagram::cursorS(r, p.x(), before, x0);
+    diagram::cursorT(r, p.y(), before, y0);
+    wheel(w->Chart1View, p, 2);
+    ASSERT_TRUE(w->picture().zoomed);
+    EXPECT_TRUE(run->session.view.zoomed);
+    EXPECT_TRUE(w->ZoomLabel->isVisible());
+    EXPECT_EQ(w->ZoomLabel->text(), QStringLiteral("Увеличено ×") + app::fmt("%.1f", Real(1.5625)));
+    const QPointF again = w->viewPosOf(double(x0), double(y0));
+    EXPECT_NEAR(again.x(), p.x(), 0.5);
+    EXPECT_NEAR(again.y(), p.y(), 0.5);
+    // Moved with the middle button: the point follows the mouse.
+    QTest::mousePress(w->Chart1View, Qt::MiddleButton, {}, p);
+    moveTo(p + QPoint(40, -30));
+    QTest::mouseRelease(w->Chart1View, Qt::MiddleButton, {}, p + QPoint(40, -30));
+    const QPointF moved = w->viewPosOf(double(x0), double(y0));
+    EXPECT_NEAR(moved.x(), p.x() + 40, 1);
+    EXPECT_NEAR(moved.y(), p.y() - 30, 1);
+    // A rectangle: zoomed further, no row picked.
+    const std::size_t rows = run->session.points.size();
+    const double z = diagram::zoomFactor(w->picture().shown, w->picture().full);
+    QTest::mousePress(w->Chart1View, Qt::LeftButton, {}, p);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(p + QPoint(200, 150)), w->Chart1View->mapToGlobal(QPointF(p + QPoint(200, 150))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->Chart1View, &drag);
+    QTest::mouseRelease(w->Chart1View, Qt::LeftButton, {}, p + QPoint(200, 150));
+    EXPECT_GT(diagram::zoomFactor(w->picture().shown, w->picture().full), 3 * z);
+    EXPECT_EQ(run->session.points.size(), rows);
+    // A double click (a click, then the second press a double one): the
+    // whole diagram, the point its first click picked taken back.
+    click(p);
+    QTest::mousePress(w->Chart1View, Qt::LeftButton, {}, p);
+    QTest::mouseDClick(w->Chart1View, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(w->Chart1View, Qt::LeftButton, {}, p);
+    EXPECT_FALSE(w->picture().zoomed);
+    EXPECT_FALSE(w->ZoomLabel->isVisible());
+    EXPECT_EQ(run->session.points.size(), rows);
+    wheel(w->Chart1View, p, 3);
+    ASSERT_TRUE(w->picture().zoomed);
+    w->WholeView->trigger();
+    EXPECT_FALSE(w->picture().zoomed);
+  }
+}
+
+// The check items and the legend live in the session's view, which a work
+// opened again brings back with its kind and region.
+TEST_F(Diagram, TheViewLivesInTheSession) {
+  open(kN2);
+  app::Session& s = run->session;
+  auto count = [&](diagram::LineRole role) {
+    return std::count_if(w->picture().lines.begin(), w->picture().lines.end(),
+                         [role](const diagram::Polyline& l) { return l.role == role && !l.points.empty(); });
+  };
+  EXPECT_EQ(count(diagram::LineRole::Inversion), 0);
+  w->InversionBox->click();
+  EXPECT_TRUE(s.view.inversion);
+  EXPECT_EQ(count(diagram::LineRole::Inversion), 1);
+  w->OtherModelBox->click();
+  EXPECT_TRUE(s.view.otherModel);
+  EXPECT_GT(count(diagram::LineRole::OtherModel), 5);
+  w->Legend->setChecked(true);
+  EXPECT_TRUE(s.view.legend);
+  EXPECT_FALSE(w->picture().legend.empty());
+  EXPECT_TRUE(s.modified());
+  // Another work comes with its own view: lg p–h, zoomed, no legend.
+  app::DiagramView v;
+  v.kind = Kind::PH;
+  v.zoomed = true;
+  v.xLo = 0, v.xHi = 150, v.yLo = 0.5, v.yHi = 5;
+  s.view = v;
+  s.linesRevision += 1;
+  w->sessionReplaced();
+  QApplication::processEvents();
+  EXPECT_EQ(w->KindBox->currentIndex(), 1);
+  EXPECT_FALSE(w->Legend->isChecked());
+  EXPECT_FALSE(w->InversionBox->isChecked());
+  ASSERT_TRUE(w->picture().zoomed);
+  EXPECT_EQ(w->picture().shown.xLo, 0);
+  EXPECT_NEAR(w->picture().shown.yHi, 5, 1e-12);
+  // Other limits: the whole diagram of the kind.
+  main->ETma->setText(QStringLiteral("300"));
+  main->ETmaExit();
+  EXPECT_FALSE(w->picture().zoomed);
+  EXPECT_EQ(s.view.kind, Kind::PH);
+}

@@ -326,3 +326,46 @@ TEST_F(Export, CopiedLegendAndNumberedPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// A zoomed view of every kind saved, copied and printed as it is shown: the
+// file's plot where no readout field lies equals the window's, pixel by
+// pixel.
+TEST_F(Export, TheZoomedViewOfEveryKindIsSavedAsShown) {
+  auto run = testing_support::startProgram();
+  TTSvid* w = run->program.TSvid.get();
+  testing_support::choose(run->session, "N2");
+  w->resize(1200, 900);
+  w->showDiagram();
+  QApplication::processEvents();
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(k);
+    w->setKind(diagram::kinds::Kind(k));
+    const diagram::PlotRect r = w->plotRect();
+    w->zoomAt(QPointF((r.left + r.right) / 2, (r.top + r.bottom) / 2), 6);
+    ASSERT_TRUE(w->picture().zoomed);
+    const QString file = path("zoomed.png");
+    ASSERT_TRUE(diagram::saveDiagram(w->picture(), w->Chart1View->size(), file));
+    const QImage saved = QImage(file).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(saved, w->pictureImage().convertToFormat(QImage::Format_RGB32));
+    const QImage shown = w->Chart1View->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int caption = saved.height() - shown.height();
+    int differ = 0, compared = 0;
+    for (int y = int((r.top + r.bottom) / 2); y < int(r.bottom); y += 2)
+      for (int x = int((r.left + r.right) / 2); x < int(r.right); x += 2, ++compared)
+        differ += saved.pixel(x, y + caption) != shown.pixel(x, y);
+    EXPECT_GT(compared, 10000);
+    EXPECT_EQ(differ, 0);
+    // Printed to a PDF: one page.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("zoomed.pdf"));
+    diagram::printDiagram(w->picture(), w->Chart1View->size(), printer);
+    EXPECT_TRUE(readAll(path("zoomed.pdf")).startsWith("%PDF-"));
+    w->showWhole();
+  }
+  w->hide();
+}
+
+}  // namespace

@@ -208,7 +208,7 @@ TEST(Language, RussianShowsTheProgramsOwnTextsAndQtsRussian) {
                               "Таблица резульатов расчета идеальных процессов  [ Кубическое уравнение (SRK) ]", " L, кДж/кг",
                               "  Справка", "Руководство", "О программе"})
       EXPECT_TRUE(texts.contains(QString::fromUtf8(shown))) << shown;
-    EXPECT_EQ(p.TSvid->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI)"));
+    EXPECT_EQ(p.TSvid->windowTitle(), QStringLiteral(" TS диаграмма для АЗОТА (в систeме SI, SRK)"));
     EXPECT_TRUE(p.Form2->EQ->text().contains(u','));
   }
   // An unknown language is refused by name.
