@@ -31,8 +31,16 @@ thread_local RefusalCatcher* catcher = nullptr;
 
 }  // namespace
 
-RefusalCatcher::RefusalCatcher() : outer_(catcher) { catcher = this; }
+RefusalCatcher::RefusalCatcher(Messages messages) : outer_(catcher), keeps_(messages == Messages::Kept) {
+  catcher = this;
+}
 RefusalCatcher::~RefusalCatcher() { catcher = outer_; }
+
+RefusalCatcher* RefusalCatcher::keeper() {
+  for (RefusalCatcher* c = this; c; c = c->outer_)
+    if (c->keeps_) return c;
+  return nullptr;
+}
 
 void setMessageHandler(TextHandler handler) {
   messageHandler() = handler ? std::move(handler) : TextHandler(defaultMessage);
@@ -41,8 +49,8 @@ void setMessageHandler(TextHandler handler) {
 TextHandler currentMessageHandler() { return messageHandler(); }
 
 void message(const std::string& text) {
-  if (catcher) {
-    catcher->messages_.push_back(text);
+  if (RefusalCatcher* keeper = catcher ? catcher->keeper() : nullptr) {
+    keeper->messages_.push_back(text);
     return;
   }
   messageHandler()(text);
@@ -60,7 +68,8 @@ void fatal(const std::string& text) {
 }
 
 void consoleFatal(const std::string& line) {
-  if (catcher) throw Refusal{line};
+  // Kept from the console like any message while a search probes.
+  if (catcher && catcher->keeper()) throw Refusal{line};
   std::fputs(line.c_str(), stdout);
   std::fputc('\n', stdout);
   std::fflush(stdout);

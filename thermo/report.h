@@ -42,20 +42,27 @@ struct Refusal {
 };
 
 // While one lives (on this thread), a fatal error throws Refusal instead of
-// calling the handler, and messages are kept instead of shown. Searches use
-// it to probe states that may not exist.
+// calling the handler. Searches use it to probe states that may not exist:
+// their messages are kept instead of shown. Work that only wants the fatal
+// error as a value lets the messages go on to whoever keeps or shows them
+// without it.
 class RefusalCatcher {
  public:
-  RefusalCatcher();
+  enum class Messages { Kept, PassedOn };
+  explicit RefusalCatcher(Messages messages = Messages::Kept);
   ~RefusalCatcher();
   RefusalCatcher(const RefusalCatcher&) = delete;
   RefusalCatcher& operator=(const RefusalCatcher&) = delete;
-  // The messages given while it lived.
+  // The messages kept while it lived.
   const std::vector<std::string>& messages() const { return messages_; }
 
  private:
   friend void message(const std::string& text);
+  friend void consoleFatal(const std::string& line);
+  // The innermost catcher that keeps messages, this one or an outer one.
+  RefusalCatcher* keeper();
   RefusalCatcher* outer_;
+  bool keeps_;
   std::vector<std::string> messages_;
 };
 

@@ -1,6 +1,7 @@
 #include "core/base/libguard.h"
 
 #include <cstdlib>
+#include <iostream>
 
 #include "core/base/numfmt.h"
 #include "core/base/tr.h"
@@ -40,9 +41,15 @@ const char* const kLibraryPieces[] = {
     QT_TRANSLATE_NOOP("Library", "Значение S больше S при T="),
 };
 
-// A text of the library as the user reads it: its pieces translated, the
-// decimal points of its numbers turned into the user's separator.
-std::string shown(const std::string& text) {
+// Where refusals are said.
+Notify& refusalRoute() {
+  static Notify route = [](const std::string& text) { std::cerr << text << '\n'; };
+  return route;
+}
+
+}  // namespace
+
+std::string libraryText(const std::string& text) {
   std::string out = text;
   for (const char* piece : kLibraryPieces) {
     const std::string to = translate("Library", piece);
@@ -54,28 +61,21 @@ std::string shown(const std::string& text) {
   return localized(out);
 }
 
-}  // namespace
-
-std::string libraryText(const std::string& text) { return shown(text); }
-
-namespace detail {
-int& guardDepth() {
-  static int depth = 0;
-  return depth;
+void showRefusal(const LibraryResult& r) {
+  if (!r.ok) refusalRoute()(r.text);
 }
-}  // namespace detail
 
 void installLibraryHandlers(Notify notify) {
-  tfs::setMessageHandler([notify](const std::string& text) { notify(shown(text)); });
+  refusalRoute() = notify;
+  tfs::setMessageHandler([notify](const std::string& text) { notify(libraryText(text)); });
   tfs::setFatalHandler([notify](const std::string& text) {
-    notify(shown(text));
-    if (detail::guardDepth() > 0) throw LibraryRefusal{};
+    notify(libraryText(text));
     std::exit(1);
   });
 }
 
 ScopedLibraryMessages::ScopedLibraryMessages(Notify notify) : previous_(tfs::currentMessageHandler()) {
-  tfs::setMessageHandler([notify](const std::string& text) { notify(shown(text)); });
+  tfs::setMessageHandler([notify](const std::string& text) { notify(libraryText(text)); });
 }
 
 ScopedLibraryMessages::~ScopedLibraryMessages() { tfs::setMessageHandler(previous_); }

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/base/libguard.h"
 #include "core/base/numfmt.h"
 #include "core/base/numparse.h"
 #include "core/base/tr.h"
+#include "core/process/entries.h"
 #include "core/process/path.h"
 #include "thermo/limits.h"
 #include "thermo/substances.h"
@@ -24,12 +24,6 @@ bool sameProcess(const ResultRow& a, const ResultRow& b) {
 }
 
 namespace {
-
-void say(const app::Notify& notify, const std::string& text) {
-  if (notify) notify(text);
-}
-
-bool blank(std::string_view text) { return app::trimmedText(text).empty(); }
 
 // Reads an entry as the numeric field parser does, without a warning; an
 // entry of blanks only gives nothing.
@@ -53,7 +47,10 @@ int fieldKind(int field) {
 }
 
 // Whether a kind's value is measured per mass (and so per mole in molar units).
-bool perMass(int kind) { return kind == kDensity || kind == kVolume || kind == kEnthalpy || kind == kEntropy; }
+bool perMass(int kind) {
+  app::Dim dim{};
+  return kindDim(kind, dim);
+}
 
 // A converted entry: seven significant digits without trailing zeros.
 std::string entryText(Real v) {
@@ -112,13 +109,13 @@ void Calculator::setUnits(app::Units u) {
 
 Calculator::Kept Calculator::kept() const { return {hasResult_, result_, typed_}; }
 
-void Calculator::restore(const Kept& k, const tfs::Model* m) {
+void Calculator::restore(const Kept& k, const tfs::Model* m, const app::Notify& notify) {
   hasResult_ = k.hasResult;
   result_ = k.result;
   typed_ = k.typed;
-  rangesFor_ = nullptr;
+  ranges_.forget();
   model_ = m;
-  rangesOf(m);
+  rangesOf(m, notify);
   for (int e = 0; e < 3; ++e) {
     enteredText_[e] = entries[e];
     enteredUnits_[e] = Units;
@@ -134,44 +131,34 @@ void Calculator::emptyEntry(Entry entry) {
   for (int f = entry == kEntry3 ? ETk : ETn; f <= ESk; ++f) clearField(f);
 }
 
-bool Calculator::rangesOf(const tfs::Model* m) {
-  if (!m) return false;
-  if (rangesFor_ == m) return true;
-  Ranges r;
-  if (!app::libraryGuarded([&] { r = admissibleRanges(*m); })) return false;
-  ranges_ = r;
-  rangesFor_ = m;
+bool Calculator::rangesOf(const tfs::Model* m, const app::Notify& notify) {
+  if (!ranges_.of(m, notify)) return false;
   model_ = m;
   return true;
 }
 
-void Calculator::setSubstance(const tfs::Model* m) {
+void Calculator::setSubstance(const tfs::Model* m, const app::Notify& notify) {
   Carried = false;
   model_ = m;
-  if (!rangesOf(m)) rangesFor_ = nullptr;
+  if (!rangesOf(m, notify)) ranges_.forget();
   showLimits();
 }
 
-Real Calculator::shownIn(app::Units u, int kind, Real value) const {
-  return model_ ? kindToShown(u, kind, value, *model_) : value;
-}
+Real Calculator::shownIn(app::Units u, int kind, Real value) const { return kindToShown(u, kind, value, model_); }
 
-Real Calculator::typedIn(app::Units u, int kind, Real shown) const {
-  return model_ ? kindFromShown(u, kind, shown, *model_) : shown;
-}
+Real Calculator::typedIn(app::Units u, int kind, Real shown) const { return kindFromShown(u, kind, shown, model_); }
 
 void Calculator::showLimits() {
   const int kinds[3] = {Kind1, Kind2, Kind3};
-  for (int k = 0; k < 3; ++k) LimitKinds[k] = rangesFor_ ? kinds[k] : -1;
+  for (int k = 0; k < 3; ++k) LimitKinds[k] = ranges_.model() ? kinds[k] : -1;
   writeLimits();
 }
 
 void Calculator::writeLimits() {
   for (int k = 0; k < 3; ++k) {
-    const int kind = LimitKinds[k];
-    const bool known = rangesFor_ && kind >= 0 && kind < kParamCount;
-    limits[2 * k] = known ? limitText(shownIn(Units, kind, ranges_[kind].lo)) : std::string();
-    limits[2 * k + 1] = known ? limitText(shownIn(Units, kind, ranges_[kind].hi)) : std::string();
+    const std::array<std::string, 2> t = ranges_.limitTexts(LimitKinds[k], Units, model_);
+    limits[2 * k] = t[0];
+    limits[2 * k + 1] = t[1];
   }
 }
 
@@ -220,7 +207,7 @@ void Calculator::leaveEntry(Entry entry) {
   const Real v = typedIn(Units, kind, shown);
   typed_[entry] = v;
   // A value outside the range is not echoed: "Вычислить" names the range.
-  if (rangesFor_ && !ranges_[kind].holds(v)) {
+  if (ranges_.model() && !ranges_[kind].holds(v)) {
     const int start[kParamCount] = {ETn, EPn, Edn, Edn, Ehn, ESn, -1};
     const int f = start[kind];
     if (f >= 0) clearField(entry == kEntry3 ? f + (ETk - ETn) : f);
@@ -287,7 +274,7 @@ bool Calculator::refuse(SolveStatus st, const tfs::Model& m, const app::Notify& 
   return true;
 }
 
-void Calculator::leaveStartPanel(const tfs::Model* m, const app::Notify&) {
+void Calculator::leaveStartPanel(const tfs::Model* m, const app::Notify& notify) {
   // A carried-over start stays exactly as it was carried.
   if (Carried) return;
   // Nothing to solve without a substance, with an entry left empty or for
@@ -297,20 +284,22 @@ void Calculator::leaveStartPanel(const tfs::Model* m, const app::Notify&) {
     return;
   }
   // Nor with a value outside its range ("Вычислить" will name it).
-  if (rangesOf(m) && (!ranges_[Kind1].holds(typed_[kEntry1]) || !ranges_[Kind2].holds(typed_[kEntry2]))) {
+  if (rangesOf(m, notify) && (!ranges_[Kind1].holds(typed_[kEntry1]) || !ranges_[Kind2].holds(typed_[kEntry2]))) {
     clearStart();
     return;
   }
   const Calculator before = *this;
   SolveStatus st = SolveStatus::Solved;
-  const bool ok = app::libraryGuarded([&] {
-    ProcPoint p = StartPt;
-    st = SolvePair(*m, Kind1, Kind2, Value1, Value2, p);
-    if (st == SolveStatus::Solved) {
-      StartPt = p;
-      showStart();
-    }
-  });
+  const bool ok = libraryStep(
+      [&] {
+        ProcPoint p = StartPt;
+        st = SolvePair(*m, Kind1, Kind2, Value1, Value2, p);
+        if (st == SolveStatus::Solved) {
+          StartPt = p;
+          showStart();
+        }
+      },
+      notify);
   if (!ok) {
     *this = before;
     clearStart();
@@ -326,10 +315,10 @@ bool Calculator::computeSteps(const tfs::Model* model, const app::Notify& notify
     say(notify, procText(kNoSubstanceMessage));
     return false;
   }
-  rangesOf(model);
+  rangesOf(model, notify);
   // A typed value outside its kind's range is refused with the range.
   auto inRange = [&](Entry e, int kind) {
-    if (rangesFor_ != model || ranges_[kind].holds(typed_[e])) return true;
+    if (ranges_.model() != model || ranges_[kind].holds(typed_[e])) return true;
     say(notify, rangeMessage(kind, ranges_[kind], Units, *model));
     return false;
   };
@@ -337,9 +326,7 @@ bool Calculator::computeSteps(const tfs::Model* model, const app::Notify& notify
   if (!Carried) {
     for (Entry e : {kEntry1, kEntry2})
       if (blank(entries[e])) {
-        say(notify, app::withArgs(procText(QT_TRANSLATE_NOOP("Process", "Не введено значение параметра \"%1\"\n"
-                                                                            "начальной точки процесса !")),
-                                  {itemName(e == kEntry1 ? Kind1 : Kind2)}));
+        say(notify, missingStartText(e == kEntry1 ? Kind1 : Kind2));
         clearStart();
         return false;
       }
@@ -400,7 +387,7 @@ bool Calculator::computeSteps(const tfs::Model* model, const app::Notify& notify
 bool Calculator::compute(const tfs::Model* m, const app::Notify& notify) {
   const Calculator before = *this;
   bool done = false;
-  if (!app::libraryGuarded([&] { done = computeSteps(m, notify); })) {
+  if (!libraryStep([&] { done = computeSteps(m, notify); }, notify)) {
     // The library refused a value: the states are as they were, and nothing
     // of the former process is shown as this one's result.
     *this = before;
@@ -425,7 +412,7 @@ bool Calculator::compute(const tfs::Model* m, const app::Notify& notify) {
 void Calculator::carry() {
   Carried = true;
   Kind1 = kTemperature;
-  if (rangesFor_) LimitKinds[0] = kTemperature;
+  if (ranges_.model()) LimitKinds[0] = kTemperature;
   LimitKinds[1] = -1;
   writeLimits();
   Kind2 = kPressure;
@@ -462,7 +449,7 @@ bool Calculator::draw(const tfs::Model* m, diagram::ProcStore& lines, const app:
   }
   Real S[16], T[16];
   PathStatus status = PathStatus::Written;
-  if (!app::libraryGuarded([&] { status = BuildProcPath(*m, ProcKind, StartPt, EndPt, S, T); })) return false;
+  if (!libraryStep([&] { status = BuildProcPath(*m, ProcKind, StartPt, EndPt, S, T); }, notify)) return false;
   lines.ProcIndex += 1;
   for (int j = 0; j < 16; ++j) {
     lines.ProcS[lines.ProcIndex][j] = S[j];

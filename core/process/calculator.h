@@ -13,6 +13,7 @@
 #include "core/base/notify.h"
 #include "core/base/units.h"
 #include "core/lines/procstore.h"
+#include "core/process/entries.h"
 #include "core/process/ranges.h"
 #include "core/process/solve.h"
 #include "core/process/texts.h"
@@ -89,7 +90,8 @@ class Calculator {
   void leaveEntry(Entry entry);
   // The substance or its model changed (none: not chosen): a carried start
   // belongs to the former one; the limit fields show the new ranges.
-  void setSubstance(const tfs::Model* m);
+  // A refusal of the library (here and below) is said through notify.
+  void setSubstance(const tfs::Model* m, const app::Notify& notify = {});
 
   // In the operations below m is the substance's model, null when no
   // substance has been chosen yet.
@@ -130,7 +132,7 @@ class Calculator {
   // Takes back a kept state over the public one, for the substance's model
   // (null: none chosen): the ranges are found again and the texts written;
   // no other value changes.
-  void restore(const Kept& kept, const tfs::Model* m);
+  void restore(const Kept& kept, const tfs::Model* m, const app::Notify& notify = {});
 
  private:
   void show(const ProcPoint& p, Real shown[kParamCount], int first);
@@ -145,7 +147,7 @@ class Calculator {
   void showLimits();
   void writeLimits();
   // The ranges of the substance, computed when it first appears.
-  bool rangesOf(const tfs::Model* m);
+  bool rangesOf(const tfs::Model* m, const app::Notify& notify);
   // A value of a kind shown in u, and a typed value back (as it is without
   // a substance).
   Real shownIn(app::Units u, int kind, Real value) const;
@@ -159,8 +161,7 @@ class Calculator {
   bool hasResult_ = false;
   ResultRow result_;  // the last computed process, for the table
   std::array<Real, 3> typed_{};  // the entries' values as read, library units
-  const tfs::Model* rangesFor_ = nullptr;  // the model of ranges_
-  Ranges ranges_;
+  EntryRanges ranges_;
   const tfs::Model* model_ = nullptr;  // of the molar conversions
   // Each entry's text as typed and the units it was typed in.
   std::array<std::string, 3> enteredText_;

@@ -91,6 +91,7 @@ struct Refusal {
   Real value2 = 0;
   bool coldEnd = false;  // an exchanger's pinch: at its cold end
   Part part = Part::Compressor;
+  std::string library;  // the library's text of a LibraryRefused
 };
 
 [[noreturn]] void refuse(CycleStatus st, Real value = 0) { throw Refusal{st, SolveStatus::Solved, 0, value}; }
@@ -195,7 +196,11 @@ class Solver {
     dd.eta = eta;
     dd.T0 = T0();
     const DeviceResult dr = computeDevice(m_, in, dd);
-    if (dr.status == DeviceStatus::LibraryRefused) throw app::LibraryRefusal{};
+    if (dr.status == DeviceStatus::LibraryRefused) {
+      Refusal f{CycleStatus::LibraryRefused};
+      f.library = dr.library;
+      throw f;
+    }
     if (dr.status == DeviceStatus::OutletRefused || dr.status == DeviceStatus::IdealRefused)
       throw Refusal{CycleStatus::StateRefused, dr.state, 2};
     if (dr.status != DeviceStatus::Solved) refuse(CycleStatus::NoResult);
@@ -696,7 +701,7 @@ CycleResult solveCycle(const tfs::Model& m, Cycle kind, const CycleData& data) {
   CycleResult r;
   r.kind = kind;
   Refusal refusal{CycleStatus::Solved};
-  const bool ran = app::libraryGuarded([&] {
+  const app::LibraryResult ran = app::libraryAttempt([&] {
     try {
       solve(m, kind, data, r);
     } catch (const Refusal& f) {
@@ -708,8 +713,10 @@ CycleResult solveCycle(const tfs::Model& m, Cycle kind, const CycleData& data) {
   out.kind = kind;
   if (!ran) {
     out.status = CycleStatus::LibraryRefused;
+    out.library = ran.text;
   } else if (refusal.status != CycleStatus::Solved) {
     out.status = refusal.status;
+    out.library = refusal.library;
     out.state = refusal.state;
     out.stateNumber = refusal.status == CycleStatus::StateRefused ? refusal.number : 0;
     if (refusal.status == CycleStatus::ExchangerCrossed || refusal.status == CycleStatus::ExchangerPinch ||
@@ -752,12 +759,12 @@ diagram::CyclePath chord(const ProcPoint& a, const ProcPoint& b) {
 
 }  // namespace
 
-void cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& store, int samples) {
+app::LibraryResult cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& store, int samples) {
   store.clear();
-  if (!r.liquid()) return;
+  if (!r.liquid()) return {};
   auto P = [&](int n) { return r.at(n)->p; };
   std::vector<diagram::CyclePath> paths;
-  const bool ok = app::libraryGuarded([&] {
+  const app::LibraryResult ok = app::libraryAttempt([&] {
     auto iso = [&](int a, int b) { paths.push_back(isobar(m, P(a), P(b), samples)); };
     auto line = [&](int a, int b) { paths.push_back(chord(P(a), P(b))); };
     switch (r.kind) {
@@ -773,9 +780,10 @@ void cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& 
         break;
     }
   });
-  if (!ok) return;
+  if (!ok) return ok;
   store.paths = std::move(paths);
   for (const CycleState& s : r.states) store.marks.push_back({s.n, s.p.s, s.p.T});
+  return ok;
 }
 
 void CycleWork::reset(const tfs::Model* m) {
@@ -786,7 +794,7 @@ void CycleWork::reset(const tfs::Model* m) {
   lines.clear();
 }
 
-bool CycleWork::solve(const tfs::Model* model, CycleResult* refusal) {
+bool CycleWork::solve(const tfs::Model* model, CycleResult* refusal, const app::Notify& notify) {
   if (!model) {
     if (refusal) *refusal = CycleResult{};
     return false;
@@ -794,11 +802,13 @@ bool CycleWork::solve(const tfs::Model* model, CycleResult* refusal) {
   const tfs::Model& m = *model;
   CycleResult r = solveCycle(m, kind, current());
   if (!r.shown()) {
+    if (notify && !r.library.empty()) notify(r.library);
     if (refusal) *refusal = std::move(r);
     return false;
   }
   result = std::move(r);
-  cycleLines(m, result, lines);
+  const app::LibraryResult drawn = cycleLines(m, result, lines);
+  if (notify && !drawn) notify(drawn.text);
   return true;
 }
 

@@ -35,6 +35,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/libguard.h"
+#include "core/base/notify.h"
 #include "core/lines/cyclestore.h"
 #include "core/process/device.h"
 #include "core/process/solve.h"
@@ -153,6 +155,7 @@ struct CycleResult {
   std::array<Real, kPartCount> exergy{};     // T0 sgen per kg of liquid
   std::array<Real, kPartCount> sgen{};       // per kg compressed, kJ/(kg K)
   std::string message;  // the reason of a refusal or of no liquid; a note otherwise
+  std::string library;  // LibraryRefused: the library's text, said before message
   bool liquid() const { return status == CycleStatus::Solved; }
   bool shown() const { return status == CycleStatus::Solved || status == CycleStatus::NoLiquid; }
   // The state numbered n (nullptr when absent).
@@ -167,8 +170,9 @@ struct CycleResult {
 CycleResult solveCycle(const tfs::Model& m, Cycle kind, const CycleData& data);
 
 // The cycle's lines and numbered states on the diagram (empty without
-// liquid). Isobars are sampled at `samples` points by enthalpy.
-void cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& store, int samples = 12);
+// liquid, and when the library refused a state of them: its text is
+// returned). Isobars are sampled at `samples` points by enthalpy.
+app::LibraryResult cycleLines(const tfs::Model& m, const CycleResult& r, diagram::CycleStore& store, int samples = 12);
 
 // The cycle window's work in the session: the cycle chosen, each cycle's
 // data for the substance, whether it is drawn, what was last solved and
@@ -187,8 +191,9 @@ struct CycleWork {
   void reset(const tfs::Model* m);
   // Solves the cycle chosen and samples its lines; false on a refusal or
   // with no substance (result and lines left as they were, the refusal
-  // returned in refusal).
-  bool solve(const tfs::Model* m, CycleResult* refusal = nullptr);
+  // returned in refusal). A refusal of the library is said through notify
+  // at once.
+  bool solve(const tfs::Model* m, CycleResult* refusal = nullptr, const app::Notify& notify = {});
 };
 
 }  // namespace proc

@@ -159,11 +159,13 @@ DeviceResult compute(const tfs::Model& m, const ProcPoint& in, const DeviceData&
 
 DeviceResult computeDevice(const tfs::Model& m, const ProcPoint& inlet, const DeviceData& data) {
   DeviceResult r;
-  if (!app::libraryGuarded([&] { r = compute(m, inlet, data); })) {
+  const app::LibraryResult done = app::libraryAttempt([&] { r = compute(m, inlet, data); });
+  if (!done) {
     r = DeviceResult{};
     r.inlet = inlet;
     r.T0 = data.T0;
     r.status = DeviceStatus::LibraryRefused;
+    r.library = done.text;
   }
   return r;
 }

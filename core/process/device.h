@@ -70,6 +70,7 @@ struct DeviceResult {
   SolveStatus state = SolveStatus::Solved;  // why an outlet was refused
   ProcPoint inlet, outlet, ideal;
   Real L = 0, Q = 0, sgen = 0, exergy = 0, T0 = 0;
+  std::string library;  // LibraryRefused: the library's text, in the user's words
 };
 
 // The hottest outlet: the model's highest temperature (for the cubic model
@@ -89,8 +90,8 @@ DeviceResult computeDevice(const tfs::Model& m, const ProcPoint& inlet, const De
 // isobar.
 int ReferenceProcess(Device kind);
 
-// Why a device was refused, as the window says it (empty for Solved and for
-// a refusal of the library, which has said its own text).
+// Why a device was refused, as the window says it after the library's own
+// text (empty for Solved and for a refusal of the library).
 std::string deviceMessage(const DeviceResult& r, const tfs::Model& m, const DeviceData& data);
 
 }  // namespace proc

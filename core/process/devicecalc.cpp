@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "core/base/libguard.h"
 #include "core/base/modelname.h"
 #include "core/base/numfmt.h"
 #include "core/base/numparse.h"
 #include "core/process/calculator.h"
+#include "core/process/entries.h"
 #include "core/process/path.h"
 #include "thermo/substances.h"
 
@@ -19,12 +19,6 @@ using app::format;
 
 namespace {
 
-void say(const app::Notify& notify, const std::string& text) {
-  if (notify && !text.empty()) notify(text);
-}
-
-bool blank(std::string_view text) { return app::trimmedText(text).empty(); }
-
 // Reads an entry that must hold a clean number (a point or a comma as its
 // decimal separator); any other text is refused with the parser's warning.
 bool readNumber(std::string_view text, Real& v, const app::Notify& notify) {
@@ -32,17 +26,6 @@ bool readNumber(std::string_view text, Real& v, const app::Notify& notify) {
   unsigned char flag = 1;
   app::EditToNumber(text, v, flag, notify);
   return false;
-}
-
-// The dimension of a parameter kind whose unit follows the units shown.
-bool dimOf(int kind, Dim& dim) {
-  switch (kind) {
-    case kDensity: dim = Dim::Density; return true;
-    case kVolume: dim = Dim::Volume; return true;
-    case kEnthalpy: dim = Dim::Enthalpy; return true;
-    case kEntropy: dim = Dim::Entropy; return true;
-    default: return false;
-  }
 }
 
 // A converted value for an entry: six decimals at most, no trailing zeros.
@@ -132,30 +115,14 @@ std::array<DeviceCells, 3> deviceRowTexts(const DeviceRow& row, app::Units u) {
 
 std::string DeviceCalculator::unitOf(int kind) const { return unitLabel(kind, Units); }
 
-Real DeviceCalculator::internal(int kind, Real typed) const {
-  Dim dim;
-  return dimOf(kind, dim) ? app::fromShown(Units, dim, typed, model_) : typed;
-}
-
-bool DeviceCalculator::rangesOf(const tfs::Model* m) {
-  if (!m) return false;
-  if (rangesFor_ == m) return true;
-  Ranges r;
-  if (!app::libraryGuarded([&] { r = admissibleRanges(*m); })) return false;
-  ranges_ = r;
-  rangesFor_ = m;
-  return true;
-}
+Real DeviceCalculator::internal(int kind, Real typed) const { return kindFromShown(Units, kind, typed, model_); }
 
 void DeviceCalculator::showLimits() {
   const int kinds[2] = {Kind1, Kind2};
   for (int k = 0; k < 2; ++k) {
-    Dim dim;
-    const bool known = rangesFor_ != nullptr;
-    const Range& r = ranges_[kinds[k]];
-    auto shown = [&](Real v) { return dimOf(kinds[k], dim) ? app::toShown(Units, dim, v, model_) : v; };
-    limits[2 * k] = known ? limitText(shown(r.lo)) : std::string();
-    limits[2 * k + 1] = known ? limitText(shown(r.hi)) : std::string();
+    const std::array<std::string, 2> t = ranges_.limitTexts(kinds[k], Units, model_);
+    limits[2 * k] = t[0];
+    limits[2 * k + 1] = t[1];
   }
 }
 
@@ -191,12 +158,12 @@ DeviceCalculator::Kept DeviceCalculator::kept() const {
   return {hasResult_, !states[kInletRow][kColT].empty(), data_};
 }
 
-void DeviceCalculator::restore(const Kept& k, const tfs::Model* m) {
+void DeviceCalculator::restore(const Kept& k, const tfs::Model* m, const app::Notify& notify) {
   hasResult_ = k.hasResult;
   data_ = k.data;
   model_ = m;
-  rangesFor_ = nullptr;
-  rangesOf(m);
+  ranges_.forget();
+  ranges_.of(m, notify);
   for (auto& row : states)
     for (std::string& f : row) f.clear();
   for (std::string& f : results) f.clear();
@@ -246,10 +213,10 @@ void DeviceCalculator::typeEntry(DeviceEntry entry, std::string text) {
   }
 }
 
-void DeviceCalculator::setSubstance(const tfs::Model* m) {
+void DeviceCalculator::setSubstance(const tfs::Model* m, const app::Notify& notify) {
   Carried = false;
   model_ = m;
-  if (!rangesOf(m)) rangesFor_ = nullptr;
+  if (!ranges_.of(m, notify)) ranges_.forget();
   clearFrom(kInletRow);
   showLimits();
 }
@@ -265,8 +232,8 @@ void DeviceCalculator::setUnits(app::Units u) {
     entries[e] = entryText(app::toShown(u, dim, perKg, model_));
   };
   Dim dim;
-  if (dimOf(Kind1, dim)) convert(kInlet1, dim);
-  if (dimOf(Kind2, dim)) convert(kInlet2, dim);
+  if (kindDim(Kind1, dim)) convert(kInlet1, dim);
+  if (kindDim(Kind2, dim)) convert(kInlet2, dim);
   if (Given == ExchangerGiven::Heat) convert(kGivenValue, Dim::Enthalpy);
   Units = u;
   showLimits();
@@ -328,14 +295,12 @@ bool DeviceCalculator::computeSteps(const tfs::Model* model, const app::Notify& 
   }
   const tfs::Model& m = *model;
   model_ = model;
-  if (!rangesOf(model)) return false;
+  if (!ranges_.of(model, notify)) return false;
   if (!Carried) {
     const int kinds[2] = {Kind1, Kind2};
     for (int k = 0; k < 2; ++k)
       if (blank(entries[k])) {
-        say(notify, app::withArgs(procText(QT_TRANSLATE_NOOP("Process", "Не введено значение параметра \"%1\"\n"
-                                                                            "начальной точки процесса !")),
-                                  {app::trimmedText(paramItem(kinds[k]))}));
+        say(notify, missingStartText(kinds[k]));
         clearFrom(kInletRow);
         return false;
       }
@@ -372,6 +337,7 @@ bool DeviceCalculator::computeSteps(const tfs::Model* model, const app::Notify& 
   if (!readData(m, notify)) return false;
   const DeviceResult r = computeDevice(m, Inlet, data_);
   if (r.status != DeviceStatus::Solved) {
+    say(notify, r.library);
     say(notify, deviceMessage(r, m, data_));
     return false;
   }
@@ -384,7 +350,7 @@ bool DeviceCalculator::computeSteps(const tfs::Model* model, const app::Notify& 
 bool DeviceCalculator::compute(const tfs::Model* m, const app::Notify& notify) {
   const DeviceCalculator before = *this;
   bool done = false;
-  if (!app::libraryGuarded([&] { done = computeSteps(m, notify); })) *this = before;
+  if (!libraryStep([&] { done = computeSteps(m, notify); }, notify)) *this = before;
   if (!done) clearFrom(kOutletRow);
   return done;
 }
@@ -414,8 +380,8 @@ bool DeviceCalculator::draw(const tfs::Model* m, diagram::DeviceStore& store, co
   line.outS = Result.outlet.s;
   line.outT = Result.outlet.T;
   PathStatus status = PathStatus::Written;
-  if (!app::libraryGuarded(
-          [&] { status = BuildProcPath(*m, ReferenceProcess(Kind), Result.inlet, Result.ideal, line.S, line.T); }))
+  if (!libraryStep([&] { status = BuildProcPath(*m, ReferenceProcess(Kind), Result.inlet, Result.ideal, line.S, line.T); },
+                   notify))
     return false;
   if (status == PathStatus::Coincident) {
     say(notify, procText(kCoincideMessage));

@@ -14,6 +14,7 @@
 #include "core/base/units.h"
 #include "core/lines/devicestore.h"
 #include "core/process/device.h"
+#include "core/process/entries.h"
 #include "core/process/ranges.h"
 
 namespace proc {
@@ -86,8 +87,9 @@ class DeviceCalculator {
   // The student changed an entry: what was computed is no longer shown; an
   // edit of an inlet entry ends a carried inlet.
   void typeEntry(DeviceEntry entry, std::string text);
-  // The substance or its model changed (null: none chosen).
-  void setSubstance(const tfs::Model* m);
+  // The substance or its model changed (null: none chosen). A refusal of
+  // the library (here and below) is said through notify.
+  void setSubstance(const tfs::Model* m, const app::Notify& notify = {});
   // The units changed: typed values are converted, fields reformatted.
   void setUnits(app::Units u);
 
@@ -117,7 +119,7 @@ class DeviceCalculator {
   // Takes back a kept state over the public one, for the substance's model
   // (null: none chosen): the ranges are found again and the texts written
   // in Units; no value changes.
-  void restore(const Kept& kept, const tfs::Model* m);
+  void restore(const Kept& kept, const tfs::Model* m, const app::Notify& notify = {});
   // The unit of an inlet kind in the units shown.
   std::string unitOf(int kind) const;
 
@@ -128,15 +130,13 @@ class DeviceCalculator {
   void showAll();
   void clearFrom(StateRow row);
   void showLimits();
-  bool rangesOf(const tfs::Model* m);
   // An inlet entry's value in the library's units.
   Real internal(int kind, Real typed) const;
 
   bool hasResult_ = false;
   const tfs::Model* model_ = nullptr;  // of the molar conversions
   DeviceData data_;
-  const tfs::Model* rangesFor_ = nullptr;  // the model of ranges_
-  Ranges ranges_;
+  EntryRanges ranges_;
 };
 
 }  // namespace proc

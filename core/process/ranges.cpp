@@ -54,11 +54,7 @@ std::string limitText(Real v) {
   return app::format(pattern[decimals], v);
 }
 
-namespace {
-
-// The dimension a kind's value is measured per mass of; false for those
-// that have none.
-bool dimOf(int kind, app::Dim& dim) {
+bool kindDim(int kind, app::Dim& dim) {
   switch (kind) {
     case kDensity: dim = app::Dim::Density; return true;
     case kVolume: dim = app::Dim::Volume; return true;
@@ -68,21 +64,19 @@ bool dimOf(int kind, app::Dim& dim) {
   }
 }
 
-}  // namespace
-
 Real kindToShown(app::Units u, int kind, Real value, const tfs::Model& m) {
   app::Dim dim{};
-  return dimOf(kind, dim) ? app::toShown(u, dim, value, m) : value;
+  return kindDim(kind, dim) ? app::toShown(u, dim, value, m) : value;
 }
 
 Real kindFromShown(app::Units u, int kind, Real shown, const tfs::Model& m) {
   app::Dim dim{};
-  return dimOf(kind, dim) ? app::fromShown(u, dim, shown, m) : shown;
+  return kindDim(kind, dim) ? app::fromShown(u, dim, shown, m) : shown;
 }
 
 std::string unitLabel(int kind, app::Units u) {
   app::Dim dim{};
-  return dimOf(kind, dim) ? app::unitText(u, dim) : app::translate("Units", kUnitLabels[kind]);
+  return kindDim(kind, dim) ? app::unitText(u, dim) : app::translate("Units", kUnitLabels[kind]);
 }
 
 namespace {

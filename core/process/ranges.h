@@ -34,6 +34,16 @@ Ranges admissibleRanges(const tfs::Model& m);
 // Temperature, pressure and dryness are the same in both units.
 Real kindToShown(app::Units u, int kind, Real value, const tfs::Model& m);
 Real kindFromShown(app::Units u, int kind, Real shown, const tfs::Model& m);
+// The same with no model chosen (null): the values as they are.
+inline Real kindToShown(app::Units u, int kind, Real value, const tfs::Model* m) {
+  return m ? kindToShown(u, kind, value, *m) : value;
+}
+inline Real kindFromShown(app::Units u, int kind, Real shown, const tfs::Model* m) {
+  return m ? kindFromShown(u, kind, shown, *m) : shown;
+}
+// The dimension a kind's value is measured per mass of (and so per mole in
+// molar units); false for temperature, pressure and dryness.
+bool kindDim(int kind, app::Dim& dim);
 // The unit a kind is shown in: "кг/м3" or "моль/л", "K", "МПа", "%".
 std::string unitLabel(int kind, app::Units u);
 

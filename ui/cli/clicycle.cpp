@@ -127,6 +127,7 @@ int cycleMain(int argc, char** argv, Language lang) {
   int rc = kCycleRefused;
   if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
     const proc::CycleResult r = proc::solveCycle(req.eos(), req.kind, req.data);
+    if (!r.library.empty()) notifier()(r.library);
     if (r.shown()) {
       json = cycleJson(r, req.model);
       rc = 0;

@@ -163,6 +163,7 @@ int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
     return kDeviceRefused;
   }
   const proc::DeviceResult r = proc::computeDevice(m, in, req.data);
+  if (!r.library.empty()) notifier()(r.library);
   if (r.status != proc::DeviceStatus::Solved) {
     const std::string why = proc::deviceMessage(r, m, req.data);
     error = why.empty() ? QCoreApplication::translate("Device", "устройство при этих условиях не рассчитывается !") : QString::fromStdString(why);

@@ -20,6 +20,7 @@
 #include "thermo/model.h"
 #include "thermo/substances.h"
 #include "ui/files/jsonfields.h"
+#include "ui/services/messages.h"
 #include "ui/services/wholefile.h"
 
 namespace app {
@@ -391,7 +392,7 @@ const auto kIdealProcess = fields::Obj{[](auto& v, auto& s) {
   v("lastResult", kept.result, resultRow(true));
   v.apply(s, [&kept](Session& s) {
     s.process.Units = s.main.units;
-    s.process.restore(kept, s.main.chosenEos());
+    s.process.restore(kept, s.main.chosenEos(), notifier());
   });
 }};
 
@@ -462,7 +463,7 @@ const auto kRealProcesses = fields::Obj{[](auto& v, auto& s) {
     fields::Rows{deviceLine(sessionScope(s.main, false, true)), diagram::DeviceStore::kCapacity});
   v.apply(s, [&kept](Session& s) {
     s.devices.Units = s.main.units;
-    s.devices.restore(kept, s.main.chosenEos());
+    s.devices.restore(kept, s.main.chosenEos(), notifier());
   });
 }};
 
@@ -508,7 +509,7 @@ const auto kCycleWork = fields::Obj{[](auto& v, auto& s) {
   v("onDiagram", s.cycles.onDiagram, fields::Flag{});
   v("data", s.cycles.data, fields::Each{kCycleData});
   v.apply(s, [](Session& s) {
-    if (s.main.chosen) s.cycles.solve(&s.main.eos());
+    if (s.main.chosen) s.cycles.solve(&s.main.eos(), nullptr, notifier());
   });
 }};
 
@@ -584,10 +585,10 @@ bool readWorkFile(const QByteArray& bytes, Session& into, WorkError& error) {
     // cubic model and the whole T-s diagram.
     if (v < 2) {
       s.devices.Units = s.main.units;
-      s.devices.setSubstance(s.main.chosenEos());
+      s.devices.setSubstance(s.main.chosenEos(), notifier());
       if (s.main.chosen) {
         s.cycles.reset(&s.main.eos());
-        s.cycles.solve(&s.main.eos());
+        s.cycles.solve(&s.main.eos(), nullptr, notifier());
       }
     }
     if (s.main.chosen) {

@@ -379,7 +379,7 @@ void TCycles::unitsChanged() {
 
 bool TCycles::solve(bool loud) {
   proc::CycleResult why;
-  if (session_.cycles.solve(substance(), &why)) return true;
+  if (session_.cycles.solve(substance(), &why, app::notifier())) return true;
   if (loud) {
     const app::MessageScope action;
     app::messages().show(q(why.message));

@@ -215,7 +215,7 @@ void TForm2::setSubstanceCaption(const QString& text) {
   Label1->setText(text);
   Label1->adjustSize();
   // A state carried over belongs to the former substance.
-  calc().setSubstance(&session_.main.eos());
+  calc().setSubstance(&session_.main.eos(), app::notifier());
   refresh();
 }
 

@@ -169,7 +169,7 @@ TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   PaNam1->setCurrentIndex(calc().Kind1);
   PaNam2->setCurrentIndex(calc().Kind2);
   GivenList->setCurrentIndex(int(calc().Given));
-  calc().setSubstance(substance());
+  calc().setSubstance(substance(), app::notifier());
   showUnits();
   refresh();
 
@@ -206,7 +206,7 @@ const tfs::Model* TForm5::substance() const { return session_.main.chosenEos(); 
 
 void TForm5::setSubstanceCaption(const QString& text) {
   setLabel(Label1, text);
-  calc().setSubstance(substance());
+  calc().setSubstance(substance(), app::notifier());
   refresh();
 }
 
