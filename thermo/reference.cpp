@@ -409,6 +409,22 @@ class ReferenceModel final : public Model {
 
   Found searchT(double P, const Wanted& w) const;
 
+  // The two-phase state at P with the wanted value, between q's ends.
+  Found wetState(double P, const SatStates& q, const Wanted& w) const {
+    const double fv = field(q.v, w.entropy), fl = field(q.l, w.entropy);
+    const double x = (fv - w.value) / (fv - fl);
+    Pt mix;
+    mix.d = mixtureDensity(x, q.v.d, q.l.d);
+    mix.rho = f_.toMolar(mix.d);
+    mix.h = q.v.h + x * (q.l.h - q.v.h);
+    mix.s = q.v.s + x * (q.l.s - q.v.s);
+    (w.entropy ? mix.s : mix.h) = w.value;
+    mix.cp = kTwoPhaseCp;
+    mix.x = x;
+    mix.P = P;
+    return {q.Tv + x * (q.Tl - q.Tv), mix};
+  }
+
   void checkTRange(int code, Real T) const {
     if (!(T >= lim_.Ttr && T <= lim_.Tcr)) CheckT(code, T, lim_.Ttr, lim_.Tcr);
   }
@@ -449,20 +465,7 @@ ReferenceModel::Found ReferenceModel::searchT(double P, const Wanted& w) const {
       const double rv = resid(q.v), rl = resid(q.l);
       if (std::fabs(rv) < w.tol) return {q.Tv, q.v};
       if (std::fabs(rl) < w.tol) return {q.Tl, q.l};
-      if (rv <= 0 && rl >= 0) {  // two-phase
-        const double fv = field(q.v, w.entropy), fl = field(q.l, w.entropy);
-        const double x = (fv - w.value) / (fv - fl);
-        Pt mix;
-        mix.d = mixtureDensity(x, q.v.d, q.l.d);
-        mix.rho = f_.toMolar(mix.d);
-        mix.h = q.v.h + x * (q.l.h - q.v.h);
-        mix.s = q.v.s + x * (q.l.s - q.v.s);
-        (w.entropy ? mix.s : mix.h) = w.value;
-        mix.cp = kTwoPhaseCp;
-        mix.x = x;
-        mix.P = P;
-        return {q.Tv + x * (q.Tl - q.Tv), mix};
-      }
+      if (rv <= 0 && rl >= 0) return wetState(P, q, w);
       if (rv > 0) {  // superheated vapour
         lo = q.Tv, known = -1, st = q.v, Tst = q.Tv;
         T = step(w, q.Tv, rv, q.v.cp);

@@ -531,65 +531,143 @@ Values KindLines::values(Role role, const Ranges& rg, const ShownUnits& u, int m
   }
 }
 
+namespace {
+
+bool inRegion(const Region& R, const State& st) {
+  return st.T >= R.Tmin * (1 - 1e-12) && st.T <= R.Tmax * (1 + 1e-12) && st.P >= R.Plo * (1 - 1e-9) &&
+         st.P <= R.Phi * (1 + 1e-9);
+}
+
+// A single-phase piece at constant P (parameter ln T) or at constant T
+// (parameter ln P) from a0 to a1, in phase (0 vapour, 1 liquid, -1 any),
+// its ends given where they are saturated states.
+Piece singlePhase(const tfs::Model& m, Kind k, bool isobaric, double fixed, double a0, double a1, int steps,
+                  int phase, std::optional<State> lo, std::optional<State> hi) {
+  const double t0 = std::log(a0), t1 = std::log(a1);
+  return Piece{[&m, k, isobaric, fixed, phase, lo, hi, t0, t1](double t, XY& at) {
+                 State st;
+                 const double a = std::exp(t);
+                 if (lo && t == t0)
+                   st = *lo;
+                 else if (hi && t == t1)
+                   st = *hi;
+                 else if (!(isobaric ? atPT(m, fixed, a, st) : atPT(m, a, fixed, st)) || (phase >= 0 && st.x != phase))
+                   return false;
+                 at = coordinates(k, st);
+                 return true;
+               },
+               t0, t1, steps};
+}
+
+// The two-phase segment from one saturated state to the other.
+Piece wet(Kind k, const Sat& q, bool fromLiquid) {
+  return Piece{[k, q, fromLiquid](double t, XY& at) {
+                 at = coordinates(k, lever(q, fromLiquid ? t : 1 - t));
+                 return true;
+               },
+               0, 1, 4};
+}
+
+// An isobar from the melting line (or the region's coldest temperature) to
+// the region's warmest: liquid, the dome's chord and vapour below the
+// critical pressure.
+void isobarPieces(const tfs::Model& m, Kind k, const Region& R, double P, std::vector<Piece>& pieces) {
+  const tfs::ModelLimits& L = m.limits();
+  double Tlo = R.Tmin;
+  Real Tm = 0;
+  if (attempt([&] { Tm = m.Tmelt(P); }) && Tm > L.Ttr && Tm > Tlo) Tlo = double(Tm);
+  const double Thi = R.Tmax;
+  if (!(Tlo < Thi)) return;
+  Sat q;
+  if (!(P < L.Pcr) || !satP(m, P, q) || q.vapour.T <= Tlo) {
+    pieces.push_back(singlePhase(m, k, true, P, Tlo, Thi, 24, -1, {}, {}));
+  } else if (q.liquid.T >= Thi) {
+    pieces.push_back(singlePhase(m, k, true, P, Tlo, Thi, 16, 1, {}, {}));
+  } else {
+    if (q.liquid.T > Tlo) pieces.push_back(singlePhase(m, k, true, P, Tlo, q.liquid.T, 10, 1, {}, q.liquid));
+    if (q.liquid.T >= Tlo && q.vapour.T <= Thi) pieces.push_back(wet(k, q, true));
+    if (q.vapour.T < Thi) pieces.push_back(singlePhase(m, k, true, P, q.vapour.T, Thi, 16, 0, q.vapour, {}));
+  }
+}
+
+// An isotherm from the region's lowest pressure up to the melting pressure
+// (or the region's highest): vapour, the dome's chord and liquid below the
+// critical temperature.
+void isothermPieces(const tfs::Model& m, Kind k, const Region& R, double T, std::vector<Piece>& pieces) {
+  const double Plo = R.Plo, Phi = std::min(R.Phi, meltingPressure(m, T));
+  if (!(Plo < Phi)) return;
+  Sat q;
+  if (!(T < m.limits().Tcr) || !satT(m, T, q)) {
+    pieces.push_back(singlePhase(m, k, false, T, Plo, Phi, 24, -1, {}, {}));
+  } else if (q.vapour.P >= Phi) {
+    pieces.push_back(singlePhase(m, k, false, T, Plo, Phi, 16, 0, {}, {}));
+  } else {
+    if (q.vapour.P > Plo) pieces.push_back(singlePhase(m, k, false, T, Plo, q.vapour.P, 16, 0, {}, q.vapour));
+    if (q.vapour.P >= Plo && q.liquid.P <= Phi) pieces.push_back(wet(k, q, false));
+    if (q.liquid.P < Phi)
+      pieces.push_back(singlePhase(m, k, false, T, std::max(q.liquid.P, Plo), Phi, 12, 1,
+                                   q.liquid.P >= Plo ? std::optional<State>(q.liquid) : std::nullopt, {}));
+  }
+}
+
+// A line of constant s or h over ln P.
+Piece levelPiece(const tfs::Model& m, Kind k, const Region& R, double value, bool isentrope) {
+  return Piece{[&m, k, R, value, isentrope](double t, XY& at) {
+                 State st;
+                 const Real P = std::exp(Real(t));
+                 if (!(isentrope ? atSP(m, value, P, st) : atHP(m, value, P, st)) || !inRegion(R, st)) return false;
+                 at = coordinates(k, st);
+                 return true;
+               },
+               std::log(R.Plo), std::log(R.Phi), 24};
+}
+
+// A line of constant density over ln T, up to the melting pressure.
+Piece isochorePiece(const tfs::Model& m, Kind k, const Region& R, double d) {
+  return Piece{[&m, k, R, d](double t, XY& at) {
+                 State st;
+                 const Real T = std::exp(Real(t));
+                 if (!atTd(m, T, d, st) || !inRegion(R, st) || st.P > meltingPressure(m, T)) return false;
+                 at = coordinates(k, st);
+                 return true;
+               },
+               std::log(R.Tmin), std::log(R.Tmax), 24};
+}
+
+// The liquid on the melting line over ln P.
+Piece meltingPiece(const tfs::Model& m, Kind k, const Region& R) {
+  const tfs::ModelLimits& L = m.limits();
+  const double Pstart = double(std::max(L.PtrBubble, L.Pfloor));
+  const double Tlow = std::max(double(L.Ttr), R.Tmin);
+  const double Pcr = double(L.Pcr);
+  return Piece{[&m, k, Tlow, R, Pcr](double t, XY& at) {
+                 const Real P = std::exp(Real(t));
+                 Real Tm = 0;
+                 State st;
+                 // Near the triple point the melting temperature may lie
+                 // above the boiling one: no liquid there.
+                 if (!attempt([&] { Tm = m.Tmelt(P); }) || !(Tm > Tlow) || !(Tm <= R.Tmax) || !atPT(m, P, Tm, st) ||
+                     (P < Pcr && st.x != 1))
+                   return false;
+                 at = coordinates(k, st);
+                 return true;
+               },
+               std::log(Pstart), std::log(R.Phi), 16};
+}
+
+}  // namespace
+
 Line KindLines::line(Role role, double value, const Frame& f, const SamplerLimits& lim) const {
   Line out;
   out.role = role;
   out.value = value;
   const tfs::Model& m = m_;
-  const tfs::ModelLimits& L = m.limits();
   const Region& R = region_;
   const Kind k = f.kind;
   if (!R.valid) return out;
-  auto inRegion = [R](const State& st) {
-    return st.T >= R.Tmin * (1 - 1e-12) && st.T <= R.Tmax * (1 + 1e-12) && st.P >= R.Plo * (1 - 1e-9) &&
-           st.P <= R.Phi * (1 + 1e-9);
-  };
-  // A single-phase piece at constant P (parameter ln T) or constant T
-  // (parameter ln P), in phase (0 vapour, 1 liquid, -1 any), its ends
-  // given where they are saturated states.
-  auto isobaric = [&m, k](double P, double T0, double T1, int steps, int phase, std::optional<State> lo,
-                          std::optional<State> hi) {
-    const double t0 = std::log(T0), t1 = std::log(T1);
-    return Piece{[&m, k, P, phase, lo, hi, t0, t1](double t, XY& at) {
-                   State st;
-                   if (lo && t == t0)
-                     st = *lo;
-                   else if (hi && t == t1)
-                     st = *hi;
-                   else if (!atPT(m, P, std::exp(t), st) || (phase >= 0 && st.x != phase))
-                     return false;
-                   at = coordinates(k, st);
-                   return true;
-                 },
-                 t0, t1, steps};
-  };
-  auto isothermal = [&m, k](double T, double P0, double P1, int steps, int phase, std::optional<State> lo,
-                            std::optional<State> hi) {
-    const double t0 = std::log(P0), t1 = std::log(P1);
-    return Piece{[&m, k, T, phase, lo, hi, t0, t1](double t, XY& at) {
-                   State st;
-                   if (lo && t == t0)
-                     st = *lo;
-                   else if (hi && t == t1)
-                     st = *hi;
-                   else if (!atPT(m, std::exp(t), T, st) || (phase >= 0 && st.x != phase))
-                     return false;
-                   at = coordinates(k, st);
-                   return true;
-                 },
-                 t0, t1, steps};
-  };
-  // The two-phase segment from one saturated state to the other.
-  auto wet = [k](const Sat& q, bool fromLiquid) {
-    return Piece{[k, q, fromLiquid](double t, XY& at) {
-                   at = coordinates(k, lever(q, fromLiquid ? t : 1 - t));
-                   return true;
-                 },
-                 0, 1, 4};
-  };
   // Lines from the triple point to the critical point, denser near the top,
   // where the saturated states move as the root of Tcr - T.
-  const double Ttr = double(L.Ttr), Tcr = double(L.Tcr);
+  const double Ttr = double(m.limits().Ttr), Tcr = double(m.limits().Tcr);
   auto toTop = [Ttr, Tcr](double t) { return Tcr - (Tcr - Ttr) * (1 - t) * (1 - t); };
 
   std::vector<Piece> pieces;
@@ -619,95 +697,20 @@ Line KindLines::line(Role role, double value, const Frame& f, const SamplerLimit
                         0, 1, 16});
       break;
     }
-    case Role::Isobar: {
-      const double P = value;
-      double Tlo = R.Tmin;
-      Real Tm = 0;
-      if (attempt([&] { Tm = m.Tmelt(P); }) && Tm > L.Ttr && Tm > Tlo) Tlo = double(Tm);
-      const double Thi = R.Tmax;
-      if (!(Tlo < Thi)) break;
-      Sat q;
-      if (!(P < L.Pcr) || !satP(m, P, q) || q.vapour.T <= Tlo) {
-        pieces.push_back(isobaric(P, Tlo, Thi, 24, -1, {}, {}));
-      } else if (q.liquid.T >= Thi) {
-        pieces.push_back(isobaric(P, Tlo, Thi, 16, 1, {}, {}));
-      } else {
-        if (q.liquid.T > Tlo) pieces.push_back(isobaric(P, Tlo, q.liquid.T, 10, 1, {}, q.liquid));
-        if (q.liquid.T >= Tlo && q.vapour.T <= Thi) pieces.push_back(wet(q, true));
-        if (q.vapour.T < Thi) pieces.push_back(isobaric(P, q.vapour.T, Thi, 16, 0, q.vapour, {}));
-      }
-      break;
-    }
-    case Role::Isotherm: {
-      const double T = value;
-      const double Plo = R.Plo, Phi = std::min(R.Phi, meltingPressure(m, T));
-      if (!(Plo < Phi)) break;
-      Sat q;
-      if (!(T < Tcr) || !satT(m, T, q)) {
-        pieces.push_back(isothermal(T, Plo, Phi, 24, -1, {}, {}));
-      } else if (q.vapour.P >= Phi) {
-        pieces.push_back(isothermal(T, Plo, Phi, 16, 0, {}, {}));
-      } else {
-        if (q.vapour.P > Plo) pieces.push_back(isothermal(T, Plo, q.vapour.P, 16, 0, {}, q.vapour));
-        if (q.vapour.P >= Plo && q.liquid.P <= Phi) pieces.push_back(wet(q, false));
-        if (q.liquid.P < Phi)
-          pieces.push_back(isothermal(T, std::max(q.liquid.P, Plo), Phi, 12, 1,
-                                      q.liquid.P >= Plo ? std::optional<State>(q.liquid) : std::nullopt, {}));
-      }
-      break;
-    }
+    case Role::Isobar: isobarPieces(m, k, R, value, pieces); break;
+    case Role::Isotherm: isothermPieces(m, k, R, value, pieces); break;
     case Role::Isentrope:
-    case Role::Isenthalp: {
-      const bool isentrope = role == Role::Isentrope;
-      pieces.push_back({[&m, k, value, isentrope, inRegion](double t, XY& at) {
-                          State st;
-                          const Real P = std::exp(Real(t));
-                          if (!(isentrope ? atSP(m, value, P, st) : atHP(m, value, P, st)) || !inRegion(st))
-                            return false;
-                          at = coordinates(k, st);
-                          return true;
-                        },
-                        std::log(R.Plo), std::log(R.Phi), 24});
-      break;
-    }
-    case Role::Isochore: {
-      pieces.push_back({[&m, k, value, inRegion](double t, XY& at) {
-                          State st;
-                          const Real T = std::exp(Real(t));
-                          if (!atTd(m, T, value, st) || !inRegion(st) || st.P > meltingPressure(m, T)) return false;
-                          at = coordinates(k, st);
-                          return true;
-                        },
-                        std::log(R.Tmin), std::log(R.Tmax), 24});
-      break;
-    }
-    case Role::Melting: {
-      const double Pstart = double(std::max(L.PtrBubble, L.Pfloor));
-      const double Tlow = std::max(Ttr, R.Tmin);
-      const double Pcr = double(L.Pcr);
-      pieces.push_back({[&m, k, Tlow, R, Pcr](double t, XY& at) {
-                          const Real P = std::exp(Real(t));
-                          Real Tm = 0;
-                          State st;
-                          // Near the triple point the melting temperature
-                          // may lie above the boiling one: no liquid there.
-                          if (!attempt([&] { Tm = m.Tmelt(P); }) || !(Tm > Tlow) || !(Tm <= R.Tmax) ||
-                              !atPT(m, P, Tm, st) || (P < Pcr && st.x != 1))
-                            return false;
-                          at = coordinates(k, st);
-                          return true;
-                        },
-                        std::log(Pstart), std::log(R.Phi), 16});
-      break;
-    }
+    case Role::Isenthalp: pieces.push_back(levelPiece(m, k, R, value, role == Role::Isentrope)); break;
+    case Role::Isochore: pieces.push_back(isochorePiece(m, k, R, value)); break;
+    case Role::Melting: pieces.push_back(meltingPiece(m, k, R)); break;
     case Role::Inversion: {
       const double Tinv = inversion().Tinv;
       const double T0 = std::max(Ttr, R.Tmin), T1 = std::min(Tinv, R.Tmax);
       if (!(Tinv > 0) || !(T0 < T1)) break;
-      pieces.push_back({[this, &m, k, inRegion](double T, XY& at) {
+      pieces.push_back({[this, &m, k, R](double T, XY& at) {
                           const double P = inversionPressure(T);
                           State st;
-                          if (!(P > 0) || !atPT(m, P, T, st) || !inRegion(st) || P > meltingPressure(m, T))
+                          if (!(P > 0) || !atPT(m, P, T, st) || !inRegion(R, st) || P > meltingPressure(m, T))
                             return false;
                           at = coordinates(k, st);
                           return true;
