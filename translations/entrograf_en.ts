@@ -1125,10 +1125,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>&quot;Help&quot;: this guide (F1) and the information about the program.</translation>
     </message>
     <message>
-        <source>Окно показывает TS диаграмму выбранного вещества: по горизонтали удельная энтропия s, по вертикали температура T, К, в логарифмической или линейной шкале. Пределы температуры задаются в главном окне, пределы энтропии программа находит по линиям диаграммы.</source>
-        <translation>The window shows the TS diagram of the chosen substance: specific entropy s along the horizontal axis, temperature T, K, along the vertical one, on a logarithmic or linear scale. The temperature limits are set in the main window; the entropy range is found by the program from the lines of the diagram.</translation>
-    </message>
-    <message>
         <source>Линии</source>
         <translation>Lines</translation>
     </message>
@@ -1641,10 +1637,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>Points of processes outside the diagram are not drawn; the visible part of the line stays.</translation>
     </message>
     <message>
-        <source>Слева вверху показаны температура T и энтропия S под курсором мыши, в желтых полях — давление P, плотность d, энтальпия i и изобарная теплоемкость Cp этого состояния. Под куполом изобарная теплоемкость не определена (у чистого вещества бесконечна), и вместо нее показывается метка 1000000. Ниже графика курсор показывает Tmin, выше — Tmax; где состояния нет, поля сохраняют прежние значения.</source>
-        <translation>The top left fields show the temperature T and the entropy S under the mouse cursor, the yellow fields the pressure P, density d, enthalpy i and isobaric heat capacity Cp of that state. Under the dome the isobaric heat capacity is not defined (for a pure substance it is infinite), and the marker 1000000 is shown instead. Below the plot the cursor reads Tmin, above it Tmax; where there is no state, the fields keep their values.</translation>
-    </message>
-    <message>
         <source>Степень сухости вводится в процентах: это массовая доля пара во влажном паре (0 % — кипящая жидкость, 100 % — сухой насыщенный пар). Задать ее можно только между тройной и критической точками.</source>
         <translation>Dryness is typed in percent: it is the mass fraction of vapour in wet vapour (0 % saturated liquid, 100 % dry saturated vapour). It can be given only between the triple point and the critical point.</translation>
     </message>
@@ -1815,6 +1807,62 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>Эталонные уравнения состояния</source>
         <translation>Reference equations of state</translation>
+    </message>
+    <message>
+        <source>Окно показывает TS диаграмму выбранного вещества: по горизонтали удельная энтропия s, по вертикали температура T, К, в логарифмической или линейной шкале. Пределы температуры задаются в главном окне, пределы энтропии программа находит по линиям диаграммы. Та же работа видна и на lg p–h и h–s диаграммах (см. ниже «Виды диаграммы»).</source>
+        <translation>The window shows the TS diagram of the chosen substance: specific entropy s along the horizontal axis, temperature T, K, along the vertical one, on a logarithmic or linear scale. The temperature limits are set in the main window; the entropy range is found by the program from the lines of the diagram. The same work is also shown on the lg p–h and h–s diagrams (see “Diagram kinds” below).</translation>
+    </message>
+    <message>
+        <source>Слева вверху показаны две величины под курсором мыши (на TS диаграмме температура T и энтропия S, на lg p–h давление P и энтальпия i, на h–s энтальпия i и энтропия S), в желтых полях — остальные величины этого состояния из T, P, d, i, S и изобарной теплоемкости Cp. Под куполом изобарная теплоемкость бесконечна, и вместо нее показан знак ∞. На TS диаграмме ниже графика курсор показывает Tmin, выше — Tmax. Где состояния нет (левее линии затвердевания, выше наибольшего давления, вне пределов расчета модели), поля говорят «вне области расчета» и называют причину.</source>
+        <translation>The top left shows the two quantities under the mouse cursor (temperature T and entropy S on the TS diagram, pressure P and enthalpy i on lg p–h, enthalpy i and entropy S on h–s); the yellow fields show the other quantities of that state among T, P, d, i, S and the isobaric heat capacity Cp. Under the dome the isobaric heat capacity is infinite, and ∞ is shown in its place. On the TS diagram the cursor reads Tmin below the plot and Tmax above it. Where there is no state (left of the solidification line, above the highest pressure, beyond the model&apos;s limits), the fields say “outside the computed region” and give the reason.</translation>
+    </message>
+    <message>
+        <source>Рядом с каждой величиной показано ее значение по другой модели свойств при тех же T и P и разность в процентах, например «эталонное УС: 19,479 (+0,08 %)». Под куполом T и P состояния не задают, и сравнения нет.</source>
+        <translation>Beside each quantity its value by the other property model at the same T and P is shown with the difference in per cent, for example “reference EOS: 19.479 (+0.08 %)”. Under the dome T and P do not fix the state, and there is no comparison.</translation>
+    </message>
+    <message>
+        <source>«Копировать диаграмму» (Ctrl+C) кладет картинку в буфер обмена, откуда ее вставляют в отчет. «Легенда» показывает на диаграмме, что означает каждый цвет и вид линии. Точки, снятые щелчком, пронумерованы на диаграмме так же, как в таблице точек. Записывается, копируется и печатается та часть диаграммы, которая видна в окне.</source>
+        <translation>“Copy diagram” (Ctrl+C) puts the picture on the clipboard, to be pasted into a report. “Legend” shows on the diagram what each colour and line style means. The points picked by a click are numbered on the diagram as in the points table. What is saved, copied and printed is the part of the diagram shown in the window.</translation>
+    </message>
+    <message>
+        <source>Виды диаграммы</source>
+        <translation>Diagram kinds</translation>
+    </message>
+    <message>
+        <source>Список рядом с кнопкой «Назад» (или Ctrl+1, Ctrl+2, Ctrl+3) выбирает вид диаграммы: «T–s», «lg p–h» или «h–s». Вид хранится в рабочем файле; точки, линии процессов, реальные процессы и цикл ожижения рисуются на каждом виде так же, как на TS диаграмме, отсчет и щелчок работают так же.</source>
+        <translation>The list beside the “Back” button (or Ctrl+1, Ctrl+2, Ctrl+3) chooses the kind of diagram: “T–s”, “lg p–h” or “h–s”. The kind is kept in the work file; points, process lines, real processes and the liquefaction cycle are drawn on every kind as on the TS diagram, and the readout and clicks work the same way.</translation>
+    </message>
+    <message>
+        <source>lg p–h: по горизонтали энтальпия i, по вертикали давление P, МПа, в логарифмической шкале. Изотермы (сине-зеленые), изоэнтропы (коричневые, штриховые) и изохоры (оливковые, пунктирные) с круглыми значениями, линии степени сухости 10–90 % под куполом (синие, пунктирные), линия затвердевания. На этой диаграмме дросселирование — вертикальный отрезок, теплообмен при постоянном давлении — горизонтальный.</source>
+        <translation>lg p–h: enthalpy i across, pressure P, MPa, up on a logarithmic scale. Isotherms (teal), isentropes (brown, dashed) and isochores (olive, dotted) at round values, lines of dryness 10–90 % under the dome (blue, dotted), the solidification line. On this diagram throttling is a vertical segment and heat exchange at constant pressure a horizontal one.</translation>
+    </message>
+    <message>
+        <source>h–s: по горизонтали энтропия S, по вертикали энтальпия i. Изобары TS диаграммы, изотермы, линии степени сухости, линия затвердевания. Работа обратимого адиабатного расширения или сжатия — вертикальный отрезок, дросселирование — горизонтальный.</source>
+        <translation>h–s: entropy S across, enthalpy i up. The isobars of the TS diagram, isotherms, lines of dryness, the solidification line. Reversible adiabatic expansion or compression is a vertical segment, throttling a horizontal one.</translation>
+    </message>
+    <message>
+        <source>Каждая линия подписана своим значением в стиле TS диаграммы. В заголовке окна названы вид диаграммы, вещество и модель.</source>
+        <translation>Every line carries its value in the style of the TS diagram. The window title names the kind of diagram, the substance and the model.</translation>
+    </message>
+    <message>
+        <source>Увеличение и сдвиг</source>
+        <translation>Zoom and pan</translation>
+    </message>
+    <message>
+        <source>Колесо мыши увеличивает и уменьшает диаграмму вокруг курсора: точка под курсором остается на месте. Прямоугольник, обведенный левой кнопкой, увеличивается на все окно (простой щелчок остается щелчком). Средняя кнопка или левая с клавишей Shift сдвигает видимую часть. Двойной щелчок или клавиша Home («Вся диаграмма») показывает диаграмму целиком. Пока диаграмма увеличена, окно пишет «Увеличено ×N», линии рассчитываются заново для видимой части, а оси подписаны круглыми числами. Другие пределы или другое вещество показывают диаграмму целиком.</source>
+        <translation>The mouse wheel zooms the diagram in and out about the cursor: the point under the cursor stays where it is. A rectangle drawn with the left button is zoomed to fill the window (a plain click stays a click). The middle button, or the left one with Shift, moves the visible part. A double click or the Home key (“Whole diagram”) shows the whole diagram again. While the diagram is zoomed, the window says “Zoomed ×N”, the lines are computed again for the visible part and the axes carry round numbers. Other limits or another substance show the whole diagram.</translation>
+    </message>
+    <message>
+        <source>Кривая инверсии и другая модель</source>
+        <translation>Inversion curve and the other model</translation>
+    </message>
+    <message>
+        <source>«Кривая инверсии» рисует на каждом виде диаграммы (малиновой линией) состояния, где коэффициент Джоуля–Томсона (∂T/∂P)i меняет знак: от насыщенной жидкости до наибольшей температуры инверсии при нулевом давлении. Дросселирование из состояния внутри кривой охлаждает газ, снаружи — нагревает; поэтому водород и гелий перед циклом Линде–Хэмпсона нужно предварительно охладить.</source>
+        <translation>“Inversion curve” draws on every kind of diagram (a magenta line) the states where the Joule–Thomson coefficient (∂T/∂P)i changes sign: from the saturated liquid up to the highest inversion temperature at zero pressure. Throttling from a state inside the curve cools the gas, from outside it warms it; that is why hydrogen and helium must be precooled before a Linde–Hampson cycle.</translation>
+    </message>
+    <message>
+        <source>«Линии другой модели» рисует тонкими серыми штрихами пограничную кривую и изобары той модели свойств, которая не выбрана в главном окне: видно, где две модели расходятся.</source>
+        <translation>“Other model&apos;s lines” draws, as thin grey dashes, the saturation curve and isobars of the property model not chosen in the main window: it shows where the two models part.</translation>
     </message>
 </context>
 <context>
@@ -2628,7 +2676,7 @@ lies in the range the program computes.</translation>
     </message>
     <message>
         <source>Цикл на TS диаграмме</source>
-        <translation>Cycle on the T-s diagram</translation>
+        <translation>Cycle on the TS diagram</translation>
     </message>
     <message>
         <source>Результаты цикла</source>
@@ -3242,7 +3290,7 @@ MPa</translation>
     </message>
     <message>
         <source>Параметры точек, снятых с TS диаграммы</source>
-        <translation>States of the points picked on the T-s diagram</translation>
+        <translation>States of the points picked on the TS diagram</translation>
     </message>
     <message>
         <source>Назад</source>
