@@ -490,4 +490,25 @@ TEST(WorkFile, SampleInDocsOpens) {
   EXPECT_EQ(s->results.front().start[proc::kPressure], s->results.back().end[proc::kPressure]);
 }
 
+// The first lesson's work in docs/ opens with what the README says it holds:
+// an isentrope (s kept, Q = 0, L = i1 - i2) and the Linde–Hampson cycle on
+// the diagram, its yield the cold box's balance (i2 - i1)/(if - i1).
+TEST(WorkFile, LessonInDocsOpens) {
+  auto s = std::make_unique<app::Session>();
+  app::WorkError error;
+  ASSERT_TRUE(app::openWorkFile(QStringLiteral(ENTROGRAF_SOURCE_DIR "/docs/lesson.entrograf"), *s, error))
+      << error.detail.toStdString();
+  EXPECT_EQ(s->points.size(), 1u);
+  ASSERT_EQ(s->results.size(), 1u);
+  const proc::ResultRow& r = s->results.front();
+  EXPECT_NEAR(double(r.end[proc::kEntropy]), double(r.start[proc::kEntropy]), 1e-9);
+  EXPECT_EQ(r.Q, 0);
+  EXPECT_NEAR(double(r.L), double(r.start[proc::kEnthalpy] - r.end[proc::kEnthalpy]), 1e-6);
+  ASSERT_TRUE(s->cycles.onDiagram && s->cycles.result.liquid());
+  EXPECT_FALSE(s->cycles.lines.paths.empty());
+  const proc::CycleResult& c = s->cycles.result;
+  const Real h1 = c.at(1)->p.i, h2 = c.at(2)->p.i, hf = c.at(5)->p.i;
+  EXPECT_NEAR(double(c.y), double((h2 - h1) / (hf - h1)), 1e-9);
+}
+
 }  // namespace
