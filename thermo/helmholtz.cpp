@@ -134,6 +134,22 @@ void addCritical(const RefData& eq, const Isotherm& iso, double delta, Residual&
   }
 }
 
+// One term's share of the sums: D its density factor, u = delta D'/D and
+// z = delta^2 D''/D.
+template <int Level>
+inline void addTerm(const Isotherm& iso, std::size_t i, double D, double u, double z, Residual& r) {
+  const double fD = iso.f[i] * D;
+  r.d += fD * u;
+  r.dd += fD * z;
+  if constexpr (Level >= 1) r.a += fD;
+  if constexpr (Level >= 2) {
+    const double tD = iso.ft[i] * D;
+    r.t += tD;
+    r.tt += iso.ftt[i] * D;
+    r.dt += tD * u;
+  }
+}
+
 // The residual sums: Level 0 d and dd, 1 also alphar, 2 also the tau
 // derivatives.
 template <int Level>
@@ -165,16 +181,7 @@ Residual residualSums(const RefData& eq, const Isotherm& iso, double delta) {
     } else {
       z = u * u - u;
     }
-    const double fD = iso.f[i] * D;
-    r.d += fD * u;
-    r.dd += fD * z;
-    if constexpr (Level >= 1) r.a += fD;
-    if constexpr (Level >= 2) {
-      const double tD = iso.ft[i] * D;
-      r.t += tD;
-      r.tt += iso.ftt[i] * D;
-      r.dt += tD * u;
-    }
+    addTerm<Level>(iso, i, D, u, z, r);
   }
   const std::size_t ng = eq.gauss.size();
   for (std::size_t j = 0; j < ng; ++j) {
@@ -184,16 +191,7 @@ Residual residualSums(const RefData& eq, const Isotherm& iso, double delta) {
     const double D = pw[g.d] * std::exp(-g.eta * x * x);
     const double u = g.d - 2 * g.eta * delta * x;
     const double z = u * u - g.d - 2 * g.eta * delta * delta;
-    const double fD = iso.f[i] * D;
-    r.d += fD * u;
-    r.dd += fD * z;
-    if constexpr (Level >= 1) r.a += fD;
-    if constexpr (Level >= 2) {
-      const double tD = iso.ft[i] * D;
-      r.t += tD;
-      r.tt += iso.ftt[i] * D;
-      r.dt += tD * u;
-    }
+    addTerm<Level>(iso, i, D, u, z, r);
   }
   if (!eq.critical.empty()) {
     Residual c;

@@ -44,7 +44,7 @@ bool outside(Real T, Real lo, Real hi) { return !std::isfinite(T) || T < lo || T
 struct Wanted {
   Real value;
   Real PointState::*field;  // &PointState::h or &PointState::s
-  Real tol;
+  Real tolParts;  // the tolerance is the gas constant over this
   bool entropy;
   const char* belowLine;   // below the state at the solidification temperature
   const char* belowSolid;  // compressed liquid below it
@@ -68,6 +68,7 @@ Real blend(const Wanted& w, int k, Real Cp, Real TA, Real rA, Real TB, Real rB) 
 PointState satPoint(Real d, Real h, Real s, Real Cp, Real x) { return {d, h, s, Cp, x}; }
 
 Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
+  const Real tol = Rgas[k] / w.tolParts;
   const Real Tm = meltLimit(name, k, P);
   auto resid = [&](const PointState& st) { return w.value - st.*w.field; };
   // A: the warmest state found below the wanted value (r > 0), B: the
@@ -87,14 +88,14 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
       const Real r = resid(vap);
       if (r < 0) message(w.belowLine);
       // On or below the state at the solidification temperature: that state.
-      if (!(r > 0) || std::fabs(r) < w.tol) return {Tm, vap};
+      if (!(r > 0) || std::fabs(r) < tol) return {Tm, vap};
     } else {
       const SatStates q = dhs2(name, P, 0, SatGiven::Pressure);
       Tv = q.Tv, Tl = q.Tl;
       vap = satPoint(q.dv, q.hv, q.sv, q.Cpv, 0);
       liq = satPoint(q.dl, q.hl, q.sl, q.Cpl, 1);
-      if (std::fabs(resid(vap)) < w.tol) return {Tv, vap};
-      if (std::fabs(resid(liq)) < w.tol) return {Tl, liq};
+      if (std::fabs(resid(vap)) < tol) return {Tv, vap};
+      if (std::fabs(resid(liq)) < tol) return {Tl, liq};
       if (resid(vap) <= 0 && resid(liq) >= 0) {  // two-phase
         const Real x = (vap.*w.field - w.value) / (vap.*w.field - liq.*w.field);
         PointState mix = vap;
@@ -135,7 +136,7 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
       floorSeen = true;
       const PointState st = statePT(k, P, Tm);
       const Real r = resid(st);
-      if (!(r > w.tol)) {
+      if (!(r > tol)) {
         if (r < 0 && liquid) message(w.belowSolid);
         return {Tm, st};
       }
@@ -144,7 +145,7 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
     }
     const PointState st = statePT(k, P, T);
     const Real r = resid(st);
-    if (std::fabs(r) <= w.tol) return {T, st};
+    if (std::fabs(r) <= tol) return {T, st};
     if (T >= kTCeiling && r > 0) {
       message(w.aboveTop);
       return {T, st};
@@ -168,24 +169,30 @@ Found searchT(std::string_view name, int k, Real P, const Wanted& w) {
   return {T, statePT(k, P, T)};
 }
 
+// The search at P for the routine named, its state put out: T, d, the
+// other of h and s, Cp and x.
+void searchAtP(std::string_view name, const char* routine, Real P, const Wanted& w, Real& T, Real& d, Real& other,
+               Real& Cp, Real& x) {
+  const int k = SubstIndex(name);
+  checkPressureInput(routine, P);
+  const Found f = searchT(name, k, P, w);
+  T = f.T, d = f.st.d, other = w.entropy ? f.st.h : f.st.s, Cp = f.st.Cp, x = f.st.x;
+}
+
 }  // namespace
 
 void Tds_hP(std::string_view name, Real h, Real P, Real& T, Real& d, Real& s, Real& Cp, Real& x) {
-  const int k = SubstIndex(name);
-  checkPressureInput("Tds_hP", P);
-  const Wanted w{h, &PointState::h, Rgas[k] / 100, false, "h<hv", "Значение h менше h затвердевания !",
-                 "Значение h больше h при T=1000 K !"};
-  const Found f = searchT(name, k, P, w);
-  T = f.T, d = f.st.d, s = f.st.s, Cp = f.st.Cp, x = f.st.x;
+  searchAtP(name, "Tds_hP", P,
+            {h, &PointState::h, 100, false, "h<hv", "Значение h менше h затвердевания !",
+             "Значение h больше h при T=1000 K !"},
+            T, d, s, Cp, x);
 }
 
 void Tdh_sP(std::string_view name, Real s, Real P, Real& T, Real& d, Real& h, Real& Cp, Real& x) {
-  const int k = SubstIndex(name);
-  checkPressureInput("Tdh_sP", P);
-  const Wanted w{s, &PointState::s, Rgas[k] / 1000, true, "s<sv", "Значение S менше S затвердевания !",
-                 "Значение S больше S при T=1000 K !"};
-  const Found f = searchT(name, k, P, w);
-  T = f.T, d = f.st.d, h = f.st.h, Cp = f.st.Cp, x = f.st.x;
+  searchAtP(name, "Tdh_sP", P,
+            {s, &PointState::s, 1000, true, "s<sv", "Значение S менше S затвердевания !",
+             "Значение S больше S при T=1000 K !"},
+            T, d, h, Cp, x);
 }
 
 namespace {
@@ -209,6 +216,18 @@ struct EntropyAtT {
     const PhsResult b = stateTd(k, T, dB, sat);
     PB = b.P, sB = b.s;
     d = dB, h = b.h, Cp = b.Cp, x = b.x;
+  }
+  // High-pressure end: the state at Ptop. True when even there the entropy
+  // is above s, so that no state at T has it (P = 0).
+  bool highEnd(Real Ptop) {
+    const PointState st = statePT(k, Ptop, T, line);
+    take(st);
+    if (s < st.s) {
+      P = 0;
+      return true;
+    }
+    PA = Ptop, sA = st.s;
+    return false;
   }
   bool belowSaturation();
   bool bracket();
@@ -247,14 +266,7 @@ bool EntropyAtT::belowSaturation() {
       P = 0, d = 0, h = 0, Cp = 0, x = 1;
       return true;
     }
-    const PointState st = statePT(k, Pm, T, line);
-    take(st);
-    if (s < st.s) {
-      P = 0;
-      return true;
-    }
-    PA = Pm, sA = st.s;
-    return false;
+    return highEnd(Pm);
   }
   // two-phase
   x = (q.sv - s) / (q.sv - q.sl);
@@ -270,13 +282,7 @@ bool EntropyAtT::belowSaturation() {
 bool EntropyAtT::bracket() {
   if (T < Tcr[k]) return belowSaturation();
   x = 0;
-  const PointState st = statePT(k, Pmax, T, line);
-  take(st);
-  if (s < st.s) {
-    P = 0;
-    return true;
-  }
-  PA = Pmax, sA = st.s;
+  if (highEnd(Pmax)) return true;
   lowEnd(0.001L, nullptr);
   return false;
 }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 #include "report.h"
+#include "roots.h"
 #include "tfs.h"
 
 namespace tfs {
@@ -15,27 +15,6 @@ Real enthalpy(const Model& m, Real T, Real P) {
   Real d, h, s, Cp, x;
   m.dhs_PT(P, T, d, h, s, Cp, x);
   return h;
-}
-
-// The root of f between a and b, f(a) and f(b) of opposite signs
-// (Illinois false position).
-Real root(const std::function<Real(Real)>& f, Real a, Real b, Real fa, Real fb, Real tol) {
-  int side = 0;
-  for (int pass = 0; pass < 100 && std::fabs(b - a) > tol; ++pass) {
-    const Real c = (a * fb - b * fa) / (fb - fa);
-    const Real fc = f(c);
-    if ((fc > 0) == (fb > 0)) {
-      b = c, fb = fc;
-      if (side == -1) fa /= 2;
-      side = -1;
-    } else {
-      a = c, fa = fc;
-      if (side == 1) fb /= 2;
-      side = 1;
-    }
-    if (fc == 0) return c;
-  }
-  return (a + b) / 2;
 }
 
 // The pressure above which the state at T is single-phase liquid or
@@ -61,6 +40,11 @@ Real zeroPressureSlope(const Model& m, Real T) {
   return (-Real(2.5) * h1 + 4 * h2 - Real(1.5) * h3) / P1;
 }
 
+InversionSpan inversionSearchSpan(const Model& m, Real T) {
+  const ModelLimits& lim = m.limits();
+  return {std::max(liquidSide(m, T) * (1 + Real(1e-3)), lim.Pfloor * 10), lim.Pceiling / (1 + Real(2e-4))};
+}
+
 Real maxInversionTemperature(const Model& m) {
   const ModelLimits& lim = m.limits();
   const Real lo = std::max(lim.Ttr, lim.Tcr);
@@ -73,7 +57,7 @@ Real maxInversionTemperature(const Model& m) {
   for (Real b = a + step; b <= lim.Tmax + step / 2; b += step) {
     const Real Tb = std::min(b, lim.Tmax);
     const Real gb = g(Tb);
-    if (gb > 0) return root(g, a, Tb, ga, gb, Real(1e-6));
+    if (gb > 0) return illinoisRoot(g, a, Tb, ga, gb, Real(1e-6));
     a = Tb, ga = gb;
   }
   return 0;
@@ -84,18 +68,17 @@ std::vector<InversionPoint> inversionCurve(const Model& m, int n) {
   const ModelLimits& lim = m.limits();
   const Real Tinv = maxInversionTemperature(m);
   if (!(Tinv > 0) || n < 2) return out;
-  const Real Pmax = lim.Pceiling;
 
   // The inversion pressure at T: the sign change of (dh/dP)T between the
   // liquid side (or the lowest pressure) and the ceiling; 0 when (dh/dP)T
   // does not change sign there.
   auto pressureAt = [&](Real T) -> Real {
-    Real Plo = std::max(liquidSide(m, T) * (1 + Real(1e-3)), lim.Pfloor * 10);
+    const InversionSpan span = inversionSearchSpan(m, T);
     const auto f = [&](Real y) { return enthalpyPressureSlope(m, T, std::exp(y)); };
-    Real a = std::log(Plo), b = std::log(Pmax / (1 + Real(2e-4)));
+    Real a = std::log(span.lo), b = std::log(span.hi);
     const Real fa = f(a), fb = f(b);
     if (!(fa < 0) || !(fb > 0)) return 0;
-    return std::exp(root(f, a, b, fa, fb, Real(1e-9)));
+    return std::exp(illinoisRoot(f, a, b, fa, fb, Real(1e-9)));
   };
 
   // The low end: where the saturated liquid itself sits on the curve, or

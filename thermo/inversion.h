@@ -18,6 +18,14 @@ Real enthalpyPressureSlope(const Model& m, Real T, Real P);
 // coefficient, m3/kg times 1000.
 Real zeroPressureSlope(const Model& m, Real T);
 
+// The pressures between which the inversion pressure at T is sought, MPa:
+// from just above the saturated liquid's (or from the lowest pressure) to
+// just below the ceiling.
+struct InversionSpan {
+  Real lo = 0, hi = 0;
+};
+InversionSpan inversionSearchSpan(const Model& m, Real T);
+
 // The highest inversion temperature (at P -> 0), K; 0 when the model has
 // none below its highest temperature.
 Real maxInversionTemperature(const Model& m);

@@ -190,19 +190,17 @@ class ReferenceModel final : public Model {
   }
 
   void Tds_hP(Real h, Real P, Real& T, Real& d, Real& s, Real& Cp, Real& x) const override {
-    checkPressure("Tds_hP", P, Plimit_);
-    const Wanted w{static_cast<double>(h), false, Rmass_ / 100, "h<hv", "Значение h менше h затвердевания !",
-                   "Значение h больше h при T="};
-    const Found r = searchT(static_cast<double>(P), w);
-    T = r.T, d = r.st.d, s = r.st.s, Cp = r.st.cp, x = r.st.x;
+    searchAtP("Tds_hP", P,
+              {static_cast<double>(h), false, Rmass_ / 100, "h<hv", "Значение h менше h затвердевания !",
+               "Значение h больше h при T="},
+              T, d, s, Cp, x);
   }
 
   void Tdh_sP(Real s, Real P, Real& T, Real& d, Real& h, Real& Cp, Real& x) const override {
-    checkPressure("Tdh_sP", P, Plimit_);
-    const Wanted w{static_cast<double>(s), true, Rmass_ / 1000, "s<sv", "Значение S менше S затвердевания !",
-                   "Значение S больше S при T="};
-    const Found r = searchT(static_cast<double>(P), w);
-    T = r.T, d = r.st.d, h = r.st.h, Cp = r.st.cp, x = r.st.x;
+    searchAtP("Tdh_sP", P,
+              {static_cast<double>(s), true, Rmass_ / 1000, "s<sv", "Значение S менше S затвердевания !",
+               "Значение S больше S при T="},
+              T, d, h, Cp, x);
   }
 
   void Pdh_Ts(Real T, Real s, Real& P, Real& d, Real& h, Real& Cp, Real& x) const override;
@@ -408,6 +406,15 @@ class ReferenceModel final : public Model {
   }
 
   Found searchT(double P, const Wanted& w) const;
+
+  // The search at P for the routine named, its state put out: T, d, the
+  // other of h and s, Cp and x.
+  void searchAtP(const char* routine, Real P, const Wanted& w, Real& T, Real& d, Real& other, Real& Cp,
+                 Real& x) const {
+    checkPressure(routine, P, Plimit_);
+    const Found r = searchT(static_cast<double>(P), w);
+    T = r.T, d = r.st.d, other = w.entropy ? r.st.h : r.st.s, Cp = r.st.cp, x = r.st.x;
+  }
 
   // The two-phase state at P with the wanted value, between q's ends.
   Found wetState(double P, const SatStates& q, const Wanted& w) const {

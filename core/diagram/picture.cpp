@@ -243,6 +243,30 @@ Label numberAt(LabelRole role, int n, SPoint at, int dx, int dy, Rgb colour) {
   return l;
 }
 
+// States marked with squares of one colour, each numbered beside it.
+struct NumberedMarks {
+  Polyline line;
+  std::vector<Label> numbers;
+  LabelRole role;
+  int dx, dy;
+
+  NumberedMarks(LineRole lineRole, LabelRole labelRole, Rgb colour, int marker, int dx_, int dy_)
+      : role(labelRole), dx(dx_), dy(dy_) {
+    line.role = lineRole;
+    line.colour = colour;
+    line.joined = false;
+    line.marker = marker;
+  }
+  void add(const detail::Plane& pl, SPoint q, int n) {
+    pl.put(line.points, q);
+    numbers.push_back(numberAt(role, n, q, dx, dy, line.colour));
+  }
+  void addTo(Picture& p) {
+    p.lines.push_back(std::move(line));
+    p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
+  }
+};
+
 // The liquefaction cycle after the real processes, in its own colour: its
 // isobars solid, its chords dashed, clipped at the frame; its states marked
 // and numbered (one label for states that coincide).
@@ -261,45 +285,32 @@ void cycleLines(Picture& p, const detail::Plane& pl, const diagram::CycleStore& 
     p.lines.push_back(std::move(l));
   }
   if (cyc.marks.empty()) return;
-  Polyline marks;
-  marks.role = LineRole::CycleStates;
-  marks.colour = kViolet;
-  marks.joined = false;
-  marks.marker = 6;
-  std::vector<Label> numbers;
+  NumberedMarks marks(LineRole::CycleStates, LabelRole::CycleState, kViolet, 6, 5, -20);
   for (const CycleMark& m : cyc.marks) {
     if (!pl.inside(m.s, m.T, q)) continue;
-    auto same = std::find_if(numbers.begin(), numbers.end(), [&](const Label& l) { return l.s == q.s && l.T == q.T; });
-    if (same != numbers.end()) {
+    auto same = std::find_if(marks.numbers.begin(), marks.numbers.end(),
+                             [&](const Label& l) { return l.s == q.s && l.T == q.T; });
+    if (same != marks.numbers.end()) {
       same->text += ", " + std::to_string(m.n);
       continue;
     }
-    pl.put(marks.points, q);
-    numbers.push_back(numberAt(LabelRole::CycleState, m.n, q, 5, -20, kViolet));
+    marks.add(pl, q, m.n);
   }
-  p.lines.push_back(std::move(marks));
-  p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
+  marks.addTo(p);
 }
 
 // The states of the points table picked on this substance's diagram, as
 // orange markers numbered as their rows.
 void pickedPoints(Picture& p, const detail::Plane& pl, const app::Session& session) {
-  Polyline marks;
-  marks.role = LineRole::Picked;
-  marks.colour = kOrange;
-  marks.joined = false;
-  marks.marker = 5;
-  std::vector<Label> numbers;
+  NumberedMarks marks(LineRole::Picked, LabelRole::Picked, kOrange, 5, 4, -19);
   SPoint q;
   for (std::size_t k = 0; k < session.points.size(); ++k) {
     const app::PointRow& r = session.points[k];
     if (r.substance != session.main.name || !pl.inside(r, q)) continue;
-    pl.put(marks.points, q);
-    numbers.push_back(numberAt(LabelRole::Picked, int(k) + 1, q, 4, -19, kOrange));
+    marks.add(pl, q, int(k) + 1);
   }
-  if (marks.points.empty()) return;
-  p.lines.push_back(std::move(marks));
-  p.labels.insert(p.labels.end(), numbers.begin(), numbers.end());
+  if (marks.line.points.empty()) return;
+  marks.addTo(p);
 }
 
 void labels(Picture& p, const app::AppState& st, const app::DiagramStore& d, const Real labelS[4]) {

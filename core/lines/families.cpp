@@ -10,6 +10,7 @@
 #include "core/lines/ticks.h"
 #include "thermo/inversion.h"
 #include "thermo/report.h"
+#include "thermo/roots.h"
 #include "thermo/tfs.h"
 
 namespace diagram::kinds {
@@ -267,15 +268,9 @@ namespace {
 // the liquid side (or the lowest pressure) to the ceiling; near guess when
 // one is given. 0 when there is none.
 double solveInversion(const tfs::Model& m, double T, double guess) {
-  const tfs::ModelLimits& L = m.limits();
-  Real Pliq = 0;
-  if (T < L.Tcr) {
-    Real Pv = 0, Pl = 0;
-    if (!attempt([&] { m.Psat(T, Pv, Pl); })) return 0;
-    Pliq = Pl;
-  }
-  const double lo = std::log(double(std::max(Pliq * (1 + Real(1e-3)), L.Pfloor * 10)));
-  const double hi = std::log(double(L.Pceiling / (1 + Real(2e-4))));
+  tfs::InversionSpan span;
+  if (!attempt([&] { span = tfs::inversionSearchSpan(m, T); })) return 0;
+  const double lo = std::log(double(span.lo)), hi = std::log(double(span.hi));
   if (!(lo < hi)) return 0;
   auto f = [&](double y) {
     Real g = 0;
@@ -296,24 +291,8 @@ double solveInversion(const tfs::Model& m, double T, double guess) {
     bracketed = fa < 0 && fb > 0;
   }
   if (!bracketed) return 0;
-  // Illinois false position.
-  int side = 0;
-  for (int pass = 0; pass < 100 && b - a > 1e-13; ++pass) {
-    const double c = (a * fb - b * fa) / (fb - fa);
-    const double fc = f(c);
-    if (!std::isfinite(fc)) return 0;
-    if (fc == 0) return std::exp(c);
-    if (fc > 0) {
-      b = c, fb = fc;
-      if (side == -1) fa /= 2;
-      side = -1;
-    } else {
-      a = c, fa = fc;
-      if (side == 1) fb /= 2;
-      side = 1;
-    }
-  }
-  return std::exp((a + b) / 2);
+  const double root = tfs::illinoisRoot(f, a, b, fa, fb, 1e-13);
+  return std::isfinite(root) ? std::exp(root) : 0;
 }
 
 }  // namespace

@@ -391,6 +391,23 @@ bool DeviceCalculator::draw(const tfs::Model* m, diagram::DeviceStore& store, co
   return true;
 }
 
+DeviceRow deviceRow(const tfs::Model& m, Device kind, Real eta, const DeviceResult& r) {
+  DeviceRow row;
+  row.substance = std::string(m.name());
+  row.model = m.kind();
+  row.kind = kind;
+  row.eta = eta;
+  row.inlet = r.inlet;
+  row.outlet = r.outlet;
+  row.ideal = r.ideal;
+  row.L = r.L;
+  row.Q = r.Q;
+  row.sgen = r.sgen;
+  row.exergy = r.exergy;
+  row.T0 = r.T0;
+  return row;
+}
+
 bool sameDevice(const DeviceRow& a, const DeviceRow& b) {
   auto same = [](const ProcPoint& p, const ProcPoint& q) {
     return p.T == q.T && p.P == q.P && p.d == q.d && p.i == q.i && p.s == q.s && p.x == q.x;
@@ -405,19 +422,7 @@ bool DeviceCalculator::tableRow(DeviceRow& row, const app::Notify& notify, const
     say(notify, procText(kNotComputedMessage));
     return false;
   }
-  row = DeviceRow{};
-  row.substance = std::string(model_->name());
-  row.model = model_->kind();
-  row.kind = Kind;
-  row.eta = data_.eta;
-  row.inlet = Result.inlet;
-  row.outlet = Result.outlet;
-  row.ideal = Result.ideal;
-  row.L = Result.L;
-  row.Q = Result.Q;
-  row.sgen = Result.sgen;
-  row.exergy = Result.exergy;
-  row.T0 = Result.T0;
+  row = deviceRow(*model_, Kind, data_.eta, Result);
   for (const DeviceRow& r : written)
     if (sameDevice(r, row)) {
       say(notify, procText(kWrittenMessage));

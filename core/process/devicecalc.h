@@ -42,6 +42,9 @@ struct DeviceRow {
   Real L = 0, Q = 0, sgen = 0, exergy = 0, T0 = 0;
 };
 
+// The row of a device of kind and efficiency eta computed by m, unnumbered.
+DeviceRow deviceRow(const tfs::Model& m, Device kind, Real eta, const DeviceResult& r);
+
 // Whether two rows hold the same device and states (their numbers aside).
 bool sameDevice(const DeviceRow& a, const DeviceRow& b);
 

@@ -129,14 +129,7 @@ TEST(DeviceBalances, NothingThatMustNotBeNegativeIs) {
       }
       for (Real v : {r.L, r.Q, r.sgen, r.exergy, r.outlet.i, r.outlet.s}) EXPECT_TRUE(std::isfinite(double(v)));
       // Nor shown below zero in the table.
-      DeviceRow row;
-      row.substance = name;
-      row.kind = c.kind;
-      row.inlet = r.inlet;
-      row.outlet = r.outlet;
-      row.ideal = r.ideal;
-      row.sgen = r.sgen;
-      row.exergy = r.exergy;
+      const DeviceRow row = deviceRow(eos(name), c.kind, 1, r);
       const std::array<DeviceCells, 3> cells = deviceRowTexts(row, app::Units::Specific);
       EXPECT_EQ(cells[0][13].find('-'), std::string::npos) << cells[0][13];
       EXPECT_EQ(cells[0][14].find('-'), std::string::npos) << cells[0][14];
