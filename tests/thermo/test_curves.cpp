@@ -7,12 +7,37 @@
 
 #include "thermo/inversion.h"
 #include "thermo/model.h"
+#include "thermo/roots.h"
 #include "thermo/statehs.h"
 #include "thermo/substances.h"
 
 namespace {
 
 using tfs::Real;
+
+// The shared root search finds known roots in both number types, from
+// brackets that put the root near one end (where plain false position
+// creeps), and says NaN when the function is not finite on the way.
+TEST(Roots, IllinoisFindsKnownRoots) {
+  struct Case {
+    double (*f)(double);
+    double a, b, root;
+  } cases[] = {
+      {[](double x) { return x * x - 2; }, 0, 10, std::sqrt(2.0)},
+      {[](double x) { return x - std::cos(x); }, 0, 1, 0.7390851332151607},
+      {[](double x) { return std::exp(x) - 3; }, -20, 2, std::log(3.0)},
+      {[](double x) { return std::pow(x, 9) - 1e-9; }, 0, 1, 0.1},
+  };
+  for (const Case& c : cases) {
+    const double r = tfs::illinoisRoot(c.f, c.a, c.b, c.f(c.a), c.f(c.b), 1e-13);
+    EXPECT_NEAR(r, c.root, 1e-12) << c.root;
+    const long double lr = tfs::illinoisRoot([&c](long double x) { return (long double)c.f(double(x)); },
+                                             (long double)c.a, (long double)c.b, (long double)c.f(c.a),
+                                             (long double)c.f(c.b), 1e-13L);
+    EXPECT_NEAR(double(lr), c.root, 1e-12) << c.root;
+  }
+  EXPECT_TRUE(std::isnan(tfs::illinoisRoot([](double x) { return x > 0.5 ? NAN : x - 1; }, 0.0, 2.0, -1.0, 1.0, 1e-12)));
+}
 
 // Round trip: a state from (P, T) is found again from its h and s, in the
 // gas, the liquid, the supercritical fluid and inside the dome.
