@@ -41,66 +41,71 @@ void label(benchmark::State& state, const View& v) {
                  std::to_string(v.labels.size()) + " labels");
 }
 
-// A whole diagram from scratch, as when the kind or the substance changes.
-void BM_WholeDiagram(benchmark::State& state) {
-  const Kind k = Kind(state.range(0));
-  const int n = substance(state);
-  const tfs::Model& m = tfs::cubicModel(n);
-  const Limits lim = limitsOf(n);
+// The diagram of a run: its kind (range 0), substance (range 1), the
+// substance's cubic model and default limits.
+struct Run {
+  Kind k;
+  int n;
+  const tfs::Model& m;
+  Limits lim;
+  explicit Run(const benchmark::State& state)
+      : k(Kind(state.range(0))), n(substance(state)), m(tfs::cubicModel(n)), lim(limitsOf(n)) {}
+};
+
+// The view `next` gives each iteration; the run labelled with the last.
+template <class Next>
+void views(benchmark::State& state, Next next) {
   View v;
   for (auto _ : state) {
-    KindLines kl(m, lim);
-    v = kl.compose(kl.fullFrame(k, true, 1280, 1000), {});
+    v = next();
     benchmark::DoNotOptimize(v.lines.data());
   }
   label(state, v);
+}
+
+// A whole diagram from scratch, as when the kind or the substance changes.
+void BM_WholeDiagram(benchmark::State& state) {
+  const Run r(state);
+  views(state, [&] {
+    KindLines kl(r.m, r.lim);
+    return kl.compose(kl.fullFrame(r.k, true, 1280, 1000), {});
+  });
 }
 
 // Zoomed ten times about the gas at half the critical pressure, between
 // the critical temperature and twice it, then moved by 40 px a step: each
 // step a new view of the same diagram.
 void BM_ZoomedView(benchmark::State& state) {
-  const Kind k = Kind(state.range(0));
-  const int n = substance(state);
-  const tfs::Model& m = tfs::cubicModel(n);
-  const Limits lim = limitsOf(n);
-  const KindLines kl(m, lim);
-  const Frame full = kl.fullFrame(k, true, 1280, 1000);
-  const double T = std::min(2 * double(m.limits().Tcr), (double(m.limits().Tcr) + lim.Tmax) / 2);
+  const Run r(state);
+  const tfs::Model& m = r.m;
+  const KindLines kl(m, r.lim);
+  const Frame full = kl.fullFrame(r.k, true, 1280, 1000);
+  const double T = std::min(2 * double(m.limits().Tcr), (double(m.limits().Tcr) + r.lim.Tmax) / 2);
   tfs::Real d, h, s, Cp, x;
   m.dhs_PT(m.limits().Pcr / 2, T, d, h, s, Cp, x);
   const State gas{T, double(m.limits().Pcr) / 2, double(h), double(s), double(d), 0};
-  Frame f = zoomed(full, 10, toPixel(full, coordinates(k, gas)));
+  Frame f = zoomed(full, 10, toPixel(full, coordinates(r.k, gas)));
   kl.compose(f, {});  // what the diagram keeps between views
-  View v;
   int step = 0;
-  for (auto _ : state) {
+  views(state, [&] {
     f = panned(f, step % 8 < 4 ? 40 : -40, step % 4 < 2 ? 30 : -30);
     ++step;
-    v = kl.compose(f, {});
-    benchmark::DoNotOptimize(v.lines.data());
-  }
-  label(state, v);
+    return kl.compose(f, {});
+  });
 }
 
 // Zoomed a thousand times into the top of the dome.
 void BM_DomeTop(benchmark::State& state) {
-  const Kind k = Kind(state.range(0));
-  const int n = substance(state);
-  const tfs::Model& m = tfs::cubicModel(n);
-  const KindLines kl(m, limitsOf(n));
-  const Frame full = kl.fullFrame(k, true, 1280, 1000);
+  const Run r(state);
+  const tfs::Model& m = r.m;
+  const KindLines kl(m, r.lim);
+  const Frame full = kl.fullFrame(r.k, true, 1280, 1000);
   tfs::Real Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl;
   m.dhs2_T(m.limits().Tcr, Pv, dv, hv, sv, Cpv, Pl, dl, hl, sl, Cpl);
   const State c{double(m.limits().Tcr), double(Pv + Pl) / 2, double(hv + hl) / 2, double(sv + sl) / 2, 0, 0};
-  const Frame f = zoomed(full, 1000, toPixel(full, coordinates(k, c)));
+  const Frame f = zoomed(full, 1000, toPixel(full, coordinates(r.k, c)));
   kl.compose(f, {});
-  View v;
-  for (auto _ : state) {
-    v = kl.compose(f, {});
-    benchmark::DoNotOptimize(v.lines.data());
-  }
-  label(state, v);
+  views(state, [&] { return kl.compose(f, {}); });
 }
 
 // The inversion curve on the whole lg p–h diagram, its start values

@@ -13,22 +13,34 @@ struct ProgramRun {
   QByteArray out, err;
 };
 
-// In Russian unless the arguments ask for a language: the tests' texts are
-// Russian. No display and no named platform, or the one given.
-inline ProgramRun runProgram(const QStringList& args, const QString& platform = {}) {
-  QProcess p;
+// The environment of the tests without a display and without a named
+// platform.
+inline QProcessEnvironment withoutDisplay() {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
-  if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-  p.setProcessEnvironment(env);
-  const QString lang = QStringLiteral("--lang");
-  p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(lang) ? args : QStringList{lang, QStringLiteral("ru")} + args);
+  return env;
+}
+
+// The started process waited for (a minute at most) and what it left.
+inline ProgramRun finished(QProcess& p) {
   ProgramRun r;
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
   r.rc = p.exitCode();
   r.out = p.readAllStandardOutput();
   r.err = p.readAllStandardError();
   return r;
+}
+
+// In Russian unless the arguments ask for a language: the tests' texts are
+// Russian. No display and no named platform, or the one given.
+inline ProgramRun runProgram(const QStringList& args, const QString& platform = {}) {
+  QProcess p;
+  QProcessEnvironment env = withoutDisplay();
+  if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+  p.setProcessEnvironment(env);
+  const QString lang = QStringLiteral("--lang");
+  p.start(QStringLiteral(ENTROGRAF_BIN), args.contains(lang) ? args : QStringList{lang, QStringLiteral("ru")} + args);
+  return finished(p);
 }
 
 // The same with the arguments as bytes, a byte that is not UTF-8 too (a
@@ -43,9 +55,7 @@ inline ProgramRun runProgramBytes(QList<QByteArray> args, qint64 fileLimit = 0) 
     script += QStringLiteral(" \"$(printf '%1')\"").arg(octal);
   }
   QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
-  p.setProcessEnvironment(env);
+  p.setProcessEnvironment(withoutDisplay());
   if (fileLimit > 0)
     p.setChildProcessModifier([fileLimit] {
       std::signal(SIGXFSZ, SIG_DFL);
@@ -53,10 +63,5 @@ inline ProgramRun runProgramBytes(QList<QByteArray> args, qint64 fileLimit = 0) 
       setrlimit(RLIMIT_FSIZE, &limit);
     });
   p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(ENTROGRAF_BIN)});
-  ProgramRun r;
-  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
-  r.rc = p.exitCode();
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
+  return finished(p);
 }

@@ -39,6 +39,17 @@ inline int pickPoints(app::Session& s, int count) {
   return picked;
 }
 
+// The process entered in the calculator computed and, with line set,
+// drawn, then written to the results table. False when it was refused.
+inline bool tabulateProcess(app::Session& s, bool line) {
+  proc::Calculator& c = s.process;
+  const bool done = line ? c.draw(&s.main.eos(), s.procLines, {}) : c.compute(&s.main.eos(), {});
+  proc::ResultRow row;
+  if (!done || !c.tableRow(row, {})) return false;
+  s.results.push_back(row);
+  return true;
+}
+
 // One process as the window computes it, written to the results table and,
 // with line set, drawn. False when the calculator refused it.
 inline bool addProcess(app::Session& s, int procKind, int k1, const std::string& v1, int k2, const std::string& v2,
@@ -51,11 +62,7 @@ inline bool addProcess(app::Session& s, int procKind, int k1, const std::string&
   c.typeEntry(proc::kEntry2, v2);
   c.chooseKind3(k3, {});
   c.typeEntry(proc::kEntry3, v3);
-  const bool done = line ? c.draw(&s.main.eos(), s.procLines, {}) : c.compute(&s.main.eos(), {});
-  proc::ResultRow row;
-  if (!done || !c.tableRow(row, {})) return false;
-  s.results.push_back(row);
-  return true;
+  return tabulateProcess(s, line);
 }
 
 // The next process from the start carried over from the last end ("Конец =>
@@ -66,11 +73,7 @@ inline bool addCarriedProcess(app::Session& s, int procKind, int k3, const std::
   c.chooseProcess(procKind);
   c.chooseKind3(k3, {});
   c.typeEntry(proc::kEntry3, v3);
-  const bool done = line ? c.draw(&s.main.eos(), s.procLines, {}) : c.compute(&s.main.eos(), {});
-  proc::ResultRow row;
-  if (!done || !c.tableRow(row, {})) return false;
-  s.results.push_back(row);
-  return true;
+  return tabulateProcess(s, line);
 }
 
 // `count` processes of every kind over the substance's states around its

@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the property-routine tests: a fatal handler that throws, a
-// message recorder, and the eleven identifiers.
+// Helpers of the property-routine tests: a state and the saturation
+// temperatures from one call, a fatal handler that throws, a message
+// recorder, the fatal text of a call, and the eleven identifiers.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,18 @@ inline State PT(const char* nm, Real P, Real T) {
   return r;
 }
 
+// The saturation temperatures of Tsat at a pressure: Tv on the dew side,
+// Tl on the bubble side; -1 marks one left unassigned.
+struct Saturation {
+  Real Tv = -1, Tl = -1;
+};
+
+inline Saturation TsatAt(const char* nm, Real P) {
+  Saturation r;
+  tfs::Tsat(nm, P, r.Tv, r.Tl);
+  return r;
+}
+
 struct FatalError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -52,6 +65,25 @@ class LibraryWatch {
 
   std::vector<std::string> messages;
 };
+
+// The fatal text a call stops with under a LibraryWatch, or `none` when it
+// returns.
+template <class F>
+std::string fatalText(F&& call, const std::string& none = "") {
+  try {
+    call();
+  } catch (const FatalError& f) {
+    return f.what();
+  }
+  return none;
+}
+
+// The same for a test that holds no watch of its own.
+template <class F>
+std::string watchedFatalText(F&& call, const std::string& none = "") {
+  LibraryWatch watch;
+  return fatalText(call, none);
+}
 
 inline const char* name(int k) { return tfs::SubstName[k]; }
 

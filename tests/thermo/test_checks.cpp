@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "routines_support.h"
 #include "thermo/checks.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
@@ -13,34 +14,13 @@ namespace {
 
 using tfs::Real;
 
-struct FatalText {
-  std::string text;
-};
-
-struct ThrowingFatal {
-  ThrowingFatal() {
-    tfs::setFatalHandler([](const std::string& t) { throw FatalText{t}; });
-  }
-  ~ThrowingFatal() { tfs::resetHandlers(); }
-};
-
-// The fatal text of a check, or "" when it returns.
-template <class F>
-std::string fatalOf(F&& check) {
-  ThrowingFatal guard;
-  try {
-    check();
-  } catch (const FatalText& f) {
-    return f.text;
-  }
-  return "";
-}
+using routines_test::watchedFatalText;
 
 std::string checkT(int code, int k, Real T) {
-  return fatalOf([&] { tfs::CheckT(code, k, T); });
+  return watchedFatalText([&] { tfs::CheckT(code, k, T); });
 }
 std::string checkP(int code, int k, Real P) {
-  return fatalOf([&] { tfs::CheckP(code, k, P); });
+  return watchedFatalText([&] { tfs::CheckP(code, k, P); });
 }
 
 TEST(XpowY, SpecialCasesInTheirOrder) {
@@ -94,7 +74,7 @@ TEST(CheckT, ExactTexts) {
 // put the user's separator in when they show them).
 TEST(CheckT, TextCarriesAPointUnderTheUserLocale) {
   std::setlocale(LC_ALL, "");
-  const std::string text = fatalOf([] { tfs::CheckT(1, 1, 2.1L); });
+  const std::string text = watchedFatalText([] { tfs::CheckT(1, 1, 2.1L); });
   std::setlocale(LC_ALL, "C");
   EXPECT_EQ(text, " Используемая в программе Psat температура   2.10 ниже тройной точки для данного вещества!");
 }

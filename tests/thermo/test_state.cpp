@@ -67,8 +67,7 @@ TEST(DhsPT, PureFluidOnItsSaturationPressureIsTheSaturatedVapour) {
 TEST(DhsPT, AirBandLeverAndMeanSlope) {
   LibraryWatch watch;
   const Real P = 0.101325L;
-  Real Tv, Tl;
-  tfs::Tsat("Air", P, Tv, Tl);
+  const auto [Tv, Tl] = TsatAt("Air", P);
   ASSERT_LT(Tl, 80);
   ASSERT_GT(Tv, 80);
   const State mid = PT("Air", P, 80);

@@ -4,32 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "routines_support.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
 
 namespace {
-
-struct FatalText {
-  std::string text;
-};
-
-// Turns the fatal handler into an exception for the duration of a test.
-struct ThrowingFatal {
-  ThrowingFatal() {
-    tfs::setFatalHandler([](const std::string& t) { throw FatalText{t}; });
-  }
-  ~ThrowingFatal() { tfs::resetHandlers(); }
-};
-
-std::string fatalTextOf(std::string_view name) {
-  ThrowingFatal guard;
-  try {
-    tfs::SubstIndex(name);
-  } catch (const FatalText& f) {
-    return f.text;
-  }
-  return "<returned>";
-}
 
 TEST(SubstIndex, EveryIdentifierFindsItsOwnRow) {
   for (int i = 1; i <= tfs::kSubstCount; ++i) {
@@ -49,7 +28,7 @@ TEST(SubstIndex, InexactIdentifiersAreFatal) {
   for (std::string_view bad : {std::string_view("n2"), std::string_view("N2 "), std::string_view(""),
                                std::string_view("air"), std::string_view(" He"), std::string_view("He\0", 3),
                                std::string_view("H")}) {
-    EXPECT_EQ(fatalTextOf(bad), expected) << '"' << bad << '"';
+    EXPECT_EQ(routines_test::watchedFatalText([&] { tfs::SubstIndex(bad); }, "<returned>"), expected) << '"' << bad << '"';
     EXPECT_EQ(tfs::substanceIndex(bad), 0) << '"' << bad << '"';
   }
 }

@@ -85,15 +85,7 @@ TEST(MolarUnits, EachModelByItsOwnMolarMass) {
 // Nitrogen, M = 28.013 g/mol: density, enthalpy, entropy, heat capacity,
 // heat and work per mole; temperature, pressure and dryness unchanged.
 TEST(MolarUnits, RowsAndHeadersShowPerMole) {
-  app::PointRow p;
-  p.substance = "N2";
-  p.T = 77.35L;
-  p.P = 0.1L;
-  p.d = 280.13L;
-  p.h = 100;
-  p.s = 2;
-  p.Cp = 1.04L;
-  p.x = 0.25L;
+  app::PointRow p{"N2", 77.35L, 0.1L, 280.13L, 100, 2, 1.04L, 0.25L};  // T, P, d, h, s, Cp, x
   struct Case {
     Units u;
     std::array<const char*, 7> cells;  // T, P, d, h, s, Cp, x

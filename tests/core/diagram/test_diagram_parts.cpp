@@ -200,15 +200,7 @@ TEST(CursorState, NoStateSaysWhy) {
 }
 
 TEST(PointsTable, RowTextsAndWhenAClickPicks) {
-  app::PointRow row;
-  row.substance = "N2";
-  row.T = 77.35L;
-  row.P = 0.1L;
-  row.d = 10.5L;
-  row.h = 100;
-  row.s = 4;
-  row.Cp = 1000000;
-  row.x = 0.46L;
+  app::PointRow row{"N2", 77.35L, 0.1L, 10.5L, 100, 4, 1000000, 0.46L};  // T, P, d, h, s, Cp, x
   const diagram::PointCells c = diagram::pointRowTexts(row, 1);
   EXPECT_EQ(c[0], "    1");
   EXPECT_EQ(c[1], "  N2");

@@ -19,20 +19,13 @@
 #include <unistd.h>
 
 #include "cli_support.h"
+#include "file_support.h"
 #include "ui/cli/cliout.h"
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  ASSERT_EQ(f.write(bytes), bytes.size());
-}
+using testing_support::readAll;
+using testing_support::write;
 
 const QByteArray kOld = "an earlier file, whole";
 

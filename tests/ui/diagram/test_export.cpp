@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include "core/base/numfmt.h"
+#include "file_support.h"
 #include "gui_test_support.h"
 #include "session_support.h"
 #include "ui/diagram/diagramexport.h"
@@ -54,10 +55,7 @@ int count(const QImage& img, Pred kind) {
   return n;
 }
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testing_support::readAll;
 
 class Export : public ::testing::Test {
  protected:

@@ -18,6 +18,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include "file_support.h"
 #include "gui_test_support.h"
 #include "ui/diagram/diagramexport.h"
 #include "ui/files/keeper.h"
@@ -30,16 +31,8 @@ namespace {
 
 using app::FileFault;
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  ASSERT_EQ(f.write(bytes), bytes.size());
-}
+using testing_support::readAll;
+using testing_support::write;
 
 QStringList entries(const QString& dir) {
   return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

@@ -5,20 +5,17 @@
 // rows of both models, the cycles window, the diagram up to 1000 K.
 // Usage: model_shots <directory>
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 #include "core/process/solve.h"
+#include "shots_support.h"
 #include "ui/diagram/tspoints.h"
 #include "ui/diagram/tsvid.h"
-#include "ui/files/keeper.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/program.h"
 #include "ui/process/cyclewindow.h"
@@ -26,15 +23,10 @@
 #include "ui/process/form3.h"
 #include "ui/process/form5.h"
 #include "ui/process/form6.h"
-#include "ui/services/language.h"
-#include "ui/services/messages.h"
 
 namespace {
 
-void save(QWidget* w, const QString& dir, const QString& name) {
-  QApplication::processEvents();
-  w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-}
+using testing_support::saveShot;
 
 // An isentrope from 0.1 MPa and 300 K to 1 MPa, and a compressor with the
 // same ends at 0.8, each written to its table.
@@ -77,31 +69,18 @@ void shots(const QString& dir, app::Language lang, const QString& tag) {
   p.TSvid->resize(1000, 800);
   p.TSvid->Timer1Timer();
   p.TSvid->Chart1Click(p.TSvid->viewPosOf(6, 800).toPoint());
-  save(main, dir, tag + QStringLiteral("-main"));
+  saveShot(main, dir, tag + QStringLiteral("-main"));
   p.Form2->show();
-  save(p.Form2.get(), dir, tag + QStringLiteral("-process"));
-  save(p.Form5.get(), dir, tag + QStringLiteral("-real"));
-  save(p.Form3.get(), dir, tag + QStringLiteral("-results"));
-  save(p.Form6.get(), dir, tag + QStringLiteral("-real-results"));
-  save(p.TS_points.get(), dir, tag + QStringLiteral("-points"));
+  saveShot(p.Form2.get(), dir, tag + QStringLiteral("-process"));
+  saveShot(p.Form5.get(), dir, tag + QStringLiteral("-real"));
+  saveShot(p.Form3.get(), dir, tag + QStringLiteral("-results"));
+  saveShot(p.Form6.get(), dir, tag + QStringLiteral("-real-results"));
+  saveShot(p.TS_points.get(), dir, tag + QStringLiteral("-points"));
   p.Cycles->show();
-  save(p.Cycles.get(), dir, tag + QStringLiteral("-cycles"));
-  save(p.TSvid.get(), dir, tag + QStringLiteral("-diagram"));
+  saveShot(p.Cycles.get(), dir, tag + QStringLiteral("-cycles"));
+  saveShot(p.TSvid.get(), dir, tag + QStringLiteral("-diagram"));
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication a(argc, argv);
-  app::installLibraryHandlers();
-  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-  const QTemporaryDir own;
-  app::setAutosaveFolder(own.path());
-  app::MessageRecorder said;
-  app::setMessageService(&said);
-  shots(dir, app::Language::Russian, QStringLiteral("ru"));
-  shots(dir, app::Language::English, QStringLiteral("en"));
-  for (const QString& t : said.texts) qInfo("%s", qPrintable(t));
-  app::setMessageService(nullptr);
-  return 0;
-}
+int main(int argc, char** argv) { return testing_support::shotsMain(argc, argv, shots); }

@@ -41,10 +41,7 @@ namespace {
 
 using app::HelpSection;
 
-void chooseNitrogen(app::Program& p) {
-  p.Form1->BboList->setCurrentRow(4);
-  p.Form1->BboListClick();
-}
+using testing_support::chooseNitrogen;
 
 TEST(Help, F1InEachWindowOpensTheGuideAtThatWindowsSection) {
   auto run = testing_support::startProgram();
@@ -185,15 +182,7 @@ TEST(Help, TheLinesExplainedLookAsTheDiagramDrawsThem) {
   auto run = testing_support::startProgram();
   app::Program& p = run->program;
   chooseNitrogen(p);
-  TForm2* f = p.Form2.get();
-  f->show();
-  f->Edit2->setText(QStringLiteral("100"));
-  f->Edit4->setText(QStringLiteral("0.1"));
-  f->PaNam3->setCurrentIndex(1);
-  f->PaNam3Click();
-  f->Edit10->setText(QStringLiteral("5"));
-  ASSERT_TRUE(f->Calc0Click());
-  f->BitBtn4->click();
+  ASSERT_TRUE(testing_support::drawIdealProcess(p));
   TForm5* r = p.Form5.get();
   r->show();
   r->DevItem[0]->click();

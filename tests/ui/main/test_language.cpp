@@ -95,18 +95,9 @@ QStringList pictureTexts(const diagram::Picture& p) {
 // open.
 void work(testing_support::Started& run) {
   app::Program& p = run.program;
-  p.Form1->BboList->setCurrentRow(4);
-  p.Form1->BboListClick();
-  TForm2* f = p.Form2.get();
-  f->show();
-  f->Edit2->setText(QStringLiteral("100"));
-  f->Edit4->setText(QStringLiteral("0.1"));
-  f->PaNam3->setCurrentIndex(1);
-  f->PaNam3Click();
-  f->Edit10->setText(QStringLiteral("5"));
-  ASSERT_TRUE(f->Calc0Click());
-  f->BitBtn4->click();
-  f->BitBtn1->click();
+  testing_support::chooseNitrogen(p);
+  ASSERT_TRUE(testing_support::drawIdealProcess(p));
+  p.Form2->BitBtn1->click();
   TTSvid* d = p.TSvid.get();
   d->resize(1000, 800);
   d->Timer1Timer();

@@ -44,13 +44,7 @@ namespace {
 
 using diagram::LineRole;
 
-void snapshot(QWidget* w, const char* suffix) {
-  const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT");
-  if (out.isEmpty()) return;
-  QString file = QString::fromLocal8Bit(out);
-  if (*suffix) file.replace(QStringLiteral(".png"), QString::fromLatin1(suffix) + QStringLiteral(".png"));
-  EXPECT_TRUE(w->grab().save(file));
-}
+using testing_support::snapshot;
 
 int count(const diagram::Picture& p, LineRole role) {
   return int(std::count_if(p.lines.begin(), p.lines.end(), [&](const diagram::Polyline& l) { return l.role == role; }));

@@ -38,13 +38,7 @@ using proc::Real;
 
 QString F(const char* pattern, Real v) { return app::fmt(pattern, v); }
 
-void snapshot(QWidget* w, const char* suffix) {
-  const QByteArray out = qgetenv("ENTROGRAF_SNAPSHOT");
-  if (out.isEmpty()) return;
-  QString file = QString::fromLocal8Bit(out);
-  if (*suffix) file.replace(QStringLiteral(".png"), QString::fromLatin1(suffix) + QStringLiteral(".png"));
-  EXPECT_TRUE(w->grab().save(file));
-}
+using testing_support::snapshot;
 
 TEST(RealWindow, CompressorComputedWrittenDrawnAndCarried) {
   auto run = testing_support::startProgram();

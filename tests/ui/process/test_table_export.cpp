@@ -21,6 +21,7 @@
 #include "core/diagram/readout.h"
 #include "core/process/results.h"
 #include "core/process/solve.h"
+#include "csv_support.h"
 #include "gui_test_support.h"
 #include "session_support.h"
 #include "thermo/tfs.h"
@@ -34,43 +35,15 @@
 
 namespace {
 
-// A reader of delimited text as a spreadsheet reads it: quoted fields may
-// hold the separator, line breaks and doubled quotes.
+// The cells of delimited text as a spreadsheet reads them. The separators
+// are ASCII, which no byte of a longer UTF-8 character is.
 QList<QStringList> parse(const QString& text, QChar sep) {
   QList<QStringList> rows;
-  QStringList row;
-  QString cell;
-  bool quoted = false, any = false;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (quoted) {
-      if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-        cell += u'"';
-        ++i;
-      } else if (c == u'"') {
-        quoted = false;
-      } else {
-        cell += c;
-      }
-    } else if (c == u'"') {
-      quoted = true;
-      any = true;
-    } else if (c == sep) {
-      row << cell;
-      cell.clear();
-      any = true;
-    } else if (c == u'\n') {
-      row << cell;
-      rows << row;
-      row.clear();
-      cell.clear();
-      any = false;
-    } else {
-      cell += c;
-      any = true;
-    }
+  for (const std::vector<std::string>& r : testing_support::parse(text.toStdString(), char(sep.unicode()))) {
+    QStringList row;
+    for (const std::string& cell : r) row << QString::fromStdString(cell);
+    rows << row;
   }
-  if (any) rows << (row << cell);
   return rows;
 }
 
