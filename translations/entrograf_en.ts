@@ -227,6 +227,22 @@ Properties of a state and of the saturation line without a window (JSON on stand
   entrograf --state SUBSTANCE [--model srk|reference] --t T --p P
   entrograf --saturation SUBSTANCE [--model srk|reference] (--t T | --p P)</translation>
     </message>
+    <message>
+        <source>непонятный аргумент &quot;</source>
+        <translation>unknown argument &quot;</translation>
+    </message>
+    <message>
+        <source> указан дважды</source>
+        <translation> given twice</translation>
+    </message>
+    <message>
+        <source>после %1 нет значения</source>
+        <translation>no value after %1</translation>
+    </message>
+    <message>
+        <source>&quot; - не число</source>
+        <translation>&quot; is not a number</translation>
+    </message>
 </context>
 <context>
     <name>Cycle</name>
@@ -241,28 +257,12 @@ Properties of a state and of the saturation line without a window (JSON on stand
         <translation>unknown cycle &quot;</translation>
     </message>
     <message>
-        <source>непонятный аргумент &quot;</source>
-        <translation>unknown argument &quot;</translation>
-    </message>
-    <message>
         <source> не относится к циклу </source>
         <translation> does not apply to the cycle </translation>
     </message>
     <message>
-        <source> указан дважды</source>
-        <translation> given twice</translation>
-    </message>
-    <message>
-        <source>&quot; - не число</source>
-        <translation>&quot; is not a number</translation>
-    </message>
-    <message>
         <source>температура окружающей среды --t0 должна быть больше 0 K</source>
         <translation>the ambient temperature --t0 must be above 0 K</translation>
-    </message>
-    <message>
-        <source>после %1 нет значения</source>
-        <translation>no value after %1</translation>
     </message>
     <message>
         <source>расчет цикла ожижения:
@@ -611,20 +611,8 @@ Lower the high pressure or cool the gas.</translation>
         <translation>unknown device &quot;</translation>
     </message>
     <message>
-        <source>непонятный аргумент &quot;</source>
-        <translation>unknown argument &quot;</translation>
-    </message>
-    <message>
         <source> не относится к устройству </source>
         <translation> does not apply to the device </translation>
-    </message>
-    <message>
-        <source> указан дважды</source>
-        <translation> given twice</translation>
-    </message>
-    <message>
-        <source>&quot; - не число</source>
-        <translation>&quot; is not a number</translation>
     </message>
     <message>
         <source>не указан </source>
@@ -649,10 +637,6 @@ Lower the high pressure or cool the gas.</translation>
     <message>
         <source>устройство при этих условиях не рассчитывается !</source>
         <translation>the device cannot be computed under these conditions</translation>
-    </message>
-    <message>
-        <source>после %1 нет значения</source>
-        <translation>no value after %1</translation>
     </message>
     <message>
         <source>расчет реального устройства:

@@ -35,58 +35,32 @@ bool isCycleCall(int argc, char** argv) { return hasOption(argc, argv, kOption);
 
 bool parseCycleArgs(const QStringList& arguments, CycleRequest& req, QString& error) {
   CycleRequest r;
-  QStringList args = arguments;
-  if (!takeModelOption(args, r.model, error)) return false;
-  qsizetype at = 0;
   int kind = 0;
-  if (!readKindAndSubstance(args, kOption, kinds(),
-                            QCoreApplication::translate("Cycle", "не указаны вид цикла и вещество\n") + usage(),
-                            QCoreApplication::translate("Cycle", "неизвестный цикл \""), at, kind, r.name, error))
+  QStringList rest;
+  if (!readKindCall(arguments, kOption, kinds(),
+                    QCoreApplication::translate("Cycle", "не указаны вид цикла и вещество\n") + usage(),
+                    QCoreApplication::translate("Cycle", "неизвестный цикл \""), kind, r, rest, error))
     return false;
   r.kind = proc::Cycle(kind);
   r.data = proc::defaultCycleData(r.eos());
   const bool pre = r.kind == proc::Cycle::Precooled, claude = r.kind == proc::Cycle::Claude;
-  struct Target {
-    tfs::Real* value;
-    bool applies;
-  };
   proc::CycleData& d = r.data;
-  const std::map<QString, Target> options = {
+  const std::map<QString, std::pair<tfs::Real*, bool>> options = {
       {QStringLiteral("--plow"), {&d.Plow, true}},   {QStringLiteral("--phigh"), {&d.Phigh, true}},
       {QStringLiteral("--t1"), {&d.T1, true}},       {QStringLiteral("--eta-t"), {&d.etaT, true}},
       {QStringLiteral("--dt"), {&d.dT, true}},       {QStringLiteral("--leak"), {&d.leak, true}},
       {QStringLiteral("--t0"), {&d.T0, true}},       {QStringLiteral("--tpre"), {&d.Tpre, pre}},
       {QStringLiteral("--xe"), {&d.xe, claude}},     {QStringLiteral("--t3"), {&d.T3, claude}},
       {QStringLiteral("--eta-s"), {&d.etaS, claude}}};
-  QStringList given;
-  const QStringList rest = args.mid(0, at) + args.mid(at + 3);
-  for (qsizetype i = 0; i < rest.size(); ++i) {
-    const QString& opt = rest[i];
-    const auto o = options.find(opt);
-    if (o == options.end()) {
-      error = QCoreApplication::translate("Cycle", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
-      return false;
-    }
-    if (!o->second.applies) {
-      error = opt + QCoreApplication::translate("Cycle", " не относится к циклу ") + args[at + 1];
-      return false;
-    }
-    if (given.contains(opt)) {
-      error = opt + QCoreApplication::translate("Cycle", " указан дважды");
-      return false;
-    }
-    if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("Cycle", "после %1 нет значения").arg(opt);
-      return false;
-    }
-    if (!readCliNumber(rest[++i], *o->second.value)) {
-      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("Cycle", "\" - не число");
-      return false;
-    }
-    given << opt;
-  }
+  std::map<QString, bool> applies;
+  for (const auto& [opt, target] : options) applies[opt] = target.second;
+  std::map<QString, tfs::Real> given;
+  if (!readNumberOptions(rest, applies, usage(),
+                         QCoreApplication::translate("Cycle", " не относится к циклу ") + kinds()[kind], given, error))
+    return false;
+  for (const auto& [opt, value] : given) *options.at(opt).first = value;
   // T0 is T1 unless given; a T0 given as 0 is no ambient at all.
-  if (given.contains(QStringLiteral("--t0")) && !(d.T0 > 0)) {
+  if (given.count(QStringLiteral("--t0")) && !(d.T0 > 0)) {
     error = QCoreApplication::translate("Cycle", "температура окружающей среды --t0 должна быть больше 0 K");
     return false;
   }
@@ -116,29 +90,18 @@ std::string cycleJson(const proc::CycleResult& r, tfs::ModelKind kind) {
 }
 
 int cycleMain(int argc, char** argv, Language lang) {
-  QCoreApplication a(argc, argv);
-  useLanguage(lang);
-  StderrMessages out;
-  setMessageService(&out);
-  installLibraryHandlers();
-  QString error;
-  CycleRequest req;
-  std::string json;
-  int rc = kCycleRefused;
-  if (parseCycleArgs(QCoreApplication::arguments().mid(1), req, error)) {
+  return jsonMain(argc, argv, lang, [](const QStringList& args, std::string& json, QString& error) {
+    CycleRequest req;
+    if (!parseCycleArgs(args, req, error)) return kCycleRefused;
     const proc::CycleResult r = proc::solveCycle(req.eos(), req.kind, req.data);
     if (!r.library.empty()) notifier()(r.library);
-    if (r.shown()) {
-      json = cycleJson(r, req.model);
-      rc = 0;
-    } else {
+    if (!r.shown()) {
       error = QString::fromStdString(r.message);
+      return kCycleRefused;
     }
-  }
-  if (rc == 0) rc = printJson(json, error);
-  if (rc != 0) printErr(error);
-  setMessageService(nullptr);
-  return rc;
+    json = cycleJson(r, req.model);
+    return 0;
+  });
 }
 
 }  // namespace app

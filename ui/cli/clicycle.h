@@ -20,14 +20,12 @@
 #include "core/process/cycles.h"
 #include "thermo/model.h"
 #include "thermo/substances.h"
+#include "ui/cli/cliout.h"
 #include "ui/services/language.h"
 
 namespace app {
 
-struct CycleRequest {
-  std::string name;  // substance identifier
-  tfs::ModelKind model = tfs::ModelKind::Cubic;
-  const tfs::Model& eos() const { return tfs::model(tfs::SubstIndex(name), model); }
+struct CycleRequest : ModelCall {
   proc::Cycle kind = proc::Cycle::Linde;
   proc::CycleData data;
 };

@@ -42,13 +42,11 @@ bool isDeviceCall(int argc, char** argv) { return hasOption(argc, argv, kOption)
 
 bool parseDeviceArgs(const QStringList& arguments, DeviceRequest& req, QString& error) {
   DeviceRequest r;
-  QStringList args = arguments;
-  if (!takeModelOption(args, r.model, error)) return false;
-  qsizetype at = 0;
   int kind = 0;
-  if (!readKindAndSubstance(args, kOption, kinds(),
-                            QCoreApplication::translate("Device", "не указаны вид устройства и вещество\n") + usage(),
-                            QCoreApplication::translate("Device", "неизвестное устройство \""), at, kind, r.name, error))
+  QStringList rest;
+  if (!readKindCall(arguments, kOption, kinds(),
+                    QCoreApplication::translate("Device", "не указаны вид устройства и вещество\n") + usage(),
+                    QCoreApplication::translate("Device", "неизвестное устройство \""), kind, r, rest, error))
     return false;
   r.data.kind = proc::Device(kind);
 
@@ -61,33 +59,10 @@ bool parseDeviceArgs(const QStringList& arguments, DeviceRequest& req, QString& 
                                            {QStringLiteral("--eta"), eta},     {QStringLiteral("--t2"), exchanger},
                                            {QStringLiteral("--heat"), exchanger}, {QStringLiteral("--tr"), exchanger}};
   std::map<QString, tfs::Real> given;
-  const QStringList rest = args.mid(0, at) + args.mid(at + 3);
-  for (qsizetype i = 0; i < rest.size(); ++i) {
-    const QString& opt = rest[i];
-    const auto a = applies.find(opt);
-    if (a == applies.end()) {
-      error = QCoreApplication::translate("Device", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
-      return false;
-    }
-    if (!a->second) {
-      error = opt + QCoreApplication::translate("Device", " не относится к устройству ") + args[at + 1];
-      return false;
-    }
-    if (given.count(opt)) {
-      error = opt + QCoreApplication::translate("Device", " указан дважды");
-      return false;
-    }
-    if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("Device", "после %1 нет значения").arg(opt);
-      return false;
-    }
-    tfs::Real v = 0;
-    if (!readCliNumber(rest[++i], v)) {
-      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("Device", "\" - не число");
-      return false;
-    }
-    given[opt] = v;
-  }
+  if (!readNumberOptions(rest, applies, usage(),
+                         QCoreApplication::translate("Device", " не относится к устройству ") + kinds()[kind], given,
+                         error))
+    return false;
   auto need = [&](const char* opt) {
     if (given.count(QLatin1String(opt))) return true;
     error = QCoreApplication::translate("Device", "не указан ") + QLatin1String(opt) + QStringLiteral("\n") + usage();
@@ -174,20 +149,10 @@ int runDevice(const DeviceRequest& req, std::string& json, QString& error) {
 }
 
 int deviceMain(int argc, char** argv, Language lang) {
-  QCoreApplication a(argc, argv);
-  useLanguage(lang);
-  StderrMessages out;
-  setMessageService(&out);
-  installLibraryHandlers();
-  QString error;
-  DeviceRequest req;
-  std::string json;
-  int rc = kDeviceRefused;
-  if (parseDeviceArgs(QCoreApplication::arguments().mid(1), req, error)) rc = runDevice(req, json, error);
-  if (rc == 0) rc = printJson(json, error);
-  if (rc != 0) printErr(error);
-  setMessageService(nullptr);
-  return rc;
+  return jsonMain(argc, argv, lang, [](const QStringList& args, std::string& json, QString& error) {
+    DeviceRequest req;
+    return parseDeviceArgs(args, req, error) ? runDevice(req, json, error) : kDeviceRefused;
+  });
 }
 
 }  // namespace app

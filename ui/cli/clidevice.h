@@ -19,14 +19,12 @@
 
 #include "thermo/model.h"
 #include "thermo/substances.h"
+#include "ui/cli/cliout.h"
 #include "ui/services/language.h"
 
 namespace app {
 
-struct DeviceRequest {
-  std::string name;  // substance identifier
-  tfs::ModelKind model = tfs::ModelKind::Cubic;
-  const tfs::Model& eos() const { return tfs::model(tfs::SubstIndex(name), model); }
+struct DeviceRequest : ModelCall {
   tfs::Real P1 = 0, T1 = 0;
   proc::DeviceData data;
 };

@@ -246,17 +246,11 @@ int exportMain(int argc, char** argv, Language lang) {
   // environment names.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication a(argc, argv);
-  useLanguage(lang);
-  StderrMessages out;
-  setMessageService(&out);
-  installLibraryHandlers();
-  QString error;
-  ExportRequest req;
-  int rc = kExportBadArguments;
-  if (parseExportArgs(QGuiApplication::arguments().mid(1), req, error)) rc = runExport(req, error);
-  if (rc != 0) printErr(error);
-  setMessageService(nullptr);
-  return rc;
+  return headlessCall(lang, [](QString& error) {
+    ExportRequest req;
+    return parseExportArgs(QGuiApplication::arguments().mid(1), req, error) ? runExport(req, error)
+                                                                            : kExportBadArguments;
+  });
 }
 
 }  // namespace app

@@ -25,21 +25,26 @@ QString substanceList() {
   return names.join(QStringLiteral(", "));
 }
 
-bool readKindAndSubstance(const QStringList& args, const char* option, const QStringList& kinds,
-                          const QString& missing, const QString& unknownKind, qsizetype& at, int& kind,
-                          std::string& substance, QString& error) {
-  at = args.indexOf(QLatin1String(option));
-  if (at < 0 || at + 2 >= args.size() || args[at + 1].startsWith(u'-') || args[at + 2].startsWith(u'-')) {
+const tfs::Model& ModelCall::eos() const { return tfs::model(tfs::SubstIndex(name), model); }
+
+bool readKindCall(const QStringList& args, const char* option, const QStringList& kinds, const QString& missing,
+                  const QString& unknownKind, int& kind, ModelCall& call, QStringList& rest, QString& error) {
+  QStringList left = args;
+  if (!takeModelOption(left, call.model, error)) return false;
+  const qsizetype at = left.indexOf(QLatin1String(option));
+  if (at < 0 || at + 2 >= left.size() || left[at + 1].startsWith(u'-') || left[at + 2].startsWith(u'-')) {
     error = missing;
     return false;
   }
   const QString allowed = QCoreApplication::translate("CommandLine", "\"; допустимы: ");
-  kind = int(kinds.indexOf(args[at + 1]));
+  kind = int(kinds.indexOf(left[at + 1]));
   if (kind < 0) {
-    error = unknownKind + args[at + 1] + allowed + kinds.join(QStringLiteral(", "));
+    error = unknownKind + left[at + 1] + allowed + kinds.join(QStringLiteral(", "));
     return false;
   }
-  return readSubstance(args[at + 2], substance, error);
+  if (!readSubstance(left[at + 2], call.name, error)) return false;
+  rest = left.mid(0, at) + left.mid(at + 3);
+  return true;
 }
 
 bool readSubstance(const QString& text, std::string& substance, QString& error) {
@@ -50,6 +55,38 @@ bool readSubstance(const QString& text, std::string& substance, QString& error) 
     return false;
   }
   substance = tfs::SubstName[subst];
+  return true;
+}
+
+bool readNumberOptions(const QStringList& rest, const std::map<QString, bool>& applies, const QString& usage,
+                       const QString& notApplying, std::map<QString, tfs::Real>& given, QString& error) {
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    const QString& opt = rest[i];
+    const auto a = applies.find(opt);
+    if (a == applies.end()) {
+      error =
+          QCoreApplication::translate("CommandLine", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage;
+      return false;
+    }
+    if (!a->second) {
+      error = opt + notApplying;
+      return false;
+    }
+    if (given.count(opt)) {
+      error = opt + QCoreApplication::translate("CommandLine", " указан дважды");
+      return false;
+    }
+    if (i + 1 >= rest.size()) {
+      error = QCoreApplication::translate("CommandLine", "после %1 нет значения").arg(opt);
+      return false;
+    }
+    tfs::Real v = 0;
+    if (!readCliNumber(rest[++i], v)) {
+      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("CommandLine", "\" - не число");
+      return false;
+    }
+    given[opt] = v;
+  }
   return true;
 }
 
@@ -154,6 +191,27 @@ int printJson(const std::string& json, QString& error) {
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fflush(stdout);
   return 0;
+}
+
+int headlessCall(Language lang, const std::function<int(QString& error)>& call) {
+  useLanguage(lang);
+  StderrMessages out;
+  setMessageService(&out);
+  installLibraryHandlers();
+  QString error;
+  const int rc = call(error);
+  if (rc != 0) printErr(error);
+  setMessageService(nullptr);
+  return rc;
+}
+
+int jsonMain(int argc, char** argv, Language lang, const JsonRun& run) {
+  QCoreApplication a(argc, argv);
+  return headlessCall(lang, [&run](QString& error) {
+    std::string json;
+    const int rc = run(QCoreApplication::arguments().mid(1), json, error);
+    return rc == 0 ? printJson(json, error) : rc;
+  });
 }
 
 std::string jsonQuoted(const std::string& text) {

@@ -50,15 +50,15 @@ QString saturationUsage() {
 // "OPTION SUBSTANCE [--model M] (--param value)..." among the arguments,
 // with the parameters the call takes; false with the reason.
 bool readCall(const QStringList& args, const char* option, const QString& usage, const QList<int>& takes,
-              std::string& name, tfs::ModelKind& model, QList<GivenParam>& given, QString& error) {
+              ModelCall& call, QList<GivenParam>& given, QString& error) {
   const qsizetype at = args.indexOf(QLatin1String(option));
   if (at < 0 || at + 1 >= args.size() || args[at + 1].startsWith(u'-')) {
     error = QCoreApplication::translate("State", "не указано вещество\n") + usage;
     return false;
   }
-  if (!readSubstance(args[at + 1], name, error)) return false;
+  if (!readSubstance(args[at + 1], call.name, error)) return false;
   QStringList rest = args.mid(0, at) + args.mid(at + 2);
-  if (!takeModelOption(rest, model, error)) return false;
+  if (!takeModelOption(rest, call.model, error)) return false;
   given.clear();
   for (qsizetype i = 0; i < rest.size(); ++i) {
     const QString& opt = rest[i];
@@ -96,12 +96,6 @@ QString optionsOf(const QList<GivenParam>& given) {
   return o.join(u' ');
 }
 
-// The one place a call's model is chosen: the kind --model named, for the
-// substance.
-const tfs::Model& chosenModel(const std::string& name, tfs::ModelKind kind) {
-  return tfs::model(tfs::SubstIndex(name), kind);
-}
-
 std::string stateJson(const tfs::Model& m, const StateResult& r) {
   return "{\"model\": \"" + std::string(modelName(m.kind())) + "\", \"substance\": " +
          jsonQuoted(std::string(m.name())) + ", \"T\": " + jsonNumber(r.p.T) + ", \"P\": " + jsonNumber(r.p.P) +
@@ -131,33 +125,13 @@ bool inWindowRanges(const tfs::Model& m, const QList<GivenParam>& given, QString
   return true;
 }
 
-// A headless call: the language, the library's messages on standard error,
-// the request read and run, its JSON printed or its reason.
-template <class Request, class Parse, class Run>
-int callMain(int argc, char** argv, Language lang, Parse parse, Run run) {
-  QCoreApplication a(argc, argv);
-  useLanguage(lang);
-  StderrMessages out;
-  setMessageService(&out);
-  installLibraryHandlers();
-  QString error;
-  Request req;
-  std::string json;
-  int rc = kStateRefused;
-  if (parse(QCoreApplication::arguments().mid(1), req, error)) rc = run(req, json, error);
-  if (rc == 0) rc = printJson(json, error);
-  if (rc != 0) printErr(error);
-  setMessageService(nullptr);
-  return rc;
-}
-
 }  // namespace
 
 bool parseStateArgs(const QStringList& args, StateRequest& req, QString& error) {
   StateRequest r;
   const QList<int> all = {proc::kTemperature, proc::kPressure, proc::kDensity,
                           proc::kEnthalpy,    proc::kEntropy,  proc::kDryness};
-  if (!readCall(args, kStateOption, stateUsage(), all, r.name, r.model, r.given, error)) return false;
+  if (!readCall(args, kStateOption, stateUsage(), all, r, r.given, error)) return false;
   if (r.given.size() < 2) {
     error = QCoreApplication::translate("State", "состояние задается двумя параметрами\n") + stateUsage();
     return false;
@@ -183,8 +157,7 @@ bool parseStateArgs(const QStringList& args, StateRequest& req, QString& error) 
 bool parseSaturationArgs(const QStringList& args, SaturationRequest& req, QString& error) {
   SaturationRequest r;
   QList<GivenParam> given;
-  if (!readCall(args, kSaturationOption, saturationUsage(), {proc::kTemperature, proc::kPressure}, r.name, r.model,
-                given, error))
+  if (!readCall(args, kSaturationOption, saturationUsage(), {proc::kTemperature, proc::kPressure}, r, given, error))
     return false;
   if (given.size() != 1) {
     error = (given.isEmpty() ? QString() : optionsOf(given) + QStringLiteral(": ")) +
@@ -226,7 +199,7 @@ SolveStatus solveState(const tfs::Model& m, int first, int second, Real a, Real 
 }
 
 int runState(const StateRequest& req, std::string& json, QString& error) {
-  const tfs::Model& m = chosenModel(req.name, req.model);
+  const tfs::Model& m = req.eos();
   if (!inWindowRanges(m, req.given, error)) return kStateRefused;
   const GivenParam& a = req.given[req.first];
   const GivenParam& b = req.given[1 - req.first];
@@ -246,7 +219,7 @@ int runState(const StateRequest& req, std::string& json, QString& error) {
 }
 
 int runSaturation(const SaturationRequest& req, std::string& json, QString& error) {
-  const tfs::Model& m = chosenModel(req.name, req.model);
+  const tfs::Model& m = req.eos();
   if (!inWindowRanges(m, {req.given}, error)) return kStateRefused;
   const bool atT = req.given.kind == proc::kTemperature;
   const Real given = req.given.value;
@@ -281,11 +254,17 @@ int runSaturation(const SaturationRequest& req, std::string& json, QString& erro
 }
 
 int stateMain(int argc, char** argv, Language lang) {
-  return callMain<StateRequest>(argc, argv, lang, parseStateArgs, runState);
+  return jsonMain(argc, argv, lang, [](const QStringList& args, std::string& json, QString& error) {
+    StateRequest req;
+    return parseStateArgs(args, req, error) ? runState(req, json, error) : kStateRefused;
+  });
 }
 
 int saturationMain(int argc, char** argv, Language lang) {
-  return callMain<SaturationRequest>(argc, argv, lang, parseSaturationArgs, runSaturation);
+  return jsonMain(argc, argv, lang, [](const QStringList& args, std::string& json, QString& error) {
+    SaturationRequest req;
+    return parseSaturationArgs(args, req, error) ? runSaturation(req, json, error) : kStateRefused;
+  });
 }
 
 }  // namespace app

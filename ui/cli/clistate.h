@@ -25,6 +25,7 @@
 
 #include "core/process/solve.h"
 #include "thermo/model.h"
+#include "ui/cli/cliout.h"
 #include "ui/services/language.h"
 
 namespace app {
@@ -39,16 +40,12 @@ struct GivenParam {
   tfs::Real value = 0;
 };
 
-struct StateRequest {
-  std::string name;  // substance identifier
-  tfs::ModelKind model = tfs::ModelKind::Cubic;
+struct StateRequest : ModelCall {
   QList<GivenParam> given;  // two, in the order of the command line
   int first = 0;            // the index in given of the pair's first kind as the window admits it
 };
 
-struct SaturationRequest {
-  std::string name;
-  tfs::ModelKind model = tfs::ModelKind::Cubic;
+struct SaturationRequest : ModelCall {
   GivenParam given;  // the temperature or the pressure
 };
 

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <string_view>
+
+#include "thermo/json.h"
 
 namespace app::fields {
 
@@ -146,66 +149,28 @@ bool parsedFitsMemory(const QByteArray& b) {
 // state has 21).
 constexpr std::size_t kMaxMembers = 64;
 
-// A JSON string's text from its opening quote at i; i ends past its closing
-// quote. The JSON was parsed before: every escape is sound.
-std::string jsonString(const QByteArray& b, qsizetype& i) {
-  std::string out;
-  auto hex4 = [&](qsizetype at) {
-    unsigned v = 0;
-    for (qsizetype k = at; k < at + 4 && k < b.size(); ++k) {
-      const char c = b[k];
-      v = v * 16 + unsigned(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-    }
-    return v;
-  };
-  auto utf8 = [&](unsigned cp) {
-    if (cp < 0x80) {
-      out += char(cp);
-    } else if (cp < 0x800) {
-      out += char(0xC0 | cp >> 6);
-      out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += char(0xE0 | cp >> 12);
-      out += char(0x80 | (cp >> 6 & 0x3F));
-      out += char(0x80 | (cp & 0x3F));
-    } else {
-      out += char(0xF0 | cp >> 18);
-      out += char(0x80 | (cp >> 12 & 0x3F));
-      out += char(0x80 | (cp >> 6 & 0x3F));
-      out += char(0x80 | (cp & 0x3F));
-    }
-  };
-  for (++i; i < b.size() && b[i] != '"'; ++i) {
-    if (b[i] != '\\') {
-      out += b[i];
-      continue;
-    }
-    const char e = ++i < b.size() ? b[i] : '\\';
-    switch (e) {
-      case 'b': out += '\b'; break;
-      case 'f': out += '\f'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
-      case 'u': {
-        unsigned cp = hex4(i + 1);
-        i += 4;
-        // A surrogate pair makes one code point.
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 6 < b.size() && b[i + 1] == '\\' && b[i + 2] == 'u') {
-          const unsigned lo = hex4(i + 3);
-          if (lo >= 0xDC00 && lo < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (lo - 0xDC00);
-            i += 6;
-          }
-        }
-        utf8(cp);
-        break;
-      }
-      default: out += e;  // " \ /
-    }
+// The place of the closing quote of the JSON string whose opening quote is
+// at i.
+qsizetype stringEnd(const QByteArray& b, qsizetype i) {
+  for (++i; i < b.size() && b[i] != '"'; ++i)
+    if (b[i] == '\\') ++i;
+  return i;
+}
+
+// A key's text from its opening quote at i, read as the library reads its
+// data files; i ends past its closing quote. The JSON was parsed before,
+// but Qt takes a few keys the library's reader refuses (a control
+// character, half a surrogate pair): no field is named so, and such a key
+// stands as written.
+std::string jsonKey(const QByteArray& b, qsizetype& i) {
+  const qsizetype end = std::min(stringEnd(b, i), b.size() - 1);
+  const std::string_view quoted(b.constData() + i, std::size_t(end + 1 - i));
+  i = end + 1;
+  try {
+    return tfs::json::parse(quoted).string();
+  } catch (const tfs::json::JsonError&) {
+    return std::string(quoted.substr(1, quoted.size() - 2));
   }
-  ++i;
-  return out;
 }
 
 // A JSON object keeps the last of two equal keys: a work file holding a key
@@ -229,7 +194,7 @@ void refuseDuplicateKeys(const QByteArray& b) {
     Frame* top = depth ? &frames[depth - 1] : nullptr;
     if (c == '"') {
       if (top && top->object && top->expectKey) {
-        std::string key = jsonString(b, i);
+        std::string key = jsonKey(b, i);
         const QString name = QString::fromStdString(key);
         const QString path = top->path.isEmpty() ? name : top->path + u'.' + name;
         if (std::find(top->keys.begin(), top->keys.end(), key) != top->keys.end())
@@ -242,7 +207,7 @@ void refuseDuplicateKeys(const QByteArray& b) {
         top->key = std::move(key);
         top->expectKey = false;
       } else {
-        jsonString(b, i);
+        i = stringEnd(b, i) + 1;
       }
       continue;
     }

@@ -409,19 +409,26 @@ const auto kDeviceData = fields::Obj{[](auto& v, auto& d) {
   v("T0", d.T0, kTyped);
 }};
 
+// What a device computed and a row of its table both hold: the states,
+// work, heat, entropy generated, exergy destroyed and the ambient.
+template <class V, class R>
+void deviceOutcome(V& v, R& r, Scope sc, bool unsetOk) {
+  v("inlet", r.inlet, state(sc, unsetOk));
+  v("outlet", r.outlet, state(sc, unsetOk));
+  v("ideal", r.ideal, state(sc, unsetOk));
+  v("L", r.L, spanIn(kHeat, sc));
+  v("Q", r.Q, spanIn(kHeat, sc));
+  v("sgen", r.sgen, kTyped);
+  v("exergy", r.exergy, kTyped);
+  v("T0", r.T0, kTyped);
+}
+
 // A device computed: its states up to the hottest outlet.
 auto deviceResult(Scope sc, bool unsetOk) {
   return fields::Obj{[sc, unsetOk](auto& v, auto& r) {
     v("status", r.status, kDeviceStatuses);
     v("state", r.state, kSolveStatuses);
-    v("inlet", r.inlet, state(sc, unsetOk));
-    v("outlet", r.outlet, state(sc, unsetOk));
-    v("ideal", r.ideal, state(sc, unsetOk));
-    v("L", r.L, spanIn(kHeat, sc));
-    v("Q", r.Q, spanIn(kHeat, sc));
-    v("sgen", r.sgen, kTyped);
-    v("exergy", r.exergy, kTyped);
-    v("T0", r.T0, kTyped);
+    deviceOutcome(v, r, sc, unsetOk);
   }};
 }
 
@@ -475,14 +482,7 @@ const auto kDeviceRow = fields::Obj{[](auto& v, auto& r) {
   v("number", r.number, fields::Int{1, kMaxNumber});
   v("device", r.kind, kDevices);
   v("eta", r.eta, kTyped);
-  v("inlet", r.inlet, state(sc, false));
-  v("outlet", r.outlet, state(sc, false));
-  v("ideal", r.ideal, state(sc, false));
-  v("L", r.L, spanIn(kHeat, sc));
-  v("Q", r.Q, spanIn(kHeat, sc));
-  v("sgen", r.sgen, kTyped);
-  v("exergy", r.exergy, kTyped);
-  v("T0", r.T0, kTyped);
+  deviceOutcome(v, r, sc, false);
 }};
 
 // A cycle's data as the window holds them, any finite numbers (each use

@@ -37,6 +37,15 @@ constexpr int kClientW = 790, kClientH = 523;
 // The substance as the list names it, in the user's language.
 QString rus(int subst) { return QString::fromStdString(app::listName(subst)); }
 
+// An entry of the menu bar or of a menu, named as the window's layout
+// names it.
+template <class Menu>
+QAction* namedAction(Menu* menu, const char* name, const QString& text) {
+  QAction* a = menu->addAction(text);
+  a->setObjectName(QString::fromLatin1(name));
+  return a;
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
                   const QFont* font = nullptr) {
   auto* l = new QLabel(text, parent);
@@ -83,26 +92,21 @@ TForm1::TForm1(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   FilesMenu = MainMenu1->addMenu(QCoreApplication::translate("TForm1", " Файл   "));
   Files = FilesMenu->menuAction();
-  Points = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Точки   "));
-  IdProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Идеальн. процессы "));
-  RealProc = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Реальн. процессы"));
+  Files->setObjectName(QStringLiteral("Files"));
+  Points = namedAction(MainMenu1, "Points", QCoreApplication::translate("TForm1", "  Точки   "));
+  IdProc = namedAction(MainMenu1, "IdProc", QCoreApplication::translate("TForm1", "  Идеальн. процессы "));
+  RealProc = namedAction(MainMenu1, "RealProc", QCoreApplication::translate("TForm1", "  Реальн. процессы"));
   // The results tables shown without writing a row.
   TablesMenu = MainMenu1->addMenu(QCoreApplication::translate("TForm1", "  Таблицы "));
   TablesMenu->setObjectName(QStringLiteral("TablesMenu"));
   Tables = TablesMenu->menuAction();
-  IdTable = TablesMenu->addAction(QCoreApplication::translate("TForm1", "Результаты идеальных процессов"));
-  RealTable = TablesMenu->addAction(QCoreApplication::translate("TForm1", "Результаты реальных процессов"));
-  Diagr = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  ТS диаграмма"));
-  AllEnd = MainMenu1->addAction(QCoreApplication::translate("TForm1", "  Выход"));
-  Files->setObjectName(QStringLiteral("Files"));
-  Points->setObjectName(QStringLiteral("Points"));
-  IdProc->setObjectName(QStringLiteral("IdProc"));
-  RealProc->setObjectName(QStringLiteral("RealProc"));
-  Diagr->setObjectName(QStringLiteral("Diagr"));
-  AllEnd->setObjectName(QStringLiteral("AllEnd"));
   Tables->setObjectName(QStringLiteral("Tables"));
-  IdTable->setObjectName(QStringLiteral("IdTable"));
-  RealTable->setObjectName(QStringLiteral("RealTable"));
+  IdTable =
+      namedAction(TablesMenu, "IdTable", QCoreApplication::translate("TForm1", "Результаты идеальных процессов"));
+  RealTable =
+      namedAction(TablesMenu, "RealTable", QCoreApplication::translate("TForm1", "Результаты реальных процессов"));
+  Diagr = namedAction(MainMenu1, "Diagr", QCoreApplication::translate("TForm1", "  ТS диаграмма"));
+  AllEnd = namedAction(MainMenu1, "AllEnd", QCoreApplication::translate("TForm1", "  Выход"));
   const int menuH = MainMenu1->sizeHint().height();
   MainMenu1->setGeometry(0, 0, kClientW, menuH);
 
@@ -397,58 +401,39 @@ void TForm1::BboListClick() {
   const QString name = rus(c.subst);
   Label3->setText(QStringLiteral(" ") + name + QStringLiteral(" "));
   Label3->adjustSize();
-  ETmi->setText(app::fmt("%5.2f ", c.Tmin));
-  ETma->setText(app::fmt("%5.2f ", c.Tmax));
-  buildInfo();
-  session_.procLines.resetCounters();
-  session_.procLines.clearLines();
-  emit substanceChosen(QString::fromStdString(app::substanceHeading(session_.main)));
-  emit diagramComputed();
-  emit diagramWanted();
+  diagramRenewed();
 }
 
-void TForm1::ETmiExit() {
+void TForm1::ETmiExit() { limitExit(ETmi, true); }
+
+void TForm1::ETmaExit() { limitExit(ETma, false); }
+
+void TForm1::limitExit(QLineEdit* field, bool lower) {
   const app::MessageScope action;
   // No limits exist before a substance is chosen.
   if (!session_.main.chosen) return;
   const app::AppState cur = session_.main;
-  Real typed = cur.Tmin;
-  app::EditToNumber(ETmi->text(), typed, warn_);
-  const app::LimitCheck check = app::checkTmin(cur.eos(), typed, cur.Tmax);
+  Real typed = lower ? cur.Tmin : cur.Tmax;
+  app::EditToNumber(field->text(), typed, warn_);
+  const app::LimitCheck check =
+      lower ? app::checkTmin(cur.eos(), typed, cur.Tmax) : app::checkTmax(cur.eos(), cur.Tmin, typed);
+  // A Tmin below the triple point is raised to it, with a word.
   if (check.fault == app::LimitFault::TminBelowTriple) {
     app::messages().show(app::qstr(app::limitMessage(check.fault)));
-    ETmi->setText(app::fmt(" %4.2f", check.value));
+    field->setText(app::fmt(" %4.2f", check.value));
   }
   if (check.refused()) {
     app::messages().show(app::qstr(app::limitMessage(check.fault)));
-    ETmi->setText(app::fmt("%5.2f ", cur.Tmin));
-    return;
-  }
-  if (!recompute(app::withLimits(cur, check.value, cur.Tmax))) {
-    ETmi->setText(app::fmt("%5.2f ", session_.main.Tmin));
-    return;
-  }
-  session_.procLines.resetCounters();
-  emit diagramComputed();
-}
-
-void TForm1::ETmaExit() {
-  const app::MessageScope action;
-  if (!session_.main.chosen) return;
-  const app::AppState cur = session_.main;
-  Real typed = cur.Tmax;
-  app::EditToNumber(ETma->text(), typed, warn_);
-  const app::LimitCheck check = app::checkTmax(cur.eos(), cur.Tmin, typed);
-  if (check.refused()) {
-    app::messages().show(app::qstr(app::limitMessage(check.fault)));
-    ETma->setText(app::fmt("%5.2f ", cur.Tmax));
+    field->setText(app::fmt("%5.2f ", lower ? cur.Tmin : cur.Tmax));
     // Back into the field once the focus change under way has finished.
     if (check.fault == app::LimitFault::TmaxTooHigh)
-      QTimer::singleShot(0, ETma, [this] { ETma->setFocus(Qt::OtherFocusReason); });
+      QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
     return;
   }
-  if (!recompute(app::withLimits(cur, cur.Tmin, check.value))) {
-    ETma->setText(app::fmt("%5.2f ", session_.main.Tmax));
+  const app::AppState next = lower ? app::withLimits(cur, check.value, cur.Tmax)
+                                   : app::withLimits(cur, cur.Tmin, check.value);
+  if (!recompute(next)) {
+    field->setText(app::fmt("%5.2f ", lower ? session_.main.Tmin : session_.main.Tmax));
     return;
   }
   session_.procLines.resetCounters();
@@ -496,6 +481,10 @@ void TForm1::ModelGrClick(int index) {
     ModelGrItems->button(int(previous.model))->setChecked(true);
     return;
   }
+  diagramRenewed();
+}
+
+void TForm1::diagramRenewed() {
   ETmi->setText(app::fmt("%5.2f ", session_.main.Tmin));
   ETma->setText(app::fmt("%5.2f ", session_.main.Tmax));
   for (QLineEdit* field : {ETmi, ETma}) field->setModified(false);

@@ -114,6 +114,13 @@ class TForm1 : public QWidget {
   // Computes the lines for the candidate state into a fresh store; takes
   // state and store only when the property library accepted every call.
   bool recompute(const app::AppState& candidate);
+  // The limit typed into field (Tmin's with lower, else Tmax's) checked
+  // against the other: refused with its message and the field showing the
+  // limit in force, else the diagram computed anew for it.
+  void limitExit(QLineEdit* field, bool lower);
+  // A substance or model taken: its limits in their fields, its facts, no
+  // process lines, and the diagram anew.
+  void diagramRenewed();
   void buildInfo();
   void buildFilesMenu();
   void buildHelpMenu();

@@ -70,16 +70,9 @@ bool inside(const QWidget* w, const QWidget* panel) {
 TForm2::TForm2(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setWindowTitle(QCoreApplication::translate("TForm2", "Расчет идеальных термодинамических процессов"));
   setFixedSize(800, 572);
-  // A small font, so that the numbers fit the narrow fields.
-  QFont base = font();
-  base.setPixelSize(11);
-  setFont(base);
-
-  Label1 = new QLabel(this);
-  QFont bold = base;
-  bold.setBold(true);
-  Label1->setFont(bold);
-  Label1->setGeometry(280, 16, 55, 20);
+  const QFont base = useSmallFont(this);
+  Label1 = caption(this, QString(), 280, 16, true);
+  Label1->resize(55, 20);
 
   ProBox = new QGroupBox(QCoreApplication::translate("TForm2", "Выбор процесса"), this);
   ProBox->setGeometry(8, 40, 225, 185);

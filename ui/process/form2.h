@@ -7,15 +7,7 @@
 
 #include "core/process/calculator.h"
 #include "core/session/session.h"
-
-class QButtonGroup;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
+#include "ui/process/controls.h"
 
 class TForm2 : public QWidget {
   Q_OBJECT

@@ -2,21 +2,15 @@
 // The results table of the ideal processes: the session's results rows as
 // text.
 
-#include <QString>
-#include <QWidget>
-
 #include "core/session/session.h"
+#include "ui/process/controls.h"
+#include "ui/process/resulttable.h"
 
-class QLabel;
-class QPushButton;
-class QTableWidget;
-
-class TForm3 : public QWidget {
+class TForm3 : public proc::ResultWindow {
   Q_OBJECT
  public:
   explicit TForm3(const app::Session& session, QWidget* parent = nullptr);
 
-  QLabel* Label1 = nullptr;
   QTableWidget* IdTab = nullptr;
   QPushButton* BitBtn1 = nullptr;  // "Эаписать": does nothing
   QPushButton* BitBtn2 = nullptr;  // "Эакрыть": hides the window
@@ -26,14 +20,8 @@ class TForm3 : public QWidget {
   void showProcess(int n);
   // Headers and every process anew from the session, in its units.
   void rebuild();
-  // The heading with the models of the rows (the chosen one when there is
-  // none), as the CSV files start.
+  // The heading with the models of the rows, as the CSV files start.
   void showHeading();
-  QString heading() const;
-
-  // Cells by column and row, as in a string grid.
-  QString cell(int col, int row) const;
-  int rowCount() const;
   // The process whose rows hold the current cell (1-based); 0: none.
   int currentProcess() const;
 

@@ -63,19 +63,14 @@ const char* const kWidestResult[4] = {"-99999999.99", "-99999999.99", "-99999.99
 
 TForm5::TForm5(app::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   setWindowTitle(QCoreApplication::translate("TForm5", "Реальные процессы"));
-  QFont base = font();
-  base.setPixelSize(11);
-  setFont(base);
+  const QFont base = useSmallFont(this);
   const QFontMetrics fm(base);
   auto fit = [&fm](QLineEdit* e, const char* widest) {
     e->resize(std::max(e->width(), fm.horizontalAdvance(QString::fromLatin1(widest)) + 12), e->height());
   };
 
-  Label1 = new QLabel(this);
-  QFont bold = base;
-  bold.setBold(true);
-  Label1->setFont(bold);
-  Label1->setGeometry(280, 16, 55, 20);
+  Label1 = caption(this, QString(), 280, 16, true);
+  Label1->resize(55, 20);
 
   DevBox = new QGroupBox(QCoreApplication::translate("TForm5", "Выбор устройства"), this);
   DevBox->setGeometry(8, 40, 225, 185);

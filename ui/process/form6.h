@@ -2,35 +2,23 @@
 // The results table of the real processes: the session's device rows as
 // text, three rows per device (inlet, outlet, ideal outlet).
 
-#include <QString>
-#include <QWidget>
-
 #include "core/session/session.h"
+#include "ui/process/controls.h"
+#include "ui/process/resulttable.h"
 
-class QLabel;
-class QPushButton;
-class QTableWidget;
-
-class TForm6 : public QWidget {
+class TForm6 : public proc::ResultWindow {
   Q_OBJECT
  public:
   explicit TForm6(const app::Session& session, QWidget* parent = nullptr);
 
-  QLabel* Label1 = nullptr;
   QTableWidget* RealTab = nullptr;
   QPushButton* BitBtn2 = nullptr;  // "Закрыть": hides the window
 
   // Writes device n (1-based) of the session into rows 3n - 2 .. 3n,
   // growing the grid, and scrolls to them.
   void showDevice(int n);
-  // The heading with the models of the rows (the chosen one when there is
-  // none), as the CSV files start.
+  // The heading with the models of the rows, as the CSV files start.
   void showHeading();
-  QString heading() const;
-
-  // Cells by column and row, as in a string grid.
-  QString cell(int col, int row) const;
-  int rowCount() const;
   // The device whose rows hold the current cell (1-based); 0: none.
   int currentDevice() const;
 

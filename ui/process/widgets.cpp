@@ -12,6 +12,13 @@
 
 namespace form {
 
+QFont useSmallFont(QWidget* window) {
+  QFont f = window->font();
+  f.setPixelSize(11);
+  window->setFont(f);
+  return f;
+}
+
 void paint(QWidget* w, const QColor& c) {
   w->setAutoFillBackground(true);
   QPalette p = w->palette();

@@ -3,21 +3,22 @@
 // buttons placed at fixed positions in the window's small font.
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <string>
 
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QWidget;
+#include "ui/process/controls.h"
 
 namespace form {
 
 inline QColor lime() { return QColor(0, 255, 0); }
 inline QColor aqua() { return QColor(0, 255, 255); }
 inline QColor yellow() { return QColor(255, 255, 0); }
+
+// Gives the window its small font, in which the numbers fit the narrow
+// fields, and returns it.
+QFont useSmallFont(QWidget* window);
 
 // The widget's background in the colour.
 void paint(QWidget* w, const QColor& c);
