@@ -958,14 +958,6 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>T max is above %1 K</translation>
     </message>
     <message>
-        <source>после </source>
-        <translation>no value after </translation>
-    </message>
-    <message>
-        <source> нет значения</source>
-        <translation></translation>
-    </message>
-    <message>
         <source>вид диаграммы &quot;</source>
         <translation>diagram kind &quot;</translation>
     </message>

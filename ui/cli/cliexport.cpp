@@ -61,7 +61,7 @@ bool readKind(const QStringList& rest, qsizetype& i, ExportRequest& r, QString& 
     return false;
   }
   if (i + 1 >= rest.size()) {
-    error = QCoreApplication::translate("Export", "после ") + rest[i] + QCoreApplication::translate("Export", " нет значения");
+    error = QCoreApplication::translate("Export", "после %1 нет значения").arg(rest[i]);
     return false;
   }
   r.kindGiven = true;

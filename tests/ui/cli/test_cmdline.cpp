@@ -99,6 +99,7 @@ TEST(CommandLine, EveryCaseAnsweredAndNothingHarmed) {
       {{"--cycle", "linde", "N\xc3"}, 2, "не в кодировке UTF-8", ""},
       {{"--export-diagram", "N2", "@/\xff.png"}, 2, "не в кодировке UTF-8", ""},
       {{"--verbose"}, 2, "непонятный аргумент \"--verbose\"", ""},
+      {{"--lang", "en", "--export-diagram", "He", "@/x.png", "--kind"}, 2, "no value after --kind\n", ""},
       {{"notes.txt"}, 2, "\"notes.txt\" - не рабочий файл (.entrograf)", ""},
       {{"@/work.entrograf", "@/worklink.entrograf"}, 2, "открывается только один рабочий файл", ""},
       {{"--tmax", "300"}, 2, "--tmax задается только", ""},
