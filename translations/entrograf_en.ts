@@ -882,32 +882,12 @@ the heat sink must not be warmer than %1 K.</translation>
         <translation>&quot; is unknown: allowed are .png, .svg, .pdf</translation>
     </message>
     <message>
-        <source>неизвестное вещество &quot;</source>
-        <translation>unknown substance &quot;</translation>
-    </message>
-    <message>
-        <source>&quot;; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</source>
-        <translation>&quot;; allowed: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air</translation>
-    </message>
-    <message>
-        <source>непонятный аргумент &quot;</source>
-        <translation>unknown argument &quot;</translation>
-    </message>
-    <message>
-        <source> указан дважды</source>
-        <translation> given twice</translation>
-    </message>
-    <message>
         <source>шкала &quot;</source>
         <translation>scale &quot;</translation>
     </message>
     <message>
         <source>&quot;: допустимы log и lin</source>
         <translation>&quot;: allowed are log and lin</translation>
-    </message>
-    <message>
-        <source>&quot; - не число</source>
-        <translation>&quot; is not a number</translation>
     </message>
     <message>
         <source>T макс &lt; Т затвердевания</source>
@@ -944,10 +924,6 @@ the heat sink must not be warmer than %1 K.</translation>
     <message>
         <source>: это не обычный файл (ссылка, устройство или папка)</source>
         <translation>: it is not a regular file (a link, device or folder)</translation>
-    </message>
-    <message>
-        <source>после %1 нет значения</source>
-        <translation>no value after %1</translation>
     </message>
     <message>
         <source>&quot; не задается: пределы, шкала и модель берутся из файла</source>
@@ -2485,28 +2461,12 @@ lies in the range the program computes.</translation>
 %1</translation>
     </message>
     <message>
-        <source>непонятный аргумент &quot;%1&quot;</source>
-        <translation>unknown argument &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>%1 не относится к %2</source>
-        <translation>%1 does not apply to %2</translation>
-    </message>
-    <message>
-        <source>%1 указан дважды</source>
-        <translation>%1 given twice</translation>
-    </message>
-    <message>
-        <source>после %1 нет значения</source>
-        <translation>no value after %1</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; - не число</source>
-        <translation>%1 &quot;%2&quot; is not a number</translation>
-    </message>
-    <message>
         <source>%1: состояние задается одной парой параметров</source>
         <translation>%1: a state is given by one pair of parameters</translation>
+    </message>
+    <message>
+        <source> не относится к %1</source>
+        <translation> does not apply to %1</translation>
     </message>
 </context>
 <context>

@@ -35,12 +35,6 @@ QString usage() {
       "  вид диаграммы: ts (T–s, по умолчанию), ph (lg p–h), hs (h–s)");
 }
 
-int substIndexOf(const QString& id) {
-  for (int i = 1; i <= tfs::kSubstCount; ++i)
-    if (id == QLatin1String(tfs::SubstName[i])) return i;
-  return 0;
-}
-
 // The kind named by --kind; false for another text.
 bool kindOf(const QString& value, diagram::kinds::Kind& k) {
   using diagram::kinds::Kind;
@@ -53,20 +47,12 @@ bool kindOf(const QString& value, diagram::kinds::Kind& k) {
   return false;
 }
 
-// Reads "--kind" and its value at rest[i]; false with the reason when it
-// is given twice, has no value or names no kind.
-bool readKind(const QStringList& rest, qsizetype& i, ExportRequest& r, QString& error) {
-  if (r.kindGiven) {
-    error = rest[i] + QCoreApplication::translate("Export", " указан дважды");
-    return false;
-  }
-  if (i + 1 >= rest.size()) {
-    error = QCoreApplication::translate("Export", "после %1 нет значения").arg(rest[i]);
-    return false;
-  }
+// Takes the value of --kind into r; false with the reason when it names no
+// kind.
+bool takeKind(const QString& value, ExportRequest& r, QString& error) {
   r.kindGiven = true;
-  if (kindOf(rest[++i], r.kind)) return true;
-  error = QCoreApplication::translate("Export", "вид диаграммы \"") + rest[i] +
+  if (kindOf(value, r.kind)) return true;
+  error = QCoreApplication::translate("Export", "вид диаграммы \"") + value +
           QCoreApplication::translate("Export", "\": допустимы ts, ph и hs");
   return false;
 }
@@ -108,12 +94,14 @@ bool parseExportArgs(const QStringList& arguments, ExportRequest& req, QString& 
     if (modelGiven) rest.prepend(QStringLiteral("--model"));
     for (qsizetype i = 0; i < rest.size(); ++i) {
       if (rest[i] == u"--kind") {
-        if (!readKind(rest, i, r, error)) return false;
+        ++i;
         continue;
       }
       error = QCoreApplication::translate("Export", "с рабочим файлом \"") + rest[i] + QCoreApplication::translate("Export", "\" не задается: пределы, шкала и модель берутся из файла");
       return false;
     }
+    const auto kind = [&r](const QString&, const QString& value, QString& why) { return takeKind(value, r, why); };
+    if (!readOptions(rest, {{QStringLiteral("--kind"), true}}, usage(), {}, kind, error)) return false;
     if (diagram::formatOf(r.file) == diagram::ImageFormat::Unknown) {
       error = QCoreApplication::translate("Export", "формат файла \"") + r.file + QCoreApplication::translate("Export", "\" неизвестен: допустимы .png, .svg, .pdf");
       return false;
@@ -121,54 +109,37 @@ bool parseExportArgs(const QStringList& arguments, ExportRequest& req, QString& 
     req = r;
     return true;
   }
-  r.subst = substIndexOf(id);
-  if (r.subst == 0) {
-    error = QCoreApplication::translate("Export", "неизвестное вещество \"") + id +
-            QCoreApplication::translate("Export", "\"; допустимы: He, n-H2, p-H2, Ne, N2, Ar, O2, CO2, CH4, R14, Air");
-    return false;
-  }
-  r.name = tfs::SubstName[r.subst];
+  if (!readSubstance(id, r.name, error)) return false;
+  r.subst = tfs::SubstIndex(r.name);
   r.file = args[at + 2];
 
-  QStringList rest = args.mid(0, at) + args.mid(at + 3);
-  bool tminGiven = false, tmaxGiven = false, scaleGiven = false;
+  const QStringList rest = args.mid(0, at) + args.mid(at + 3);
+  bool tminGiven = false, tmaxGiven = false;
   tfs::Real tmin = 0, tmax = 0;
-  for (qsizetype i = 0; i < rest.size(); ++i) {
-    const QString& opt = rest[i];
-    if (opt == u"--kind") {
-      if (!readKind(rest, i, r, error)) return false;
-      continue;
-    }
-    if (opt != u"--tmin" && opt != u"--tmax" && opt != u"--scale") {
-      error = QCoreApplication::translate("Export", "непонятный аргумент \"") + opt + QStringLiteral("\"\n") + usage();
-      return false;
-    }
-    if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("Export", "после %1 нет значения").arg(opt);
-      return false;
-    }
-    bool& given = opt == u"--tmin" ? tminGiven : opt == u"--tmax" ? tmaxGiven : scaleGiven;
-    if (given) {
-      error = opt + QCoreApplication::translate("Export", " указан дважды");
-      return false;
-    }
-    given = true;
-    const QString value = rest[++i];
+  const std::map<QString, bool> applies = {{QStringLiteral("--tmin"), true},
+                                           {QStringLiteral("--tmax"), true},
+                                           {QStringLiteral("--scale"), true},
+                                           {QStringLiteral("--kind"), true}};
+  const auto take = [&](const QString& opt, const QString& value, QString& why) {
+    if (opt == u"--kind") return takeKind(value, r, why);
     if (opt == u"--scale") {
       if (value != u"log" && value != u"lin") {
-        error = QCoreApplication::translate("Export", "шкала \"") + value + QCoreApplication::translate("Export", "\": допустимы log и lin");
+        why = QCoreApplication::translate("Export", "шкала \"") + value + QCoreApplication::translate("Export", "\": допустимы log и lin");
         return false;
       }
       r.log = value == u"log";
-      continue;
+      return true;
     }
     tfs::Real v = 0;
     if (!readCliNumber(value, v)) {
-      error = opt + QStringLiteral(" \"") + value + QCoreApplication::translate("Export", "\" - не число");
+      why = opt + QStringLiteral(" \"") + value + QCoreApplication::translate("CommandLine", "\" - не число");
       return false;
     }
+    (opt == u"--tmin" ? tminGiven : tmaxGiven) = true;
     (opt == u"--tmin" ? tmin : tmax) = v;
-  }
+    return true;
+  };
+  if (!readOptions(rest, applies, usage(), {}, take, error)) return false;
 
   // The limits a substance choice sets, and the checks of the limit fields,
   // by the model. A Tmin below the triple point is refused here (the window

@@ -58,8 +58,9 @@ bool readSubstance(const QString& text, std::string& substance, QString& error) 
   return true;
 }
 
-bool readNumberOptions(const QStringList& rest, const std::map<QString, bool>& applies, const QString& usage,
-                       const QString& notApplying, std::map<QString, tfs::Real>& given, QString& error) {
+bool readOptions(const QStringList& rest, const std::map<QString, bool>& applies, const QString& usage,
+                 const QString& notApplying, const OptionTaker& take, QString& error) {
+  QStringList seen;
   for (qsizetype i = 0; i < rest.size(); ++i) {
     const QString& opt = rest[i];
     const auto a = applies.find(opt);
@@ -72,7 +73,7 @@ bool readNumberOptions(const QStringList& rest, const std::map<QString, bool>& a
       error = opt + notApplying;
       return false;
     }
-    if (given.count(opt)) {
+    if (seen.contains(opt)) {
       error = opt + QCoreApplication::translate("CommandLine", " указан дважды");
       return false;
     }
@@ -80,14 +81,26 @@ bool readNumberOptions(const QStringList& rest, const std::map<QString, bool>& a
       error = QCoreApplication::translate("CommandLine", "после %1 нет значения").arg(opt);
       return false;
     }
-    tfs::Real v = 0;
-    if (!readCliNumber(rest[++i], v)) {
-      error = opt + QStringLiteral(" \"") + rest[i] + QCoreApplication::translate("CommandLine", "\" - не число");
-      return false;
-    }
-    given[opt] = v;
+    seen << opt;
+    if (!take(opt, rest[++i], error)) return false;
   }
   return true;
+}
+
+bool readNumberOptions(const QStringList& rest, const std::map<QString, bool>& applies, const QString& usage,
+                       const QString& notApplying, std::map<QString, tfs::Real>& given, QString& error) {
+  return readOptions(rest, applies, usage, notApplying,
+                     [&given](const QString& opt, const QString& value, QString& why) {
+                       tfs::Real v = 0;
+                       if (!readCliNumber(value, v)) {
+                         why = opt + QStringLiteral(" \"") + value +
+                               QCoreApplication::translate("CommandLine", "\" - не число");
+                         return false;
+                       }
+                       given[opt] = v;
+                       return true;
+                     },
+                     error);
 }
 
 const char* modelName(tfs::ModelKind kind) { return kind == tfs::ModelKind::Reference ? "reference" : "srk"; }

@@ -43,6 +43,15 @@ bool readKindCall(const QStringList& args, const char* option, const QStringList
 // known ones.
 bool readSubstance(const QString& text, std::string& substance, QString& error);
 
+// The "--option value" pairs of rest in their order, each option once:
+// applies holds the options the call knows and whether each applies to the
+// kind asked for; take reads a value (false with the reason). False with
+// the reason: an unknown option (followed by usage), one that does not
+// apply (followed by notApplying), one given twice or without a value.
+using OptionTaker = std::function<bool(const QString& option, const QString& value, QString& error)>;
+bool readOptions(const QStringList& rest, const std::map<QString, bool>& applies, const QString& usage,
+                 const QString& notApplying, const OptionTaker& take, QString& error);
+
 // The "--option number" pairs of rest, each option once: applies holds
 // the options the call knows and whether each applies to the kind asked
 // for. False with the reason: an unknown option (followed by usage), one

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "core/base/libguard.h"
 #include "core/base/numfmt.h"
@@ -60,34 +61,22 @@ bool readCall(const QStringList& args, const char* option, const QString& usage,
   QStringList rest = args.mid(0, at) + args.mid(at + 2);
   if (!takeModelOption(rest, call.model, error)) return false;
   given.clear();
-  for (qsizetype i = 0; i < rest.size(); ++i) {
-    const QString& opt = rest[i];
-    const Param* p = std::find_if(std::begin(kParams), std::end(kParams),
-                                  [&](const Param& q) { return opt == QLatin1String(q.option); });
-    if (p == std::end(kParams)) {
-      error = QCoreApplication::translate("State", "непонятный аргумент \"%1\"").arg(opt) + u'\n' + usage;
-      return false;
-    }
-    if (!takes.contains(p->kind)) {
-      error = QCoreApplication::translate("State", "%1 не относится к %2").arg(opt, QLatin1String(option));
-      return false;
-    }
-    if (std::any_of(given.begin(), given.end(), [&](const GivenParam& g) { return g.kind == p->kind; })) {
-      error = QCoreApplication::translate("State", "%1 указан дважды").arg(opt);
-      return false;
-    }
-    if (i + 1 >= rest.size()) {
-      error = QCoreApplication::translate("State", "после %1 нет значения").arg(opt);
-      return false;
-    }
-    Real v = 0;
-    if (!readCliNumber(rest[++i], v)) {
-      error = QCoreApplication::translate("State", "%1 \"%2\" - не число").arg(opt, rest[i]);
-      return false;
-    }
-    given.append({opt, p->kind, v});
-  }
-  return true;
+  std::map<QString, bool> applies;
+  for (const Param& p : kParams) applies[QLatin1String(p.option)] = takes.contains(p.kind);
+  return readOptions(rest, applies, usage, QCoreApplication::translate("State", " не относится к %1").arg(QLatin1String(option)),
+                     [&given](const QString& opt, const QString& value, QString& why) {
+                       const Param* p = std::find_if(std::begin(kParams), std::end(kParams),
+                                                     [&](const Param& q) { return opt == QLatin1String(q.option); });
+                       Real v = 0;
+                       if (!readCliNumber(value, v)) {
+                         why = opt + QStringLiteral(" \"") + value +
+                               QCoreApplication::translate("CommandLine", "\" - не число");
+                         return false;
+                       }
+                       given.append({opt, p->kind, v});
+                       return true;
+                     },
+                     error);
 }
 
 QString optionsOf(const QList<GivenParam>& given) {
