@@ -19,12 +19,6 @@ TForm3::TForm3(const app::Session& session, QWidget* parent)
   move(-2, 199);
   IdTab = grid_;
   setHeaders();
-  // Wide enough for every column per kilogram, the model's one included.
-  int width = 2 * IdTab->frameWidth() + 20;
-  for (int k = 0; k < proc::kResultColumns; ++k) width += IdTab->columnWidth(k);
-  width = std::max(width, 785);
-  IdTab->setGeometry(8, 32, width, 290);
-  setFixedSize(width + 16, 375);
 
   BitBtn1 = new QPushButton(QCoreApplication::translate("TForm3", "Эаписать"), this);
   BitBtn1->setGeometry(240, 336, 97, 25);
@@ -52,6 +46,13 @@ void TForm3::setHeaders() {
        "", "-99999999.99", "-99999999.99", ""}};
   const int u = int(session_.main.units);
   showHeaderRow(proc::ResultHeaders(session_.main.units), widest[u], widths);
+  // The window as wide as every column in the units shown, the model's one
+  // included (per mole the numbers are wider).
+  int width = 2 * IdTab->frameWidth() + 20;
+  for (int k = 0; k < proc::kResultColumns; ++k) width += IdTab->columnWidth(k);
+  width = std::max(width, 785);
+  IdTab->setGeometry(8, 32, width, 290);
+  setFixedSize(width + 16, 375);
 }
 
 void TForm3::rebuild() {

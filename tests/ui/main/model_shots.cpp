@@ -2,7 +2,9 @@
 // and English: the main window with the model chosen, the ideal-process
 // window with an isentrope, the real-process window with a
 // compressor to 640 K, both results tables and the points table holding
-// rows of both models, the cycles window, the diagram up to 1000 K.
+// rows of both models, the cycles window, the diagram up to 1000 K; per
+// mole, the widest numbers: an isotherm at 1000 K from 1e-6 to 100 MPa and
+// an expander from 100 MPa and 1000 K to 0.1 MPa.
 // Usage: model_shots <directory>
 
 #include <QButtonGroup>
@@ -54,6 +56,28 @@ void compute(app::Program& p) {
   r->BitBtn1->click();
 }
 
+// The widest numbers per mole: an isotherm at 1000 K over the whole
+// pressure range and an expander from 100 MPa and 1000 K to 0.1 MPa.
+void computeWide(app::Program& p) {
+  TForm2* f = p.Form2.get();
+  f->setProBoxIndex(proc::kIsotherm);
+  f->ProBoxClick();
+  f->Edit2->setText(QStringLiteral("1000"));
+  f->Edit4->setText(QStringLiteral("0.000001"));
+  f->PaNam3->setCurrentIndex(proc::kPressure);
+  f->PaNam3Click();
+  f->Edit10->setText(QStringLiteral("100"));
+  if (f->Calc0Click()) f->BitBtn1Click();
+  TForm5* r = p.Form5.get();
+  r->DevItem[2]->click();
+  r->Edit2->setText(QStringLiteral("1000"));
+  r->Edit4->setText(QStringLiteral("100"));
+  r->EP2->setText(QStringLiteral("0.1"));
+  r->EEta->setText(QStringLiteral("0.8"));
+  r->Calc0->click();
+  r->BitBtn1->click();
+}
+
 void shots(const QString& dir, app::Language lang, const QString& tag) {
   app::useLanguage(lang);
   app::Session session;
@@ -79,6 +103,13 @@ void shots(const QString& dir, app::Language lang, const QString& tag) {
   p.Cycles->show();
   saveShot(p.Cycles.get(), dir, tag + QStringLiteral("-cycles"));
   saveShot(p.TSvid.get(), dir, tag + QStringLiteral("-diagram"));
+  main->UnitsGrItems->button(1)->click();
+  computeWide(p);
+  saveShot(p.Form2.get(), dir, tag + QStringLiteral("-process-wide"));
+  p.Form5->show();
+  saveShot(p.Form5.get(), dir, tag + QStringLiteral("-real-wide"));
+  saveShot(p.Form3.get(), dir, tag + QStringLiteral("-results-wide"));
+  saveShot(p.Form6.get(), dir, tag + QStringLiteral("-real-results-wide"));
 }
 
 }  // namespace

@@ -309,8 +309,14 @@ TEST_F(ProcessWindow, EveryFieldHoldsItsWidestNumber) {
     TForm3* t = run->program.Form3.get();
     t->rebuild();
     const QFontMetrics tm(t->IdTab->font());
-    for (int k = 0; k < proc::kResultColumns; ++k)
+    int columns = 0;
+    for (int k = 0; k < proc::kResultColumns; ++k) {
       EXPECT_LE(tm.horizontalAdvance(t->cell(k, 0)) + 6, t->IdTab->columnWidth(k)) << k;
+      columns += t->IdTab->columnWidth(k);
+    }
+    // ... and the window shows every column, the model's last one too.
+    EXPECT_LE(columns, t->IdTab->width());
+    EXPECT_LE(t->IdTab->geometry().right(), t->width());
   }
 }
 
