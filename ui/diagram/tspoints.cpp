@@ -42,6 +42,7 @@ TTS_points::TTS_points(const app::Session& session, QWidget* parent) : QWidget(p
   app::addTableActions(TS_tab, QCoreApplication::translate("TTS_points", "Точки"), [this] { return heading(); });
 
   FormCreate();
+  app::keepHeaderRowInView(TS_tab, kFixed);
   // Wide enough for every column per kilogram, the model's one included.
   int width = 2 * TS_tab->frameWidth() + 20;
   for (int c = 0; c < kCols; ++c) width += TS_tab->columnWidth(c);
@@ -77,6 +78,7 @@ void TTS_points::setHeaders() {
     const int need = std::max(fm.horizontalAdvance(header), fm.horizontalAdvance(number)) + 12;
     TS_tab->setColumnWidth(c, std::max(widths[c], need));
     TS_tab->setItem(0, c, new QTableWidgetItem(header));
+    TS_tab->setHorizontalHeaderItem(c, new QTableWidgetItem(header));
     fixCell(c, 0);
   }
 }

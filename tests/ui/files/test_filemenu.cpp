@@ -289,6 +289,10 @@ TEST_F(Work, UnitsSwitchEveryWindowAndBack) {
   // states show 10^6 kJ/(kg K), R14 weighs 88 g/mol).
   const QFontMetrics pm(points->TS_tab->font()), rm(results->IdTab->font());
   for (int c = 0; c < 9; ++c) EXPECT_LE(pm.horizontalAdvance(points->cell(c, 0)) + 6, points->TS_tab->columnWidth(c));
+  // The points' header row stays in view as the grid's own header, per mole too.
+  EXPECT_TRUE(points->TS_tab->isRowHidden(0));
+  for (int c = 0; c < points->TS_tab->columnCount(); ++c)
+    EXPECT_EQ(points->TS_tab->horizontalHeaderItem(c)->text(), points->cell(c, 0)) << c;
   for (int c = 0; c < 12; ++c) EXPECT_LE(rm.horizontalAdvance(results->cell(c, 0)) + 6, results->IdTab->columnWidth(c));
   EXPECT_LE(pm.horizontalAdvance(app::fmt("%8.3f", 1e6L * tfs::MolMass[tfs::SubstIndex("R14")])) + 6,
             points->TS_tab->columnWidth(7));
