@@ -137,36 +137,29 @@ class Solver {
     if (st != SolveStatus::Solved) throw Refusal{CycleStatus::StateRefused, st, n};
     return p;
   }
-  // The state of P and h with T, s and d that belong to h to the last
-  // digits: the inverse routine stops within Rgas/100 of h (and keeps to
-  // the dew line near it), which would leave a component with a few
-  // hundredths of a kJ/kg of entropy made or lost from nothing. Inside the
-  // dome by the lever rule, outside by Newton steps along the isobar.
-  ProcPoint byPH(int n, Real P, Real h) {
+  // The state of P and h (or s) with T, d and the other of h and s that
+  // belong to it to the last digits: the inverse routines stop within
+  // Rgas/100 of h (and keep to the dew line near it), which would leave a
+  // component with a few hundredths of a kJ/kg of entropy made or lost from
+  // nothing. Inside the dome by the lever rule, outside by Newton steps
+  // along the isobar.
+  ProcPoint byP(int n, Real P, Real value, bool entropy) {
     ProcPoint p;
-    const SolveStatus st = SolvePairUpTo(m_, kPressure, kEnthalpy, P, h, Tmax_, p);
+    const SolveStatus st = SolvePairUpTo(m_, kPressure, entropy ? kEntropy : kEnthalpy, P, value, Tmax_, p);
     if (st != SolveStatus::Solved) throw Refusal{CycleStatus::StateRefused, st, n};
-    if (const Saturation* sat = saturation(P); sat && sat->f.i <= h && h <= sat->g.i) {
-      ProcPoint m = mixture(*sat, (sat->g.i - h) / (sat->g.i - sat->f.i));
-      m.i = h;
-      return m;
+    if (const Saturation* sat = saturation(P)) {
+      const Real f = entropy ? sat->f.s : sat->f.i, g = entropy ? sat->g.s : sat->g.i;
+      if (f <= value && value <= g) {
+        ProcPoint m = mixture(*sat, (g - value) / (g - f));
+        (entropy ? m.s : m.i) = value;
+        return m;
+      }
     }
-    refine(p, h, false);
+    refine(p, value, entropy);
     return p;
   }
-  // The state of P and s, likewise.
-  ProcPoint byPS(int n, Real P, Real s) {
-    ProcPoint p;
-    const SolveStatus st = SolvePairUpTo(m_, kPressure, kEntropy, P, s, Tmax_, p);
-    if (st != SolveStatus::Solved) throw Refusal{CycleStatus::StateRefused, st, n};
-    if (const Saturation* sat = saturation(P); sat && sat->f.s <= s && s <= sat->g.s) {
-      ProcPoint m = mixture(*sat, (sat->g.s - s) / (sat->g.s - sat->f.s));
-      m.s = s;
-      return m;
-    }
-    refine(p, s, true);
-    return p;
-  }
+  ProcPoint byPH(int n, Real P, Real h) { return byP(n, P, h, false); }
+  ProcPoint byPS(int n, Real P, Real s) { return byP(n, P, s, true); }
   // The temperature of a section of an exchanger's stream.
   Real temperature(Real P, Real h) {
     try {
