@@ -199,7 +199,9 @@ std::string fixedText(double v, int decimals) {
 
 std::string roundText(double v) { return fixedText(v, decimalsOf(v)); }
 
-std::string stepText(double v, double step) { return fixedText(v, step > 0 ? decimalsOf(step) : decimalsOf(v)); }
+int stepDecimals(double v, double step) { return step > 0 ? decimalsOf(step) : decimalsOf(v); }
+
+std::string stepText(double v, double step) { return fixedText(v, stepDecimals(v, step)); }
 
 Axis xAxis(const Frame& f, const ShownUnits& u) {
   const double k = f.kind == Kind::PH ? u.h : u.s;
