@@ -648,7 +648,7 @@ const std::array<std::unique_ptr<ReferenceModel>, kSubstCount + 1>& models() {
 }
 
 const ReferenceModel& referenceOf(int subst) {
-  if (subst < 1 || subst > kSubstCount) fatal("Название вещества указано неправильно!");
+  checkSubstance(subst);
   return *models()[subst];
 }
 
