@@ -132,9 +132,7 @@ class ReferenceModel final : public Model {
   }
 
   void Phs_Td(Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x) const override {
-    if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
-    checkTemperatureInput("Phs_Td", T, lim_.Tmax);
-    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
+    checkTd(T, d);
     const Pt r = stateTd(static_cast<double>(T), static_cast<double>(d));
     // Beyond the equation's pressure range: the density is too high for T.
     if (!(r.P <= Plimit_)) checkDensityInput("Phs_Td", d, d);
@@ -207,9 +205,7 @@ class ReferenceModel final : public Model {
 
   // The single-phase state at (T, d) with its derivative properties.
   ReferenceState stateTdFull(Real T, Real d) const {
-    if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
-    checkTemperatureInput("Phs_Td", T, lim_.Tmax);
-    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
+    checkTd(T, d);
     Isotherm iso;
     ref::setIsotherm(eq_, static_cast<double>(T), iso);
     const Props p = ref::properties(eq_, iso, static_cast<double>(d) / eq_.M / eq_.rhor);
@@ -434,6 +430,14 @@ class ReferenceModel final : public Model {
 
   void checkTRange(int code, Real T) const {
     if (!(T >= lim_.Ttr && T <= lim_.Tcr)) CheckT(code, T, lim_.Ttr, lim_.Tcr);
+  }
+
+  // The inputs of Phs_Td: T within the saturation range where below the
+  // critical temperature, T and d within the limits.
+  void checkTd(Real T, Real d) const {
+    if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
+    checkTemperatureInput("Phs_Td", T, lim_.Tmax);
+    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
   }
 
   const Fluid& f_;
