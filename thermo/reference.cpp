@@ -319,14 +319,8 @@ class ReferenceModel final : public Model {
   // ---- saturation
 
   SatPair satPressures(const Isotherm& iso) const {
-    if (!f_.pseudoPure()) return f_.satAtT(iso);
-    // Air: only the ancillary pressures are needed here.
-    SatPair q;
-    const double T = std::min(iso.T, f_.Tc());
-    q.T = iso.T;
-    q.pV = std::min(eq_.pV(T), f_.pc());
-    q.pL = std::min(eq_.pL(T), f_.pc());
-    return q;
+    // Air: the ancillary pressures, without the roots at them.
+    return f_.pseudoPure() ? f_.ancillarySat(iso.T) : f_.satAtT(iso);
   }
 
   SatStates satAtT(const Isotherm& iso) const {

@@ -294,17 +294,27 @@ Fluid::Interp Fluid::interpolate(double T) const {
   return r;
 }
 
-SatPair Fluid::satAtT(const Isotherm& iso) const {
+SatPair Fluid::ancillarySat(double Tiso) const {
   SatPair s;
-  s.T = iso.T;
+  s.T = Tiso;
+  const double T = std::min(Tiso, Tc_);
+  s.pV = std::min(eq_.pV(T), pc_);
+  s.pL = std::min(eq_.pL(T), pc_);
+  s.rhoV = eq_.rhoV(T);
+  s.rhoL = eq_.rhoL(std::min(T, eq_.rhoL.Tr));
+  return s;
+}
+
+SatPair Fluid::satAtT(const Isotherm& iso) const {
   if (eq_.pseudoPure) {
-    const double T = std::min(iso.T, Tc_);
-    s.pV = std::min(eq_.pV(T), pc_);
-    s.pL = std::min(eq_.pL(T), pc_);
-    s.rhoV = density(iso, s.pV, Branch::Vapour, eq_.rhoV(T));
-    s.rhoL = density(iso, s.pL, Branch::Liquid, eq_.rhoL(std::min(T, eq_.rhoL.Tr)));
+    // The roots at the ancillary pressures, from the ancillary densities.
+    SatPair s = ancillarySat(iso.T);
+    s.rhoV = density(iso, s.pV, Branch::Vapour, s.rhoV);
+    s.rhoL = density(iso, s.pL, Branch::Liquid, s.rhoL);
     return s;
   }
+  SatPair s;
+  s.T = iso.T;
   if (!(iso.T < Tc_)) {
     s.pV = s.pL = pc_;
     s.rhoV = s.rhoL = rhoc_;
@@ -327,17 +337,13 @@ SatPair Fluid::satAtT(const Isotherm& iso) const {
 
 int Fluid::side(const Isotherm& iso, double P, SatPair& sat, bool& satDone) const {
   satDone = false;
-  sat.T = iso.T;
   if (eq_.pseudoPure) {
-    const double T = std::min(iso.T, Tc_);
-    sat.pV = std::min(eq_.pV(T), pc_);
-    sat.pL = std::min(eq_.pL(T), pc_);
-    sat.rhoV = eq_.rhoV(T);
-    sat.rhoL = eq_.rhoL(std::min(T, eq_.rhoL.Tr));
+    sat = ancillarySat(iso.T);
     if (P > sat.pL) return 1;
     if (P < sat.pV) return -1;
     return 0;
   }
+  sat.T = iso.T;
   const Interp in = interpolate(iso.T);
   sat.pV = sat.pL = std::exp(in.lnp);
   sat.rhoL = std::exp(in.lnRhoL);

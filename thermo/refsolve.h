@@ -66,6 +66,10 @@ class Fluid {
   // given branch, reached from start (mol/m3; 0: a start of its own).
   double density(const Isotherm& iso, double P, Branch branch, double start = 0) const;
 
+  // Air: the dew and bubble pressures of the ancillary lines at the
+  // isotherm's T (from their common end on, their end pressure) and the
+  // ancillary densities there, mol/m3.
+  SatPair ancillarySat(double T) const;
   // Saturation at T (Ttr <= T <= Tc), converged to equal pressure and
   // Gibbs energy (air: the ancillary pressures and the roots there).
   SatPair satAtT(const Isotherm& iso) const;
