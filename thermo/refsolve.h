@@ -100,6 +100,10 @@ class Fluid {
     double margin;           // bound of the interpolation error of ln p up to the next node
   };
 
+  // ln p on the interval from a to b by the cubic Hermite polynomial in
+  // u = (x - a.x) / (b.x - a.x).
+  static double hermiteLnp(const Node& a, const Node& b, double u);
+
   void buildZeros(double h0, double s0);
   void findCriticalPoint();
   void buildSaturation();
