@@ -4,7 +4,6 @@
 #include <array>
 
 #include "limits.h"
-#include "report.h"
 #include "substances.h"
 #include "tfs.h"
 
@@ -73,10 +72,6 @@ class CubicModel final : public Model {
   ModelLimits lim_;
 };
 
-void checkIndex(int subst) {
-  if (subst < 1 || subst > kSubstCount) fatal("Название вещества указано неправильно!");
-}
-
 }  // namespace
 
 const Model& model(int subst, ModelKind kind) {
@@ -84,7 +79,7 @@ const Model& model(int subst, ModelKind kind) {
 }
 
 const Model& cubicModel(int subst) {
-  checkIndex(subst);
+  checkSubstance(subst);
   static const std::array<CubicModel, kSubstCount> models = [] {
     return std::array<CubicModel, kSubstCount>{CubicModel(1), CubicModel(2), CubicModel(3), CubicModel(4),
                                                CubicModel(5), CubicModel(6), CubicModel(7), CubicModel(8),

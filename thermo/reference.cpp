@@ -132,9 +132,7 @@ class ReferenceModel final : public Model {
   }
 
   void Phs_Td(Real T, Real d, Real& P, Real& h, Real& s, Real& Cp, Real& x) const override {
-    if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
-    checkTemperatureInput("Phs_Td", T, lim_.Tmax);
-    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
+    checkTd(T, d);
     const Pt r = stateTd(static_cast<double>(T), static_cast<double>(d));
     // Beyond the equation's pressure range: the density is too high for T.
     if (!(r.P <= Plimit_)) checkDensityInput("Phs_Td", d, d);
@@ -207,9 +205,7 @@ class ReferenceModel final : public Model {
 
   // The single-phase state at (T, d) with its derivative properties.
   ReferenceState stateTdFull(Real T, Real d) const {
-    if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
-    checkTemperatureInput("Phs_Td", T, lim_.Tmax);
-    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
+    checkTd(T, d);
     Isotherm iso;
     ref::setIsotherm(eq_, static_cast<double>(T), iso);
     const Props p = ref::properties(eq_, iso, static_cast<double>(d) / eq_.M / eq_.rhor);
@@ -323,14 +319,8 @@ class ReferenceModel final : public Model {
   // ---- saturation
 
   SatPair satPressures(const Isotherm& iso) const {
-    if (!f_.pseudoPure()) return f_.satAtT(iso);
-    // Air: only the ancillary pressures are needed here.
-    SatPair q;
-    const double T = std::min(iso.T, f_.Tc());
-    q.T = iso.T;
-    q.pV = std::min(eq_.pV(T), f_.pc());
-    q.pL = std::min(eq_.pL(T), f_.pc());
-    return q;
+    // Air: the ancillary pressures, without the roots at them.
+    return f_.pseudoPure() ? f_.ancillarySat(iso.T) : f_.satAtT(iso);
   }
 
   SatStates satAtT(const Isotherm& iso) const {
@@ -434,6 +424,14 @@ class ReferenceModel final : public Model {
 
   void checkTRange(int code, Real T) const {
     if (!(T >= lim_.Ttr && T <= lim_.Tcr)) CheckT(code, T, lim_.Ttr, lim_.Tcr);
+  }
+
+  // The inputs of Phs_Td: T within the saturation range where below the
+  // critical temperature, T and d within the limits.
+  void checkTd(Real T, Real d) const {
+    if (T < f_.Tc()) checkTRange(kCallerDhs2T, T);
+    checkTemperatureInput("Phs_Td", T, lim_.Tmax);
+    checkDensityInput("Phs_Td", d > 0 && d < kTinyDensity ? 0 : d, lim_.dmax);
   }
 
   const Fluid& f_;
@@ -648,7 +646,7 @@ const std::array<std::unique_ptr<ReferenceModel>, kSubstCount + 1>& models() {
 }
 
 const ReferenceModel& referenceOf(int subst) {
-  if (subst < 1 || subst > kSubstCount) fatal("Название вещества указано неправильно!");
+  checkSubstance(subst);
   return *models()[subst];
 }
 

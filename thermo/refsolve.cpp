@@ -270,6 +270,13 @@ void Fluid::buildSaturation() {
   nodes_[nodes_.size() - 2].margin = 1e-2;  // the last interval is not solved
 }
 
+double Fluid::hermiteLnp(const Node& a, const Node& b, double u) {
+  const double h = b.x - a.x;
+  const double h00 = (1 + 2 * u) * (1 - u) * (1 - u), h10 = u * (1 - u) * (1 - u);
+  const double h01 = u * u * (3 - 2 * u), h11 = u * u * (u - 1);
+  return h00 * a.lnp + h10 * h * a.dlnp + h01 * b.lnp + h11 * h * b.dlnp;
+}
+
 Fluid::Interp Fluid::interpolate(double T) const {
   const double x = std::clamp(xOf(T), 0.0, nodes_.front().x);
   // Nodes run from x = xTr down to 0; find a with a.x >= x >= b.x.
@@ -281,12 +288,10 @@ Fluid::Interp Fluid::interpolate(double T) const {
   }
   const Node& a = nodes_[lo];
   const Node& b = nodes_[hi];
-  const double h = b.x - a.x, u = (x - a.x) / h;
+  const double u = (x - a.x) / (b.x - a.x);
   // Cubic Hermite in ln p, linear in the logarithms of the densities.
-  const double h00 = (1 + 2 * u) * (1 - u) * (1 - u), h10 = u * (1 - u) * (1 - u);
-  const double h01 = u * u * (3 - 2 * u), h11 = u * u * (u - 1);
   Interp r;
-  r.lnp = h00 * a.lnp + h10 * h * a.dlnp + h01 * b.lnp + h11 * h * b.dlnp;
+  r.lnp = hermiteLnp(a, b, u);
   r.lnRhoL = a.lnRhoL + u * (b.lnRhoL - a.lnRhoL);
   r.lnRhoV = a.lnRhoV + u * (b.lnRhoV - a.lnRhoV);
   r.margin = a.margin;
@@ -294,17 +299,27 @@ Fluid::Interp Fluid::interpolate(double T) const {
   return r;
 }
 
-SatPair Fluid::satAtT(const Isotherm& iso) const {
+SatPair Fluid::ancillarySat(double Tiso) const {
   SatPair s;
-  s.T = iso.T;
+  s.T = Tiso;
+  const double T = std::min(Tiso, Tc_);
+  s.pV = std::min(eq_.pV(T), pc_);
+  s.pL = std::min(eq_.pL(T), pc_);
+  s.rhoV = eq_.rhoV(T);
+  s.rhoL = eq_.rhoL(std::min(T, eq_.rhoL.Tr));
+  return s;
+}
+
+SatPair Fluid::satAtT(const Isotherm& iso) const {
   if (eq_.pseudoPure) {
-    const double T = std::min(iso.T, Tc_);
-    s.pV = std::min(eq_.pV(T), pc_);
-    s.pL = std::min(eq_.pL(T), pc_);
-    s.rhoV = density(iso, s.pV, Branch::Vapour, eq_.rhoV(T));
-    s.rhoL = density(iso, s.pL, Branch::Liquid, eq_.rhoL(std::min(T, eq_.rhoL.Tr)));
+    // The roots at the ancillary pressures, from the ancillary densities.
+    SatPair s = ancillarySat(iso.T);
+    s.rhoV = density(iso, s.pV, Branch::Vapour, s.rhoV);
+    s.rhoL = density(iso, s.pL, Branch::Liquid, s.rhoL);
     return s;
   }
+  SatPair s;
+  s.T = iso.T;
   if (!(iso.T < Tc_)) {
     s.pV = s.pL = pc_;
     s.rhoV = s.rhoL = rhoc_;
@@ -327,17 +342,13 @@ SatPair Fluid::satAtT(const Isotherm& iso) const {
 
 int Fluid::side(const Isotherm& iso, double P, SatPair& sat, bool& satDone) const {
   satDone = false;
-  sat.T = iso.T;
   if (eq_.pseudoPure) {
-    const double T = std::min(iso.T, Tc_);
-    sat.pV = std::min(eq_.pV(T), pc_);
-    sat.pL = std::min(eq_.pL(T), pc_);
-    sat.rhoV = eq_.rhoV(T);
-    sat.rhoL = eq_.rhoL(std::min(T, eq_.rhoL.Tr));
+    sat = ancillarySat(iso.T);
     if (P > sat.pL) return 1;
     if (P < sat.pV) return -1;
     return 0;
   }
+  sat.T = iso.T;
   const Interp in = interpolate(iso.T);
   sat.pV = sat.pL = std::exp(in.lnp);
   sat.rhoL = std::exp(in.lnRhoL);
@@ -398,9 +409,7 @@ double Fluid::satT(double P, bool bubble, SatProps* sat) const {
   const double h = b.x - a.x;
   double u = (lnP - a.lnp) / (b.lnp - a.lnp), ulo = 0, uhi = 1;
   for (int pass = 0; pass < 30; ++pass) {
-    const double h00 = (1 + 2 * u) * (1 - u) * (1 - u), h10 = u * (1 - u) * (1 - u);
-    const double h01 = u * u * (3 - 2 * u), h11 = u * u * (u - 1);
-    const double e = h00 * a.lnp + h10 * h * a.dlnp + h01 * b.lnp + h11 * h * b.dlnp - lnP;
+    const double e = hermiteLnp(a, b, u) - lnP;
     const double slope = 6 * u * (u - 1) * (a.lnp - b.lnp) + (3 * u * u - 4 * u + 1) * h * a.dlnp +
                          (3 * u * u - 2 * u) * h * b.dlnp;
     if (e < 0) ulo = u;

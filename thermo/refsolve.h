@@ -66,6 +66,10 @@ class Fluid {
   // given branch, reached from start (mol/m3; 0: a start of its own).
   double density(const Isotherm& iso, double P, Branch branch, double start = 0) const;
 
+  // Air: the dew and bubble pressures of the ancillary lines at the
+  // isotherm's T (from their common end on, their end pressure) and the
+  // ancillary densities there, mol/m3.
+  SatPair ancillarySat(double T) const;
   // Saturation at T (Ttr <= T <= Tc), converged to equal pressure and
   // Gibbs energy (air: the ancillary pressures and the roots there).
   SatPair satAtT(const Isotherm& iso) const;
@@ -95,6 +99,10 @@ class Fluid {
     double lnRhoL, lnRhoV;
     double margin;           // bound of the interpolation error of ln p up to the next node
   };
+
+  // ln p on the interval from a to b by the cubic Hermite polynomial in
+  // u = (x - a.x) / (b.x - a.x).
+  static double hermiteLnp(const Node& a, const Node& b, double u);
 
   void buildZeros(double h0, double s0);
   void findCriticalPoint();

@@ -81,8 +81,12 @@ int substanceIndex(std::string_view name) {
 
 int SubstIndex(std::string_view name) {
   const int k = substanceIndex(name);
-  if (k == 0) fatal("Название вещества указано неправильно!");
+  checkSubstance(k);
   return k;
+}
+
+void checkSubstance(int subst) {
+  if (subst < 1 || subst > kSubstCount) fatal("Название вещества указано неправильно!");
 }
 
 }  // namespace tfs

@@ -32,5 +32,7 @@ extern const Real Pkp[kSubstCount + 1];      // MPa, end of the saturation line
 int substanceIndex(std::string_view name);
 // The same, but an unknown identifier is fatal.
 int SubstIndex(std::string_view name);
+// Fatal unless subst is an index 1..11, with the text of SubstIndex.
+void checkSubstance(int subst);
 
 }  // namespace tfs

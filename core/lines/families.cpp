@@ -192,24 +192,16 @@ Path trace(const std::vector<Piece>& pieces, const Frame& f, const SamplerLimits
 Values roundLog(double lo, double hi, int most) {
   Values out;
   if (!(lo > 0) || !(hi >= lo)) return out;
-  static const std::vector<std::vector<double>> ladders = {
-      {1}, {1, 2, 5}, {1, 1.5, 2, 3, 5, 7}, {1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6, 7, 8}};
   std::vector<double> best;
-  for (const std::vector<double>& ladder : ladders) {
-    std::vector<double> v;
-    for (int e = int(std::floor(std::log10(lo))) - 1; e <= int(std::ceil(std::log10(hi))); ++e)
-      for (double mant : ladder) {
-        const double x = e >= 0 ? mant * std::pow(10.0, e) : mant / std::pow(10.0, -e);
-        if (x >= lo * (1 - 1e-12) && x <= hi * (1 + 1e-12)) v.push_back(x);
-      }
+  for (const std::initializer_list<double> ladder : {std::initializer_list<double>{1}, {1, 2, 5},
+                                                      {1, 1.5, 2, 3, 5, 7}, {1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6, 7, 8}}) {
+    std::vector<double> v = ladderTicks(lo, hi, ladder);
     if (int(v.size()) > most) break;
     best = std::move(v);
   }
   if (best.empty()) {
     // Many decades: every n-th power of ten.
-    std::vector<double> decades;
-    for (int e = int(std::ceil(std::log10(lo))); e <= int(std::floor(std::log10(hi))); ++e)
-      decades.push_back(e >= 0 ? std::pow(10.0, e) : 1 / std::pow(10.0, -e));
+    const std::vector<double> decades = ladderTicks(lo, hi, {1});
     const std::size_t every = (decades.size() + most - 1) / std::max(1, most);
     for (std::size_t i = 0; i < decades.size(); i += std::max<std::size_t>(1, every)) best.push_back(decades[i]);
   }

@@ -12,11 +12,6 @@ namespace diagram::kinds {
 
 namespace {
 
-std::string fixed(double v, int decimals) { return fixedText(v, decimals); }
-
-// The digits of a value of a family: those of its step, or its own.
-int digits(double shown, double step) { return step > 0 ? decimalsOf(step) : decimalsOf(shown); }
-
 double textWidth(const LabelStyle& st, const std::string& text) {
   if (st.width) return st.width(text);
   int chars = 0;
@@ -38,18 +33,18 @@ std::string labelText(Role r, double v, const ShownUnits& u, double step) {
     case Role::Isobar: {
       // "0.1 МПа", "1.0 МПа", "10 МПа" as on the T–s diagram; finer steps
       // with their digits.
-      int d = digits(v, step);
-      if (v >= 1 && v < 10) d = std::max(d, 1);
-      return fixed(v, d) + " " + app::translate("Units", "МПа");
+      const int d = stepDecimals(v, step);
+      return fixedText(v, v >= 1 && v < 10 ? std::max(d, 1) : d) + " " + app::translate("Units", "МПа");
     }
-    case Role::Isotherm: return fixed(v, digits(v, step)) + " K";
-    case Role::Isentrope: return "S=" + fixed(u.entropy(v), digits(u.entropy(v), step));
-    case Role::Isochore:
-      return fixed(u.density(v), digits(u.density(v), step)) + " " + app::unitText(units, app::Dim::Density);
-    case Role::Isenthalp:
+    case Role::Isotherm: return stepText(v, step) + " K";
+    case Role::Isentrope: return "S=" + stepText(u.entropy(v), step);
+    case Role::Isochore: return stepText(u.density(v), step) + " " + app::unitText(units, app::Dim::Density);
+    case Role::Isenthalp: {
       // The T–s diagram's "%5.1f" per kilogram, "%5.0f" per mole.
-      return fixed(u.enthalpy(v), std::max(u.molar ? 0 : 1, digits(u.enthalpy(v), step)));
-    case Role::Dryness: return "x=" + fixed(100 * v, decimalsOf(100 * v)) + " %";
+      const double e = u.enthalpy(v);
+      return fixedText(e, std::max(u.molar ? 0 : 1, stepDecimals(e, step)));
+    }
+    case Role::Dryness: return "x=" + roundText(100 * v) + " %";
     case Role::Inversion: return app::translate("Diagram", "Кривая инверсии");
     default: return {};
   }

@@ -39,17 +39,10 @@ Axis linearAxis(double lo, double hi, double k, int maxCount, double minStep = 0
 // 1, 2 and 5 times the powers of ten in [lo, hi]; only the powers, or
 // every n-th of them, when there are more than maxCount.
 std::vector<double> pressureTicks(double lo, double hi, int maxCount) {
-  std::vector<double> all, decades;
-  if (!(lo > 0) || !(hi > lo)) return all;
-  for (int e = int(std::floor(std::log10(lo))) - 1; e <= int(std::ceil(std::log10(hi))); ++e)
-    for (double m : {1.0, 2.0, 5.0}) {
-      const double v = e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
-      if (v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12)) {
-        all.push_back(v);
-        if (m == 1) decades.push_back(v);
-      }
-    }
+  if (!(lo > 0) || !(hi > lo)) return {};
+  std::vector<double> all = ladderTicks(lo, hi, {1, 2, 5});
   if (int(all.size()) <= maxCount) return all;
+  const std::vector<double> decades = ladderTicks(lo, hi, {1});
   const int every = int(decades.size() + maxCount - 1) / std::max(1, maxCount);
   std::vector<double> out;
   for (std::size_t i = 0; i < decades.size(); i += std::max(1, every)) out.push_back(decades[i]);
@@ -199,7 +192,9 @@ std::string fixedText(double v, int decimals) {
 
 std::string roundText(double v) { return fixedText(v, decimalsOf(v)); }
 
-std::string stepText(double v, double step) { return fixedText(v, step > 0 ? decimalsOf(step) : decimalsOf(v)); }
+int stepDecimals(double v, double step) { return step > 0 ? decimalsOf(step) : decimalsOf(v); }
+
+std::string stepText(double v, double step) { return fixedText(v, stepDecimals(v, step)); }
 
 Axis xAxis(const Frame& f, const ShownUnits& u) {
   const double k = f.kind == Kind::PH ? u.h : u.s;

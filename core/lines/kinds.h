@@ -111,7 +111,10 @@ int decimalsOf(double v);
 std::string fixedText(double v, int decimals);
 // As many decimals as v needs (at most 6).
 std::string roundText(double v);
-// A number of a series with step: the decimals the step needs.
+// The decimals of a number of a series with step: those the step needs
+// (v's own where step is 0).
+int stepDecimals(double v, double step);
+// v with those decimals.
 std::string stepText(double v, double step);
 
 }  // namespace diagram::kinds

@@ -4,16 +4,20 @@
 
 namespace diagram {
 
-std::vector<double> logTicks(double lo, double hi) {
+std::vector<double> ladderTicks(double lo, double hi, std::initializer_list<double> mantissas) {
   std::vector<double> out;
-  if (!(lo > 0) || !(hi > lo)) return out;
-  static const double mant[] = {1, 1.5, 2, 3, 5, 7};
   for (int e = int(std::floor(std::log10(lo))) - 1; e <= int(std::ceil(std::log10(hi))); ++e)
-    for (double m : mant) {
+    for (double m : mantissas) {
       // Built from integers so that 0.15 or 150 come out exact.
       const double v = e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
       if (v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12)) out.push_back(v);
     }
+  return out;
+}
+
+std::vector<double> logTicks(double lo, double hi) {
+  if (!(lo > 0) || !(hi > lo)) return {};
+  const std::vector<double> out = ladderTicks(lo, hi, {1, 1.5, 2, 3, 5, 7});
   // A narrow range (carbon dioxide from its triple point) holds too few of
   // them: round steps instead, still placed logarithmically.
   if (out.size() < 4) return linearTicks(lo, hi, 8);

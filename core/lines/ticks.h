@@ -1,9 +1,14 @@
 #pragma once
 // Where the diagram's axes carry their numbers.
 
+#include <initializer_list>
 #include <vector>
 
 namespace diagram {
+
+// m times the powers of ten inside [lo, hi] (to rounding), for each
+// mantissa m (ascending, in [1, 10)), lowest first; lo > 0.
+std::vector<double> ladderTicks(double lo, double hi, std::initializer_list<double> mantissas);
 
 // Round values 1, 1.5, 2, 3, 5, 7 times a power of ten inside [lo, hi]:
 // labels of a logarithmic temperature axis. Fewer than four of them in the
