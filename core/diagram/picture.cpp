@@ -369,6 +369,8 @@ bool crosses(std::pair<double, double> a, std::pair<double, double> b, const Pix
 
 std::vector<Label> placeStateNumbers(const Picture& p, const LabelPlacing& at) {
   std::vector<Label> out = p.labels;
+  if (std::none_of(out.begin(), out.end(), [](const Label& l) { return l.role == LabelRole::CycleState; }))
+    return out;
   // What a number must not cover: the other labels and every marked point.
   std::vector<PixelBox> taken;
   for (const Label& l : out)
