@@ -37,10 +37,12 @@ namespace {
 using tfs::Real;
 
 // The chart: the picture drawn once per change and kept as an image, so
-// that a readout field changing above it costs no redraw of the lines.
+// that a readout field changing above it costs no redraw of the lines; laid
+// out as the window laid it out for this size.
 class ChartCanvas : public QWidget {
  public:
-  ChartCanvas(const diagram::Picture& p, QWidget* parent) : QWidget(parent), picture_(p) {
+  ChartCanvas(const diagram::Picture& p, const diagram::ChartLayout& l, QWidget* parent)
+      : QWidget(parent), picture_(p), layout_(l) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
   void invalidate() {
@@ -53,7 +55,10 @@ class ChartCanvas : public QWidget {
     if (cache_.size() != size()) {
       cache_ = QImage(size(), QImage::Format_RGB32);
       QPainter g(&cache_);
-      diagram::paintChart(g, picture_, diagram::chartLayout(picture_, size()));
+      if (layout_.size == size())
+        diagram::paintChart(g, picture_, layout_);
+      else
+        diagram::paintChart(g, picture_, diagram::chartLayout(picture_, size()));
     }
     QPainter(this).drawImage(0, 0, cache_);
   }
@@ -61,6 +66,7 @@ class ChartCanvas : public QWidget {
 
  private:
   const diagram::Picture& picture_;
+  const diagram::ChartLayout& layout_;
   QImage cache_;
 };
 
@@ -86,7 +92,7 @@ TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   setWindowTitle(QCoreApplication::translate("TTSvid", " TS диаграмма"));
   setWindowFlags(windowFlags() | Qt::Window);
 
-  Chart1View = new ChartCanvas(picture_, this);
+  Chart1View = new ChartCanvas(picture_, layout_, this);
   Chart1View->setMouseTracking(true);
   Chart1View->setCursor(Qt::CrossCursor);
   Chart1View->installEventFilter(this);

@@ -80,7 +80,7 @@ class TTSvid : public QWidget {
   QAction* WholeView;
 
   const diagram::Picture& picture() const { return picture_; }
-  diagram::ChartLayout chartLayout() const { return layout_; }
+  const diagram::ChartLayout& chartLayout() const { return layout_; }
   // Where a diagram point (s, T) lies in the chart's coordinates.
   QPointF viewPosOf(double s, double T) const;
   diagram::PlotRect plotRect() const { return chartLayout().plot; }
