@@ -26,7 +26,6 @@
 #include "core/base/libguard.h"
 #include "core/diagram/readout.h"
 #include "core/diagram/view.h"
-#include "thermo/report.h"
 #include "ui/diagram/diagramexport.h"
 #include "ui/services/commode.h"
 #include "ui/services/filedialog.h"
@@ -459,17 +458,6 @@ void TTSvid::showDiagram() {
   }
 }
 
-namespace {
-
-// The other property model of the substance, null where it cannot be had.
-const tfs::Model* otherModel(const app::AppState& st) {
-  const tfs::ModelKind k = st.model == tfs::ModelKind::Cubic ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic;
-  const tfs::Model* m = nullptr;
-  return tfs::attempt([&] { m = &tfs::model(st.subst, k); }) ? m : nullptr;
-}
-
-}  // namespace
-
 bool TTSvid::readAt(QPoint pos) {
   if (!picture_.valid) return false;
   const diagram::PlotRect r = plotRect();
@@ -513,7 +501,7 @@ void TTSvid::showReadout() {
     for (int i = 0; i < 4; ++i)
       setFitted(fields[i], app::qstr(diagram::quantityText(f.state[i], diagram::quantityOf(kept_, f.state[i]), st.units, &m)));
     // The other model's values at the same T and P beside them.
-    if (const tfs::Model* other = otherModel(st)) {
+    if (const tfs::Model* other = diagram::otherModelOf(st)) {
       const diagram::Comparison c = diagram::compareAt(*other, kept_);
       const diagram::Quantity q[6] = {f.cursor[0], f.cursor[1], f.state[0], f.state[1], f.state[2], f.state[3]};
       for (int k = 0; k < 6; ++k) compared[k] = diagram::comparisonText(q[k], kept_, c, st.units, m, *other);
