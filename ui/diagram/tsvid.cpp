@@ -468,10 +468,12 @@ bool TTSvid::readAt(QPoint pos) {
   const tfs::Model& m = st.eos();
   const diagram::ReadoutFields f = diagram::readoutFields(picture_.kind);
   if (diagram::cursorT(r, pos.y(), sc, Tcur_)) setFitted(Edit1, app::qstr(diagram::quantityText(f.cursor[0], Tcur_, st.units, &m)));
-  placeReadout();
   if (diagram::cursorS(r, pos.x(), sc, scur_)) setFitted(Edit2, app::qstr(diagram::quantityText(f.cursor[1], scur_, st.units, &m)));
   fresh_ = false;
-  if (Ep->isHidden() || busy_) return false;
+  if (Ep->isHidden() || busy_) {
+    placeReadout();
+    return false;
+  }
   busy_ = true;
   diagram::CursorState s;
   const app::MessageScope action;
@@ -485,16 +487,18 @@ bool TTSvid::readAt(QPoint pos) {
   if (ok && !fresh_) kept_.refusal = s.refusal;
   // A click picks it only with the cursor inside the plot's height.
   cursorInside_ = whole || (Tcur_ > sc.Tmin && Tcur_ < sc.Tmax);
-  showReadout();
+  showReadout(false);
   return true;
 }
 
-void TTSvid::showReadout() {
+void TTSvid::showReadout(bool cursor) {
   const app::AppState& st = session_.main;
   const tfs::Model& m = st.eos();
   const diagram::ReadoutFields f = diagram::readoutFields(picture_.kind);
-  if (!Edit1->text().isEmpty()) setFitted(Edit1, app::qstr(diagram::quantityText(f.cursor[0], Tcur_, st.units, &m)));
-  if (!Edit2->text().isEmpty()) setFitted(Edit2, app::qstr(diagram::quantityText(f.cursor[1], scur_, st.units, &m)));
+  if (cursor && !Edit1->text().isEmpty())
+    setFitted(Edit1, app::qstr(diagram::quantityText(f.cursor[0], Tcur_, st.units, &m)));
+  if (cursor && !Edit2->text().isEmpty())
+    setFitted(Edit2, app::qstr(diagram::quantityText(f.cursor[1], scur_, st.units, &m)));
   QLineEdit* const fields[] = {Ep, Ed, Eh, ECp};
   std::array<std::string, 6> compared{};
   if (fresh_) {

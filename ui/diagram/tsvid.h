@@ -128,8 +128,9 @@ class TTSvid : public QWidget {
   bool mouseEvent(QEvent* event);
   void resetReadout();
   // The readout texts of the last state read, in the session's units, the
-  // other model's values beside them.
-  void showReadout();
+  // other model's values beside them; cursor: the cursor's coordinates
+  // written again too (a move has just written them).
+  void showReadout(bool cursor = true);
   void placeReadout();
   // The readout and the controls at the plot's top left.
   void placeControls();
