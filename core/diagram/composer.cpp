@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/diagram/compose.h"
+#include "core/diagram/readout.h"
 #include "core/diagram/view.h"
 #include "thermo/report.h"
 #include "thermo/substances.h"
@@ -49,9 +50,8 @@ void Composer::Cache::refresh(const app::AppState& st) {
 const kinds::KindLines* Composer::Cache::otherLines(const app::AppState& st) {
   if (otherTried) return other.get();
   otherTried = true;
-  const tfs::ModelKind kind = st.model == tfs::ModelKind::Cubic ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic;
-  const tfs::Model* m = nullptr;
-  if (!tfs::attempt([&] { m = &tfs::model(st.subst, kind); }) || !m) return nullptr;
+  const tfs::Model* m = otherModelOf(st);
+  if (!m) return nullptr;
   // Its own triple point and highest temperature bound the diagram's
   // limits.
   const tfs::ModelLimits& L = m->limits();

@@ -21,17 +21,6 @@ SPoint pt(Real s, Real T) { return {double(s), double(T)}; }
 
 bool redIsobar(int i) { return i == 1 || i == 4 || i == 7 || i == 10; }
 
-// A number of an axis, with as many decimals as its step needs.
-std::string tickText(double v, double step) {
-  int decimals = 0;
-  if (step > 0)
-    while (decimals < 4 &&
-           std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6)
-      ++decimals;
-  const char* pattern[] = {"%.0f", "%.1f", "%.2f", "%.3f", "%.4f"};
-  return app::format(pattern[decimals], Real(v));
-}
-
 }  // namespace
 
 std::vector<Polyline> detail::emptyLines() {
@@ -87,11 +76,12 @@ void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
   p.T.hi = hi;
   if (lo > 0 && hi > lo) {
     if (p.log) {
-      for (double v : logTicks(lo, hi)) p.T.ticks.push_back({v, tickText(v, v == std::floor(v) ? 1 : 0.1)});
+      // Whole kelvins, one decimal below them.
+      for (double v : logTicks(lo, hi)) p.T.ticks.push_back({v, kinds::fixedText(v, v == std::floor(v) ? 0 : 1)});
     } else {
       const std::vector<double> t = linearTicks(lo, hi, 16, hi - lo >= 100 ? 20 : 0);
       const double step = t.size() > 1 ? t[1] - t[0] : 1;
-      for (double v : t) p.T.ticks.push_back({v, tickText(v, step)});
+      for (double v : t) p.T.ticks.push_back({v, kinds::stepText(v, step)});
     }
   }
   p.s.lo = double(d.Smin);
@@ -101,7 +91,7 @@ void axes(Picture& p, const app::AppState& st, const app::DiagramStore& d) {
     const double k = double(app::toShown(st.units, app::Dim::Entropy, 1, st.eos()));
     const std::vector<double> t = linearTicks(p.s.lo * k, p.s.hi * k, 12);
     const double step = t.size() > 1 ? t[1] - t[0] : 1;
-    for (double v : t) p.s.ticks.push_back({v / k, tickText(v, step)});
+    for (double v : t) p.s.ticks.push_back({v / k, kinds::stepText(v, step)});
   }
 }
 
@@ -369,6 +359,8 @@ bool crosses(std::pair<double, double> a, std::pair<double, double> b, const Pix
 
 std::vector<Label> placeStateNumbers(const Picture& p, const LabelPlacing& at) {
   std::vector<Label> out = p.labels;
+  if (std::none_of(out.begin(), out.end(), [](const Label& l) { return l.role == LabelRole::CycleState; }))
+    return out;
   // What a number must not cover: the other labels and every marked point.
   std::vector<PixelBox> taken;
   for (const Label& l : out)

@@ -96,6 +96,12 @@ std::array<std::string, 4> stateTexts(const CursorState& st, app::Units u, const
           quantityText(Quantity::h, st.h, u, n), quantityText(Quantity::Cp, st.Cp, u, n)};
 }
 
+const tfs::Model* otherModelOf(const app::AppState& st) {
+  const tfs::ModelKind k = st.model == tfs::ModelKind::Cubic ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic;
+  const tfs::Model* m = nullptr;
+  return tfs::attempt([&] { m = &tfs::model(st.subst, k); }) ? m : nullptr;
+}
+
 Comparison compareAt(const tfs::Model& other, const CursorState& st) {
   Comparison c;
   // In the dome T and P do not fix the state.

@@ -44,6 +44,10 @@ struct ReadoutFields {
 };
 ReadoutFields readoutFields(kinds::Kind k);
 
+// The substance's other property model, which the readout and the lines
+// drawn on request compare with; null where it cannot be had.
+const tfs::Model* otherModelOf(const app::AppState& st);
+
 // The other model's state at the state's T and P, where both models have a
 // single-phase state there.
 struct Comparison {

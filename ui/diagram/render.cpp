@@ -29,6 +29,46 @@ QFont sized(int px, bool bold = false) {
 
 Qt::PenStyle penStyle(Dash d) { return d == Dash::Dashed ? Qt::DashLine : d == Dash::Dotted ? Qt::DotLine : Qt::SolidLine; }
 
+QPointF pixelAt(const PlotRect& plot, const Scale& sc, SPoint at) {
+  return QPointF(pixelX(plot, at.s, sc), pixelY(plot, at.T, sc));
+}
+
+// A label's rectangle with the picture's scale and the labels' metrics at
+// hand, as the layout and the painter measure every label.
+QRect labelBox(const ChartLayout& l, const Scale& sc, const QFontMetrics& fm, const Label& label) {
+  const QPointF at = pixelAt(l.plot, sc, {label.s, label.T});
+  if (label.role == LabelRole::OnLine) {
+    const int w = fm.horizontalAdvance(qs(label.text)) + kOnLinePad;
+    return QRect(app::nint(at.x() - w / 2.0), app::nint(at.y() - kOnLineHeight / 2.0), w, kOnLineHeight);
+  }
+  const int width = std::max(label.minWidth, fm.horizontalAdvance(qs(label.text)) + 8);
+  int x = app::nint(at.x() + label.dx);
+  const int y = label.role == LabelRole::Isobar ? kLabelTop : app::nint(at.y() + label.dy);
+  // Kept whole inside the chart at the right edge.
+  x = std::min(x, l.size.width() - width);
+  return QRect(x, y, width, kLabelHeight);
+}
+
+// The plot's place in a chart of this size, the labels not yet placed.
+ChartLayout plotLayout(const Picture& p, QSize size) {
+  const QFontMetrics fm(chartFont());
+  // The whole T–s diagram as specified; the others keep room for numbers of
+  // seven characters at least, so that the plot keeps its place as a zoom
+  // or a pan changes the numbers.
+  const bool whole = p.kind == kinds::Kind::TS && !p.zoomed;
+  int tickWidth = whole ? 0 : fm.horizontalAdvance(QStringLiteral("0000.00"));
+  for (const Tick& t : p.T.ticks) tickWidth = std::max(tickWidth, fm.horizontalAdvance(qs(t.text)));
+  const int w = size.width(), h = size.height();
+  const int outer = std::max(4, w / 100);
+  ChartLayout l;
+  l.size = size;
+  l.plot.left = outer + fm.height() + 6 + tickWidth + kTickLength + 2;
+  l.plot.top = std::max(std::max(2, h * 2 / 100), kLabelTop + kLabelHeight + 6);
+  l.plot.right = w - outer - 24;
+  l.plot.bottom = h - (outer + fm.height() + 4 + fm.height() + kTickLength + 2);
+  return l;
+}
+
 }  // namespace
 
 QFont chartFont() { return sized(12); }
@@ -48,28 +88,16 @@ Scale scaleOf(const Picture& p) {
 }
 
 ChartLayout chartLayout(const Picture& p, QSize size) {
-  const QFontMetrics fm(chartFont());
-  // The whole T–s diagram as specified; the others keep room for numbers of
-  // seven characters at least, so that the plot keeps its place as a zoom
-  // or a pan changes the numbers.
-  const bool whole = p.kind == kinds::Kind::TS && !p.zoomed;
-  int tickWidth = whole ? 0 : fm.horizontalAdvance(QStringLiteral("0000.00"));
-  for (const Tick& t : p.T.ticks) tickWidth = std::max(tickWidth, fm.horizontalAdvance(qs(t.text)));
-  const int w = size.width(), h = size.height();
-  const int outer = std::max(4, w / 100);
-  ChartLayout l;
-  l.size = size;
-  l.plot.left = outer + fm.height() + 6 + tickWidth + kTickLength + 2;
-  l.plot.top = std::max(std::max(2, h * 2 / 100), kLabelTop + kLabelHeight + 6);
-  l.plot.right = w - outer - 24;
-  l.plot.bottom = h - (outer + fm.height() + 4 + fm.height() + kTickLength + 2);
+  ChartLayout l = plotLayout(p, size);
+  const Scale sc = scaleOf(p);
+  const QFontMetrics fm(labelFont());
   LabelPlacing at;
   at.pixel = [&](SPoint q) {
-    const QPointF px = pixelOf(l, p, q);
+    const QPointF px = pixelAt(l.plot, sc, q);
     return std::pair<double, double>(px.x(), px.y());
   };
   at.box = [&](const Label& label) {
-    const QRect r = labelRect(l, p, label);
+    const QRect r = labelBox(l, sc, fm, label);
     return PixelBox{double(r.left()), double(r.top()), double(r.left() + r.width()), double(r.top() + r.height())};
   };
   at.plot = {l.plot.left, l.plot.top, l.plot.right, l.plot.bottom};
@@ -77,25 +105,10 @@ ChartLayout chartLayout(const Picture& p, QSize size) {
   return l;
 }
 
-QPointF pixelOf(const ChartLayout& l, const Picture& p, SPoint at) {
-  const Scale sc = scaleOf(p);
-  return QPointF(pixelX(l.plot, at.s, sc), pixelY(l.plot, at.T, sc));
-}
+QPointF pixelOf(const ChartLayout& l, const Picture& p, SPoint at) { return pixelAt(l.plot, scaleOf(p), at); }
 
 QRect labelRect(const ChartLayout& l, const Picture& p, const Label& label) {
-  const QFontMetrics fm(labelFont());
-  if (label.role == LabelRole::OnLine) {
-    const QPointF at = pixelOf(l, p, {label.s, label.T});
-    const int w = fm.horizontalAdvance(qs(label.text)) + kOnLinePad;
-    return QRect(app::nint(at.x() - w / 2.0), app::nint(at.y() - kOnLineHeight / 2.0), w, kOnLineHeight);
-  }
-  const int width = std::max(label.minWidth, fm.horizontalAdvance(qs(label.text)) + 8);
-  const QPointF at = pixelOf(l, p, {label.s, label.T});
-  int x = app::nint(at.x() + label.dx);
-  const int y = label.role == LabelRole::Isobar ? kLabelTop : app::nint(at.y() + label.dy);
-  // Kept whole inside the chart at the right edge.
-  x = std::min(x, l.size.width() - width);
-  return QRect(x, y, width, kLabelHeight);
+  return labelBox(l, scaleOf(p), QFontMetrics(labelFont()), label);
 }
 
 void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
@@ -154,7 +167,7 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
   for (const Polyline& line : p.lines) {
     if (line.points.empty()) continue;
     QPolygonF poly;
-    for (const SPoint& q : line.points) poly << pixelOf(l, p, q);
+    for (const SPoint& q : line.points) poly << pixelAt(l.plot, sc, q);
     if (line.joined && poly.size() > 1) {
       QPen pen(colour(line.colour), line.width);
       pen.setStyle(penStyle(line.dash));
@@ -184,7 +197,7 @@ void paintChart(QPainter& g, const Picture& p, const ChartLayout& l) {
   g.setFont(labelFont());
   const QFontMetrics lm(labelFont());
   for (const Label& label : l.labels.size() == p.labels.size() ? l.labels : p.labels) {
-    const QRect r = labelRect(l, p, label);
+    const QRect r = labelBox(l, sc, lm, label);
     if (label.role == LabelRole::Isobar) {
       g.fillRect(r, Qt::white);
       g.setPen(QPen(QColor(128, 128, 128), 1));
@@ -244,11 +257,11 @@ Picture composeForChart(Composer& composer, const app::Session& session, QSize c
   };
   // Without a plot known, that of a chart whose numbers take the room
   // kept for them.
-  const PlotRect r = plot ? *plot : chartLayout(Picture{}, chart).plot;
+  const PlotRect r = plot ? *plot : plotLayout(Picture{}, chart).plot;
   canvas.width = r.right - r.left;
   canvas.height = r.bottom - r.top;
   Picture p = composer.compose(session, canvas);
-  const PlotRect got = chartLayout(p, chart).plot;
+  const PlotRect got = plotLayout(p, chart).plot;
   if (std::fabs(got.right - got.left - canvas.width) > 0.5 || std::fabs(got.bottom - got.top - canvas.height) > 0.5) {
     canvas.width = got.right - got.left;
     canvas.height = got.bottom - got.top;

@@ -26,7 +26,6 @@
 #include "core/base/libguard.h"
 #include "core/diagram/readout.h"
 #include "core/diagram/view.h"
-#include "thermo/report.h"
 #include "ui/diagram/diagramexport.h"
 #include "ui/services/commode.h"
 #include "ui/services/filedialog.h"
@@ -37,10 +36,12 @@ namespace {
 using tfs::Real;
 
 // The chart: the picture drawn once per change and kept as an image, so
-// that a readout field changing above it costs no redraw of the lines.
+// that a readout field changing above it costs no redraw of the lines; laid
+// out as the window laid it out for this size.
 class ChartCanvas : public QWidget {
  public:
-  ChartCanvas(const diagram::Picture& p, QWidget* parent) : QWidget(parent), picture_(p) {
+  ChartCanvas(const diagram::Picture& p, const diagram::ChartLayout& l, QWidget* parent)
+      : QWidget(parent), picture_(p), layout_(l) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
   void invalidate() {
@@ -53,7 +54,10 @@ class ChartCanvas : public QWidget {
     if (cache_.size() != size()) {
       cache_ = QImage(size(), QImage::Format_RGB32);
       QPainter g(&cache_);
-      diagram::paintChart(g, picture_, diagram::chartLayout(picture_, size()));
+      if (layout_.size == size())
+        diagram::paintChart(g, picture_, layout_);
+      else
+        diagram::paintChart(g, picture_, diagram::chartLayout(picture_, size()));
     }
     QPainter(this).drawImage(0, 0, cache_);
   }
@@ -61,6 +65,7 @@ class ChartCanvas : public QWidget {
 
  private:
   const diagram::Picture& picture_;
+  const diagram::ChartLayout& layout_;
   QImage cache_;
 };
 
@@ -86,7 +91,7 @@ TTSvid::TTSvid(app::Session& session, QWidget* parent) : QWidget(parent), sessio
   setWindowTitle(QCoreApplication::translate("TTSvid", " TS диаграмма"));
   setWindowFlags(windowFlags() | Qt::Window);
 
-  Chart1View = new ChartCanvas(picture_, this);
+  Chart1View = new ChartCanvas(picture_, layout_, this);
   Chart1View->setMouseTracking(true);
   Chart1View->setCursor(Qt::CrossCursor);
   Chart1View->installEventFilter(this);
@@ -453,17 +458,6 @@ void TTSvid::showDiagram() {
   }
 }
 
-namespace {
-
-// The other property model of the substance, null where it cannot be had.
-const tfs::Model* otherModel(const app::AppState& st) {
-  const tfs::ModelKind k = st.model == tfs::ModelKind::Cubic ? tfs::ModelKind::Reference : tfs::ModelKind::Cubic;
-  const tfs::Model* m = nullptr;
-  return tfs::attempt([&] { m = &tfs::model(st.subst, k); }) ? m : nullptr;
-}
-
-}  // namespace
-
 bool TTSvid::readAt(QPoint pos) {
   if (!picture_.valid) return false;
   const diagram::PlotRect r = plotRect();
@@ -474,10 +468,12 @@ bool TTSvid::readAt(QPoint pos) {
   const tfs::Model& m = st.eos();
   const diagram::ReadoutFields f = diagram::readoutFields(picture_.kind);
   if (diagram::cursorT(r, pos.y(), sc, Tcur_)) setFitted(Edit1, app::qstr(diagram::quantityText(f.cursor[0], Tcur_, st.units, &m)));
-  placeReadout();
   if (diagram::cursorS(r, pos.x(), sc, scur_)) setFitted(Edit2, app::qstr(diagram::quantityText(f.cursor[1], scur_, st.units, &m)));
   fresh_ = false;
-  if (Ep->isHidden() || busy_) return false;
+  if (Ep->isHidden() || busy_) {
+    placeReadout();
+    return false;
+  }
   busy_ = true;
   diagram::CursorState s;
   const app::MessageScope action;
@@ -491,23 +487,25 @@ bool TTSvid::readAt(QPoint pos) {
   if (ok && !fresh_) kept_.refusal = s.refusal;
   // A click picks it only with the cursor inside the plot's height.
   cursorInside_ = whole || (Tcur_ > sc.Tmin && Tcur_ < sc.Tmax);
-  showReadout();
+  showReadout(false);
   return true;
 }
 
-void TTSvid::showReadout() {
+void TTSvid::showReadout(bool cursor) {
   const app::AppState& st = session_.main;
   const tfs::Model& m = st.eos();
   const diagram::ReadoutFields f = diagram::readoutFields(picture_.kind);
-  if (!Edit1->text().isEmpty()) setFitted(Edit1, app::qstr(diagram::quantityText(f.cursor[0], Tcur_, st.units, &m)));
-  if (!Edit2->text().isEmpty()) setFitted(Edit2, app::qstr(diagram::quantityText(f.cursor[1], scur_, st.units, &m)));
+  if (cursor && !Edit1->text().isEmpty())
+    setFitted(Edit1, app::qstr(diagram::quantityText(f.cursor[0], Tcur_, st.units, &m)));
+  if (cursor && !Edit2->text().isEmpty())
+    setFitted(Edit2, app::qstr(diagram::quantityText(f.cursor[1], scur_, st.units, &m)));
   QLineEdit* const fields[] = {Ep, Ed, Eh, ECp};
   std::array<std::string, 6> compared{};
   if (fresh_) {
     for (int i = 0; i < 4; ++i)
       setFitted(fields[i], app::qstr(diagram::quantityText(f.state[i], diagram::quantityOf(kept_, f.state[i]), st.units, &m)));
     // The other model's values at the same T and P beside them.
-    if (const tfs::Model* other = otherModel(st)) {
+    if (const tfs::Model* other = diagram::otherModelOf(st)) {
       const diagram::Comparison c = diagram::compareAt(*other, kept_);
       const diagram::Quantity q[6] = {f.cursor[0], f.cursor[1], f.state[0], f.state[1], f.state[2], f.state[3]};
       for (int k = 0; k < 6; ++k) compared[k] = diagram::comparisonText(q[k], kept_, c, st.units, m, *other);

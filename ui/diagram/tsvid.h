@@ -80,7 +80,7 @@ class TTSvid : public QWidget {
   QAction* WholeView;
 
   const diagram::Picture& picture() const { return picture_; }
-  diagram::ChartLayout chartLayout() const { return layout_; }
+  const diagram::ChartLayout& chartLayout() const { return layout_; }
   // Where a diagram point (s, T) lies in the chart's coordinates.
   QPointF viewPosOf(double s, double T) const;
   diagram::PlotRect plotRect() const { return chartLayout().plot; }
@@ -128,8 +128,9 @@ class TTSvid : public QWidget {
   bool mouseEvent(QEvent* event);
   void resetReadout();
   // The readout texts of the last state read, in the session's units, the
-  // other model's values beside them.
-  void showReadout();
+  // other model's values beside them; cursor: the cursor's coordinates
+  // written again too (a move has just written them).
+  void showReadout(bool cursor = true);
   void placeReadout();
   // The readout and the controls at the plot's top left.
   void placeControls();
